@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "grid/GeoPosition.h"
+#include "toolkit/ZFile.h"
+#include "toolkit/ZString.h"
+
+// Value of a cell without data and of a look-up outside the grid.
+inline constexpr double MISSING_VALUE = -99.9;
+// The first month block of every dataset file is January of this year.
+inline constexpr std::uint32_t FIRST_YEAR = 1850;
+
+// One month (or one year's average) of a gridded anomaly dataset: cell values, month counts,
+// area weights per row, and the global figures of the last read.
+class GridDatabase {
+public:
+    GridDatabase() = default;
+    GridDatabase(const GridDatabase&) = delete;
+    GridDatabase& operator=(const GridDatabase&) = delete;
+    ~GridDatabase();
+
+    // Type 1: 5-degree grid read from the file; type 2: 1-degree grid without a file.
+    // Any other type raises ZException "Unkown sorvo database dbType." (code 0).
+    void open(std::uint32_t type, const ZString& name);
+    void close();
+    void clearValues();
+    void select(std::uint32_t year, std::uint32_t month, bool yearAverage);
+    void nextYear();
+    void previousYear();
+    bool nextMonth();
+    bool previousMonth();
+    void read();
+
+    double valueAt(const GeoPosition& position) const;
+    double cellValue(std::uint32_t column, std::uint32_t row) const {
+        return values[row * columns + column];
+    }
+    double zoneWeight(std::uint32_t row) const { return zoneWeights[row]; }
+    std::uint32_t cellCount(std::uint32_t column, std::uint32_t row) const {
+        return counts[row * columns + column];
+    }
+    // Bytes per month block for a file name.
+    static std::uint64_t blockSizeFor(const ZString& name);
+
+    std::uint32_t dbType = 0;
+    std::unique_ptr<double[]> zoneWeights;
+    std::unique_ptr<double[]> values;
+    std::unique_ptr<std::uint32_t[]> counts;
+    std::uint32_t cellSize = 0;
+    std::uint32_t columns = 0;
+    std::uint32_t rows = 0;
+    ZFile file;
+    std::uint32_t year = 0;
+    std::uint32_t month = 0;
+    double globalMean = 0.0;
+    bool yearAverage = false;
+    std::uint32_t cellsWithData = 0;
+    double coverage = 0.0;
+    ZString fileName;
+};

@@ -1,0 +1,100 @@
+#include "toolkit/ZFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
+
+namespace {
+
+ZString describe(const char* what, const ZString& name) {
+    return ZFormattedString("%s \"%s\": %s", what, name.c_str(), std::strerror(errno));
+}
+
+}  // namespace
+
+ZFile::~ZFile() {
+    close();
+    std::free(lineBuffer_);
+}
+
+void ZFile::open(const ZString& name, bool writable) {
+    close();
+    name_ = name;
+    file_ = std::fopen(name.c_str(), writable ? "r+b" : "rb");
+    if (!file_) {
+        throw ZFileNotFoundException(describe("Datei kann nicht geöffnet werden:", name), errno);
+    }
+    struct stat info {};
+    if (fstat(fileno(file_), &info) == 0 && S_ISDIR(info.st_mode)) {
+        std::fclose(file_);
+        file_ = nullptr;
+        errno = EISDIR;
+        throw ZFileNotFoundException(describe("Datei kann nicht geöffnet werden:", name), errno);
+    }
+    // Dataset blocks are about 30 kB: one buffer fill per block.
+    std::setvbuf(file_, nullptr, _IOFBF, 64 * 1024);
+}
+
+void ZFile::create(const ZString& name, bool append) {
+    close();
+    name_ = name;
+    file_ = std::fopen(name.c_str(), append ? "ab" : "wb");
+    if (!file_) {
+        throw ZFileNotFoundException(describe("Datei kann nicht erstellt werden:", name), errno);
+    }
+}
+
+void ZFile::close() {
+    if (file_) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+}
+
+bool ZFile::readln(ZString& line) {
+    line = ZString();
+    if (!file_) {
+        return false;
+    }
+    // getline keeps zero bytes inside a line, so junk never shifts the line boundaries.
+    ssize_t n = getline(&lineBuffer_, &lineCapacity_, file_);
+    if (n < 0) {
+        return false;
+    }
+    std::size_t length = static_cast<std::size_t>(n);
+    if (length > 0 && lineBuffer_[length - 1] == '\n') {
+        --length;
+        if (length > 0 && lineBuffer_[length - 1] == '\r') {
+            --length;
+        }
+    } else if (length > 0 && lineBuffer_[length - 1] == '\r') {
+        --length;
+    }
+    line = ZString(std::string_view(lineBuffer_, length));
+    return true;
+}
+
+void ZFile::writeln(const ZString& line) {
+    if (!file_ || std::fwrite(line.c_str(), 1, line.length(), file_) != line.length() ||
+        std::fputc('\n', file_) == EOF) {
+        throw ZException(describe("Schreiben fehlgeschlagen:", name_), errno);
+    }
+}
+
+std::uint64_t ZFile::size() const {
+    struct stat info {};
+    if (!file_ || fstat(fileno(file_), &info) != 0) {
+        return 0;
+    }
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+void ZFile::seek(std::uint64_t offset) {
+    if (file_) {
+        fseeko(file_, static_cast<off_t>(offset), SEEK_SET);
+    }
+}

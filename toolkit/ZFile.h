@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "toolkit/ZString.h"
+
+// A text file read and written line by line, with its size and absolute positioning.
+class ZFile {
+public:
+    ZFile() = default;
+    ZFile(const ZFile&) = delete;
+    ZFile& operator=(const ZFile&) = delete;
+    ~ZFile();
+
+    // Opens an existing file for reading (or for reading and writing when writable is set).
+    // Raises ZFileNotFoundException naming the file when it cannot be opened.
+    void open(const ZString& name, bool writable);
+    // Creates (or empties) a file for writing; raises ZFileNotFoundException on failure.
+    void create(const ZString& name, bool append);
+    void close();
+    bool isOpen() const { return file_ != nullptr; }
+    const ZString& getName() const { return name_; }
+
+    // One line without its end ("\n" or "\r\n"); false at the end of the file.
+    bool readln(ZString& line);
+    // Writes the text and a "\n" line end; raises ZException when the disk refuses.
+    void writeln(const ZString& line);
+    // Size of the file in bytes.
+    std::uint64_t size() const;
+    // Moves the read position to an absolute byte offset.
+    void seek(std::uint64_t offset);
+
+private:
+    std::FILE* file_ = nullptr;
+    ZString name_;
+    char* lineBuffer_ = nullptr;
+    std::size_t lineCapacity_ = 0;
+};

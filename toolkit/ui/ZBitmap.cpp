@@ -1,0 +1,52 @@
+#include "toolkit/ui/ZBitmap.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
+
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ui/ZSurface.h"
+
+void ZBitmap::open(const ZString& name) {
+    image_ = QImage();
+    QString path = QString::fromUtf8(name.c_str());
+    if (!QFile::exists(path)) {
+        throw ZBitmapException(ZFormattedString("Bilddatei nicht gefunden: %s", name.c_str()), 1);
+    }
+    QImageReader reader(path, "JPEG");
+    reader.setDecideFormatFromContent(false);
+    QImage loaded = reader.read();
+    if (loaded.isNull()) {
+        throw ZBitmapException(
+            ZFormattedString("Bilddatei kann nicht gelesen werden: %s (%s)", name.c_str(),
+                             reader.errorString().toUtf8().constData()),
+            2);
+    }
+    image_ = loaded.convertToFormat(QImage::Format_RGB32);
+}
+
+void ZBitmap::save(const ZString& name, int quality) const {
+    QImageWriter writer(QString::fromUtf8(name.c_str()), "JPEG");
+    writer.setQuality(quality);
+    if (image_.isNull() || !writer.write(image_)) {
+        throw ZBitmapException(
+            ZFormattedString("Bild kann nicht gespeichert werden: %s (%s)", name.c_str(),
+                             writer.errorString().toUtf8().constData()),
+            3);
+    }
+}
+
+void ZBitmap::create(const QImage& image) { image_ = image.convertToFormat(QImage::Format_RGB32); }
+
+ZColour ZBitmap::getPixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) {
+        return 0;
+    }
+    QRgb p = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
+    return zRgb(qRed(p), qGreen(p), qBlue(p));
+}
+
+void ZBitmap::toDevice(ZSurface& surface, const ZRect& source, const ZRect& dest) const {
+    surface.stretchBitmap(*this, source, dest);
+}
