@@ -1,0 +1,160 @@
+// Checks the committed world pictures and coastlines: sizes, the coastline file's format, no
+// line across the map at the date line, and that pictures and coastlines agree on the geography.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kAssets = SORVO_SOURCE_DIR "/assets/";
+
+struct MapPoint {
+    double a;  // fraction of the full circle from 180 W
+    double b;  // from the south pole in the same unit
+};
+using Polyline = std::vector<MapPoint>;
+
+// Splits worldmap.txt at its pen lifts. A line that is not exactly two numbers fails the test.
+std::vector<Polyline> readWorldmap() {
+    std::ifstream in(kAssets + "worldmap.txt");
+    EXPECT_TRUE(in) << "worldmap.txt missing";
+    std::vector<Polyline> lines(1);
+    std::string text;
+    int number = 0;
+    while (std::getline(in, text)) {
+        ++number;
+        const char* end = text.data() + text.size();
+        MapPoint p{};
+        const auto first = std::from_chars(text.data(), end, p.a);
+        const bool blank = first.ec == std::errc() && first.ptr < end && *first.ptr == ' ';
+        const auto second = blank ? std::from_chars(first.ptr + 1, end, p.b) : first;
+        if (!blank || second.ec != std::errc() || second.ptr != end) {
+            ADD_FAILURE() << "line " << number << " is not two numbers: '" << text << "'";
+            continue;
+        }
+        if (p.a > 1.0) {
+            lines.emplace_back();
+            continue;
+        }
+        EXPECT_TRUE(p.a >= 0.0 && p.b >= 0.0 && p.b <= 0.5) << "line " << number << ": " << text;
+        lines.back().push_back(p);
+    }
+    return lines;
+}
+
+QImage picture(const char* name) {
+    return QImage(QString::fromStdString(kAssets + name));
+}
+
+QRgb pixelAt(const QImage& image, double lon, double lat) {
+    return image.pixel(static_cast<int>((lon + 180.0) / 360.0 * image.width()),
+                       static_cast<int>((90.0 - lat) / 180.0 * image.height()));
+}
+
+// Both pictures show water bluer than the land.
+bool isWater(QRgb colour) {
+    return qBlue(colour) > qRed(colour) + 20 && qBlue(colour) > qGreen(colour);
+}
+
+struct Place {
+    const char* name;
+    double lon;
+    double lat;
+    bool land;
+};
+
+const Place kPlaces[] = {
+    {"Congo basin", 20, 0, true},
+    {"Sahara", 10, 23, true},
+    {"Siberia", 100, 60, true},
+    {"Brazil", -50, -10, true},
+    {"Australia", 135, -25, true},
+    {"Chukotka east of 180", -175, 67, true},
+    {"Kamchatka", 159, 56, true},
+    {"Mid-Pacific", -150, 0, false},
+    {"Pacific west of 180", 175, 20, false},
+    {"North Atlantic", -40, 35, false},
+    {"Indian Ocean", 80, -20, false},
+    {"Caspian Sea", 51, 42, false},
+};
+
+TEST(AssetsTest, PicturesAreWholeWorldMapsOfTheMapSize) {
+    for (const char* name : {"weltkarte1.jpg", "weltkarte2.jpg", "weltkarte3.jpg"}) {
+        const QImage image = picture(name);
+        EXPECT_EQ(image.size(), QSize(1000, 500)) << name;
+    }
+}
+
+// A picture shifted or mirrored puts oceans where the land should be.
+TEST(AssetsTest, DayAndLandPicturesShowLandAndSeaWhereTheyAre) {
+    for (const char* name : {"weltkarte1.jpg", "weltkarte3.jpg"}) {
+        const QImage image = picture(name);
+        ASSERT_FALSE(image.isNull()) << name;
+        for (const Place& place : kPlaces) {
+            EXPECT_EQ(isWater(pixelAt(image, place.lon, place.lat)), !place.land)
+                << name << ": " << place.name;
+        }
+    }
+}
+
+TEST(AssetsTest, CoastlinesAreClosedOrEndOnTheDateLine) {
+    const std::vector<Polyline> lines = readWorldmap();
+    std::size_t points = 0;
+    for (const Polyline& line : lines) {
+        ASSERT_GE(line.size(), 2u) << "a pen lift without a line after it";
+        points += line.size();
+        const MapPoint& head = line.front();
+        const MapPoint& tail = line.back();
+        const bool closed = head.a == tail.a && head.b == tail.b;
+        const bool endsOnEdges = (head.a == 0 || head.a == 1) && (tail.a == 0 || tail.a == 1);
+        EXPECT_TRUE(closed || endsOnEdges)
+            << "open line from " << head.a << " " << head.b << " to " << tail.a << " " << tail.b;
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            // Only a date-line jump would draw a stroke this long across the map.
+            EXPECT_LT(std::abs(line[i].a - line[i - 1].a), 30.0 / 360.0)
+                << "near " << line[i].a << " " << line[i].b;
+        }
+    }
+    EXPECT_GT(lines.size(), 500u);
+    EXPECT_GT(points, 10000u);
+}
+
+// The coastlines must run along the shore of the land/water picture, not beside it. Only the
+// long lines count: tiny islands vanish under their own outline and narrow estuaries under
+// the land, whereas a shift of two pixels already takes most points off the shore.
+TEST(AssetsTest, CoastlinesFollowTheShoreOfTheLandPicture) {
+    const QImage image = picture("weltkarte3.jpg");
+    ASSERT_FALSE(image.isNull());
+    std::size_t points = 0;
+    std::size_t onShore = 0;
+    for (const Polyline& line : readWorldmap()) {
+        if (line.size() < 100) {
+            continue;
+        }
+        for (const MapPoint& p : line) {
+            const int x = static_cast<int>(std::lround(p.a * 1000));
+            const int y = static_cast<int>(std::lround(500 - p.b * 1000));
+            bool land = false;
+            bool water = false;
+            for (int dy = -2; dy <= 2; ++dy) {
+                for (int dx = -2; dx <= 2; ++dx) {
+                    const QPoint near(std::clamp(x + dx, 0, 999), std::clamp(y + dy, 0, 499));
+                    (isWater(image.pixel(near)) ? water : land) = true;
+                }
+            }
+            ++points;
+            onShore += land && water;
+        }
+    }
+    ASSERT_GT(points, 0u);
+    EXPECT_GT(static_cast<double>(onShore) / points, 0.9);
+}
+
+}  // namespace
