@@ -2,39 +2,72 @@
 
 #include <QImage>
 
+#include "map/BackgroundPicture.h"
+#include "map/Coastlines.h"
+#include "map/ColourScale.h"
+#include "map/GridCells.h"
 #include "map/MapOverlays.h"
 #include "map/ViewState.h"
-#include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZBitmap.h"
-#include "toolkit/ui/ZSurface.h"
+#include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
 
-ZRect pictureRect(const ViewState& view) {
-    return ZRect{0, 0,
-                 static_cast<int>(ZSystem::round(1000.0 * view.scaleX + 60.0 * view.frameScale, 0)),
-                 static_cast<int>(ZSystem::round(500.0 * view.scaleY + 110.0 * view.frameScale, 0))};
-}
+// Map type without a picture: opaque cells and coastlines.
+constexpr std::uint32_t OUTLINES_ONLY = 1;
 
 }  // namespace
 
-// Interim pass: a white picture of the right size until the map passes exist.
-void MapRenderer::renderMap(ZSurface& surface, bool, bool) {
-    surface.fillRect(pictureRect(scene_.view), zRgb(255, 255, 255));
+// The globe pass does not exist yet: both views draw the flat map.
+void MapRenderer::renderMap(ZSurface& surface, bool withCaption, bool withPositions) {
+    renderEquirectangular(surface, withCaption, withPositions);
 }
 
-void MapRenderer::renderToBitmap(ZBitmap& target, bool, bool) {
-    ZRect size = pictureRect(scene_.view);
-    QImage image(size.width(), size.height(), QImage::Format_RGB32);
-    image.fill(Qt::white);
+void MapRenderer::renderEquirectangular(ZSurface& surface, bool withCaption, bool withPositions) {
+    PictureGeometry geometry = beginPicture(surface);
+    bool outlines = scene_.view.mapType == OUTLINES_ONLY;
+    if (!outlines) {
+        drawBackground(surface, scene_.background, geometry.mapRectangle);
+    }
+    drawGridCells(surface, scene_.database, scene_.view, true, outlines, scene_.progress);
+    if (outlines) {
+        drawCoastlines(surface, scene_.view);
+    }
+    drawOverlays(surface, withCaption, withPositions);
+}
+
+void MapRenderer::renderToBitmap(ZBitmap& target, bool withCaption, bool withPositions) {
+    PictureGeometry geometry = PictureGeometry::of(scene_.view);
+    QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
+    {
+        ZRasterSurface surface(image);
+        renderMap(surface, withCaption, withPositions);
+    }
     target.create(image);
 }
 
 void MapRenderer::paintMap(ZSurface& surface, const ZBitmap& mapBitmap, const ZRect& update) {
     surface.copyBitmap(mapBitmap, update);
-    if (scene_.overlays) {
-        scene_.overlays->drawGraticule(surface);
+    drawOverlays(surface, true, true);
+}
+
+PictureGeometry MapRenderer::beginPicture(ZSurface& surface) {
+    PictureGeometry geometry = PictureGeometry::of(scene_.view);
+    scene_.view.mapCentreX = geometry.centreX;
+    scene_.view.mapCentreY = geometry.centreY;
+    surface.fillRect(geometry.picture(), BACKGROUND_COLOUR);
+    return geometry;
+}
+
+void MapRenderer::drawOverlays(ZSurface& surface, bool withCaption, bool withPositions) {
+    if (scene_.overlays == nullptr) {
+        return;
+    }
+    scene_.overlays->drawGraticule(surface);
+    if (withPositions) {
         scene_.overlays->drawPositions(surface);
+    }
+    if (withCaption) {
         scene_.overlays->drawCaption(surface);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/GeoPosition.h"
+#include "map/PictureGeometry.h"
 #include "toolkit/ui/ZRect.h"
 
 class GridDatabase;
@@ -24,15 +25,23 @@ struct MapScene {
 
 // Draws the whole map picture, flat or as a globe, onto any surface or into a bitmap.
 class MapRenderer {
-public:
+  public:
     explicit MapRenderer(MapScene scene) : scene_(scene) {}
 
     void renderMap(ZSurface& surface, bool withCaption, bool withPositions);
+    // The whole Earth: picture or coastlines, cells, frame with legend, and on request the
+    // positions and the caption.
+    void renderEquirectangular(ZSurface& surface, bool withCaption, bool withPositions);
     // Renders into an image of the picture size and hands a copy to the target.
     void renderToBitmap(ZBitmap& target, bool withCaption, bool withPositions);
     // The window's paint: the cached picture's update rectangle, then the live overlays.
     void paintMap(ZSurface& surface, const ZBitmap& mapBitmap, const ZRect& update);
 
-private:
+  private:
+    // Shared by both views: stores the map centre for this picture and paints it white.
+    PictureGeometry beginPicture(ZSurface& surface);
+    // Frame with legend, then, when asked, positions and caption.
+    void drawOverlays(ZSurface& surface, bool withCaption, bool withPositions);
+
     MapScene scene_;
 };

@@ -56,7 +56,7 @@ void ZFile::close() {
 }
 
 bool ZFile::readln(ZString& line) {
-    line = ZString();
+    line.assign(std::string_view());
     if (!file_) {
         return false;
     }
@@ -74,7 +74,8 @@ bool ZFile::readln(ZString& line) {
     } else if (length > 0 && lineBuffer_[length - 1] == '\r') {
         --length;
     }
-    line = ZString(std::string_view(lineBuffer_, length));
+    // Reuses the line's storage: long files are read line by line on every render.
+    line.assign(std::string_view(lineBuffer_, length));
     return true;
 }
 

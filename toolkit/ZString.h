@@ -22,6 +22,10 @@ public:
     bool isEmpty() const { return text_.empty(); }
     char operator[](std::size_t i) const { return text_[i]; }
 
+    ZString& assign(std::string_view text) {
+        text_.assign(text);
+        return *this;
+    }
     ZString& append(std::string_view text);
     ZString& operator+=(std::string_view text) { return append(text); }
     ZString& operator+=(char c);

@@ -36,7 +36,8 @@ public:
     virtual void fillRect(const ZRect& rect, ZColour colour) = 0;
     virtual void setPixel(int x, int y, ZColour colour) = 0;
     // A block of width x height pixels (0x00RRGGBB, row by row) at (x, y); pixels whose mask byte
-    // is 0 are left alone. Raster surfaces copy it at once; others may draw pixel by pixel.
+    // is 0 are left alone (no mask: all are drawn). Raster surfaces copy it at once; others may
+    // draw pixel by pixel.
     virtual void drawPixels(int x, int y, int width, int height, const std::uint32_t* rgb,
                             const std::uint8_t* mask) = 0;
     virtual void drawText(const ZString& text, const ZRect& rect, unsigned flags) = 0;

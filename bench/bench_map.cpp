@@ -1,0 +1,119 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <filesystem>
+
+#include "grid/GridDatabase.h"
+#include "map/BackgroundPicture.h"
+#include "map/MapRenderer.h"
+#include "map/ViewState.h"
+#include "overlays/MapOverlayPainter.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ui/ZBitmap.h"
+
+// Runs in the prepared working folder: sample datasets, pictures and coastlines.
+namespace {
+
+constexpr const char* DATASET = "data/cru/hadcrut3v.dat";
+
+// What the main window holds for its map: dataset, view, picture and overlays at 100 %.
+struct Window {
+    explicit Window(std::uint32_t mapType) {
+        view.mapType = mapType;
+        view.scalePercent = 100;
+        view.scaleX = 1.0;
+        view.scaleY = 1.0;
+        captionFont.create("Times New Roman", 12, 0, 400, 0);
+        labelFont.create("Arial", 8, 0, 400, 0);
+        grid.open(1, DATASET);
+        grid.select(1990, 6, false);
+        loadBackground(background, mapType);
+    }
+
+    // Every cell with data, as in the best-covered months.
+    void fillEveryCell() {
+        for (std::uint32_t i = 0; i < grid.rows * grid.columns; ++i) {
+            if (grid.values[i] < -99.0) {
+                grid.values[i] = 0.1 * static_cast<double>(i % 60) - 3.0;
+            }
+        }
+    }
+
+    // The worker's map task: the picture without caption and positions.
+    void render() {
+        MapOverlayPainter overlays(grid, view, captionFont, labelFont);
+        MapRenderer renderer(MapScene{grid, view, background, nullptr, &overlays, nullptr});
+        renderer.renderToBitmap(mapBitmap, false, false);
+    }
+
+    GridDatabase grid;
+    ViewState view;
+    ZBitmap background;
+    ZBitmap mapBitmap;
+    ZFont captionFont;
+    ZFont labelFont;
+};
+
+bool prepared(benchmark::State& state) {
+    for (const char* file : {DATASET, "weltkarte1.jpg", "worldmap.txt"}) {
+        if (!std::filesystem::exists(file)) {
+            state.SkipWithError("run in the prepared working folder (make bench)");
+            return false;
+        }
+    }
+    return true;
+}
+
+void BM_RenderSatelliteFullCoverage(benchmark::State& state) {
+    if (!prepared(state)) {
+        return;
+    }
+    Window window(2);
+    window.fillEveryCell();
+    for (auto _ : state) {
+        window.render();
+        benchmark::DoNotOptimize(window.mapBitmap.image().constBits());
+    }
+}
+
+void BM_RenderCoastlines(benchmark::State& state) {
+    if (!prepared(state)) {
+        return;
+    }
+    Window window(1);
+    for (auto _ : state) {
+        window.render();
+        benchmark::DoNotOptimize(window.mapBitmap.image().constBits());
+    }
+}
+
+// Holding the arrow key: read the next month, then render it.
+void BM_MonthStep(benchmark::State& state) {
+    if (!prepared(state)) {
+        return;
+    }
+    Window window(2);
+    for (auto _ : state) {
+        window.grid.nextMonth();
+        if (window.grid.year > 2010) {
+            window.grid.select(1960, 1, false);
+        }
+        window.render();
+        benchmark::DoNotOptimize(window.mapBitmap.image().constBits());
+    }
+}
+
+BENCHMARK(BM_RenderSatelliteFullCoverage)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_RenderCoastlines)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_MonthStep)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Fonts need the application object.
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "map/Projections.h"
+#include "toolkit/ZString.h"
+
+class ZSurface;
+struct ViewState;
+
+// The coastline file in the working directory, read anew on every pass.
+inline constexpr const char* COASTLINE_FILE = "worldmap.txt";
+
+// One line of the file: a is the longitude as a share of the full circle from 180 degrees
+// west, b the latitude in the same unit from the south pole. An a above 1 lifts the pen.
+struct CoastlinePoint {
+    float a = 0.0f;
+    float b = 0.0f;
+
+    bool isPenLift() const { return a > 1.0f; }
+};
+
+// Two numbers separated by white space, with a decimal point or comma; what does not read as a
+// number leaves its value 0. The locale of the process plays no part.
+CoastlinePoint parseCoastlineLine(const ZString& line);
+
+// Where a point is drawn, or nothing when it is hidden (which lifts the pen as well).
+using CoastlinePlacer = std::function<std::optional<ScreenPoint>(const CoastlinePoint&)>;
+
+// Reads the coastline file and joins consecutive placed points with the surface's pen; empty
+// lines are skipped. Without the file no coastlines are drawn and the map goes on without them.
+void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place);
+
+// The coastlines of the flat map, black and one pixel wide.
+void drawCoastlines(ZSurface& surface, const ViewState& view);

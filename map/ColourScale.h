@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+
+#include "toolkit/ui/ZColour.h"
+
+// One class of the colour scale: every value below the bound (and not below the previous
+// bound) takes the colour.
+struct ColourClass {
+    double upperBound;
+    ZColour colour;
+};
+
+// Shared by the cells of both views and the legend, in rising order of the bound.
+inline constexpr std::array<ColourClass, 11> COLOUR_SCALE{{
+    {-5.0, zRgb(64, 55, 187)},
+    {-3.0, zRgb(101, 121, 255)},
+    {-1.0, zRgb(82, 196, 255)},
+    {-0.5, zRgb(104, 230, 255)},
+    {-0.2, zRgb(28, 255, 184)},
+    {0.0, zRgb(7, 255, 28)},
+    {0.2, zRgb(255, 254, 51)},
+    {1.0, zRgb(255, 191, 17)},
+    {3.0, zRgb(255, 148, 46)},
+    {5.0, zRgb(255, 85, 85)},
+    {10.0, zRgb(254, 19, 18)},
+}};
+
+// Opacity (of 255) of cells over a background picture: the picture shows through by half.
+inline constexpr int CELL_ALPHA = 128;
+
+// Values below this mark a cell without data, which is not drawn.
+inline constexpr double NO_DATA_BELOW = -99.0;
+
+inline constexpr ZColour BACKGROUND_COLOUR = zRgb(255, 255, 255);
+inline constexpr ZColour COASTLINE_COLOUR = zRgb(0, 0, 0);
+inline constexpr ZColour GLOBE_GRATICULE_COLOUR = zRgb(0, 0, 255);
+inline constexpr ZArgb GLOBE_OUTLINE_COLOUR = 0xFF0000FF;
+inline constexpr ZColour VIEW_POSITION_COLOUR = zRgb(0, 0, 255);
+inline constexpr ZColour POSITION_COLOUR = zRgb(255, 0, 0);
+
+// The colour of the first class whose bound lies above the value; the last class takes
+// everything from the last bound but one upwards.
+ZColour colourForValue(double value);
+
+inline bool hasData(double value) {
+    return !(value < NO_DATA_BELOW);
+}
+
+// A colour with the cells' opacity for the translucent fill.
+constexpr ZArgb translucentCellColour(ZColour colour) {
+    return (static_cast<ZArgb>(CELL_ALPHA) << 24) | (static_cast<ZArgb>(zRed(colour)) << 16) |
+           (static_cast<ZArgb>(zGreen(colour)) << 8) | static_cast<ZArgb>(zBlue(colour));
+}

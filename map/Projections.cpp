@@ -1,0 +1,134 @@
+#include "map/Projections.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "map/MapConstants.h"
+#include "map/PictureGeometry.h"
+#include "map/ViewState.h"
+
+GeoAngles positionToRadians(const GeoPosition& position) {
+    GeoAngles angles;
+    int latMinutes = position.latDegrees * 60 + position.latMinutes;
+    int lonMinutes = position.lonDegrees * 60 + position.lonMinutes;
+    angles.lat = latMinutes * ONE_5400TH * HALF_PI;
+    angles.lon = lonMinutes * ONE_10800TH * PI;
+    if (position.south) {
+        angles.lat = -angles.lat;
+    }
+    if (position.west) {
+        angles.lon = -angles.lon;
+    }
+    return angles;
+}
+
+ScreenPoint projectEquirectangular(const ViewState& view, double lonDegrees, double latDegrees,
+                                   bool withFrame) {
+    double frame = withFrame ? FRAME_MARGIN * view.frameScale : 0.0;
+    return ScreenPoint{roundPixel((lonDegrees + 180) * PIXELS_PER_DEGREE * view.scaleX + frame),
+                       roundPixel((90 - latDegrees) * PIXELS_PER_DEGREE * view.scaleY + frame)};
+}
+
+ScreenPoint positionToScreen(const ViewState& view, const GeoPosition& position, bool withFrame,
+                             bool forceFlat) {
+    if (view.orthView && !forceFlat) {
+        return ScreenPoint{view.mapCentreX, view.mapCentreY};
+    }
+    double lat = position.latDegrees + position.latMinutes * ONE_SIXTIETH;
+    double lon = position.lonDegrees + position.lonMinutes * ONE_SIXTIETH;
+    if (position.south) {
+        lat = -lat;
+    }
+    if (position.west) {
+        lon = -lon;
+    }
+    return projectEquirectangular(view, lon, lat, withFrame);
+}
+
+ScreenPoint projectOrthographic(const ViewState& view, double lon0, double lat0, double lon,
+                                double lat, int cx, int cy) {
+    double delta = lon - lon0;
+    double x = std::sin(delta) * std::cos(lat) * view.scaleX * GLOBE_RADIUS;
+    double y = (std::cos(lat0) * std::sin(lat) - std::sin(lat0) * std::cos(lat) * std::cos(delta)) *
+               view.scaleY * GLOBE_RADIUS;
+    return ScreenPoint{cx + roundPixel(x), cy - roundPixel(y)};
+}
+
+bool isOnNearSide(double lon0, double lat0, double lon, double lat) {
+    double cosine =
+        std::cos(lon0 - lon) * std::cos(lat) * std::cos(lat0) + std::sin(lat) * std::sin(lat0);
+    return std::acos(std::clamp(cosine, -1.0, 1.0)) < HALF_PI;
+}
+
+namespace {
+
+// The inverse without the quadrant correction: the longitude stays within a quarter turn of
+// the centre's.
+bool unprojectPlain(const ViewState& view, int x, int y, int cx, int cy, double lon0, double lat0,
+                    GeoAngles& angles) {
+    int dx = x - cx;
+    int dy = y - cy;
+    double radius = GLOBE_RADIUS * view.scaleX;
+    if (!(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy) < radius)) {
+        return false;
+    }
+    double px = dx / radius;
+    double py = (cy - y) / (GLOBE_RADIUS * view.scaleY);
+    double rho = 0.0001;
+    double c = 0.0;
+    if (dx != 0 || dy != 0) {
+        rho = std::sqrt(px * px + py * py);
+        c = std::asin(std::min(rho, 1.0));
+    }
+    double sinLat = std::cos(c) * std::sin(lat0) + py * std::sin(c) * std::cos(lat0) / rho;
+    angles.lat = std::asin(std::clamp(sinLat, -1.0, 1.0));
+    double turn =
+        std::atan(px * std::sin(c) /
+                  (rho * std::cos(lat0) * std::cos(c) - py * std::sin(lat0) * std::sin(c)));
+    // The pixel showing a pole in the centre column divides 0 by 0; it keeps the centre's
+    // longitude, like the rest of its column on the near side of the pole.
+    angles.lon = lon0 + (std::isnan(turn) ? 0.0 : turn);
+    return true;
+}
+
+}  // namespace
+
+bool unprojectOrthographic(const ViewState& view, int x, int y, int cx, int cy, double lon0,
+                           double lat0, bool fixQuadrant, GeoAngles& angles) {
+    GeoAngles here = angles;
+    if (!unprojectPlain(view, x, y, cx, cy, lon0, lat0, here)) {
+        return false;
+    }
+    if (fixQuadrant) {
+        GeoAngles below;
+        if (unprojectPlain(view, x, y + 1, cx, cy, lon0, lat0, below)) {
+            GeoAngles above;
+            bool aboveInside = unprojectPlain(view, x, y - 1, cx, cy, lon0, lat0, above);
+            // The latitude falls towards the top beyond the north pole and towards the bottom
+            // beyond the south pole; the extreme of a column takes its neighbour's correction.
+            // At the rim, where there is no pixel above, the pixel below decides alone.
+            bool fallsUpward = aboveInside && above.lat < here.lat;
+            bool risesDownward = below.lat > here.lat;
+            if (fallsUpward && risesDownward) {
+                here.lon += PI;
+            } else if (fallsUpward) {
+                here.lon = above.lon + PI;
+            } else if (risesDownward) {
+                here.lon = aboveInside ? below.lon + PI : here.lon + PI;
+            }
+        }
+    }
+    angles = here;
+    return true;
+}
+
+bool unprojectEquirectangular(const ViewState& view, int mx, int my, GeoAngles& angles) {
+    double x = (mx - FRAME_MARGIN) / view.scaleX;
+    double y = (my - FRAME_MARGIN) / view.scaleY;
+    if (!(x >= 0 && x < MAP_WIDTH && y >= 0 && y < MAP_HEIGHT)) {
+        return false;
+    }
+    angles.lon = x * DEGREES_PER_PIXEL - 180;
+    angles.lat = 90 - y * DEGREES_PER_PIXEL;
+    return true;
+}

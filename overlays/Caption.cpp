@@ -1,0 +1,78 @@
+#include "overlays/Caption.h"
+
+#include "grid/GridDatabase.h"
+#include "map/PictureGeometry.h"
+#include "map/ViewState.h"
+#include "overlays/OverlayText.h"
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZSurface.h"
+
+namespace {
+
+// " +0.250°C", " -0.250°C", " 0.000°C": a sign only above zero.
+ZString degreesText(double value) {
+    return ZFormattedString(" %s%.3f°C", value > 0 ? "+" : "", ZSystem::round(value, 3));
+}
+
+}  // namespace
+
+const char* monthAbbreviation(std::uint32_t month) {
+    static constexpr const char* names[] = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
+                                            "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+    return month >= 1 && month <= 12 ? names[month - 1] : "";
+}
+
+ZString captionTitle(const GridDatabase& database) {
+    ZString name;
+    ZSystem::extractPath(database.fileName, name, true);
+    ZString title = database.yearAverage
+                        ? ZFormattedString("%s %u", name.c_str(), database.year)
+                        : ZFormattedString("%s %u (%s)", name.c_str(), database.year,
+                                           monthAbbreviation(database.month));
+    if (database.cellsWithData != 0) {
+        title += degreesText(database.globalMean).view();
+        auto coverage = static_cast<unsigned>(ZSystem::round(database.coverage, 0));
+        title += ZFormattedString(" (%u%%)", coverage).view();
+    } else {
+        title += " Keine Daten";
+    }
+    return title;
+}
+
+ZString viewPositionLine(const ZString& name, double value) {
+    ZString valueText = value == MISSING_VALUE ? ZString("Keine Daten") : degreesText(value);
+    return ZFormattedString("%s: %s", name.c_str(), valueText.c_str());
+}
+
+ZString sourceLine() {
+    return ZFormattedString("Abweichungen in Grad Celsius (1961-90) - %s", WEB_ADDRESS);
+}
+
+void drawCaption(ZSurface& surface, const ViewState& view, const ZString& title,
+                 const ZString& positionLine, const ZFont& captionFont, const ZFont& labelFont) {
+    surface.selectFont(captionFont);
+    ZRect titleRect;
+    ZRect bottomRect;
+    bool large = isLargeMode(view);
+    if (large) {
+        // One mapping for the whole caption; the rectangles are those of the logical picture.
+        setLargeModeMapping(surface, view);
+        titleRect = ZRect{30, 0, 1030, 30};
+        bottomRect = ZRect{30, 530, 1030, 605};
+    } else {
+        int right = roundPixel(1000 * view.scaleX + 30);
+        titleRect = ZRect{30, 0, right, 30};
+        bottomRect = ZRect{30, roundPixel(500 * view.scaleY + 30), right,
+                           roundPixel(500 * view.scaleY + 105)};
+    }
+    surface.drawText(title, titleRect, Z_TEXT_CENTER | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
+    if (!positionLine.isEmpty()) {
+        surface.drawText(positionLine, bottomRect, Z_TEXT_LEFT | Z_TEXT_BOTTOM | Z_TEXT_SINGLELINE);
+    }
+    surface.selectFont(labelFont);
+    surface.drawText(sourceLine(), bottomRect, Z_TEXT_RIGHT | Z_TEXT_BOTTOM | Z_TEXT_SINGLELINE);
+    if (large) {
+        surface.resetMapping();
+    }
+}

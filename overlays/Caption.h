@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+#include "toolkit/ZString.h"
+
+class GridDatabase;
+class ZFont;
+class ZSurface;
+struct ViewState;
+
+// The program's address in the source line of every map.
+inline constexpr const char* WEB_ADDRESS = "https://sorvo-visualizer.example.org";
+
+// "Jan" .. "Dez"; empty for a number that is no month.
+const char* monthAbbreviation(std::uint32_t month);
+
+// Dataset file, date, and the global value with the share of the Earth that has data, or
+// "Keine Daten".
+ZString captionTitle(const GridDatabase& database);
+
+// "name:  +0.123°C" for the value of the view position's cell, "name: Keine Daten" without one.
+ZString viewPositionLine(const ZString& name, double value);
+
+// "Abweichungen in Grad Celsius (1961-90) - " and the web address.
+ZString sourceLine();
+
+// The title above the map, the view position's line at the bottom left (left out when empty)
+// and the source line at the bottom right.
+void drawCaption(ZSurface& surface, const ViewState& view, const ZString& title,
+                 const ZString& positionLine, const ZFont& captionFont, const ZFont& labelFont);

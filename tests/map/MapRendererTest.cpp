@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <string>
+#include <vector>
+
+#include "TestDataset.h"
+#include "map/ColourScale.h"
+#include "map/MapOverlays.h"
+#include "map/MapRenderer.h"
+#include "map/PictureGeometry.h"
+#include "map/ProgressSink.h"
+#include "map/ViewState.h"
+#include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZRasterSurface.h"
+
+namespace {
+
+constexpr QRgb WHITE = 0xFFFFFFFF;
+
+QRgb toQRgb(ZColour colour) {
+    return qRgb(zRed(colour), zGreen(colour), zBlue(colour));
+}
+
+struct RecordingProgress : ProgressSink {
+    void setProgress(int percent) override { values.push_back(percent); }
+    std::vector<int> values;
+};
+
+struct RecordingOverlays : MapOverlays {
+    void drawGraticule(ZSurface&) override { calls.push_back("graticule"); }
+    void drawPositions(ZSurface&) override { calls.push_back("positions"); }
+    void drawCaption(ZSurface&) override { calls.push_back("caption"); }
+    std::vector<std::string> calls;
+};
+
+// The western half in one colour, the eastern in another.
+ZBitmap splitPicture(QColor left, QColor right) {
+    QImage image(1000, 500, QImage::Format_RGB32);
+    image.fill(left);
+    for (int y = 0; y < 500; ++y) {
+        for (int x = 500; x < 1000; ++x) {
+            image.setPixelColor(x, y, right);
+        }
+    }
+    ZBitmap bitmap;
+    bitmap.create(image);
+    return bitmap;
+}
+
+class MapRendering : public testing::Test {
+  protected:
+    QImage render(GridDatabase& grid, std::uint32_t mapType, double scale,
+                  ProgressSink* progress = nullptr) {
+        view.mapType = mapType;
+        view.scaleX = scale;
+        view.scaleY = scale;
+        MapScene scene{grid, view, background, nullptr, nullptr, progress};
+        MapRenderer renderer(scene);
+        ZBitmap picture;
+        renderer.renderToBitmap(picture, false, false);
+        return picture.image();
+    }
+
+    ScopedTempDir workingDirectory{true};
+    ViewState view;
+    ZBitmap background;
+};
+
+TEST_F(MapRendering, CellsTileTheMapWithoutGapOrOverlapAtEveryScale) {
+    TestDataset data([](int, int) { return 0.5; });
+    for (double scale : {1.0, 0.75, 0.5}) {
+        QImage image = render(data.grid(), 2, scale);
+        PictureGeometry geometry = PictureGeometry::of(view);
+        ASSERT_EQ(image.size(), QSize(geometry.width, geometry.height));
+        // A translucent cell over white; a pixel covered twice would be darker, a gap white.
+        QRgb once = image.pixel(geometry.mapRectangle.left, geometry.mapRectangle.top);
+        ASSERT_NE(once, WHITE);
+        ZRect map = geometry.mapRectangle;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                ASSERT_EQ(image.pixel(x, y), map.contains(x, y) ? once : WHITE)
+                    << scale << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(MapRendering, OutlineMapsFillCellsOpaquelyOnTheirOwnRectangles) {
+    // A chequerboard of two classes shows where each cell ends.
+    TestDataset data([](int c, int r) { return (c + r) % 2 ? 2.0 : -2.0; });
+    QImage image = render(data.grid(), 1, 1.0);
+    QRgb even = toQRgb(colourForValue(-2.0));
+    QRgb odd = toQRgb(colourForValue(2.0));
+    // Cell (36, 17), from 0 to 5 degrees east and north, covers x 530..543 and y 266..279.
+    EXPECT_EQ(image.pixel(530, 266), odd);
+    EXPECT_EQ(image.pixel(543, 279), odd);
+    EXPECT_EQ(image.pixel(529, 279), even);
+    EXPECT_EQ(image.pixel(544, 279), even);
+    EXPECT_EQ(image.pixel(543, 265), even);
+    EXPECT_EQ(image.pixel(543, 280), even);
+    EXPECT_EQ(image.pixel(30, 30), even);
+    EXPECT_EQ(image.pixel(1029, 529), even);
+    EXPECT_EQ(image.pixel(1030, 529), WHITE);
+}
+
+TEST_F(MapRendering, PictureIsStretchedOntoTheMapAndShowsThroughTheCells) {
+    background = splitPicture(QColor(0, 0, 200), QColor(0, 200, 0));
+    // Data only east of the zero meridian.
+    TestDataset data([](int c, int) { return c < 36 ? -99.9 : 6.0; });
+    QImage image = render(data.grid(), 3, 0.75);
+    EXPECT_EQ(image.pixel(30, 30), qRgb(0, 0, 200));
+    EXPECT_EQ(image.pixel(403, 404), qRgb(0, 0, 200));
+    QColor blended = image.pixelColor(779, 30);
+    ZColour cell = colourForValue(6.0);
+    EXPECT_NEAR(blended.red(), zRed(cell) / 2, 2);
+    EXPECT_NEAR(blended.green(), (zGreen(cell) + 200) / 2, 2);
+    EXPECT_EQ(image.pixel(780, 100), WHITE);
+    EXPECT_EQ(image.pixel(100, 405), WHITE);
+    EXPECT_EQ(view.mapCentreX, 405);
+    EXPECT_EQ(view.mapCentreY, 217);
+}
+
+TEST_F(MapRendering, CoastlinesOnlyOnTheOutlineMap) {
+    workingDirectory.write("worldmap.txt", "0,5 0,25\n0.75 0.25\n");
+    TestDataset data([](int, int) { return -99.9; });
+    QImage outline = render(data.grid(), 1, 1.0);
+    EXPECT_EQ(outline.pixel(600, 280), qRgb(0, 0, 0));
+    EXPECT_EQ(render(data.grid(), 2, 1.0).pixel(600, 280), WHITE);
+}
+
+TEST_F(MapRendering, ProgressCountsEveryPercentOnceUpToTheLastCell) {
+    TestDataset data([](int c, int r) { return c == 71 && r == 35 ? 1.0 : -99.9; });
+    RecordingProgress progress;
+    render(data.grid(), 1, 0.5, &progress);
+    ASSERT_EQ(progress.values.size(), 100u);
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(progress.values[static_cast<std::size_t>(i)], i + 1);
+    }
+}
+
+TEST_F(MapRendering, OverlaysFollowTheMapAsAskedAndPaintCopiesOnlyTheUpdate) {
+    TestDataset data([](int, int) { return 0.0; });
+    RecordingOverlays overlays;
+    MapRenderer renderer(MapScene{data.grid(), view, background, nullptr, &overlays, nullptr});
+    QImage cached(810, 485, QImage::Format_RGB32);
+    cached.fill(QColor(10, 20, 30));
+    ZBitmap mapBitmap;
+    mapBitmap.create(cached);
+    QImage window(810, 485, QImage::Format_RGB32);
+    {
+        ZRasterSurface surface(window);
+        renderer.renderMap(surface, false, false);
+        renderer.renderMap(surface, true, false);
+        renderer.renderMap(surface, false, true);
+        renderer.paintMap(surface, mapBitmap, ZRect{100, 50, 200, 60});
+    }
+    EXPECT_EQ(overlays.calls,
+              (std::vector<std::string>{"graticule", "graticule", "caption", "graticule",
+                                        "positions", "graticule", "positions", "caption"}));
+    EXPECT_EQ(window.pixel(100, 50), qRgb(10, 20, 30));
+    EXPECT_EQ(window.pixel(199, 59), qRgb(10, 20, 30));
+    EXPECT_NE(window.pixel(200, 59), qRgb(10, 20, 30));
+    EXPECT_NE(window.pixel(199, 60), qRgb(10, 20, 30));
+}
+
+}  // namespace

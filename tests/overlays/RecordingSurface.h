@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ui/ZSurface.h"
+
+// Writes down the calls that place things, for pictures too large to draw in a test.
+class RecordingSurface : public ZSurface {
+  public:
+    void selectPen(ZColour, int width) override { add(ZFormattedString("pen %d", width)); }
+    void selectFont(const ZFont& font) override {
+        add(ZFormattedString("font %s", font.face().c_str()));
+    }
+    void moveTo(int x, int y) override { add(ZFormattedString("move %d %d", x, y)); }
+    void lineTo(int x, int y) override { add(ZFormattedString("line %d %d", x, y)); }
+    void fillRect(const ZRect& r, ZColour) override {
+        add(ZFormattedString("fill %d %d %d %d", r.left, r.top, r.right, r.bottom));
+    }
+    void setPixel(int, int, ZColour) override { add("pixel"); }
+    void drawPixels(int, int, int, int, const std::uint32_t*, const std::uint8_t*) override {
+        add("pixels");
+    }
+    void drawText(const ZString& text, const ZRect& r, unsigned flags) override {
+        add(ZFormattedString("text '%s' %d %d %d %d %u", text.c_str(), r.left, r.top, r.right,
+                             r.bottom, flags));
+    }
+    void setIsotropicMapping(int ww, int wh, int vw, int vh) override {
+        add(ZFormattedString("map %d %d %d %d", ww, wh, vw, vh));
+    }
+    void resetMapping() override { add("unmap"); }
+    void stretchBitmap(const ZBitmap&, const ZRect&, const ZRect&) override { add("stretch"); }
+    void copyBitmap(const ZBitmap&, const ZRect&) override { add("copy"); }
+    void fillTranslucent(const ZRect&, ZArgb) override { add("translucent"); }
+    void drawEllipse(const ZRect&, ZArgb, double) override { add("ellipse"); }
+
+    // The calls starting with the prefix, in order.
+    std::vector<std::string> callsStartingWith(const std::string& prefix) const {
+        std::vector<std::string> result;
+        for (const std::string& call : calls) {
+            if (call.starts_with(prefix)) {
+                result.push_back(call);
+            }
+        }
+        return result;
+    }
+
+    std::vector<std::string> calls;
+
+  private:
+    void add(const ZString& call) { calls.push_back(call.str()); }
+};

@@ -1,0 +1,282 @@
+#include "toolkit/ui/ZRasterSurface.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPolygon>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+#include "toolkit/ui/ZBitmap.h"
+
+namespace {
+
+QColor toQColor(ZColour colour) {
+    return QColor(zRed(colour), zGreen(colour), zBlue(colour));
+}
+
+QColor argbToQColor(ZArgb colour) {
+    return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF, colour >> 24);
+}
+
+QRect toQRect(const ZRect& rect) {
+    return QRect(rect.left, rect.top, rect.width(), rect.height());
+}
+
+// Faces the layout was made for and their metric twins, which draw texts at the same widths.
+QString metricTwin(std::string_view face) {
+    if (face == "Arial") {
+        return QStringLiteral("Liberation Sans");
+    }
+    if (face == "Times New Roman") {
+        return QStringLiteral("Liberation Serif");
+    }
+    if (face == "Courier New") {
+        return QStringLiteral("Liberation Mono");
+    }
+    return {};
+}
+
+}  // namespace
+
+ZRasterSurface::ZRasterSurface(QImage& image)
+    : ownPainter_(std::in_place, &image), painter_(*ownPainter_) {
+    setUp();
+}
+
+ZRasterSurface::ZRasterSurface(QPainter& painter) : painter_(painter) {
+    setUp();
+}
+
+ZRasterSurface::~ZRasterSurface() {
+    flushLines();
+}
+
+void ZRasterSurface::setUp() {
+    // Shapes keep hard pixel edges; only the two anti-aliased calls switch smoothing on.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_.setBackgroundMode(Qt::TransparentMode);
+    painter_.setBrush(Qt::NoBrush);
+    font_ = painter_.font();
+}
+
+QFont ZRasterSurface::toQFont(const ZFont& font) {
+    QFont result;
+    QStringList families;
+    QString twin = metricTwin(font.face().view());
+    if (!twin.isEmpty()) {
+        families << twin;
+    }
+    families << QString::fromUtf8(font.face().c_str());
+    result.setFamilies(families);
+    // The size is in points: a 96-dpi screen makes a size-12 font 16 pixels high, and that
+    // character height is what the layout was made for.
+    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size() * 96.0 / 72.0))));
+    result.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight(), 1, 1000)));
+    result.setKerning(false);
+    return result;
+}
+
+void ZRasterSurface::selectPen(ZColour colour, int width) {
+    flushLines();
+    penColour_ = toQColor(colour);
+    penWidth_ = std::max(1, width);
+}
+
+void ZRasterSurface::selectFont(const ZFont& font) {
+    font_ = toQFont(font);
+}
+
+void ZRasterSurface::moveTo(int x, int y) {
+    current_ = QPoint(x, y);
+}
+
+void ZRasterSurface::lineTo(int x, int y) {
+    QPoint to(x, y);
+    if (penWidth_ <= 1) {
+        drawThinLine(current_, to);
+    } else {
+        flushLines();
+        // Wide pens are shapes with round ends, end point included.
+        painter_.setPen(QPen(penColour_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter_.drawLine(current_, to);
+    }
+    current_ = to;
+}
+
+// One pixel per step along the longer axis, from the start up to but not including the end,
+// so that polylines never set a shared vertex twice. A mapping moves the end points, never the
+// width of the line.
+void ZRasterSurface::drawThinLine(QPoint from, QPoint to) {
+    const QTransform& transform = painter_.worldTransform();
+    if (!transform.isIdentity()) {
+        from = transform.map(from);
+        to = transform.map(to);
+    }
+    int dx = std::abs(to.x() - from.x());
+    int dy = -std::abs(to.y() - from.y());
+    int stepX = from.x() < to.x() ? 1 : -1;
+    int stepY = from.y() < to.y() ? 1 : -1;
+    int error = dx + dy;
+    int px = from.x();
+    int py = from.y();
+    while (px != to.x() || py != to.y()) {
+        pendingPoints_ << QPoint(px, py);
+        int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            px += stepX;
+        }
+        if (twice <= dx) {
+            error += dx;
+            py += stepY;
+        }
+    }
+}
+
+// One call for many short lines: polylines of thousands of points are common.
+void ZRasterSurface::flushLines() {
+    if (pendingPoints_.isEmpty()) {
+        return;
+    }
+    painter_.save();
+    painter_.resetTransform();
+    painter_.setPen(QPen(penColour_, 0));
+    painter_.drawPoints(pendingPoints_);
+    painter_.restore();
+    pendingPoints_.clear();
+}
+
+void ZRasterSurface::fillRect(const ZRect& rect, ZColour colour) {
+    flushLines();
+    if (rect.width() > 0 && rect.height() > 0) {
+        painter_.fillRect(toQRect(rect), toQColor(colour));
+    }
+}
+
+void ZRasterSurface::setPixel(int x, int y, ZColour colour) {
+    flushLines();
+    painter_.fillRect(QRect(x, y, 1, 1), toQColor(colour));
+}
+
+void ZRasterSurface::drawPixels(int x, int y, int width, int height, const std::uint32_t* rgb,
+                                const std::uint8_t* mask) {
+    flushLines();
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    QImage block(width, height, QImage::Format_ARGB32_Premultiplied);
+    for (int row = 0; row < height; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(block.scanLine(row));
+        std::size_t offset = static_cast<std::size_t>(row) * static_cast<std::size_t>(width);
+        for (int column = 0; column < width; ++column) {
+            std::size_t i = offset + static_cast<std::size_t>(column);
+            bool drawn = mask == nullptr || mask[i] != 0;
+            line[column] = drawn ? (0xFF000000u | (rgb[i] & 0x00FFFFFFu)) : 0u;
+        }
+    }
+    painter_.drawImage(QPoint(x, y), block);
+}
+
+void ZRasterSurface::drawText(const ZString& text, const ZRect& rect, unsigned flags) {
+    flushLines();
+    QString line = QString::fromUtf8(text.c_str(), static_cast<qsizetype>(text.length()));
+    painter_.setFont(font_);
+    QFontMetrics metrics = painter_.fontMetrics();
+    int width = metrics.horizontalAdvance(line);
+    int height = metrics.ascent() + metrics.descent();
+
+    int x = rect.left;
+    if (flags & Z_TEXT_CENTER) {
+        x = (rect.left + rect.right - width) / 2;
+    } else if (flags & Z_TEXT_RIGHT) {
+        x = rect.right - width;
+    }
+    int y = rect.top;
+    if (flags & Z_TEXT_BOTTOM) {
+        y = rect.bottom - height;
+    } else if (flags & Z_TEXT_VCENTER) {
+        y = (rect.top + rect.bottom - height) / 2;
+    }
+
+    // Black on an opaque white cell behind the text only, all of it cut at the rectangle.
+    QRect box = toQRect(rect);
+    painter_.save();
+    painter_.setClipRect(box, Qt::IntersectClip);
+    painter_.fillRect(QRect(x, y, width, height), Qt::white);
+    painter_.setPen(Qt::black);
+    painter_.drawText(QPoint(x, y + metrics.ascent()), line);
+    painter_.restore();
+}
+
+// The logical window keeps its proportions: the smaller of the two ratios scales both axes.
+void ZRasterSurface::setIsotropicMapping(int windowWidth, int windowHeight, int viewportWidth,
+                                         int viewportHeight) {
+    if (windowWidth == 0 || windowHeight == 0) {
+        return;
+    }
+    double scale = std::min(static_cast<double>(viewportWidth) / windowWidth,
+                            static_cast<double>(viewportHeight) / windowHeight);
+    painter_.setWorldTransform(QTransform::fromScale(scale, scale));
+}
+
+void ZRasterSurface::resetMapping() {
+    painter_.resetTransform();
+}
+
+// Only the part of the source that lies inside the picture is drawn, at the scale the whole
+// source rectangle would have; the rest of the destination keeps what it had.
+void ZRasterSurface::stretchBitmap(const ZBitmap& bitmap, const ZRect& source, const ZRect& dest) {
+    flushLines();
+    if (bitmap.isEmpty() || source.width() <= 0 || source.height() <= 0) {
+        return;
+    }
+    QRect wanted = toQRect(source);
+    QRect available = wanted.intersected(bitmap.image().rect());
+    if (available.isEmpty()) {
+        return;
+    }
+    double scaleX = static_cast<double>(dest.width()) / source.width();
+    double scaleY = static_cast<double>(dest.height()) / source.height();
+    QRectF target(dest.left + (available.left() - source.left) * scaleX,
+                  dest.top + (available.top() - source.top) * scaleY, available.width() * scaleX,
+                  available.height() * scaleY);
+    painter_.save();
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter_.drawImage(target, bitmap.image(), QRectF(available));
+    painter_.restore();
+}
+
+void ZRasterSurface::copyBitmap(const ZBitmap& bitmap, const ZRect& rect) {
+    flushLines();
+    if (bitmap.isEmpty()) {
+        return;
+    }
+    QRect area = toQRect(rect).intersected(bitmap.image().rect());
+    if (!area.isEmpty()) {
+        painter_.drawImage(area.topLeft(), bitmap.image(), area);
+    }
+}
+
+void ZRasterSurface::fillTranslucent(const ZRect& rect, ZArgb colour) {
+    flushLines();
+    if (rect.width() > 0 && rect.height() > 0) {
+        painter_.fillRect(toQRect(rect), argbToQColor(colour));
+    }
+}
+
+void ZRasterSurface::drawEllipse(const ZRect& box, ZArgb colour, double penWidth) {
+    flushLines();
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setPen(QPen(argbToQColor(colour), penWidth));
+    painter_.setBrush(Qt::NoBrush);
+    // Integer coordinates of the anti-aliased calls are pixel centres, half a pixel further in
+    // than the corners QPainter uses.
+    painter_.drawEllipse(QRectF(box.left + 0.5, box.top + 0.5, box.width(), box.height()));
+    painter_.restore();
+}
