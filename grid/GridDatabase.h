@@ -15,7 +15,7 @@ inline constexpr std::uint32_t FIRST_YEAR = 1850;
 // One month (or one year's average) of a gridded anomaly dataset: cell values, month counts,
 // area weights per row, and the global figures of the last read.
 class GridDatabase {
-public:
+  public:
     GridDatabase() = default;
     GridDatabase(const GridDatabase&) = delete;
     GridDatabase& operator=(const GridDatabase&) = delete;
@@ -59,4 +59,11 @@ public:
     std::uint32_t cellsWithData = 0;
     double coverage = 0.0;
     ZString fileName;
+
+  private:
+    void computeZoneWeights();
+    // Adds the block at the file's read position to the sums and counts.
+    void readBlock();
+    // Turns sums into means and computes the global figures.
+    void finishRead();
 };

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "grid/GridDatabase.h"
+#include "grid/GridLineParser.h"
+#include "tests/grid/DatasetFiles.h"
+
+namespace {
+
+// A value that names its month block, exact in a float.
+double blockCode(int k) {
+    return (k % 97) - 48 + 0.25;
+}
+
+CellFunction coded(int k) {
+    return everywhere(blockCode(k));
+}
+
+class GridReader : public ::testing::Test {
+  protected:
+    void openFile(const char* relative, const std::string& data) {
+        std::string name = directory.file(relative);
+        writeFile(name, data);
+        grid.open(1, name.c_str());
+    }
+
+    void expectNoData() const {
+        EXPECT_EQ(grid.cellsWithData, 0u);
+        EXPECT_EQ(grid.globalMean, 0.0);
+        EXPECT_EQ(grid.coverage, 0.0);
+        EXPECT_EQ(grid.cellValue(0, 0), MISSING_VALUE);
+        EXPECT_EQ(grid.cellCount(71, 35), 0u);
+    }
+
+    TemporaryDirectory directory;
+    GridDatabase grid;
+};
+
+TEST_F(GridReader, BlockSizeComesFromTheWholeName) {
+    EXPECT_EQ(GridDatabase::blockSizeFor("./data/cru/hadcrut4.dat"), 20856u);
+    EXPECT_EQ(GridDatabase::blockSizeFor("hadcrut4.dat"), 28613u);
+    EXPECT_EQ(GridDatabase::blockSizeFor("C:\\data\\cru\\hadcrut4.dat"), 28613u);
+    EXPECT_EQ(GridDatabase::blockSizeFor("data/cru/hadsst2.dat/data/cru/abstem3.dat"), 20780u);
+}
+
+TEST_F(GridReader, EveryLayoutIsReadBlockByBlockAlsoWhenStepping) {
+    for (auto [name, layout] : {std::pair{"data/cru/hadcrut3v.dat", HADCRUT3_LAYOUT},
+                                {"data/cru/hadcrut4.dat", HADCRUT4_LAYOUT},
+                                {"data/cru/hadsst2.dat", HADSST2_LAYOUT},
+                                {"data/cru/abstem3.dat", ABSTEM3_LAYOUT}}) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(layout.blockSize(), GridDatabase::blockSizeFor(name));
+        openFile(name, makeBlocks(layout, 26, coded));
+        grid.select(1850, 1, false);
+        EXPECT_EQ(grid.cellsWithData, 36u * 72u);
+        EXPECT_EQ(grid.cellValue(71, 35), blockCode(0));
+        grid.select(1850, 12, false);
+        grid.nextMonth();
+        EXPECT_EQ(grid.cellValue(5, 5), blockCode(12));
+        grid.nextYear();
+        grid.previousMonth();
+        EXPECT_EQ(grid.cellValue(5, 5), blockCode(23));
+    }
+}
+
+TEST_F(GridReader, ABlockCountsOnlyWhenItEndsWithinTheFile) {
+    std::string data = makeBlocks(HADCRUT3_LAYOUT, 3, coded);
+    openFile("data/cru/hadcrut3v.dat", data);  // exactly three blocks
+    grid.select(1850, 3, false);
+    EXPECT_EQ(grid.cellValue(0, 0), blockCode(2));
+    EXPECT_NEAR(grid.globalMean, blockCode(2), 1e-12);
+    grid.select(1850, 4, false);
+    expectNoData();
+
+    openFile("data/cru/hadcrut3v.dat", data.substr(0, data.size() - 1));
+    grid.select(1850, 2, false);
+    EXPECT_EQ(grid.cellValue(0, 0), blockCode(1));
+    grid.select(1850, 3, false);
+    expectNoData();
+    // December 1849 is not the block before the first, read at offset 0.
+    grid.select(1849, 12, false);
+    expectNoData();
+    grid.select(1849, 12, true);
+    expectNoData();
+}
+
+TEST_F(GridReader, YearAverageTakesTheMonthsUpToTheEndOfTheFile) {
+    // 1850 complete, 1851 January to March, cell (0, 0) without data in February 1851.
+    openFile("data/cru/hadcrut3v.dat", makeBlocks(HADCRUT3_LAYOUT, 15, [](int k) {
+                 return [k](int r, int c) -> std::optional<double> {
+                     if (k == 13 && r == 0 && c == 0) {
+                         return std::nullopt;
+                     }
+                     return k * 0.5 + c * 0.125;
+                 };
+             }));
+    grid.select(1851, 7, true);
+    EXPECT_EQ(grid.cellValue(1, 0), (6.125 + 6.625 + 7.125) / 3);
+    EXPECT_EQ(grid.cellCount(1, 0), 3u);
+    EXPECT_EQ(grid.cellValue(0, 0), (6.0 + 7.0) / 2);
+    EXPECT_EQ(grid.cellCount(0, 0), 2u);
+    grid.select(1850, 1, true);
+    EXPECT_EQ(grid.cellValue(5, 0), 33.0 / 12 + 0.625);
+    grid.select(1852, 1, true);
+    expectNoData();
+}
+
+TEST_F(GridReader, GlobalValueFillsUncoveredCellsWithTheCoveredSum) {
+    openFile("data/cru/hadcrut3v.dat",
+             makeBlock(HADCRUT3_LAYOUT, 0, [](int r, int c) -> std::optional<double> {
+                 return r == 17 && c == 40 ? std::optional(1.0) : std::nullopt;
+             }));
+    grid.select(1850, 1, false);
+    const double w = 0.0006052482128355634;
+    EXPECT_EQ(grid.cellsWithData, 1u);
+    EXPECT_NEAR(grid.coverage, w * 100, 1e-15);
+    EXPECT_NEAR(grid.globalMean, w * (2 - w), 1e-15);
+
+    // Full coverage: the area-weighted mean of the values, each widened from a float.
+    openFile("data/cru/hadcrut3v.dat",
+             makeBlock(HADCRUT3_LAYOUT, 0, [](int r, int) { return r * 0.1 - 1.7; }));
+    grid.select(1850, 1, false);
+    double expected = 0.0;
+    for (int r = 0; r < 36; ++r) {
+        expected += 72 * grid.zoneWeight(r) * static_cast<float>(r * 0.1 - 1.7);
+    }
+    EXPECT_EQ(grid.cellValue(0, 0), static_cast<double>(-1.7f));
+    EXPECT_NEAR(grid.coverage, 100.0, 1e-11);
+    EXPECT_NEAR(grid.globalMean, expected, 1e-13);
+}
+
+TEST_F(GridReader, JunkLongLinesAndMisfittingBlocksStayInsideTheGrid) {
+    std::string junk;
+    for (std::uint32_t i = 0, state = 1; i < 3 * 28613 + 777; ++i) {
+        state = state * 1664525u + 1013904223u;
+        junk += static_cast<char>(state >> 24);
+    }
+    std::string longLine = "1850 1\n" + std::string(1 << 20, ' ') + "5.5 \t 1e39 x\n";
+    for (const std::string& data :
+         {junk + junk, makeBlocks(HADCRUT4_LAYOUT, 8, coded), longLine + longLine + junk}) {
+        openFile("data/cru/hadcrut3v.dat", data);
+        for (bool average : {false, true}) {
+            grid.select(1850, 2, average);
+            std::uint32_t withData = 0;
+            for (std::uint32_t i = 0; i < 36 * 72; ++i) {
+                withData += grid.counts[i] != 0;
+                double value = grid.values[i];
+                ASSERT_TRUE(grid.counts[i] ? value > -99.0 && value < 99.0
+                                           : value == MISSING_VALUE);
+            }
+            EXPECT_EQ(withData, grid.cellsWithData);
+        }
+    }
+}
+
+// One row of sums and counts between guard cells that no line may touch.
+struct Row {
+    std::vector<double> sums = std::vector<double>(74, 0.0);
+    std::vector<std::uint32_t> counts = std::vector<std::uint32_t>(74, 0);
+
+    explicit Row(std::string_view line) {
+        parseGridLine(line, &sums[1], &counts[1], 72);
+        EXPECT_EQ(sums[0] + sums[73] + counts[0] + counts[73], 0.0);
+    }
+    double sum(int c) const { return counts[c + 1] ? sums[c + 1] : MISSING_VALUE; }
+};
+
+TEST(GridLineParser, OnlyValuesInsideTheOpenIntervalAreData) {
+    Row row("-99.0 99.0 -98.99 98.99 -1.000e+30 1e39 nan -inf +1.5 abc -3,7");
+    EXPECT_EQ(row.sum(0), MISSING_VALUE);
+    EXPECT_EQ(row.sum(1), MISSING_VALUE);
+    EXPECT_EQ(row.sum(2), static_cast<double>(-98.99f));
+    EXPECT_EQ(row.sum(3), static_cast<double>(98.99f));
+    for (int c : {4, 5, 6, 7}) {
+        EXPECT_EQ(row.sum(c), MISSING_VALUE) << c;
+    }
+    EXPECT_EQ(row.sum(8), 1.5);
+    EXPECT_EQ(row.sum(9), 0.0);  // no number reads as 0.0, which is data
+    EXPECT_EQ(row.sum(10), -3.0);
+    EXPECT_EQ(row.sum(11), MISSING_VALUE);
+}
+
+TEST(GridLineParser, OnlySpacesSeparate) {
+    // "1.0\t2.0" is one value; a token opening with blanks is read past them, and a number
+    // behind a tab and a space is met again as the next token.
+    Row row("   1.0\t2.0    \t3.0 4.0 \t 5 6\t");
+    for (int c = 0; c < 7; ++c) {
+        EXPECT_EQ(row.sum(c), (std::vector<double>{1, 3, 4, 5, 5, 6, MISSING_VALUE}[c])) << c;
+    }
+    EXPECT_EQ(Row("      ").sum(0), MISSING_VALUE);
+}
+
+TEST(GridLineParser, ShortSurplusAndZeroCutLines) {
+    EXPECT_EQ(Row(" 1 2 3").sum(3), MISSING_VALUE);
+    std::string surplus;
+    for (int c = 0; c < 200; ++c) {
+        surplus += ' ';
+        surplus += std::to_string(c % 50);
+    }
+    EXPECT_EQ(Row(surplus).sum(71), 21.0);
+    Row cut(std::string_view("1 2\0 3 4", 8));
+    EXPECT_EQ(cut.sum(1), 2.0);
+    EXPECT_EQ(cut.sum(2), MISSING_VALUE);
+}
+
+}  // namespace
