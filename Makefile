@@ -11,8 +11,9 @@ setup:
 	@tools/setup
 
 configure: setup
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -Wno-dev > $(BUILD).configure.log 2>&1 \
-	  || { cat $(BUILD).configure.log; exit 1; }
+	@mkdir -p $(BUILD)
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -Wno-dev > $(BUILD)/configure.log 2>&1 \
+	  || { cat $(BUILD)/configure.log; exit 1; }
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
@@ -29,8 +30,30 @@ bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$(basename $$b)"; \
 	  (cd $(BUILD)/bench-data && QT_QPA_PLATFORM=offscreen $$OLDPWD/$$b) || exit 1; done
 
+# libFuzzer run of the dataset reader in its own clang build, FUZZ_TIME seconds (default 60).
+FUZZ_TIME ?= 60
+fuzz: setup
+	@mkdir -p build-fuzz/corpus
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVO_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address" \
+	  -Wno-dev > build-fuzz/configure.log 2>&1 || { cat build-fuzz/configure.log; exit 1; }
+	@cmake --build build-fuzz -j$(JOBS) --target fuzz_grid_reader
+	@build-fuzz/tests/fuzz/fuzz_grid_reader -max_total_time=$(FUZZ_TIME) -max_len=8192 \
+	  -dict=tests/fuzz/grid_reader.dict -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+	  build-fuzz/corpus tests/fuzz/seeds
+
+# The window test once more with ThreadSanitizer, in a build folder of its own.
+tsan: setup
+	@mkdir -p build-tsan
+	@cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-fsanitize=thread \
+	  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -Wno-dev > build-tsan/configure.log 2>&1 \
+	  || { cat build-tsan/configure.log; exit 1; }
+	@cmake --build build-tsan -j$(JOBS) --target sorvo gen_sample_data
+	@cd build-tsan && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+	  ctest -R e2e_window --output-on-failure
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BUILD).configure.log
+	rm -rf $(BUILD)
