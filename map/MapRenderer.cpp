@@ -7,6 +7,7 @@
 #include "map/ColourScale.h"
 #include "map/GridCells.h"
 #include "map/MapOverlays.h"
+#include "map/OrthographicPass.h"
 #include "map/ViewState.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
@@ -18,9 +19,12 @@ constexpr std::uint32_t OUTLINES_ONLY = 1;
 
 }  // namespace
 
-// The globe pass does not exist yet: both views draw the flat map.
 void MapRenderer::renderMap(ZSurface& surface, bool withCaption, bool withPositions) {
-    renderEquirectangular(surface, withCaption, withPositions);
+    if (scene_.view.orthView) {
+        renderOrthographic(scene_, surface, withCaption, withPositions);
+    } else {
+        renderEquirectangular(surface, withCaption, withPositions);
+    }
 }
 
 void MapRenderer::renderEquirectangular(ZSurface& surface, bool withCaption, bool withPositions) {

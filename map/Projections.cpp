@@ -103,18 +103,21 @@ bool unprojectOrthographic(const ViewState& view, int x, int y, int cx, int cy, 
         GeoAngles below;
         if (unprojectPlain(view, x, y + 1, cx, cy, lon0, lat0, below)) {
             GeoAngles above;
-            bool aboveInside = unprojectPlain(view, x, y - 1, cx, cy, lon0, lat0, above);
+            if (!unprojectPlain(view, x, y - 1, cx, cy, lon0, lat0, above)) {
+                // The topmost pixel of a column has no neighbour above to compare with: it
+                // shows what the pixel below it shows, longitude and latitude.
+                return unprojectOrthographic(view, x, y + 1, cx, cy, lon0, lat0, true, angles);
+            }
             // The latitude falls towards the top beyond the north pole and towards the bottom
             // beyond the south pole; the extreme of a column takes its neighbour's correction.
-            // At the rim, where there is no pixel above, the pixel below decides alone.
-            bool fallsUpward = aboveInside && above.lat < here.lat;
+            bool fallsUpward = above.lat < here.lat;
             bool risesDownward = below.lat > here.lat;
             if (fallsUpward && risesDownward) {
                 here.lon += PI;
             } else if (fallsUpward) {
                 here.lon = above.lon + PI;
             } else if (risesDownward) {
-                here.lon = aboveInside ? below.lon + PI : here.lon + PI;
+                here.lon = below.lon + PI;
             }
         }
     }

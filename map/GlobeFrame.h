@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+
+#include "map/Projections.h"
+
+struct ViewState;
+
+// A globe on the picture: the view's scales, the globe's centre pixel and the view centre
+// (longitude, latitude) in radians.
+struct GlobeFrame {
+    const ViewState& view;
+    int cx = 0;
+    int cy = 0;
+    double lon0 = 0.0;
+    double lat0 = 0.0;
+};
+
+// The pixel of a point (radians) on the near side of the globe; nothing for the far side, where
+// lines drawn over the globe are hidden.
+std::optional<ScreenPoint> visiblePixel(const GlobeFrame& frame, double lon, double lat);

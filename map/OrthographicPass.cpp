@@ -1,0 +1,141 @@
+#include "map/OrthographicPass.h"
+
+#include <QImage>
+#include <cstdint>
+#include <vector>
+
+#include "map/BackgroundPicture.h"
+#include "map/ColourScale.h"
+#include "map/GlobeCoastlines.h"
+#include "map/GlobeGraticule.h"
+#include "map/GlobeUnprojection.h"
+#include "map/GridCells.h"
+#include "map/MapConstants.h"
+#include "map/MapOverlays.h"
+#include "map/MapRenderer.h"
+#include "map/PictureGeometry.h"
+#include "map/PictureSampler.h"
+#include "map/ProgressCounter.h"
+#include "map/VectorState.h"
+#include "map/ViewState.h"
+#include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZRasterSurface.h"
+
+namespace {
+
+// Map type without a picture: opaque cells and coastlines.
+constexpr std::uint32_t OUTLINES_ONLY = 1;
+
+// The view position centres the globe when there is one; otherwise the last centre stays.
+GeoAngles viewCentre(const MapScene& scene) {
+    if (scene.viewPosition != nullptr) {
+        return positionToRadians(*scene.viewPosition);
+    }
+    return GeoAngles{scene.view.orthoCentreLon, scene.view.orthoCentreLat};
+}
+
+}  // namespace
+
+// Drawn at the globe's scale, so that the globe samples it at its own resolution.
+ZBitmap renderFlatImage(const MapScene& scene) {
+    const ViewState& view = scene.view;
+    bool outlines = view.mapType == OUTLINES_ONLY;
+    QImage image(roundPixel(MAP_WIDTH * view.scaleX), roundPixel(MAP_HEIGHT * view.scaleY),
+                 QImage::Format_RGB32);
+    {
+        ZRasterSurface surface(image);
+        ZRect whole{0, 0, image.width(), image.height()};
+        surface.fillRect(whole, BACKGROUND_COLOUR);
+        if (!outlines) {
+            drawBackground(surface, scene.background, whole);
+        }
+        drawGridCells(surface, scene.database, view, false, outlines, nullptr);
+    }
+    ZBitmap flat;
+    flat.create(image);
+    return flat;
+}
+
+// The square around the disc into a block of pixels that the surface takes in one call; pixels
+// outside the disc are masked and stay as they are.
+void drawGlobePixels(ZSurface& surface, const ZBitmap& flat, const GlobeFrame& frame,
+                     const PictureGeometry& geometry, ProgressSink* progress) {
+    int left = frame.cx - geometry.radiusX;
+    int top = frame.cy - geometry.radiusY;
+    int width = 2 * geometry.radiusX + 1;
+    int height = 2 * geometry.radiusY + 1;
+    std::vector<std::uint32_t> rgb(static_cast<std::size_t>(width) * height);
+    std::vector<std::uint8_t> mask(rgb.size(), 0);
+    // The percentage refers to the product of the diameters, and the square visited is a little
+    // larger, so the last pixels may report 101.
+    ProgressCounter counter(progress,
+                            static_cast<std::int64_t>(geometry.diameterX) * geometry.diameterY);
+    GlobeUnprojection globe(frame);
+    PictureSampler picture(flat);
+    std::vector<GlobePoint> west;
+    std::vector<GlobePoint> east;
+    auto fill = [&](int i, const std::vector<GlobePoint>& column) {
+        for (int j = 0; j < height; ++j) {
+            counter.step();
+            const GlobePoint& point = column[j];
+            if (point.inside) {
+                std::size_t at = static_cast<std::size_t>(j) * width + i;
+                rgb[at] = picture.rgbAt(point.angles.lon, point.angles.lat);
+                mask[at] = 1;
+            }
+        }
+    };
+    clearVectorUpperState();
+    // Mirrored columns share their inverses; from the centre column outwards.
+    for (int d = 0; d <= geometry.radiusX; ++d) {
+        globe.columnPair(d, top, top + height - 1, west, east);
+        fill(geometry.radiusX + d, east);
+        if (d > 0) {
+            fill(geometry.radiusX - d, west);
+        }
+    }
+    surface.drawPixels(left, top, width, height, rgb.data(), mask.data());
+}
+
+void renderOrthographic(const MapScene& scene, ZSurface& surface, bool withCaption,
+                        bool withPositions) {
+    ViewState& view = scene.view;
+    PictureGeometry geometry = PictureGeometry::of(view);
+    view.mapCentreX = geometry.centreX;
+    view.mapCentreY = geometry.centreY;
+    surface.fillRect(geometry.picture(), BACKGROUND_COLOUR);
+    bool outlines = view.mapType == OUTLINES_ONLY;
+
+    // Stored, so that a centre taken from the view position outlives the position.
+    GeoAngles centre = viewCentre(scene);
+    view.orthoCentreLon = centre.lon;
+    view.orthoCentreLat = centre.lat;
+    GlobeFrame frame{view, geometry.centreX, geometry.centreY, centre.lon, centre.lat};
+
+    ZBitmap flat = renderFlatImage(scene);
+    drawGlobePixels(surface, flat, frame, geometry, scene.progress);
+
+    GlobeLines graticule = traceGlobeGraticule(frame);
+    if (outlines) {
+        GlobeLines coasts = traceGlobeCoastlines(frame);
+        surface.selectPen(COASTLINE_COLOUR, 2);
+        coasts.draw(surface);
+    }
+    surface.selectPen(GLOBE_GRATICULE_COLOUR, 1);
+    graticule.draw(surface);
+    int left = geometry.centreX - geometry.radiusX;
+    int top = geometry.centreY - geometry.radiusY;
+    surface.drawEllipse(ZRect{left, top, left + geometry.diameterX, top + geometry.diameterY},
+                        GLOBE_OUTLINE_COLOUR, 1.0);
+
+    if (scene.overlays != nullptr) {
+        // In this view the frame is left out and only the legend is drawn.
+        scene.overlays->drawGraticule(surface);
+        if (withPositions) {
+            scene.overlays->drawPositions(surface);
+        }
+        if (withCaption) {
+            scene.overlays->drawCaption(surface);
+        }
+    }
+}

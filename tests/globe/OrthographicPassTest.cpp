@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <string>
+#include <vector>
+
+#include "TestDataset.h"
+#include "map/BackgroundPicture.h"
+#include "map/ColourScale.h"
+#include "map/GlobeUnprojection.h"
+#include "map/MapConstants.h"
+#include "map/MapRenderer.h"
+#include "map/OrthographicPass.h"
+#include "map/PictureGeometry.h"
+#include "map/ProgressSink.h"
+#include "map/ViewState.h"
+#include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZRasterSurface.h"
+
+namespace {
+
+constexpr QRgb WHITE = 0xFFFFFFFF;
+constexpr QRgb BLACK = 0xFF000000;
+
+struct RecordingProgress : ProgressSink {
+    void setProgress(int percent) override { values.push_back(percent); }
+    std::vector<int> values;
+};
+
+// A world picture whose every pixel tells where it lies, colour y * 1000 + x, or a grey one.
+ZBitmap worldPicture(bool coded) {
+    QImage image(1000, 500, QImage::Format_RGB32);
+    for (int y = 0; y < 500; ++y) {
+        for (int x = 0; x < 1000; ++x) {
+            image.setPixel(x, y, coded ? BLACK | static_cast<QRgb>(y * 1000 + x) : 0xFF646464);
+        }
+    }
+    ZBitmap bitmap;
+    bitmap.create(image);
+    return bitmap;
+}
+
+QPoint decoded(QRgb pixel) {
+    int code = static_cast<int>(pixel & 0xFFFFFF);
+    return QPoint(code % 1000, code / 1000);
+}
+
+QRgb toQRgb(ZColour colour) {
+    return qRgb(zRed(colour), zGreen(colour), zBlue(colour));
+}
+
+// A line of the coastline file for a point in degrees.
+std::string coast(double lon, double lat) {
+    return std::to_string((lon + 180) / 360) + " " + std::to_string((lat + 90) / 360) + "\n";
+}
+
+class GlobeRendering : public testing::Test {
+  protected:
+    QImage render(std::uint32_t mapType, double scale, ProgressSink* progress = nullptr) {
+        view.mapType = mapType;
+        view.scaleX = view.scaleY = scale;
+        view.orthView = true;
+        PictureGeometry geometry = PictureGeometry::of(view);
+        QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        ZRasterSurface surface(image);
+        renderOrthographic(MapScene{*grid, view, background, viewPosition, nullptr, progress},
+                           surface, false, false);
+        return image;
+    }
+
+    ScopedTempDir workingDirectory{true};
+    TestDataset noData{[](int, int) { return -99.9; }};
+    GridDatabase* grid = &noData.grid();
+    ViewState view;
+    ZBitmap background = worldPicture(true);
+    const GeoPosition* viewPosition = nullptr;
+};
+
+TEST_F(GlobeRendering, PixelsShowTheWorkedPointsOfThePicture) {
+    QImage image = render(2, 1.0);
+    EXPECT_EQ(decoded(image.pixel(530, 150)), QPoint(528, 38));
+    // Beyond the pole: the far side's longitude, wrapped onto the picture.
+    EXPECT_EQ(decoded(image.pixel(530, 60)), QPoint(28, 46));
+    // The north pole, 177 pixels above the centre, shows the picture's top row; as the
+    // column's turning point it takes the far side's longitude.
+    EXPECT_EQ(decoded(image.pixel(530, 103)), QPoint(28, 0));
+    // The graticule's 75th parallel crosses the centre meridian at one of its own points.
+    ScreenPoint parallel = projectOrthographic(view, PI / 18, PI / 4, PI / 18, 75 * PI / 180,
+                                               view.mapCentreX, view.mapCentreY);
+    EXPECT_EQ(image.pixel(parallel.x, parallel.y), toQRgb(GLOBE_GRATICULE_COLOUR) | BLACK);
+    // Outside the disc the square stays white, like the frame.
+    EXPECT_EQ(image.pixel(290, 40), WHITE);
+}
+
+// Every pixel against the flat image read at the point it shows, for centres whose longitudes
+// wrap either way round; pixels off the disc are left alone.
+TEST_F(GlobeRendering, GlobePixelsAreTheFlatImageAtTheirPoints) {
+    TestDataset data([](int column, int row) { return (column + row) % 3 == 0 ? 0.7 : -99.9; });
+    view.scaleX = view.scaleY = 0.5;
+    PictureGeometry geometry = PictureGeometry::of(view);
+    ZBitmap flat = renderFlatImage(MapScene{data.grid(), view, background, nullptr});
+    for (double lon0 : {2.8, -2.8}) {
+        GlobeFrame frame{view, geometry.centreX, geometry.centreY, lon0, -0.9};
+        QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        {
+            ZRasterSurface surface(image);
+            drawGlobePixels(surface, flat, frame, geometry, nullptr);
+        }
+        GlobeUnprojection globe(frame);
+        int mismatches = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                GeoAngles at;
+                QRgb expected = globe.pixel(x, y, at)
+                                    ? toQRgb(samplePicture(flat, at.lon, at.lat)) | BLACK
+                                    : BLACK;
+                mismatches += image.pixel(x, y) == expected ? 0 : 1;
+            }
+        }
+        EXPECT_EQ(mismatches, 0) << lon0;
+    }
+}
+
+// The square visited is a little larger than the product of the diameters counted against.
+TEST_F(GlobeRendering, ProgressReachesOneHundredAndOneAtThreeQuarters) {
+    for (auto [scale, last] : {std::pair{1.0, 100}, std::pair{0.75, 101}, std::pair{0.5, 100}}) {
+        RecordingProgress progress;
+        render(1, scale, &progress);
+        ASSERT_EQ(progress.values.size(), static_cast<std::size_t>(last)) << scale;
+        EXPECT_EQ(progress.values.front(), 1);
+        EXPECT_EQ(progress.values.back(), last);
+    }
+}
+
+TEST_F(GlobeRendering, CentreComesFromTheViewPositionAndIsKept) {
+    GeoPosition berlin;
+    berlin.latDegrees = 52;
+    berlin.lonDegrees = 13;
+    viewPosition = &berlin;
+    QImage image = render(2, 1.0);
+    GeoAngles centre = positionToRadians(berlin);
+    EXPECT_EQ(view.orthoCentreLon, centre.lon);
+    EXPECT_EQ(view.orthoCentreLat, centre.lat);
+    EXPECT_EQ(image.pixel(530, 280), toQRgb(samplePicture(background, centre.lon, centre.lat)));
+    viewPosition = nullptr;
+    render(2, 0.5);
+    EXPECT_EQ(view.orthoCentreLon, centre.lon);
+}
+
+// On the outline map cells are opaque and the coastlines drawn: from the centre to a point on
+// the far side, which would land at (530, 53), and on to one near the centre at (590, 272), the
+// hidden point lifts the pen, so neither the stroke towards it nor the chord past it is drawn.
+// Over a picture the cells let it show through by half, and there are no coastlines.
+TEST_F(GlobeRendering, CellsAndCoastlinesFollowTheMapType) {
+    TestDataset data([](int, int) { return 0.5; });
+    grid = &data.grid();
+    ZColour cell = colourForValue(0.5);
+    workingDirectory.write("worldmap.txt", coast(10, 45) + coast(-170, 20) + coast(30, 45));
+    QImage outlines = render(1, 1.0);
+    EXPECT_EQ(outlines.pixel(545, 300), toQRgb(cell));
+    EXPECT_EQ(outlines.pixel(530, 150), toQRgb(cell));
+    EXPECT_EQ(outlines.pixel(560, 276), toQRgb(cell));
+    workingDirectory.write("worldmap.txt", coast(10, 45) + coast(30, 45));
+    EXPECT_EQ(render(1, 1.0).pixel(560, 276), BLACK);
+
+    background = worldPicture(false);
+    QImage picture = render(2, 1.0);
+    EXPECT_NE(picture.pixel(560, 276), BLACK);
+    QRgb mixed = picture.pixel(545, 300);
+    EXPECT_NEAR(qRed(mixed), (zRed(cell) + 100) / 2, 2);
+    EXPECT_NEAR(qGreen(mixed), (zGreen(cell) + 100) / 2, 2);
+    EXPECT_NEAR(qBlue(mixed), (zBlue(cell) + 100) / 2, 2);
+}
+
+}  // namespace
