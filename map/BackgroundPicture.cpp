@@ -1,10 +1,7 @@
 #include "map/BackgroundPicture.h"
 
-#include <cmath>
-#include <cstdlib>
-
 #include "map/MapConstants.h"
-#include "map/PictureGeometry.h"
+#include "map/PictureSampler.h"
 #include "toolkit/ui/ZBitmap.h"
 
 const char* pictureFileForMapType(std::uint32_t mapType) {
@@ -36,21 +33,6 @@ void drawBackground(ZSurface& surface, const ZBitmap& background, const ZRect& d
 }
 
 ZColour samplePicture(const ZBitmap& picture, double lon, double lat) {
-    int w = picture.getWidth();
-    int h = picture.getHeight();
-    if (w <= 0 || h <= 0) {
-        return 0;
-    }
-    int x = roundPixel((lon + PI) * INV_TWO_PI * static_cast<double>(w));
-    int y = std::abs(roundPixel((lat - HALF_PI) * INV_PI * static_cast<double>(h)));
-    if (x >= w) {
-        x %= w;
-    } else if (x < 0) {
-        x = (w - std::abs(x) % w) % w;
-    }
-    // The south pole itself lies one row past the picture: it shows the last row.
-    if (y >= h) {
-        y = h - 1;
-    }
-    return picture.getPixel(x, y);
+    std::uint32_t rgb = PictureSampler(picture).rgbAt(lon, lat);
+    return zRgb(static_cast<int>(rgb >> 16), static_cast<int>(rgb >> 8), static_cast<int>(rgb));
 }
