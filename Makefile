@@ -49,8 +49,8 @@ tsan: setup
 	  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -Wno-dev > build-tsan/configure.log 2>&1 \
 	  || { cat build-tsan/configure.log; exit 1; }
 	@cmake --build build-tsan -j$(JOBS) --target sorvo gen_sample_data
-	@cd build-tsan && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-	  ctest -R e2e_window --output-on-failure
+	@cd build-tsan && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 \
+	  suppressions=$(CURDIR)/tests/e2e/tsan.supp" ctest -R e2e_window --output-on-failure
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

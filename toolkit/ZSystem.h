@@ -1,14 +1,20 @@
 #pragma once
 
+#include <functional>
+
 #include "toolkit/ZString.h"
 
 class ZException;
+class ZResourceModule;
 class ZWindowContext;
+
+// Receives every message box instead of the screen (text, title); set by tests.
+using ZMessageSink = std::function<void(const ZString& text, const ZString& title)>;
 
 // Process-wide services: rounding and file-name helpers (usable anywhere), and the start-up,
 // message loop and message boxes of the window layer (toolkit_ui).
 class ZSystem {
-public:
+  public:
     // Rounds to the given number of decimals, halves away from zero.
     static double round(double value, int decimals);
     // With fileNameOnly set, the last component of the path (name and extension); otherwise the
@@ -18,11 +24,27 @@ public:
     static ZString extractFileExtension(const ZString& path);
     static ZString getCurrentDirectory();
 
-    // Window layer (implemented in the toolkit_ui library).
-    static void startup(const ZString& applicationName, int& argc, char** argv);
+    // Window layer (implemented in the toolkit_ui library). The command line is not read: the
+    // program has no options.
+    static void startup(const ZString& applicationName, int& argc, char** argv,
+                        const ZResourceModule& resources);
     static void shutdown();
+    // Runs until postQuitMessage, turning the keys of the accelerator table into commands of the
+    // window; returns the code given to postQuitMessage.
     static int messageLoop(ZWindowContext& window, int acceleratorTable);
-    static void showMessage(ZWindowContext* owner, const ZString& text, const ZString& title,
+    // Ends the message loop, also when it has not started yet.
+    static void postQuitMessage(int exitCode);
+    // Modal message boxes, from any thread (the caller waits until the box is closed). A question
+    // has Yes and No and returns whether the answer was Yes; otherwise the result is true.
+    static bool showMessage(ZWindowContext* owner, const ZString& text, const ZString& title,
                             bool question);
     static void showException(ZWindowContext* owner, const ZException& exception);
+    static void setMessageSink(ZMessageSink sink);
+    // The program's resources given to startup.
+    static const ZResourceModule& getInstance();
+    // The class name every window of the program is created with.
+    static ZString getSystemInfo();
+    // Size of the screen area a maximised window may cover.
+    static int getFullScreenWidth();
+    static int getFullScreenHeight();
 };

@@ -1,0 +1,173 @@
+#include "app/MainWindow.h"
+
+#include "map/MapRenderer.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZResourceModule.h"
+
+namespace {
+
+constexpr const char* WINDOW_TITLE = "Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten";
+
+// Caption, system menu and minimise box: the user can neither resize nor maximise the window.
+constexpr std::uint32_t WINDOW_STYLE = Z_WS_CAPTION | Z_WS_SYSMENU | Z_WS_MINIMIZEBOX;
+static_assert(WINDOW_STYLE == 0x00CA0000);
+
+ZFont makeFont(const char* face, int size) {
+    ZFont font;
+    font.create(face, size, 0, 400, 0);
+    return font;
+}
+
+int whole(double value) {
+    return static_cast<int>(ZSystem::round(value, 0));
+}
+
+}  // namespace
+
+MainWindow::MainWindow()
+    : captionFont(makeFont("Times New Roman", 12)),
+      labelFont(makeFont("Arial", 8)),
+      overlays(database, view, captionFont, labelFont) {
+    checkedMark.create(ZSystem::getInstance().loadBitmap(IDB_CHECKED_MARK));
+    uncheckedMark.create(ZSystem::getInstance().loadBitmap(IDB_UNCHECKED_MARK));
+}
+
+MainWindow::~MainWindow() {
+    // The worker uses the members; it ends before any of them goes.
+    workerThread.wait();
+    destroy();
+}
+
+void MainWindow::create(ZWindowContext* parent) {
+    windowStyle = ZWindowStyle{ZSystem::getSystemInfo(), WINDOW_STYLE, 0};
+    ZWindow::create(parent, WINDOW_TITLE, this, windowStyle, 0, 0, 0, 0);
+    showWindow();
+}
+
+void MainWindow::onWindowCreate() {
+    try {
+        try {
+            loadSettings();
+        } catch (const ZFileNotFoundException&) {
+            // What was read so far stands.
+        }
+        statusBar.create(this, "AppStatusBar");
+        const int parts[] = {300, 400, 600};
+        statusBar.setParts(3, parts);
+        buildMenus();
+        tab.create(this, "Tabulator");
+        mapPanel.create(tab, *this);
+        tab.addPage(0, "Weltkarte", mapPanel);
+        view.mapType = initialMapType;
+        setMapType(view.mapType, false);
+        database.open(1, initialDbFile);
+        database.select(initialYear, initialMonth, initialYearAverage);
+        view.scalePercent = initialScalePercent;
+        double scale = view.scalePercent * 0.01;
+        // Centred by the size of the map, not of the window.
+        int x = (ZSystem::getFullScreenWidth() - whole(scale * 1000)) / 2;
+        int y = (ZSystem::getFullScreenHeight() - whole(scale * 500)) / 2;
+        setScale(scale, x, y);
+    } catch (const ZException& exception) {
+        ZSystem::showException(this, exception);
+        ZSystem::postQuitMessage(0);
+    }
+}
+
+void MainWindow::buildMenus() {
+    menuBar.createMenuBar();
+
+    programMenu.createPopupMenu();
+    programMenu.addItem(CMD_POSITION, "Position\tSTRG+P");
+    programMenu.addItem(CMD_DATASET, "Datensatz laden\tSTRG+D");
+    programMenu.addSeparator();
+    programMenu.addItem(CMD_EXPORT, "Datenreihe exportieren");
+    programMenu.addSeparator();
+    saveAsMenu.createPopupMenu();
+    saveAsMenu.addItem(CMD_SAVE_GIF, "GIF");
+    saveAsMenu.addItem(CMD_SAVE_JPEG, "JPEG");
+    programMenu.addSubmenu("Speichern als ...", saveAsMenu);
+    programMenu.addSeparator();
+    programMenu.addItem(CMD_EXIT, "Beenden");
+
+    viewMenu.createPopupMenu();
+    viewMenu.addItem(CMD_SCALE_100, "100%", checkedMark, uncheckedMark);
+    scaleMenuItems.put(100, CMD_SCALE_100);
+    viewMenu.addItem(CMD_SCALE_75, "75%", checkedMark, uncheckedMark);
+    scaleMenuItems.put(75, CMD_SCALE_75);
+    viewMenu.addItem(CMD_SCALE_50, "50%", checkedMark, uncheckedMark);
+    scaleMenuItems.put(50, CMD_SCALE_50);
+    viewMenu.addSeparator();
+    mapMenu.createPopupMenu();
+    mapMenu.addItem(CMD_MAP_OUTLINES, "Umrisse", checkedMark, uncheckedMark);
+    mapMenu.addItem(CMD_MAP_SATELLITE, "Satellitenfoto", checkedMark, uncheckedMark);
+    mapMenu.addItem(CMD_MAP_LAND_WATER, "Land/Wasser", checkedMark, uncheckedMark);
+    viewMenu.addSubmenu("Karte", mapMenu);
+    viewMenu.addSeparator();
+    viewMenu.addItem(CMD_ORTHOGRAPHIC, "Orthographisch", checkedMark, uncheckedMark);
+    if (view.orthView) {
+        viewMenu.checkItem(CMD_ORTHOGRAPHIC, true);
+    }
+
+    menuBar.addSubmenu("Programm", programMenu);
+    menuBar.addSubmenu("Ansicht", viewMenu);
+    menuBar.addItem(CMD_HELP, "Hilfe");
+    setMenu(menuBar);
+}
+
+void MainWindow::setScale(double scale, int x, int y) {
+    view.scalePercent = static_cast<std::uint32_t>(whole(scale * 100));
+    updateScaleMenu();
+    view.scaleX = scale;
+    view.scaleY = scale;
+    reRender();
+
+    ZRect area = getWindowRect();
+    if (x == -1) {
+        x = area.left;
+    }
+    if (y == -1) {
+        y = area.top;
+    }
+    // The map picture and, around it, the two-pixel edge of the map panel.
+    int width = whole(view.scaleX * 1000 + 60);
+    int height = whole(view.scaleY * 500 + 110);
+    ZRect tabArea = tab.calcWindowRect(width + 4, height + 4);
+    tab.setWindowPos(tabArea.left, tabArea.top, tabArea.width(), tabArea.height());
+
+    ZRect window{x, y, x + tabArea.width(), y + tabArea.height() + statusBar.getHeight()};
+    adjustWindowRect(window, true);
+    setWindowPos(x, y, window.width(), window.height());
+    tab.setFocusPage(0);
+}
+
+void MainWindow::onWindowClose() {
+    try {
+        saveSettings();
+    } catch (const ZException& exception) {
+        ZSystem::showMessage(
+            this,
+            ZFormattedString("Konfiguration konnte nicht gespeichert werden.\r\n%s",
+                             exception.getMessage().c_str()),
+            exception.getMessage(), false);
+    }
+    destroy();
+    ZSystem::postQuitMessage(0);
+}
+
+void MainWindow::onWindowResize(int, int) {
+    statusBar.adjust();
+}
+
+void MainWindow::paintMap(ZSurface& surface, const ZRect& update) {
+    MapRenderer(MapScene{database, view, background, nullptr, &overlays, nullptr})
+        .paintMap(surface, mapBitmap, update);
+}
+
+void MainWindow::mouseMovedTo(int x, int y) {
+    mouseX = x;
+    mouseY = y;
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "app/MapPanel.h"
+#include "app/MapPanelListener.h"
+#include "app/WaitDialog.h"
+#include "dialogs/IntMap.h"
+#include "grid/GridDatabase.h"
+#include "map/ViewState.h"
+#include "overlays/MapOverlayPainter.h"
+#include "toolkit/ZString.h"
+#include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZControlStatusbar.h"
+#include "toolkit/ui/ZControlTab.h"
+#include "toolkit/ui/ZFont.h"
+#include "toolkit/ui/ZMenu.h"
+#include "toolkit/ui/ZRunable.h"
+#include "toolkit/ui/ZThread.h"
+#include "toolkit/ui/ZWindow.h"
+#include "toolkit/ui/ZWindowStyle.h"
+
+struct SaveFormat;
+
+// The worker's tasks.
+enum WorkerTask : std::uint32_t {
+    TASK_RENDER = 1,
+    TASK_SAVE_GIF = 3,
+    TASK_SAVE_JPEG = 4,
+};
+
+// The program's one window: menus, the tab with the map panel and the status bar; it owns the
+// dataset, the view state and the rendered map, dispatches every command, and is the runnable
+// of the worker thread that renders the map.
+class MainWindow : public ZWindow,
+                   public ZWindow::EventHandler,
+                   public MapPanelListener,
+                   public ZRunable {
+  public:
+    MainWindow();
+    ~MainWindow() override;
+
+    void create(ZWindowContext* parent);
+    // Sets the map scale, renders and sizes the window to fit; -1 keeps that coordinate of the
+    // window's corner.
+    void setScale(double scale, int x, int y);
+    void setMapType(std::uint32_t type, bool redraw);
+    void toggleOrthView();
+    void updateScaleMenu();
+    // The name the save dialogs offer: the dataset's name before its first ".", the year (and
+    // month), and the extension, without the folder.
+    ZString defaultSaveName(const ZString& extension) const;
+    // Runs a task on the worker thread behind the modal wait dialog and returns when it is done.
+    void startWork(std::uint32_t task);
+    // "init.txt": a missing file reads as empty, so every default applies.
+    void loadSettings();
+    // Replaces "init.txt" as a whole; raises ZException when it cannot be written.
+    void saveSettings();
+
+    void onWindowCreate() override;
+    void onWindowClose() override;
+    void onWindowResize(int width, int height) override;
+    std::intptr_t onWindowMessage(ZWindowContext& window, unsigned message, std::uintptr_t first,
+                                  std::intptr_t second) override;
+
+    void paintMap(ZSurface& surface, const ZRect& update) override;
+    void editPositionAt(int x, int y) override;
+    void removePositionAt(int x, int y) override;
+    void mouseMovedTo(int x, int y) override;
+
+    void run() override;
+
+    ViewState view;
+    ZBitmap background;
+    // The last finished map, painted by the map panel; changed on the user-interface thread only.
+    ZBitmap mapBitmap;
+    GridDatabase database;
+    std::uint32_t initialMapType = 0;
+    std::uint32_t initialYear = 0;
+    std::uint32_t initialMonth = 0;
+    bool initialYearAverage = false;
+    std::uint32_t initialScalePercent = 0;
+    ZString initialDbFile;
+    ZFont captionFont;
+    ZFont labelFont;
+    std::int32_t mouseX = 0;
+    std::int32_t mouseY = 0;
+    ZWindowStyle windowStyle;
+    ZMenu menuBar;
+    ZMenu programMenu;
+    ZMenu viewMenu;
+    ZMenu mapMenu;
+    ZMenu saveAsMenu;
+    ZControlStatusbar statusBar;
+    ZBitmap checkedMark;
+    ZBitmap uncheckedMark;
+    IntMap<std::uint32_t> scaleMenuItems;
+    std::uint32_t checkedScaleItem = 0;
+    std::uint32_t checkedMapItem = 0;
+    std::uint32_t pendingAction = TASK_RENDER;
+    ZControlTab tab;
+    MapPanel mapPanel;
+    std::unique_ptr<WaitDialog> waitDialog;
+    ZString saveFileName;
+    // The overlays the panel paints live over the map.
+    MapOverlayPainter overlays;
+    ZThread workerThread;
+
+  private:
+    void buildMenus();
+    void runCommand(int command);
+    // Renders anew after a change of data or view.
+    void reRender();
+    // Asks for a file name in the format; false when cancelled or refused.
+    bool askSaveName(const SaveFormat& format, ZString& name);
+    // The worker's task 1.
+    void renderMapPicture();
+
+    void showPositionDialog();
+    void showDatasetDialog();
+    void showExportDialog();
+    void showHelpDialog();
+    void saveAsEmf(const ZString& name);
+};

@@ -1,0 +1,209 @@
+// The main window's commands: menus and keys, view state, save names.
+#include "app/MainWindow.h"
+#include "app/SaveFormat.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZFileSelectDialog.h"
+
+std::intptr_t MainWindow::onWindowMessage(ZWindowContext&, unsigned message, std::uintptr_t first,
+                                          std::intptr_t) {
+    if (message == Z_WM_COMMAND) {
+        try {
+            runCommand(static_cast<int>(first & 0xFFFF));
+        } catch (const ZException& exception) {
+            // The window goes on with the state the command left.
+            ZSystem::showException(this, exception);
+        }
+    }
+    return 0;
+}
+
+void MainWindow::runCommand(int command) {
+    ZString name;
+    switch (command) {
+        case CMD_EXIT:
+            onWindowClose();
+            break;
+        case CMD_POSITION:
+        case CMD_POSITION_KEY:
+            showPositionDialog();
+            break;
+        case CMD_DATASET:
+        case CMD_DATASET_KEY:
+            showDatasetDialog();
+            break;
+        case CMD_EXPORT:
+            showExportDialog();
+            break;
+        case CMD_SAVE_GIF:
+        case CMD_SAVE_GIF_KEY:
+            if (askSaveName(GIF_FORMAT, name)) {
+                saveFileName = name;
+                startWork(TASK_SAVE_GIF);
+            }
+            break;
+        case CMD_SAVE_JPEG:
+            if (askSaveName(JPEG_FORMAT, name)) {
+                saveFileName = name;
+                startWork(TASK_SAVE_JPEG);
+            }
+            break;
+        case CMD_SAVE_EMF:
+            // The metafile is drawn on this thread, without the worker.
+            if (askSaveName(EMF_FORMAT, name)) {
+                saveAsEmf(name);
+            }
+            break;
+        case CMD_SCALE_100:
+            setScale(1.0, -1, -1);
+            break;
+        case CMD_SCALE_75:
+            setScale(0.75, -1, -1);
+            break;
+        case CMD_SCALE_50:
+            setScale(0.5, -1, -1);
+            break;
+        case CMD_MAP_OUTLINES:
+            setMapType(1, true);
+            break;
+        case CMD_MAP_SATELLITE:
+            setMapType(2, true);
+            break;
+        case CMD_MAP_LAND_WATER:
+            setMapType(3, true);
+            break;
+        case CMD_MAP_NIGHT:
+            setMapType(4, true);
+            break;
+        case CMD_ORTHOGRAPHIC:
+            toggleOrthView();
+            break;
+        case CMD_HELP:
+            showHelpDialog();
+            break;
+        case CMD_PREVIOUS_MONTH:
+            // In year-average mode the month keys change nothing.
+            if (database.previousMonth()) {
+                reRender();
+            }
+            break;
+        case CMD_NEXT_MONTH:
+            if (database.nextMonth()) {
+                reRender();
+            }
+            break;
+        case CMD_NEXT_YEAR:
+            database.nextYear();
+            reRender();
+            break;
+        case CMD_PREVIOUS_YEAR:
+            database.previousYear();
+            reRender();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::setMapType(std::uint32_t type, bool redraw) {
+    if (checkedMapItem != 0) {
+        viewMenu.checkItem(static_cast<int>(checkedMapItem), false);
+    }
+    try {
+        std::uint32_t item = CMD_MAP_OUTLINES;
+        switch (type) {
+            case 2:
+                background.open("weltkarte1.jpg");
+                item = CMD_MAP_SATELLITE;
+                break;
+            case 3:
+                background.open("weltkarte3.jpg");
+                item = CMD_MAP_LAND_WATER;
+                break;
+            case 4:
+                // No menu item carries this type, so nothing shows a check.
+                background.open("weltkarte2.jpg");
+                item = CMD_MAP_NIGHT;
+                break;
+            default:
+                background.close();
+                break;
+        }
+        viewMenu.checkItem(static_cast<int>(item), true);
+        checkedMapItem = item;
+    } catch (const ZBitmapException& exception) {
+        ZSystem::showException(this, exception);
+    }
+    view.mapType = type;
+    if (redraw) {
+        reRender();
+    }
+}
+
+void MainWindow::toggleOrthView() {
+    view.orthView = !view.orthView;
+    viewMenu.checkItem(CMD_ORTHOGRAPHIC, view.orthView);
+    reRender();
+}
+
+void MainWindow::updateScaleMenu() {
+    if (checkedScaleItem != 0) {
+        viewMenu.checkItem(static_cast<int>(checkedScaleItem), false);
+    }
+    if (auto* item = scaleMenuItems.get(view.scalePercent)) {
+        viewMenu.checkItem(static_cast<int>(item->value), true);
+        checkedScaleItem = item->value;
+    }
+}
+
+ZString MainWindow::defaultSaveName(const ZString& extension) const {
+    ZString name = database.fileName;
+    std::size_t dot = name.indexOf('.');
+    if (dot != ZString::npos) {
+        name = name.substring(0, dot);
+    }
+    if (database.yearAverage) {
+        name += ZFormattedString("_%u", database.year).view();
+    } else {
+        name += ZFormattedString("_%u_%.2u", database.year, database.month).view();
+    }
+    if (!extension.isEmpty()) {
+        name += ".";
+        name += extension.view();
+    }
+    ZString fileName;
+    ZSystem::extractPath(name, fileName, true);
+    return fileName;
+}
+
+bool MainWindow::askSaveName(const SaveFormat& format, ZString& name) {
+    ZFileSelectDialog dialog(this, {ZFileFilter{format.filterDescription, format.pattern}});
+    dialog.setInitialFilename(defaultSaveName(format.extension));
+    if (!dialog.showSaveDialog(format.dialogTitle)) {
+        return false;
+    }
+    name = dialog.getFilename();
+    if (!format.completeName(name)) {
+        ZSystem::showMessage(this, format.wrongExtensionMessage, "Information", false);
+        return false;
+    }
+    return true;
+}
+
+// The dialogs behind these commands, the positions and the metafile come with their own parts
+// of the program.
+void MainWindow::showPositionDialog() {}
+
+void MainWindow::showDatasetDialog() {}
+
+void MainWindow::showExportDialog() {}
+
+void MainWindow::showHelpDialog() {}
+
+void MainWindow::saveAsEmf(const ZString&) {}
+
+void MainWindow::editPositionAt(int, int) {}
+
+void MainWindow::removePositionAt(int, int) {}

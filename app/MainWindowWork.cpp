@@ -1,0 +1,59 @@
+// The main window's worker: tasks run on its thread behind the wait dialog.
+#include "app/MainWindow.h"
+#include "map/MapRenderer.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZUiThread.h"
+
+void MainWindow::reRender() {
+    startWork(TASK_RENDER);
+}
+
+void MainWindow::startWork(std::uint32_t task) {
+    pendingAction = task;
+    if (!waitDialog) {
+        waitDialog = std::make_unique<WaitDialog>(this);
+    }
+    workerThread.start(*this);
+    waitDialog->show(true);
+}
+
+void MainWindow::run() {
+    try {
+        switch (pendingAction) {
+            case TASK_RENDER:
+                waitDialog->setText("Erstelle Karte ...");
+                renderMapPicture();
+                break;
+            case TASK_SAVE_GIF:
+                waitDialog->setText("Speicher GIF-Datei ...");
+                break;
+            case TASK_SAVE_JPEG:
+                waitDialog->setText("Speicher JPG-Datei ...");
+                break;
+            default:
+                break;
+        }
+    } catch (const ZException& exception) {
+        ZSystem::showException(this, exception);
+    }
+    waitDialog->removeControls();
+    waitDialog->close(0);
+}
+
+void MainWindow::renderMapPicture() {
+    // The worker draws with a view of its own and into a picture of its own, so that painting
+    // on the user-interface thread meanwhile never sees a half-drawn map; both are handed over
+    // when the picture is finished.
+    ViewState rendered = view;
+    MapOverlayPainter frameAndLegend(database, rendered, captionFont, labelFont);
+    ZBitmap picture;
+    MapRenderer(
+        MapScene{database, rendered, background, nullptr, &frameAndLegend, waitDialog.get()})
+        .renderToBitmap(picture, false, false);
+    ZUiThread::run(this, [this, rendered, picture] {
+        view = rendered;
+        mapBitmap = picture;
+        mapPanel.invalidateWindow();
+    });
+}

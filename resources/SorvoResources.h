@@ -1,0 +1,6 @@
+#pragma once
+
+class ZResourceModule;
+
+// The program's resources: dialog templates, accelerator table, menu marks and icon.
+const ZResourceModule& sorvoResources();

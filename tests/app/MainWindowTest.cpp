@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTabWidget>
+#include <filesystem>
+
+#include "MessageLog.h"
+#include "WorkingFolder.h"
+#include "app/MainWindow.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/ZSystem.h"
+
+namespace {
+
+class MainWindowTest : public testing::Test {
+  protected:
+    // Creates the window on the settings file given ("" for none).
+    MainWindow& start(const std::string& settings) {
+        if (!settings.empty()) {
+            folder.writeFile("init.txt", settings);
+        }
+        window = std::make_unique<MainWindow>();
+        window->create(nullptr);
+        return *window;
+    }
+
+    // Closes the window with its close box; the message loop must then end at once.
+    void closeWindow() {
+        window->widget()->close();
+        EXPECT_FALSE(window->isCreated());
+        EXPECT_EQ(ZSystem::messageLoop(*window, IDR_ACCELERATORS), 0);
+    }
+
+    void command(int id) { window->onWindowMessage(*window, Z_WM_COMMAND, id, 0); }
+
+    QSize displayArea() const {
+        auto* tabs = qobject_cast<QTabWidget*>(window->tab.widget());
+        QApplication::processEvents();
+        return tabs->currentWidget()->size();
+    }
+
+    qint64 pictureKey() const { return window->mapBitmap.image().cacheKey(); }
+
+    bool checked(int item) const { return window->viewMenu.isItemChecked(item); }
+
+    WorkingFolder folder;
+    MessageLog log;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, MissingSettingsStartWithEveryDefault) {
+    MainWindow& w = start("");
+    EXPECT_EQ(w.database.fileName, "data/cru/hadcrut3v.dat");
+    EXPECT_EQ(w.database.year, 1990u);
+    EXPECT_EQ(w.database.month, 6u);
+    EXPECT_FALSE(w.database.yearAverage);
+    EXPECT_EQ(w.view.scalePercent, 75u);
+    EXPECT_EQ(w.view.mapType, 2u);
+    EXPECT_FALSE(w.view.orthView);
+    EXPECT_TRUE(checked(CMD_SCALE_75));
+    EXPECT_TRUE(checked(CMD_MAP_SATELLITE));
+    EXPECT_FALSE(checked(CMD_ORTHOGRAPHIC));
+    EXPECT_TRUE(log.messages.empty());
+}
+
+TEST_F(MainWindowTest, FirstWindowIsCentredByTheMapAndSizedForIt) {
+    MainWindow& w = start("YEAR=2000\n");
+    EXPECT_EQ(w.database.year, 2000u);
+    EXPECT_EQ(w.database.month, 6u);
+    EXPECT_EQ(displayArea(), QSize(814, 489));
+    EXPECT_EQ(w.mapBitmap.getWidth(), 810);
+    EXPECT_EQ(w.mapBitmap.getHeight(), 485);
+    ZRect frame = w.getWindowRect();
+    EXPECT_EQ(frame.left, (ZSystem::getFullScreenWidth() - 750) / 2);
+    EXPECT_EQ(frame.top, (ZSystem::getFullScreenHeight() - 375) / 2);
+    // The status bar sits right under the tab.
+    EXPECT_EQ(w.statusBar.getWindowRect().top, w.tab.getWindowRect().bottom);
+    EXPECT_EQ(w.statusBar.getWindowRect().bottom, w.getClientRect().bottom);
+}
+
+TEST_F(MainWindowTest, StoredValuesAreUsedAsTheyStand) {
+    MainWindow& w = start("SCALE_PERCENT=60\nMAP_TYPE=7\nORTH_VIEW=1\nMONTH=3\n");
+    EXPECT_EQ(displayArea(), QSize(664, 414));
+    EXPECT_FALSE(checked(CMD_SCALE_100) || checked(CMD_SCALE_75) || checked(CMD_SCALE_50));
+    EXPECT_TRUE(checked(CMD_MAP_OUTLINES));
+    EXPECT_TRUE(w.background.isEmpty());
+    EXPECT_TRUE(checked(CMD_ORTHOGRAPHIC));
+    closeWindow();
+    std::string saved = folder.readFile("init.txt");
+    EXPECT_NE(saved.find("SCALE_PERCENT=60\n"), std::string::npos);
+    EXPECT_NE(saved.find("MAP_TYPE=7\n"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, NightPictureChecksNoMapItem) {
+    MainWindow& w = start("MAP_TYPE=4\n");
+    EXPECT_FALSE(w.background.isEmpty());
+    EXPECT_NEAR(zGreen(w.background.getPixel(500, 250)), 200, 8);
+    EXPECT_FALSE(checked(CMD_MAP_OUTLINES) || checked(CMD_MAP_SATELLITE) ||
+                 checked(CMD_MAP_LAND_WATER));
+}
+
+TEST_F(MainWindowTest, GarbageAndUnknownKeysAreIgnored) {
+    MainWindow& w = start("garbage line\nFOO=1\nYEAR=abc\nMONTH=2\nYEAR_AVERAGE=1\n\n");
+    EXPECT_EQ(w.database.year, 1990u);
+    EXPECT_EQ(w.database.month, 2u);
+    EXPECT_TRUE(w.database.yearAverage);
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheSettingsAndTheNextStartRestoresThem) {
+    start("YEAR=1850\nMONTH=12\nFOO=1\n");
+    command(CMD_NEXT_MONTH);
+    command(CMD_SCALE_50);
+    command(CMD_MAP_LAND_WATER);
+    command(CMD_ORTHOGRAPHIC);
+    closeWindow();
+    EXPECT_EQ(folder.readFile("init.txt"),
+              "DB_FILE=data/cru/hadcrut3v.dat\nYEAR=1851\nMONTH=1\nYEAR_AVERAGE=0\n"
+              "SCALE_PERCENT=50\nMAP_TYPE=3\nORTH_VIEW=1\n");
+
+    MainWindow& again = start("");
+    EXPECT_EQ(again.database.year, 1851u);
+    EXPECT_EQ(again.database.month, 1u);
+    EXPECT_EQ(again.view.scalePercent, 50u);
+    EXPECT_EQ(again.view.mapType, 3u);
+    EXPECT_TRUE(again.view.orthView);
+    EXPECT_EQ(displayArea(), QSize(564, 364));
+}
+
+TEST_F(MainWindowTest, FailedSaveIsReportedAndTheProgramStillEnds) {
+    start("");
+    // A folder in the way of the file makes the final rename fail.
+    std::filesystem::create_directory(folder.path() / "init.txt");
+    closeWindow();
+    ASSERT_EQ(log.messages.size(), 1u);
+    const auto& [text, title] = log.messages[0];
+    std::string prefix = "Konfiguration konnte nicht gespeichert werden.\r\n";
+    ASSERT_EQ(text.substr(0, prefix.size()), prefix);
+    EXPECT_EQ(text.substr(prefix.size()), title);
+    EXPECT_FALSE(title.empty());
+}
+
+TEST_F(MainWindowTest, MissingDatasetIsReportedAndEndsTheProgram) {
+    start("DB_FILE=data/cru/missing.dat\n");
+    ASSERT_EQ(log.messages.size(), 1u);
+    EXPECT_NE(log.messages[0].first.find("data/cru/missing.dat"), std::string::npos);
+    EXPECT_EQ(ZSystem::messageLoop(*window, IDR_ACCELERATORS), 0);
+}
+
+TEST_F(MainWindowTest, ArrowKeysStepThroughMonthsAndYears) {
+    MainWindow& w = start("YEAR=1850\nMONTH=12\n");
+    command(CMD_NEXT_MONTH);
+    EXPECT_EQ(w.database.year, 1851u);
+    EXPECT_EQ(w.database.month, 1u);
+    command(CMD_PREVIOUS_YEAR);
+    EXPECT_EQ(w.database.year, 1850u);
+    // January 1850 stays where it is but is drawn again.
+    qint64 before = pictureKey();
+    command(CMD_PREVIOUS_MONTH);
+    EXPECT_EQ(w.database.year, 1850u);
+    EXPECT_EQ(w.database.month, 1u);
+    EXPECT_NE(pictureKey(), before);
+    command(CMD_PREVIOUS_YEAR);
+    EXPECT_EQ(w.database.year, 1849u);
+    command(CMD_NEXT_YEAR);
+    EXPECT_EQ(w.database.year, 1850u);
+    EXPECT_EQ(w.waitDialog->message, "Erstelle Karte ...");
+}
+
+TEST_F(MainWindowTest, MonthKeysDoNothingInYearAverageMode) {
+    MainWindow& w = start("YEAR=1850\nYEAR_AVERAGE=1\n");
+    qint64 before = pictureKey();
+    command(CMD_NEXT_MONTH);
+    command(CMD_PREVIOUS_MONTH);
+    EXPECT_EQ(w.database.month, 6u);
+    EXPECT_EQ(pictureKey(), before);
+    command(CMD_NEXT_YEAR);
+    EXPECT_EQ(w.database.year, 1851u);
+    EXPECT_NE(pictureKey(), before);
+}
+
+TEST_F(MainWindowTest, ScaleCommandsKeepTheCornerAndMoveTheCheck) {
+    MainWindow& w = start("");
+    ZRect before = w.getWindowRect();
+    command(CMD_SCALE_100);
+    EXPECT_EQ(displayArea(), QSize(1064, 614));
+    EXPECT_EQ(w.mapBitmap.getWidth(), 1060);
+    EXPECT_TRUE(checked(CMD_SCALE_100));
+    EXPECT_FALSE(checked(CMD_SCALE_75));
+    command(CMD_SCALE_75);
+    EXPECT_EQ(displayArea(), QSize(814, 489));
+    EXPECT_EQ(w.getWindowRect().left, before.left);
+    EXPECT_EQ(w.getWindowRect().top, before.top);
+    EXPECT_EQ(w.getWindowRect().width(), before.width());
+    EXPECT_EQ(w.getWindowRect().height(), before.height());
+}
+
+TEST_F(MainWindowTest, MissingPictureIsReportedAndTheMapStillRedrawn) {
+    MainWindow& w = start("MAP_TYPE=1\n");
+    std::filesystem::remove(folder.path() / "weltkarte1.jpg");
+    qint64 before = pictureKey();
+    command(CMD_MAP_SATELLITE);
+    EXPECT_EQ(log.messages.size(), 1u);
+    EXPECT_EQ(w.view.mapType, 2u);
+    EXPECT_FALSE(checked(CMD_MAP_OUTLINES) || checked(CMD_MAP_SATELLITE));
+    EXPECT_NE(pictureKey(), before);
+    command(CMD_MAP_LAND_WATER);
+    EXPECT_TRUE(checked(CMD_MAP_LAND_WATER));
+    EXPECT_EQ(log.messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, SaveTasksUseTheWaitDialogAndLeaveTheMap) {
+    MainWindow& w = start("");
+    qint64 before = pictureKey();
+    w.startWork(TASK_SAVE_GIF);
+    EXPECT_EQ(w.waitDialog->message, "Speicher GIF-Datei ...");
+    w.startWork(TASK_SAVE_JPEG);
+    EXPECT_EQ(w.waitDialog->message, "Speicher JPG-Datei ...");
+    EXPECT_EQ(pictureKey(), before);
+}
+
+TEST_F(MainWindowTest, DefaultSaveNameHasDatasetDateAndExtension) {
+    MainWindow& w = start("");
+    EXPECT_EQ(w.defaultSaveName("gif"), "hadcrut3v_1990_06.gif");
+    EXPECT_EQ(w.defaultSaveName(""), "hadcrut3v_1990_06");
+    w.database.yearAverage = true;
+    EXPECT_EQ(w.defaultSaveName("jpg"), "hadcrut3v_1990.jpg");
+}
+
+TEST_F(MainWindowTest, PanelPaintsTheRenderedMap) {
+    MainWindow& w = start("MAP_TYPE=3\n");
+    QImage shown =
+        w.mapPanel.clientWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), w.mapBitmap.image().size());
+    // Inside the map proper the panel shows the cached picture unchanged.
+    for (int y = 40; y < 400; y += 37) {
+        for (int x = 40; x < 770; x += 53) {
+            ASSERT_EQ(shown.pixel(x, y), w.mapBitmap.image().pixel(x, y)) << x << "," << y;
+        }
+    }
+}
+
+}  // namespace

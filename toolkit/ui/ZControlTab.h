@@ -1,0 +1,15 @@
+#pragma once
+
+#include "toolkit/ui/ZControl.h"
+#include "toolkit/ui/ZRect.h"
+
+// A tab control. Windows made inside it become its pages through addPage; a page fills the
+// display area, the part of the control below the tabs and inside its border.
+class ZControlTab : public ZControl {
+  public:
+    void create(ZWindowContext* parent, const ZString& name);
+    void addPage(int index, const ZString& text, ZWindowContext& page);
+    // The control's rectangle, at the parent's origin, whose display area is this large.
+    ZRect calcWindowRect(int displayWidth, int displayHeight) const;
+    void setFocusPage(int index);
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+class ZDialog;
+
+// The window of a shown ZDialog: closing it by the close box or Escape asks the dialog. A
+// dialog without a close box refuses to be closed from its frame.
+class ZDialogWindow : public QDialog {
+  public:
+    ZDialogWindow(ZDialog& dialog, QWidget* parent, Qt::WindowFlags flags, bool closeBox);
+
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    ZDialog& dialog_;
+    bool closeBox_;
+};

@@ -1,0 +1,32 @@
+#include "toolkit/ui/ZFileSelectDialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QStringList>
+
+#include "toolkit/ui/ZWindowContext.h"
+
+ZFileSelectDialog::ZFileSelectDialog(ZWindowContext* parent, std::vector<ZFileFilter> filters)
+    : parent_(parent), filters_(std::move(filters)) {}
+
+void ZFileSelectDialog::setInitialFilename(const ZString& name) {
+    fileName_ = name;
+}
+
+bool ZFileSelectDialog::showSaveDialog(const ZString& title) {
+    QStringList filters;
+    for (const ZFileFilter& filter : filters_) {
+        filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(filter.description.c_str()),
+                                                 QString::fromUtf8(filter.pattern.c_str()));
+    }
+    QFileDialog dialog(parent_ ? parent_->widget() : nullptr, QString::fromUtf8(title.c_str()),
+                       QDir::currentPath());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.selectFile(QString::fromUtf8(fileName_.c_str()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return false;
+    }
+    fileName_ = ZString(dialog.selectedFiles().first().toUtf8().toStdString());
+    return true;
+}

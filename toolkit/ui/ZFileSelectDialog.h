@@ -1,0 +1,29 @@
+#pragma once
+
+#include <vector>
+
+#include "toolkit/ZString.h"
+
+class ZWindowContext;
+
+// One entry of a file dialog's type list: a description and a pattern such as "*.gif".
+struct ZFileFilter {
+    ZString description;
+    ZString pattern;
+};
+
+// The desktop's dialog for choosing a file name to save under.
+class ZFileSelectDialog {
+  public:
+    ZFileSelectDialog(ZWindowContext* parent, std::vector<ZFileFilter> filters);
+
+    void setInitialFilename(const ZString& name);
+    // Runs the dialog modally with the title; false when the user cancels.
+    bool showSaveDialog(const ZString& title);
+    const ZString& getFilename() const { return fileName_; }
+
+  private:
+    ZWindowContext* parent_;
+    std::vector<ZFileFilter> filters_;
+    ZString fileName_;
+};

@@ -1,0 +1,136 @@
+// The window half of ZSystem, on QApplication.
+#include <QMessageBox>
+#include <QScreen>
+
+#include "toolkit/ZException.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZAcceleratorFilter.h"
+#include "toolkit/ui/ZResourceModule.h"
+#include "toolkit/ui/ZToolkitState.h"
+#include "toolkit/ui/ZUiThread.h"
+#include "toolkit/ui/ZWindowContext.h"
+
+namespace {
+
+std::unique_ptr<ZToolkitState>& state() {
+    static std::unique_ptr<ZToolkitState> toolkit;
+    return toolkit;
+}
+
+ZToolkitState& running() {
+    ZToolkitState* toolkit = zToolkit();
+    if (!toolkit) {
+        throw ZException("The toolkit has not been started.", 0);
+    }
+    return *toolkit;
+}
+
+// Message texts keep the line ends "\r\n" they are written with; a label wants "\n".
+QString displayText(const ZString& text) {
+    return QString::fromUtf8(text.c_str()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QSize fullScreenSize() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(0, 0);
+}
+
+}  // namespace
+
+ZToolkitState* zToolkit() {
+    return state().get();
+}
+
+void ZSystem::startup(const ZString& applicationName, int& argc, char** argv,
+                      const ZResourceModule& resources) {
+    if (state()) {
+        throw ZException("The toolkit is already running.", 0);
+    }
+    auto toolkit = std::make_unique<ZToolkitState>();
+    toolkit->applicationName = applicationName.str();
+    toolkit->programName = argc > 0 && argv && argv[0] ? argv[0] : applicationName.str();
+    toolkit->argv[0] = toolkit->programName.data();
+    // Menu bars belong to their window, as on the classic desktop, not to a desktop-wide bar.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    toolkit->application = std::make_unique<QApplication>(toolkit->argc, toolkit->argv);
+    QApplication::setApplicationName(QString::fromUtf8(applicationName.c_str()));
+    // Only postQuitMessage ends the program, not the last window disappearing.
+    QApplication::setQuitOnLastWindowClosed(false);
+    toolkit->queue = std::make_unique<ZUiQueue>();
+    toolkit->resources = &resources;
+    state() = std::move(toolkit);
+}
+
+void ZSystem::shutdown() {
+    if (state()) {
+        state()->queue.reset();
+        state()->application.reset();
+        state().reset();
+    }
+}
+
+int ZSystem::messageLoop(ZWindowContext& window, int acceleratorTable) {
+    ZToolkitState& toolkit = running();
+    ZAcceleratorFilter accelerators(window, getInstance().findAccelerators(acceleratorTable));
+    toolkit.application->installEventFilter(&accelerators);
+    if (!toolkit.quitRequested) {
+        toolkit.mainLoopRunning = true;
+        QApplication::exec();
+        toolkit.mainLoopRunning = false;
+    }
+    toolkit.application->removeEventFilter(&accelerators);
+    toolkit.quitRequested = false;
+    return toolkit.exitCode;
+}
+
+void ZSystem::postQuitMessage(int exitCode) {
+    ZToolkitState& toolkit = running();
+    toolkit.quitRequested = true;
+    toolkit.exitCode = exitCode;
+    // Outside the loop Qt would keep the request and end every later modal loop at once.
+    if (toolkit.mainLoopRunning) {
+        QApplication::exit(exitCode);
+    }
+}
+
+bool ZSystem::showMessage(ZWindowContext* owner, const ZString& text, const ZString& title,
+                          bool question) {
+    bool answer = true;
+    ZUiThread::runAndWait([&] {
+        ZToolkitState& toolkit = running();
+        if (toolkit.messageSink) {
+            toolkit.messageSink(text, title);
+            return;
+        }
+        QMessageBox box(question ? QMessageBox::Question : QMessageBox::Information,
+                        displayText(title), displayText(text),
+                        question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                        owner ? owner->widget() : nullptr);
+        answer = box.exec() != QMessageBox::No;
+    });
+    return answer;
+}
+
+void ZSystem::showException(ZWindowContext* owner, const ZException& exception) {
+    showMessage(owner, exception.getMessage(), "Fehler", false);
+}
+
+void ZSystem::setMessageSink(ZMessageSink sink) {
+    running().messageSink = std::move(sink);
+}
+
+const ZResourceModule& ZSystem::getInstance() {
+    return *running().resources;
+}
+
+ZString ZSystem::getSystemInfo() {
+    return ZString(running().applicationName);
+}
+
+int ZSystem::getFullScreenWidth() {
+    return fullScreenSize().width();
+}
+
+int ZSystem::getFullScreenHeight() {
+    return fullScreenSize().height();
+}

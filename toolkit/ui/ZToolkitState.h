@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+#include <string>
+
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZUiQueue.h"
+
+class ZResourceModule;
+
+// What the window layer keeps between ZSystem::startup and ZSystem::shutdown.
+struct ZToolkitState {
+    std::string applicationName;
+    // Qt keeps references to these for the life of the application object.
+    std::string programName;
+    int argc = 1;
+    char* argv[2] = {nullptr, nullptr};
+    std::unique_ptr<QApplication> application;
+    std::unique_ptr<ZUiQueue> queue;
+    const ZResourceModule* resources = nullptr;
+    ZMessageSink messageSink;
+    bool mainLoopRunning = false;
+    bool quitRequested = false;
+    int exitCode = 0;
+};
+
+// The running toolkit, null before startup and after shutdown.
+ZToolkitState* zToolkit();
