@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "map/MapRenderer.h"
+#include "overlays/Readout.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
@@ -170,4 +171,11 @@ void MainWindow::paintMap(ZSurface& surface, const ZRect& update) {
 void MainWindow::mouseMovedTo(int x, int y) {
     mouseX = x;
     mouseY = y;
+    updateReadout();
+}
+
+void MainWindow::updateReadout() {
+    ReadoutTexts texts = readoutTexts(database, view, nullptr, mouseX, mouseY, nullptr);
+    statusBar.setText(texts.location, 0);
+    statusBar.setText(texts.value, 1);
 }

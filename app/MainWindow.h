@@ -68,6 +68,8 @@ class MainWindow : public ZWindow,
     void editPositionAt(int x, int y) override;
     void removePositionAt(int x, int y) override;
     void mouseMovedTo(int x, int y) override;
+    // Rewrites the status bar's place and value for the last mouse point.
+    void updateReadout();
 
     void run() override;
 

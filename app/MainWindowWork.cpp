@@ -7,6 +7,7 @@
 
 void MainWindow::reRender() {
     startWork(TASK_RENDER);
+    updateReadout();
 }
 
 void MainWindow::startWork(std::uint32_t task) {

@@ -9,6 +9,8 @@
 #include "map/MapOverlays.h"
 #include "map/OrthographicPass.h"
 #include "map/ViewState.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
@@ -43,6 +45,12 @@ void MapRenderer::renderEquirectangular(ZSurface& surface, bool withCaption, boo
 void MapRenderer::renderToBitmap(ZBitmap& target, bool withCaption, bool withPositions) {
     PictureGeometry geometry = PictureGeometry::of(scene_.view);
     QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        // A scale typed into the settings by hand can ask for more than memory allows.
+        throw ZException(ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden.",
+                                          geometry.width, geometry.height),
+                         0);
+    }
     {
         ZRasterSurface surface(image);
         renderMap(surface, withCaption, withPositions);

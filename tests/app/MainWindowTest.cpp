@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QTabWidget>
 #include <filesystem>
 
@@ -42,6 +43,12 @@ class MainWindowTest : public testing::Test {
     qint64 pictureKey() const { return window->mapBitmap.image().cacheKey(); }
 
     bool checked(int item) const { return window->viewMenu.isItemChecked(item); }
+
+    QString statusText(int part) const {
+        QApplication::processEvents();
+        auto parts = window->statusBar.widget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        return parts.at(part)->text();
+    }
 
     WorkingFolder folder;
     MessageLog log;
@@ -240,3 +247,18 @@ TEST_F(MainWindowTest, PanelPaintsTheRenderedMap) {
 }
 
 }  // namespace
+
+TEST_F(MainWindowTest, StatusBarFollowsTheMouseAndEveryChangeOfView) {
+    MainWindow& w = start("SCALE_PERCENT=100\n");
+    w.mouseMovedTo(30, 30);
+    EXPECT_EQ(statusText(0), QString::fromUtf8("90° 0' N / 180° 0' W"));
+    w.mouseMovedTo(10, 10);
+    EXPECT_EQ(statusText(0), "");
+    EXPECT_EQ(statusText(1), "");
+
+    // The globe puts another place under the same point, without the mouse moving.
+    w.mouseMovedTo(530, 280);
+    EXPECT_EQ(statusText(0), QString::fromUtf8("0° 0' S / 0° 0' O"));
+    command(CMD_ORTHOGRAPHIC);
+    EXPECT_EQ(statusText(0), QString::fromUtf8("45° 0' N / 10° 0' O"));
+}

@@ -11,6 +11,7 @@
 #include "map/PictureGeometry.h"
 #include "map/ProgressSink.h"
 #include "map/ViewState.h"
+#include "toolkit/ZException.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
@@ -84,6 +85,11 @@ TEST_F(MapRendering, CellsTileTheMapWithoutGapOrOverlapAtEveryScale) {
             }
         }
     }
+}
+
+TEST_F(MapRendering, PictureTooLargeForMemoryIsReportedNotDrawn) {
+    TestDataset data([](int, int) { return 0.5; });
+    EXPECT_THROW(render(data.grid(), 2, -1.0), ZException);
 }
 
 TEST_F(MapRendering, OutlineMapsFillCellsOpaquelyOnTheirOwnRectangles) {
