@@ -1,50 +1,19 @@
 #include "map/Coastlines.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string>
 #include <string_view>
 
+#include "grid/FloatScanner.h"
 #include "map/ColourScale.h"
 #include "map/MapConstants.h"
 #include "map/PictureGeometry.h"
+#include "map/VectorState.h"
 #include "map/ViewState.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFile.h"
 #include "toolkit/ui/ZSurface.h"
 
-namespace {
-
-// The white space that "%f" skips.
-bool isBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-// Reads one number as "%f" would, after optional white space; false when there is none.
-bool readFloat(const char*& at, const char* end, float& value) {
-    while (at != end && isBlank(*at)) {
-        ++at;
-    }
-    const char* start = at;
-    bool negative = false;
-    if (start != end && (*start == '+' || *start == '-')) {
-        negative = *start == '-';
-        ++start;
-        if (start != end && (*start == '+' || *start == '-')) {
-            return false;
-        }
-    }
-    float parsed = 0.0f;
-    auto [next, error] = std::from_chars(start, end, parsed);
-    if (next == start || (error != std::errc() && error != std::errc::result_out_of_range)) {
-        return false;
-    }
-    value = negative ? -parsed : parsed;
-    at = next;
-    return true;
-}
-
-}  // namespace
 
 CoastlinePoint parseCoastlineLine(const ZString& line) {
     std::string_view text = line.view();
@@ -58,8 +27,10 @@ CoastlinePoint parseCoastlineLine(const ZString& line) {
     CoastlinePoint point;
     const char* at = text.data();
     const char* end = text.data() + text.size();
-    if (readFloat(at, end, point.a)) {
-        readFloat(at, end, point.b);
+    // "%f %f": the second number is read only after the first.
+    const char* afterA = scanFloat(at, end, point.a);
+    if (afterA != at) {
+        scanFloat(afterA, end, point.b);
     }
     return point;
 }
@@ -72,6 +43,8 @@ void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place) {
         // Our choice: a missing coastline file leaves the outlines out and nothing else.
         return;
     }
+    // The scalar parsing below follows drawing; see clearVectorUpperState.
+    clearVectorUpperState();
     bool penUp = true;
     ZString line;
     while (file.readln(line)) {
