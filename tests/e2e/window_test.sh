@@ -88,9 +88,9 @@ press Up     # March 1851
 # "Ansicht" is the menu after "Programm"; its third item is "50%".
 settle
 xdotool mousemove --window "$window" 20 10 click 1
-sleep 0.5
+sleep 1
 xdotool key Right
-sleep 0.3
+sleep 0.5
 xdotool key Down Down Return
 settle
 
