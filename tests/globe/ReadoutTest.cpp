@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
 #include <string>
 
+#include "TestDataset.h"
 #include "grid/GridDatabase.h"
 #include "map/ViewState.h"
 #include "overlays/Readout.h"
@@ -31,18 +30,11 @@ GeoPosition northEast(int latDegrees, int latMinutes, int lonDegrees, int lonMin
 
 // A 5-degree grid without data but in two cells: the one south-east of 0° 0' and Berlin's,
 // which holds 0.004.
-struct Grid {
-    explicit Grid(double atOrigin) {
-        grid.cellSize = 5;
-        grid.columns = 72;
-        grid.rows = 36;
-        grid.values = std::make_unique<double[]>(72 * 36);
-        std::fill_n(grid.values.get(), 72 * 36, MISSING_VALUE);
-        grid.values[18 * 72 + 36] = atOrigin;
-        grid.values[7 * 72 + 38] = 0.004;
-    }
-    GridDatabase grid;
-};
+TestDataset twoCells(double atOrigin) {
+    return TestDataset([atOrigin](int column, int row) {
+        return row == 18 && column == 36 ? atOrigin : row == 7 && column == 38 ? 0.004 : -99.9;
+    });
+}
 
 std::string location(const ViewState& view, int x, int y, const GeoPosition* centre = nullptr) {
     return readoutTexts(GridDatabase(), view, centre, x, y, nullptr).location.str();
@@ -56,7 +48,7 @@ TEST(Readout, FlatMapReadsTheEquatorAsSouthAndNothingOffTheMap) {
     // A pixel just short of a whole degree reads that degree, never 60 minutes.
     EXPECT_EQ(location(viewAt(0.75), 455, 280), "30° 0' S / 24° 0' O");
     // Margins, the legend band, right of the map, and at 50 % where the map ends.
-    ReadoutTexts offMap = readoutTexts(Grid(1.0).grid, view, nullptr, 100, 530, nullptr);
+    ReadoutTexts offMap = readoutTexts(twoCells(1.0).grid(), view, nullptr, 100, 530, nullptr);
     EXPECT_EQ(offMap.location.str() + offMap.value.str(), "");
     EXPECT_EQ(location(view, 29, 100) + location(view, 100, 29) + location(view, 1030, 100) +
                   location(viewAt(0.5), 530, 100),
@@ -72,7 +64,7 @@ TEST(Readout, ValueSignIsDecidedOnTheValueAndAMarkerShowsItsOwnCell) {
          {std::pair{0.25, " +0.25°C"}, std::pair{0.004, " +0.00°C"}, std::pair{0.0, " 0.00°C"},
           std::pair{-1.5, " -1.50°C"}, std::pair{-99.9, ""}}) {
         ReadoutTexts texts =
-            readoutTexts(Grid(value).grid, viewAt(1.0), nullptr, 530, 280, nullptr);
+            readoutTexts(twoCells(value).grid(), viewAt(1.0), nullptr, 530, 280, nullptr);
         EXPECT_EQ(texts.location.str(), "0° 0' S / 0° 0' O");
         EXPECT_EQ(texts.value.str(), text) << value;
     }
@@ -80,7 +72,7 @@ TEST(Readout, ValueSignIsDecidedOnTheValueAndAMarkerShowsItsOwnCell) {
               "");
     // Wherever the marker is hit, even off the map: its name, its place and that place's cell.
     PositionHit berlin{"Berlin", northEast(52, 31, 13, 24)};
-    ReadoutTexts texts = readoutTexts(Grid(-2.0).grid, viewAt(1.0), nullptr, 5, 5, &berlin);
+    ReadoutTexts texts = readoutTexts(twoCells(-2.0).grid(), viewAt(1.0), nullptr, 5, 5, &berlin);
     EXPECT_EQ(texts.location.str(), "Berlin: 52° 31' N / 13° 24' O");
     EXPECT_EQ(texts.value.str(), " +0.00°C");
     EXPECT_EQ(toText(berlin.coordinates).str(), berlin.coordinates.text.str());

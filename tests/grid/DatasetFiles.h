@@ -31,10 +31,6 @@ inline constexpr DatasetLayout ABSTEM3_LAYOUT{11, "\n", 13, "-1.000e+30"};
 // The value of cell (row, column), or nothing for a cell without data.
 using CellFunction = std::function<std::optional<double>(int, int)>;
 
-inline CellFunction everywhere(double value) {
-    return [value](int, int) { return value; };
-}
-
 // One month block of exactly layout.blockSize() bytes.
 inline std::string makeBlock(const DatasetLayout& layout, int k, const CellFunction& cell) {
     std::string header = std::to_string(1850 + k / 12) + " " + std::to_string(k % 12 + 1);
@@ -74,22 +70,38 @@ inline void writeFile(const std::filesystem::path& path, const std::string& data
     std::fclose(file);
 }
 
-// A fresh directory, removed with everything in it at the end.
+// A fresh directory, removed with everything in it at the end; optionally the working directory
+// while it exists, for the files the program reads by a fixed name.
 class TemporaryDirectory {
   public:
-    TemporaryDirectory() {
-        std::string pattern = std::filesystem::temp_directory_path() / "sorvo-grid-XXXXXX";
+    explicit TemporaryDirectory(bool makeCurrent = false) {
+        std::string pattern = std::filesystem::temp_directory_path() / "sorvo-test-XXXXXX";
         if (!mkdtemp(pattern.data())) {
             std::abort();
         }
         path_ = pattern;
+        if (makeCurrent) {
+            previous_ = std::filesystem::current_path();
+            std::filesystem::current_path(path_);
+        }
     }
-    ~TemporaryDirectory() { std::filesystem::remove_all(path_); }
+    ~TemporaryDirectory() {
+        std::error_code ignored;
+        if (!previous_.empty()) {
+            std::filesystem::current_path(previous_, ignored);
+        }
+        std::filesystem::remove_all(path_, ignored);
+    }
     TemporaryDirectory(const TemporaryDirectory&) = delete;
     TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
 
-    std::string file(const char* relative) const { return (path_ / relative).string(); }
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& relative) const { return (path_ / relative).string(); }
+    void write(const std::string& relative, const std::string& data) const {
+        writeFile(path_ / relative, data);
+    }
 
   private:
     std::filesystem::path path_;
+    std::filesystem::path previous_;
 };

@@ -2,15 +2,13 @@
 
 #include <QImage>
 
+#include "PixelChecks.h"
 #include "TestDataset.h"
 #include "map/Coastlines.h"
 #include "map/ViewState.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
-
-constexpr QRgb WHITE = 0xFFFFFFFF;
-constexpr QRgb BLACK = 0xFF000000;
 
 TEST(Coastlines, LinesReadAsScanfWouldWithPointOrCommaWhateverTheLocale) {
     struct Case {
@@ -41,49 +39,33 @@ class CoastlineDrawing : public testing::Test {
         drawCoastlines(surface, view);
         return image;
     }
-    int blackPixels(const QImage& image) {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                count += image.pixel(x, y) == BLACK;
-            }
-        }
-        return count;
-    }
-
-    ScopedTempDir workingDirectory{true};
+    TemporaryDirectory workingDirectory{true};
 };
 
 TEST_F(CoastlineDrawing, PointsLandOnTheMapAndJoinUntilThePenLifts) {
     workingDirectory.write(
         "worldmap.txt", "0,5 0,25\n0.75 0.25\n\n0.75 0.4\n2 0\n0.1 0.2\n2 0\n0.3 0.2\n0.3 0.3\n");
     QImage image = draw(1.0);
-    // 0 E, 0 N lies at the map's centre; the line to 90 E ends before its end point.
-    EXPECT_EQ(image.pixel(530, 280), BLACK);
-    EXPECT_EQ(image.pixel(779, 280), BLACK);
-    // The empty line keeps the pen down: the polyline turns north at 90 E.
-    EXPECT_EQ(image.pixel(780, 280), BLACK);
-    EXPECT_EQ(image.pixel(780, 131), BLACK);
-    EXPECT_EQ(image.pixel(780, 130), WHITE);
-    // A point alone between two markers draws nothing, and nothing joins it to the next line.
-    EXPECT_EQ(image.pixel(130, 330), WHITE);
-    EXPECT_EQ(image.pixel(230, 330), WHITE);
-    EXPECT_EQ(image.pixel(330, 330), BLACK);
-    EXPECT_EQ(blackPixels(image), 250 + 150 + 100);
+    // 0 E, 0 N lies at the map's centre; the line to 90 E ends before its end point, but the
+    // empty line keeps the pen down, so the polyline turns north there. A point alone between
+    // two markers draws nothing, and nothing joins it to the next line.
+    expectColourAt(image, BLACK, {530, 280, 779, 280, 780, 280, 780, 131, 330, 330});
+    expectColourAt(image, WHITE, {780, 130, 130, 330, 230, 330});
+    EXPECT_EQ(countOtherThan(image, WHITE), 250 + 150 + 100);
 }
 
 TEST_F(CoastlineDrawing, PointsScaleWithTheMap) {
     workingDirectory.write("worldmap.txt", "0.5 0.25\n1.0 0.5\n");
     QImage image = draw(0.75);
     // From (375, 187.5 rounded to 188) past the margin to the north-east corner (780, 30).
-    EXPECT_EQ(image.pixel(405, 218), BLACK);
-    EXPECT_EQ(image.pixel(780, 30), WHITE);
+    expectColourAt(image, BLACK, {405, 218});
+    expectColourAt(image, WHITE, {780, 30});
 }
 
 TEST_F(CoastlineDrawing, MissingOrEmptyFilesDrawNothing) {
-    EXPECT_EQ(blackPixels(draw(1.0)), 0);
+    EXPECT_EQ(countOtherThan(draw(1.0), WHITE), 0);
     workingDirectory.write("worldmap.txt", "2 0\n\n2.5 1\n\n");
-    EXPECT_EQ(blackPixels(draw(1.0)), 0);
+    EXPECT_EQ(countOtherThan(draw(1.0), WHITE), 0);
 }
 
 }  // namespace

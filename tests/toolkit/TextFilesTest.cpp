@@ -7,7 +7,6 @@
 #include "tests/grid/DatasetFiles.h"
 #include "toolkit/ZFile.h"
 #include "toolkit/ZFormattedString.h"
-#include "toolkit/ZInitFile.h"
 #include "toolkit/ZStringTokenizer.h"
 
 namespace {
@@ -31,28 +30,6 @@ TEST(TextFiles, ReadlnDropsEitherLineEndAndKeepsAnUnendedLastLine) {
         writeFile(name, data);
         EXPECT_EQ(readLines(name), (Lines{"a b", "", "c"})) << data;
     }
-}
-
-TEST(TextFiles, InitFileRoundTripAndMissingFile) {
-    TemporaryDirectory directory;
-    ZInitFile missing;
-    EXPECT_FALSE(missing.open(directory.file("none.txt").c_str(), "="));
-    EXPECT_EQ(missing.getIntValue("YEAR"), 0);
-
-    ZInitFile settings;
-    settings.putValue("DB_FILE", ZString("data/cru/hadcrut3v.dat"));
-    settings.putValue("YEAR", -1850);
-    settings.putValue("YEAR_AVERAGE", true);
-    settings.putValue("YEAR", 1990);
-    std::string name = directory.file("init.txt");
-    settings.save(name.c_str(), "=");
-    EXPECT_EQ(readLines(name),
-              (Lines{"DB_FILE=data/cru/hadcrut3v.dat", "YEAR=1990", "YEAR_AVERAGE=1"}));
-    ZInitFile again;
-    ASSERT_TRUE(again.open(name.c_str(), "="));
-    EXPECT_EQ(again.getValue("DB_FILE"), "data/cru/hadcrut3v.dat");
-    EXPECT_EQ(again.getIntValue("YEAR"), 1990);
-    EXPECT_TRUE(again.getFlagValue("YEAR_AVERAGE"));
 }
 
 TEST(TextFiles, TokenizerMergesOrKeepsEmptyFields) {
