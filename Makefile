@@ -27,8 +27,10 @@ run: build
 
 bench: build
 	@tools/prepare-run $(BUILD) $(BUILD)/bench-data > /dev/null
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$(basename $$b)"; \
-	  (cd $(BUILD)/bench-data && QT_QPA_PLATFORM=offscreen $$OLDPWD/$$b) || exit 1; done
+	@for b in $(BUILD)/bench/bench_*; do [ -f $$b ] && [ -x $$b ] || continue; \
+	  echo "== $$(basename $$b)"; \
+	  (cd $(BUILD)/bench-data && QT_QPA_PLATFORM=offscreen $$OLDPWD/$$b \
+	    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true) || exit 1; done
 
 # libFuzzer run of the dataset reader in its own clang build, FUZZ_TIME seconds (default 60).
 FUZZ_TIME ?= 60

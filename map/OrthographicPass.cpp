@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <cstdint>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "map/BackgroundPicture.h"
@@ -70,29 +72,43 @@ void drawGlobePixels(ZSurface& surface, const ZBitmap& flat, const GlobeFrame& f
     // larger, so the last pixels may report 101.
     ProgressCounter counter(progress,
                             static_cast<std::int64_t>(geometry.diameterX) * geometry.diameterY);
-    GlobeUnprojection globe(frame);
+    std::mutex counting;
     PictureSampler picture(flat);
-    std::vector<GlobePoint> west;
-    std::vector<GlobePoint> east;
-    auto fill = [&](int i, const std::vector<GlobePoint>& column) {
-        for (int j = 0; j < height; ++j) {
-            counter.step();
-            const GlobePoint& point = column[j];
-            if (point.inside) {
-                std::size_t at = static_cast<std::size_t>(j) * width + i;
-                rgb[at] = picture.rgbAt(point.angles.lon, point.angles.lat);
-                mask[at] = 1;
+
+    // Mirrored columns share their inverses. Every pixel is computed on its own, so the column
+    // pairs can be shared out between threads, in two blocks that do not share cache lines.
+    auto columns = [&](int first, int last) {
+        clearVectorUpperState();
+        GlobeUnprojection globe(frame);
+        std::vector<GlobePoint> west;
+        std::vector<GlobePoint> east;
+        auto fill = [&](int i, const std::vector<GlobePoint>& column) {
+            for (int j = 0; j < height; ++j) {
+                const GlobePoint& point = column[j];
+                if (point.inside) {
+                    std::size_t at = static_cast<std::size_t>(j) * width + i;
+                    rgb[at] = picture.rgbAt(point.angles.lon, point.angles.lat);
+                    mask[at] = 1;
+                }
+            }
+            std::lock_guard lock(counting);
+            counter.advance(height);
+        };
+        for (int d = first; d <= last; ++d) {
+            globe.columnPair(d, top, top + height - 1, west, east);
+            fill(geometry.radiusX + d, east);
+            if (d > 0) {
+                fill(geometry.radiusX - d, west);
             }
         }
     };
-    clearVectorUpperState();
-    // Mirrored columns share their inverses; from the centre column outwards.
-    for (int d = 0; d <= geometry.radiusX; ++d) {
-        globe.columnPair(d, top, top + height - 1, west, east);
-        fill(geometry.radiusX + d, east);
-        if (d > 0) {
-            fill(geometry.radiusX - d, west);
-        }
+    if (std::thread::hardware_concurrency() > 1) {
+        // The columns within 0.404 of the radius from the centre hold half of the disc.
+        int split = static_cast<int>(0.404 * geometry.radiusX);
+        std::jthread outer(columns, split + 1, geometry.radiusX);
+        columns(0, split);
+    } else {
+        columns(0, geometry.radiusX);
     }
     surface.drawPixels(left, top, width, height, rgb.data(), mask.data());
 }

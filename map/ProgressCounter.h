@@ -10,12 +10,14 @@ class ProgressCounter {
   public:
     ProgressCounter(ProgressSink* sink, std::int64_t total) : sink_(sink), total_(total) {}
 
-    void step() {
-        ++count_;
+    void step() { advance(1); }
+
+    // As many single steps at once: every percentage passed is still sent, in order.
+    void advance(std::int64_t steps) {
+        count_ += steps;
         int percent = static_cast<int>(count_ * 100 / total_);
-        if (sink_ != nullptr && percent != lastPercent_) {
-            sink_->setProgress(percent);
-            lastPercent_ = percent;
+        while (sink_ != nullptr && lastPercent_ < percent) {
+            sink_->setProgress(++lastPercent_);
         }
     }
 
