@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "map/MapRenderer.h"
+#include "map/PictureGeometry.h"
 #include "overlays/Readout.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
@@ -20,10 +21,6 @@ ZFont makeFont(const char* face, int size) {
     ZFont font;
     font.create(face, size, 0, 400, 0);
     return font;
-}
-
-int whole(double value) {
-    return static_cast<int>(ZSystem::round(value, 0));
 }
 
 }  // namespace
@@ -69,8 +66,8 @@ void MainWindow::onWindowCreate() {
         view.scalePercent = initialScalePercent;
         double scale = view.scalePercent * 0.01;
         // Centred by the size of the map, not of the window.
-        int x = (ZSystem::getFullScreenWidth() - whole(scale * 1000)) / 2;
-        int y = (ZSystem::getFullScreenHeight() - whole(scale * 500)) / 2;
+        int x = (ZSystem::getFullScreenWidth() - roundPixel(scale * 1000)) / 2;
+        int y = (ZSystem::getFullScreenHeight() - roundPixel(scale * 500)) / 2;
         setScale(scale, x, y);
     } catch (const ZException& exception) {
         ZSystem::showException(this, exception);
@@ -120,7 +117,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::setScale(double scale, int x, int y) {
-    view.scalePercent = static_cast<std::uint32_t>(whole(scale * 100));
+    view.scalePercent = static_cast<std::uint32_t>(roundPixel(scale * 100));
     updateScaleMenu();
     view.scaleX = scale;
     view.scaleY = scale;
@@ -134,8 +131,8 @@ void MainWindow::setScale(double scale, int x, int y) {
         y = area.top;
     }
     // The map picture and, around it, the two-pixel edge of the map panel.
-    int width = whole(view.scaleX * 1000 + 60);
-    int height = whole(view.scaleY * 500 + 110);
+    int width = roundPixel(view.scaleX * 1000 + 60);
+    int height = roundPixel(view.scaleY * 500 + 110);
     ZRect tabArea = tab.calcWindowRect(width + 4, height + 4);
     tab.setWindowPos(tabArea.left, tabArea.top, tabArea.width(), tabArea.height());
 

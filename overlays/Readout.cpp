@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "grid/GridDatabase.h"
-#include "map/GlobeUnprojection.h"
 #include "map/MapConstants.h"
+#include "map/Projections.h"
 #include "map/ViewState.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
@@ -46,9 +46,9 @@ bool globePlace(const ViewState& view, const GeoPosition* viewPosition, int x, i
     GeoAngles centre = viewPosition != nullptr
                            ? positionToRadians(*viewPosition)
                            : GeoAngles{view.orthoCentreLon, view.orthoCentreLat};
-    GlobeFrame frame{view, view.mapCentreX, view.mapCentreY, centre.lon, centre.lat};
     GeoAngles angles;
-    if (!GlobeUnprojection(frame).pixel(x, y, angles)) {
+    if (!unprojectOrthographic(view, x, y, view.mapCentreX, view.mapCentreY, centre.lon, centre.lat,
+                               true, angles)) {
         return false;
     }
     double lat = angles.lat * TWO_OVER_PI * 5400 / 60;
