@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <filesystem>
 
+#include "MessageBoxAnswerer.h"
 #include "MessageLog.h"
 #include "WorkingFolder.h"
 #include "app/MainWindow.h"
@@ -133,6 +134,22 @@ TEST_F(MainWindowTest, MissingDatasetIsReportedAndEndsTheProgram) {
     ASSERT_EQ(log.messages.size(), 1u);
     EXPECT_NE(log.messages[0].first.find("data/cru/missing.dat"), std::string::npos);
     EXPECT_EQ(ZSystem::messageLoop(*window, IDR_ACCELERATORS), 0);
+}
+
+// A map too large to make fails on the worker: its message comes up above the wait dialog,
+// the user answers it, and the window is idle and usable afterwards.
+TEST_F(MainWindowTest, FailedRenderIsReportedAndLeavesAUsableWindow) {
+    MessageBoxAnswerer user;
+    MainWindow& w = start("SCALE_PERCENT=100000\n");
+    ASSERT_EQ(user.texts.size(), 1u);
+    EXPECT_NE(user.texts[0].find("kann nicht erstellt werden"), std::string::npos);
+    EXPECT_FALSE(user.waitWindowSeenWithBox || user.boxBlocked);
+    EXPECT_TRUE(w.isCreated());
+    EXPECT_FALSE(w.waitDialog->isCreated());
+    command(CMD_SCALE_75);
+    EXPECT_EQ(w.mapBitmap.image().size(), QSize(810, 485));
+    EXPECT_EQ(displayArea(), QSize(814, 489));
+    EXPECT_EQ(user.texts.size(), 1u);
 }
 
 TEST_F(MainWindowTest, ArrowKeysStepThroughMonthsAndYears) {

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "MessageBoxAnswerer.h"
 #include "MessageLog.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZSystem.h"
@@ -101,6 +102,46 @@ TEST(DialogTest, DelayedWindowAppearsOnlyForLongWork) {
     slow.show(true);
     longWork.join();
     EXPECT_TRUE(slowVisible);
+}
+
+// A message raised by the work, before or after the wait window's delay, comes to the top
+// without the wait window and takes the Enter key; the wait then ends as usual.
+TEST(DialogTest, MessageFromTheWorkIsAnsweredAboveTheWaitWindow) {
+    for (auto beforeMessage : {0ms, 150ms}) {
+        MessageBoxAnswerer user;
+        TestDialog dialog(50);
+        std::thread worker([&] {
+            std::this_thread::sleep_for(beforeMessage);
+            ZSystem::showMessage(nullptr, "Fehler im Ablauf", "Fehler", false);
+            dialog.close(3);
+        });
+        EXPECT_EQ(dialog.show(true), 3);
+        worker.join();
+        EXPECT_EQ(user.texts, std::vector<std::string>{"Fehler im Ablauf"});
+        EXPECT_FALSE(user.waitWindowSeenWithBox || user.boxBlocked) << beforeMessage.count();
+    }
+}
+
+// Keys and clicks that arrive while work runs are dropped, not replayed afterwards.
+TEST(DialogTest, InputDuringWorkIsDropped) {
+    CommandWindow window;
+    ZAcceleratorFilter accelerators(window,
+                                    ZSystem::getInstance().findAccelerators(IDR_ACCELERATORS));
+    QApplication::instance()->installEventFilter(&accelerators);
+    TestDialog dialog(200);
+    std::thread worker([&] {
+        for (int i = 0; i < 5; ++i) {
+            ZUiThread::runAndWait([&] { pressKey(window.clientWidget(), Qt::Key_Right); });
+        }
+        dialog.close(0);
+    });
+    dialog.show(true);
+    worker.join();
+    QApplication::processEvents();
+    EXPECT_TRUE(window.commands.empty());
+    pressKey(window.clientWidget(), Qt::Key_Right);
+    EXPECT_EQ(window.commands.size(), 1u);
+    QApplication::instance()->removeEventFilter(&accelerators);
 }
 
 // Work queued from another thread runs on the user-interface thread, in order and before the

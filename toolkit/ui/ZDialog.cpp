@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
+#include <memory>
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZBusyInputFilter.h"
 #include "toolkit/ui/ZDialogWindow.h"
 #include "toolkit/ui/ZFont.h"
 #include "toolkit/ui/ZModalCloseBlocker.h"
@@ -84,6 +86,7 @@ QDialog* ZDialog::build() {
     }
     auto* window = new ZDialogWindow(*this, parent_ ? parent_->widget() : nullptr, flags,
                                      template_.flags & Z_DIALOG_SYSMENU);
+    window->setProperty(Z_WAIT_WINDOW_PROPERTY, showDelay_ > 0);
     ZFont font;
     font.create(template_.fontFace, template_.fontSize, 0, 400, 0);
     QFont qfont = ZRasterSurface::toQFont(font);
@@ -114,10 +117,15 @@ int ZDialog::show(bool modal) {
     QDialog* window = build();
     onDialogInit();
     window->setWindowModality(Qt::ApplicationModal);
-    QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents;
+    std::unique_ptr<ZBusyInputFilter> busy;
     if (showDelay_ > 0) {
-        flags = QEventLoop::ExcludeUserInputEvents;
-        QTimer::singleShot(showDelay_, window, [window] { window->show(); });
+        busy = std::make_unique<ZBusyInputFilter>(window);
+        // A message box raised by the work meanwhile stays on top and takes the input.
+        QTimer::singleShot(showDelay_, window, [window] {
+            if (!zToolkit() || zToolkit()->openMessageBoxes == 0) {
+                window->show();
+            }
+        });
     } else {
         window->show();
     }
@@ -127,12 +135,13 @@ int ZDialog::show(bool modal) {
         loop_ = &loop;
         // A loop that returns -1 does not run at all: the application is quitting.
         while (!closed_ && !(zToolkit() && zToolkit()->quitRequested)) {
-            if (loop.exec(flags) == -1) {
+            if (loop.exec() == -1) {
                 break;
             }
         }
         loop_ = nullptr;
     }
+    busy.reset();
     closed_ = false;
     controls_.clear();
     attachWidgets(nullptr, nullptr, false);

@@ -28,9 +28,9 @@ class ZDialog : public ZWindowContext {
     virtual void onDialogInit() {}
     // The close box or the Escape key.
     virtual void onDialogClose() { close(0); }
-    // With a delay the window appears only when the dialog lasts that long, never takes the
-    // keyboard focus, and user input to the whole program waits until it closes (then it is
-    // handled in order): for work behind a wait dialog.
+    // With a delay the window appears only when the dialog lasts that long (and no message box
+    // is up), never takes the keyboard focus, and user input to the whole program is dropped
+    // until it closes, except in message boxes: for work behind a wait dialog.
     void setShowDelay(int milliseconds) { showDelay_ = milliseconds; }
 
   private:

@@ -4,6 +4,9 @@
 
 class ZDialog;
 
+// Set on the window of a dialog that waits for work (a dialog with a show delay).
+inline constexpr const char* Z_WAIT_WINDOW_PROPERTY = "zWaitWindow";
+
 // The window of a shown ZDialog: closing it by the close box or Escape asks the dialog. A
 // dialog without a close box refuses to be closed from its frame.
 class ZDialogWindow : public QDialog {

@@ -1,10 +1,13 @@
 // The window half of ZSystem, on QApplication.
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZAcceleratorFilter.h"
+#include "toolkit/ui/ZDialogWindow.h"
 #include "toolkit/ui/ZResourceModule.h"
 #include "toolkit/ui/ZToolkitState.h"
 #include "toolkit/ui/ZUiThread.h"
@@ -28,6 +31,14 @@ ZToolkitState& running() {
 // Message texts keep the line ends "\r\n" they are written with; a label wants "\n".
 QString displayText(const ZString& text) {
     return QString::fromUtf8(text.c_str()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void hideWaitWindows() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->property(Z_WAIT_WINDOW_PROPERTY).toBool()) {
+            window->hide();
+        }
+    }
 }
 
 QSize fullScreenSize() {
@@ -54,6 +65,13 @@ void ZSystem::startup(const ZString& applicationName, int& argc, char** argv,
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     toolkit->application = std::make_unique<QApplication>(toolkit->argc, toolkit->argv);
     QApplication::setApplicationName(QString::fromUtf8(applicationName.c_str()));
+    // The program speaks German whatever the desktop's language, and so do Qt's file dialogs and
+    // buttons. Without the translations installed they stay English; nothing else changes.
+    toolkit->translator = std::make_unique<QTranslator>();
+    if (toolkit->translator->load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(toolkit->translator.get());
+    }
     // Only postQuitMessage ends the program, not the last window disappearing.
     QApplication::setQuitOnLastWindowClosed(false);
     toolkit->queue = std::make_unique<ZUiQueue>();
@@ -64,6 +82,10 @@ void ZSystem::startup(const ZString& applicationName, int& argc, char** argv,
 void ZSystem::shutdown() {
     if (state()) {
         state()->queue.reset();
+        if (state()->translator) {
+            QApplication::removeTranslator(state()->translator.get());
+            state()->translator.reset();
+        }
         state()->application.reset();
         state().reset();
     }
@@ -106,7 +128,11 @@ bool ZSystem::showMessage(ZWindowContext* owner, const ZString& text, const ZStr
                         displayText(title), displayText(text),
                         question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                         owner ? owner->widget() : nullptr);
+        // A wait dialog is modal, takes no input and would cover the box: it goes first.
+        hideWaitWindows();
+        ++toolkit.openMessageBoxes;
         answer = box.exec() != QMessageBox::No;
+        --toolkit.openMessageBoxes;
     });
     return answer;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 #include <memory>
 #include <string>
 
@@ -17,9 +18,13 @@ struct ZToolkitState {
     int argc = 1;
     char* argv[2] = {nullptr, nullptr};
     std::unique_ptr<QApplication> application;
+    // Qt's own German texts for the standard dialogs and buttons.
+    std::unique_ptr<QTranslator> translator;
     std::unique_ptr<ZUiQueue> queue;
     const ZResourceModule* resources = nullptr;
     ZMessageSink messageSink;
+    // Message boxes on screen: a wait dialog stays hidden under them, or it would block them.
+    int openMessageBoxes = 0;
     bool mainLoopRunning = false;
     bool quitRequested = false;
     int exitCode = 0;
