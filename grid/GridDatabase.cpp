@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/BlockHeader.h"
 #include "grid/GridLineParser.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
 
 namespace {
 
@@ -13,6 +15,27 @@ namespace {
 constexpr double PI = 3.14159265;
 constexpr double EARTH_RADIUS_KM = 6371.0;
 constexpr std::uint64_t DEFAULT_BLOCK_SIZE = 28613;
+// A block of 36 lines and a header has 37 line ends: one byte each more with CRLF than with LF.
+constexpr std::uint64_t LINE_ENDS_PER_BLOCK = 37;
+
+std::uint64_t yearOfBlock(std::uint64_t k) {
+    return FIRST_YEAR + k / 12;
+}
+
+std::uint32_t monthOfBlock(std::uint64_t k) {
+    return static_cast<std::uint32_t>(k % 12 + 1);
+}
+
+// What other line ends would make of the block size, when that explains the difference.
+const char* lineEndGuess(std::uint64_t expected, std::uint64_t found) {
+    if (found + LINE_ENDS_PER_BLOCK == expected) {
+        return "LF-Zeilenenden statt CRLF";
+    }
+    if (found == expected + LINE_ENDS_PER_BLOCK) {
+        return "CRLF-Zeilenenden statt LF";
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -27,6 +50,8 @@ void GridDatabase::open(std::uint32_t type, const ZString& name) {
         cellSize = 5;
         fileName = name;
         file.open(name, false);
+        blockSize_ = blockSizeFor(name);
+        probeBlockSize();
     } else if (type == 2) {
         fileName = name;
         cellSize = 1;
@@ -47,6 +72,9 @@ void GridDatabase::close() {
     values.reset();
     counts.reset();
     file.close();
+    blockSize_ = 0;
+    layoutProblem_ = ZString();
+    layoutNote_ = ZString();
     dbType = 0;
     cellSize = 0;
     columns = 0;
@@ -150,21 +178,51 @@ std::uint64_t GridDatabase::blockSizeFor(const ZString& name) {
     return size;
 }
 
+void GridDatabase::probeBlockSize() {
+    ZString line;
+    auto blockEnd = [&](std::uint64_t k) -> std::uint64_t {
+        if (!file.readln(line) || !headerNamesMonth(line.view(), yearOfBlock(k), monthOfBlock(k))) {
+            return 0;
+        }
+        for (std::uint32_t r = 0; r < 36; ++r) {
+            if (!file.readln(line)) {
+                return 0;
+            }
+        }
+        return file.tell();
+    };
+    // Only a first block with its header and the second block right behind it with its own
+    // show the size plainly; anything else is left to the reads to report.
+    file.seek(0);
+    const std::uint64_t found = blockEnd(0);
+    if (found == 0 || found == blockSize_ || 2 * found > file.size() || blockEnd(1) != 2 * found) {
+        return;
+    }
+    const char* guess = lineEndGuess(blockSize_, found);
+    layoutNote_ = ZFormattedString(
+        "\"%s\" hat Monatsbl\xC3\xB6"
+        "cke von %llu statt %llu Bytes%s%s%s und wird so gelesen.",
+        fileName.c_str(), static_cast<unsigned long long>(found),
+        static_cast<unsigned long long>(blockSize_), guess ? " (" : "", guess ? guess : "",
+        guess ? ")" : "");
+    blockSize_ = found;
+}
+
 void GridDatabase::read() {
     cellsWithData = 0;
+    layoutProblem_ = ZString();
     std::size_t cells = std::size_t{rows} * columns;
     std::fill_n(counts.get(), cells, 0u);
     std::fill_n(values.get(), cells, 0.0);
 
-    const std::uint64_t blockSize = blockSizeFor(file.getName());
     const std::uint64_t fileSize = file.size();
     const std::uint32_t months = yearAverage ? 12 : 1;
     for (std::uint32_t i = 0; i < months; ++i) {
         const std::int64_t m = yearAverage ? i + 1 : std::int64_t{month};
         // Signed, so that years before the first and odd month numbers fall outside the file.
         std::int64_t block = (std::int64_t{year} - FIRST_YEAR) * 12 + (m - 1);
-        if (year < FIRST_YEAR || block < 0 ||
-            (static_cast<std::uint64_t>(block) + 1) * blockSize > fileSize) {
+        if (year < FIRST_YEAR || block < 0 || blockSize_ == 0 ||
+            (static_cast<std::uint64_t>(block) + 1) * blockSize_ > fileSize) {
             if (!yearAverage) {
                 clearValues();
                 globalMean = 0.0;
@@ -173,19 +231,53 @@ void GridDatabase::read() {
             }
             break;
         }
-        file.seek(static_cast<std::uint64_t>(block) * blockSize);
-        readBlock();
+        file.seek(static_cast<std::uint64_t>(block) * blockSize_);
+        if (!readBlock(static_cast<std::uint64_t>(block))) {
+            // No data rather than the wrong month's or shifted rows.
+            clearValues();
+            globalMean = 0.0;
+            coverage = 0.0;
+            return;
+        }
     }
     finishRead();
 }
 
-void GridDatabase::readBlock() {
+bool GridDatabase::readBlock(std::uint64_t k) {
+    const std::uint64_t start = k * blockSize_;
+    const std::uint64_t blockYear = yearOfBlock(k);
+    const std::uint32_t blockMonth = monthOfBlock(k);
     ZString line;
     file.readln(line);
+    if (!headerNamesMonth(line.view(), blockYear, blockMonth)) {
+        layoutProblem_ = ZFormattedString(
+            "Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block f\xC3\xBCr %02u/%llu "
+            "(ab Byte %llu, %llu Bytes je Monat) beginnt mit \"%s\" statt mit der Kopfzeile "
+            "dieses Monats. Es werden keine Daten gezeigt.",
+            fileName.c_str(), blockMonth, static_cast<unsigned long long>(blockYear),
+            static_cast<unsigned long long>(start), static_cast<unsigned long long>(blockSize_),
+            printableHeader(line.view()).c_str());
+        return false;
+    }
     for (std::uint32_t r = 0; r < rows && file.readln(line); ++r) {
         parseGridLine(line.view(), &values[std::size_t{r} * columns],
                       &counts[std::size_t{r} * columns], columns);
     }
+    const std::uint64_t end = file.tell();
+    if (end != start + blockSize_) {
+        const std::uint64_t found = end - start;
+        const char* guess = lineEndGuess(blockSize_, found);
+        layoutProblem_ = ZFormattedString(
+            "Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block f\xC3\xBCr %02u/%llu "
+            "m\xC3\xBCsste %llu Bytes lang sein, Kopfzeile und %u Zeilen sind aber %llu Bytes "
+            "lang%s%s%s. Es werden keine Daten gezeigt.",
+            fileName.c_str(), blockMonth, static_cast<unsigned long long>(blockYear),
+            static_cast<unsigned long long>(blockSize_), rows,
+            static_cast<unsigned long long>(found), guess ? " (" : "", guess ? guess : "",
+            guess ? ")" : "");
+        return false;
+    }
+    return true;
 }
 
 void GridDatabase::finishRead() {

@@ -43,6 +43,13 @@ class GridDatabase {
     }
     // Bytes per month block for a file name.
     static std::uint64_t blockSizeFor(const ZString& name);
+    // What was wrong with the blocks of the last read: empty when every block was in place. A
+    // block that is not where its month should be gives no data, never shifted data.
+    const ZString& layoutProblem() const { return layoutProblem_; }
+    // Set by open when the blocks have another size than the name says and the file shows which
+    // (LF line ends where CRLF are expected, say); the file is then read with that size.
+    const ZString& layoutNote() const { return layoutNote_; }
+    std::uint64_t blockSize() const { return blockSize_; }
 
     std::uint32_t dbType = 0;
     std::unique_ptr<double[]> zoneWeights;
@@ -62,8 +69,16 @@ class GridDatabase {
 
   private:
     void computeZoneWeights();
-    // Adds the block at the file's read position to the sums and counts.
-    void readBlock();
+    // Checks the file's first blocks against the size its name gives and takes the size the
+    // file really has when that is plain.
+    void probeBlockSize();
+    // Adds block k to the sums and counts; false (with layoutProblem set) when the block does
+    // not start with its month's header or does not end where the next block starts.
+    bool readBlock(std::uint64_t k);
     // Turns sums into means and computes the global figures.
     void finishRead();
+
+    std::uint64_t blockSize_ = 0;
+    ZString layoutProblem_;
+    ZString layoutNote_;
 };

@@ -1,9 +1,9 @@
 #include "toolkit/ZFile.h"
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
@@ -98,4 +98,12 @@ void ZFile::seek(std::uint64_t offset) {
     if (file_) {
         fseeko(file_, static_cast<off_t>(offset), SEEK_SET);
     }
+}
+
+std::uint64_t ZFile::tell() const {
+    if (!file_) {
+        return 0;
+    }
+    off_t position = ftello(file_);
+    return position < 0 ? 0 : static_cast<std::uint64_t>(position);
 }

@@ -8,7 +8,7 @@
 
 // A text file read and written line by line, with its size and absolute positioning.
 class ZFile {
-public:
+  public:
     ZFile() = default;
     ZFile(const ZFile&) = delete;
     ZFile& operator=(const ZFile&) = delete;
@@ -31,8 +31,10 @@ public:
     std::uint64_t size() const;
     // Moves the read position to an absolute byte offset.
     void seek(std::uint64_t offset);
+    // The read position as an absolute byte offset.
+    std::uint64_t tell() const;
 
-private:
+  private:
     std::FILE* file_ = nullptr;
     ZString name_;
     char* lineBuffer_ = nullptr;
