@@ -110,10 +110,17 @@ class MainWindow : public ZWindow,
     ZThread workerThread;
 
   private:
+    ZString layoutProblemShownFor;
+    ZString layoutNoteShownFor;
+    bool coastlinesMissingShown = false;
+
     void buildMenus();
     void runCommand(int command);
     // Renders anew after a change of data or view.
     void reRender();
+    // Tells the user, once per file, when the dataset's blocks are not where its layout says,
+    // and once per run when the coastlines are wanted but their file is missing.
+    void reportMissingData();
     // Asks for a file name in the format; false when cancelled or refused.
     bool askSaveName(const SaveFormat& format, ZString& name);
     // The worker's task 1.

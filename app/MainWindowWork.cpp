@@ -8,6 +8,7 @@
 void MainWindow::reRender() {
     startWork(TASK_RENDER);
     updateReadout();
+    reportMissingData();
 }
 
 void MainWindow::startWork(std::uint32_t task) {

@@ -194,6 +194,61 @@ TEST_F(MainWindowTest, ScaleCommandsKeepTheCornerAndMoveTheCheck) {
     EXPECT_EQ(w.getWindowRect(), before);
 }
 
+// A window that would grow past the screen's edge moves up and left; shrinking keeps its corner.
+TEST_F(MainWindowTest, GrowingWindowStaysOnTheScreen) {
+    MainWindow& w = start("");
+    w.setScale(1.0, 1500, 900);
+    ZRect frame = w.getWindowRect();
+    EXPECT_EQ(frame.right, ZSystem::getFullScreenWidth());
+    EXPECT_EQ(frame.bottom, ZSystem::getFullScreenHeight());
+    EXPECT_EQ(displayArea(), QSize(1064, 614));
+    command(CMD_SCALE_50);
+    EXPECT_EQ(w.getWindowRect().left, frame.left);
+    EXPECT_EQ(w.getWindowRect().top, frame.top);
+}
+
+// A month block out of place is reported once per file and drawn as no data; a file whose
+// line ends differ plainly is read with its real block size and a note says so.
+TEST_F(MainWindowTest, DatasetInTheWrongLayoutIsReportedNotDrawn) {
+    std::string data = folder.read("data/cru/hadcrut3v.dat");
+    const std::size_t block = HADCRUT3_LAYOUT.blockSize();
+    data.replace(block, block, block, '\0');
+    folder.write("data/cru/hadcrut3v.dat", data);
+    MainWindow& w = start("YEAR=1850\nMONTH=2\n");
+    ASSERT_EQ(log.messages.size(), 1u);
+    EXPECT_NE(log.messages[0].first.find("02/1850"), std::string::npos);
+    EXPECT_EQ(log.messages[0].second, "Information");
+    EXPECT_EQ(w.database.cellsWithData, 0u);
+    command(CMD_NEXT_MONTH);
+    EXPECT_GT(w.database.cellsWithData, 0u);
+    command(CMD_PREVIOUS_MONTH);
+    EXPECT_EQ(w.database.cellsWithData, 0u);
+    EXPECT_EQ(log.messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, PlainLineEndMixUpIsReadAndNoted) {
+    constexpr DatasetLayout LF_LAYOUT{11, "\n", 28, "-1.000e+30"};
+    folder.write("data/cru/hadcrut3v.dat",
+                 makeBlocks(LF_LAYOUT, 13, [](int) { return [](int, int) { return 1.25; }; }));
+    MainWindow& w = start("YEAR=1851\nMONTH=1\n");
+    EXPECT_TRUE(log.messages.empty());
+    EXPECT_EQ(w.database.cellsWithData, 36u * 72u);
+    QApplication::processEvents();
+    auto* holder = w.statusBar.widget()->findChild<QWidget*>("note");
+    ASSERT_NE(holder, nullptr);
+    EXPECT_TRUE(holder->isVisible());
+    auto* note = holder->findChild<QLabel*>();
+    EXPECT_TRUE(note->text().contains("LF-Zeilenenden statt CRLF")) << note->text().toStdString();
+}
+
+TEST_F(MainWindowTest, MissingCoastlinesAreReportedOnce) {
+    start("MAP_TYPE=1\n");
+    command(CMD_ORTHOGRAPHIC);
+    command(CMD_NEXT_MONTH);
+    ASSERT_EQ(log.messages.size(), 1u);
+    EXPECT_NE(log.messages[0].first.find("worldmap.txt"), std::string::npos);
+}
+
 // The night picture has no menu item; a missing picture is reported, and the map still redrawn
 // with the type chosen.
 TEST_F(MainWindowTest, NightPictureAndMissingPicture) {

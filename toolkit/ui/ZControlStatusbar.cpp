@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTimer>
 #include <algorithm>
 
 #include "toolkit/ZException.h"
@@ -44,6 +45,38 @@ void ZControlStatusbar::setText(const ZString& text, int part) {
         if (part >= 0 && part < parts.size()) {
             parts[part]->setText(QString::fromUtf8(text.c_str()));
         }
+    });
+}
+
+void ZControlStatusbar::showNote(const ZString& text, int milliseconds) {
+    ZUiThread::run(this, [this, text, milliseconds] {
+        QWidget* bar = widget();
+        if (!bar) {
+            return;
+        }
+        if (!note_) {
+            // Not a part: the parts are found as the bar's direct label children.
+            auto* holder = new QWidget(bar);
+            holder->setObjectName("note");
+            note_ = new QLabel(holder);
+            note_->setAutoFillBackground(true);
+            note_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            note_->setIndent(3);
+            note_->setTextFormat(Qt::PlainText);
+        }
+        note_->setText(QString::fromUtf8(text.c_str()));
+        note_->setToolTip(note_->text());
+        note_->parentWidget()->setGeometry(0, 0, bar->width(), bar->height());
+        note_->setGeometry(0, 2, bar->width(), bar->height() - 2);
+        note_->parentWidget()->raise();
+        note_->parentWidget()->show();
+        note_->show();
+        QPointer<QLabel> shown = note_;
+        QTimer::singleShot(milliseconds, bar, [shown] {
+            if (shown) {
+                shown->parentWidget()->hide();
+            }
+        });
     });
 }
 

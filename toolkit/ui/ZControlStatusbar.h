@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <vector>
 
 #include "toolkit/ui/ZControl.h"
@@ -14,6 +15,9 @@ class ZControlStatusbar : public ZControl {
     void setParts(int count, const int* rightEdges);
     // May be called from any thread.
     void setText(const ZString& text, int part);
+    // Shows a note across the whole bar for a while, over the parts; may be called from any
+    // thread.
+    void showNote(const ZString& text, int milliseconds);
     // Takes the bottom of the parent's client area again, after the parent changed its size.
     void adjust();
     int getHeight() const;
@@ -22,4 +26,5 @@ class ZControlStatusbar : public ZControl {
     void placeParts();
 
     std::vector<int> edges_;
+    QPointer<QLabel> note_;
 };

@@ -18,6 +18,19 @@ QSize limitedToScreen(QSize size) {
     return QSize(std::min(size.width(), limit.width()), std::min(size.height(), limit.height()));
 }
 
+// A window placed partly off the work area is moved up and left until it fits (its status bar
+// must not hang below the screen); one larger than the area keeps its top-left corner on it.
+QPoint keptOnScreen(QPoint corner, QSize frame) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        return corner;
+    }
+    QRect area = screen->availableGeometry();
+    int x = std::max(area.left(), std::min(corner.x(), area.right() + 1 - frame.width()));
+    int y = std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - frame.height()));
+    return QPoint(x, y);
+}
+
 }  // namespace
 
 ZWindowContext::~ZWindowContext() {
@@ -75,7 +88,8 @@ void ZWindowContext::setWindowPos(int x, int y, int width, int height) {
         } else {
             widget_->resize(size);
         }
-        widget_->move(x, y);
+        QSize decoration = widget_->frameGeometry().size() - widget_->size();
+        widget_->move(keptOnScreen(QPoint(x, y), size + decoration));
     } else {
         widget_->setGeometry(x, y, size.width(), size.height());
     }
