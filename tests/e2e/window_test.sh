@@ -51,22 +51,48 @@ openbox > /dev/null 2>&1 &
 pids+=($!)
 wait_for 20 wmctrl -m || fail "openbox did not start"
 
-(cd "$work" && exec "$viewer") > "$work/viewer.log" 2>&1 &
-viewer_pid=$!
-pids+=("$viewer_pid")
+# Starts the viewer in the working folder; its window is looked for separately.
+start_viewer() {
+  (cd "$work" && exec "$viewer") > "$work/viewer.log" 2>&1 &
+  viewer_pid=$!
+  pids+=("$viewer_pid")
+}
 running() {
   kill -0 "$viewer_pid" 2> /dev/null || fail "the viewer ended early"
 }
-deadline=$((SECONDS + 120))
-until xdotool search --onlyvisible --name "^$title" > /dev/null 2>&1; do
-  running
-  ((SECONDS < deadline)) || fail "the window did not appear"
-  sleep 0.1
-done
-window=$(xdotool search --onlyvisible --name "^$title" | head -n1)
+# Waits for a visible window whose title matches $1 and prints its id.
+find_window() {
+  local deadline=$((SECONDS + 120))
+  until xdotool search --onlyvisible --name "$1" > /dev/null 2>&1; do
+    running
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+  xdotool search --onlyvisible --name "$1" | head -n1
+}
+# Answers the message box titled $1 with the Enter key, as a user would.
+answer_box() {
+  local box
+  box=$(find_window "^$1\$") || fail "no message box \"$1\" appeared"
+  xdotool windowactivate --sync "$box" > /dev/null 2>&1 || true
+  xdotool key Return
+  wait_for 20 bash -c "! xdotool search --onlyvisible --name '^$1\$'" ||
+    fail "the message box \"$1\" did not take the Enter key"
+}
+# Closes the main window like a user and expects the program to end with exit code 0.
+close_viewer() {
+  wmctrl -c "$title"
+  wait_for 120 bash -c "! kill -0 $viewer_pid" || fail "the viewer did not end after closing"
+  local code=0
+  wait "$viewer_pid" || code=$?
+  ((code == 0)) || fail "exit code $code"
+}
 
-# Keys typed while a map is drawn are handled after it; waiting for the work to end keeps the
-# window in front.
+start_viewer
+window=$(find_window "^$title") || fail "the window did not appear"
+
+# Keys typed while a map is drawn are dropped, so each key waits for the work before it; that
+# also keeps the window in front.
 settle() {
   sleep 0.3
   running
@@ -94,14 +120,33 @@ sleep 0.5
 xdotool key Down Down Return
 settle
 
-wmctrl -c "$title"
-wait_for 120 bash -c "! kill -0 $viewer_pid" || fail "the viewer did not end after closing"
-code=0
-wait "$viewer_pid" || code=$?
-((code == 0)) || fail "exit code $code"
+close_viewer
 
 settings=$(cat "$work/init.txt")
 for expected in YEAR=1851 MONTH=3 SCALE_PERCENT=50; do
   grep -qx "$expected" <<< "$settings" || fail "init.txt lacks $expected:"$'\n'"$settings"
 done
 echo "window test passed"
+
+# A map too large to make: its message comes up above the wait dialog and takes the Enter key;
+# then the window is there and closes normally.
+printf 'SCALE_PERCENT=100000\n' > "$work/init.txt"
+start_viewer
+answer_box "Fehler"
+find_window "^$title" > /dev/null || fail "no window after the failed map"
+close_viewer
+grep -qx SCALE_PERCENT=100000 "$work/init.txt" || fail "the scale was not kept"
+
+# A dataset with a block of zero bytes: one message naming the month, no data drawn.
+block=28613
+head -c $((block * 24)) "$work/data/cru/hadcrut3v.dat" > "$work/data/cru/broken.dat"
+dd if=/dev/zero of="$work/data/cru/broken.dat" bs=$block seek=1 count=1 conv=notrunc 2> /dev/null
+printf 'DB_FILE=data/cru/broken.dat\nYEAR=1850\nMONTH=2\n' > "$work/init.txt"
+start_viewer
+answer_box "Information"
+window=$(find_window "^$title") || fail "no window after the layout message"
+press Right
+settle
+close_viewer
+grep -qx MONTH=3 "$work/init.txt" || fail "the window did not go on after the layout message"
+echo "failure cases passed"
