@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QApplication>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZDialogDriver.h"
 #include "toolkit/ui/ZUiQueue.h"
 
 class ZResourceModule;
@@ -20,6 +22,8 @@ struct ZToolkitState {
     std::unique_ptr<ZUiQueue> queue;
     const ZResourceModule* resources = nullptr;
     ZMessageSink messageSink;
+    std::map<int, ZDialogScript> dialogScripts;
+    ZFileDialogScript fileDialogScript;
     bool mainLoopRunning = false;
     bool quitRequested = false;
     int exitCode = 0;
