@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <algorithm>
 
 namespace {
 
@@ -60,6 +61,10 @@ QWidget* createDialogItemWidget(const ZDialogItem& item, QWidget* parent, const 
     if (item.kind == ZControlKind::ComboBox) {
         // The template's height is that of the opened list; closed, the box is one line high.
         placed.setHeight(widget->sizeHint().height());
+    } else if (item.kind == ZControlKind::Static) {
+        // Our fonts run a little wider than the ones the templates were laid out for; a label
+        // keeps its whole text.
+        placed.setWidth(std::max(placed.width(), widget->sizeHint().width()));
     }
     widget->setGeometry(placed);
     return widget;
