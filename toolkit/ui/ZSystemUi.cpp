@@ -5,6 +5,7 @@
 #include "toolkit/ZException.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZAcceleratorFilter.h"
+#include "toolkit/ui/ZMessageBoxCopy.h"
 #include "toolkit/ui/ZResourceModule.h"
 #include "toolkit/ui/ZToolkitState.h"
 #include "toolkit/ui/ZUiThread.h"
@@ -106,6 +107,7 @@ bool ZSystem::showMessage(ZWindowContext* owner, const ZString& text, const ZStr
                         displayText(title), displayText(text),
                         question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                         owner ? owner->widget() : nullptr);
+        enableMessageCopy(box);
         answer = box.exec() != QMessageBox::No;
     });
     return answer;
