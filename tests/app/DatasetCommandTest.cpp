@@ -76,18 +76,6 @@ TEST_F(DatasetCommandTest, TheSameFileIsNotOpenedAgain) {
     EXPECT_EQ(window.database.cellsWithData, 72u * 36u);
 }
 
-TEST_F(DatasetCommandTest, CancellingChangesNothing) {
-    qint64 before = pictureKey();
-    chooseDataset([](ZDialog& shown) {
-        D::selectItem(shown, IDC_DATASET_FILE, 1);
-        D::enterText(shown, IDC_DATASET_YEAR, "1851");
-        D::click(shown, Z_IDCANCEL);
-    });
-    EXPECT_EQ(window.database.fileName, "data/cru/hadcrut3v.dat");
-    EXPECT_EQ(window.database.year * 100 + window.database.month, 199006u);
-    EXPECT_EQ(pictureKey(), before);
-}
-
 // The file is reported; the dataset then has no grid and the map keeps its last picture until
 // the next step draws one without data.
 TEST_F(DatasetCommandTest, ADatasetThatCannotBeOpenedIsReportedAndLeavesTheLastPicture) {
