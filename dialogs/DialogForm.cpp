@@ -1,5 +1,6 @@
 #include "dialogs/DialogForm.h"
 
+#include "toolkit/ZException.h"
 #include "toolkit/ui/ZColour.h"
 #include "toolkit/ui/ZControlEdit.h"
 
@@ -27,6 +28,9 @@ FormField* DialogForm::field(unsigned long id) const {
 
 FormField& DialogForm::add(unsigned long id, FieldKind kind, const ZString& name, void* value,
                            StringMap* choices, bool comboBox) {
+    if (!parent) {
+        throw ZException("The form belongs to no dialog.", 0);
+    }
     const auto key = static_cast<std::uint32_t>(id);
     // The old field lets go of the control before the new one takes it over.
     fields.remove(key);
