@@ -1,6 +1,7 @@
 // The main window's commands: menus and keys, view state, save names.
 #include "app/MainWindow.h"
 #include "app/SaveFormat.h"
+#include "dialogs/DatasetDialog.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
@@ -192,11 +193,27 @@ bool MainWindow::askSaveName(const SaveFormat& format, ZString& name) {
     return true;
 }
 
+void MainWindow::showDatasetDialog() {
+    DatasetDialog dialog(this);
+    dialog.year = database.year;
+    dialog.month = database.month;
+    dialog.dbFile = database.fileName;
+    dialog.yearAverage = database.yearAverage;
+    if (dialog.show(true) == 0) {
+        return;
+    }
+    // The open file is kept when it is chosen again; a file that cannot be opened raises here,
+    // before anything is selected or drawn.
+    if (dialog.dbFile != database.fileName) {
+        database.open(1, dialog.dbFile);
+    }
+    database.select(dialog.year, dialog.month, dialog.yearAverage);
+    reRender();
+}
+
 // The dialogs behind these commands, the positions and the metafile come with their own parts
 // of the program.
 void MainWindow::showPositionDialog() {}
-
-void MainWindow::showDatasetDialog() {}
 
 void MainWindow::showExportDialog() {}
 

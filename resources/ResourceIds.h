@@ -4,10 +4,43 @@
 
 // Resources.
 inline constexpr int IDI_SORVO = 5;
+inline constexpr int IDD_POSITION = 101;
+inline constexpr int IDD_DATASET = 102;
 inline constexpr int IDR_ACCELERATORS = 103;
+inline constexpr int IDD_HELP = 104;
 inline constexpr int IDB_CHECKED_MARK = 105;
 inline constexpr int IDB_UNCHECKED_MARK = 106;
+inline constexpr int IDD_EXPORT = 111;
 inline constexpr int IDD_WAIT = 115;
+
+// Controls of the position dialog.
+inline constexpr int IDC_POSITION_LAT_DEGREES = 1001;
+inline constexpr int IDC_POSITION_LAT_MINUTES = 1002;
+inline constexpr int IDC_POSITION_LAT_HEMISPHERE = 1004;
+inline constexpr int IDC_POSITION_LON_DEGREES = 1005;
+inline constexpr int IDC_POSITION_LON_MINUTES = 1006;
+inline constexpr int IDC_POSITION_LON_HEMISPHERE = 1008;
+inline constexpr int IDC_POSITION_NAME = 1009;
+
+// Controls of the dataset dialog.
+inline constexpr int IDC_DATASET_YEAR = 1010;
+inline constexpr int IDC_DATASET_MONTH = 1011;
+inline constexpr int IDC_DATASET_YEAR_AVERAGE = 1013;
+inline constexpr int IDC_DATASET_FILE = 1014;
+
+// Controls of the help dialog.
+inline constexpr int IDC_HELP_TEXT = 1015;
+inline constexpr int IDC_HELP_CLOSE = 1017;
+
+// Controls of the export dialog.
+inline constexpr int IDC_EXPORT_PROGRESS = 1019;
+inline constexpr int IDC_EXPORT_FROM_YEAR = 1020;
+inline constexpr int IDC_EXPORT_FROM_MONTH = 1021;
+inline constexpr int IDC_EXPORT_TO_YEAR = 1022;
+inline constexpr int IDC_EXPORT_TO_MONTH = 1023;
+inline constexpr int IDC_EXPORT_CANCEL = 1024;
+inline constexpr int IDC_EXPORT_START = 1025;
+inline constexpr int IDC_EXPORT_MONTHLY_AVERAGE = 1033;
 
 // Controls of the wait dialog.
 inline constexpr int IDC_WAIT_PROGRESS = 1034;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the viewer on a virtual screen in a fresh working folder, steps through months and
-# years with the arrow keys, changes the scale through the menu, closes the window like a user
+# years with the arrow keys, changes the scale through the menu, chooses a dataset in its dialog,
+# closes the window like a user
 # and checks the settings it wrote and its exit code.
 set -euo pipefail
 viewer=${1:?viewer}
@@ -70,11 +71,17 @@ find_window() {
   done
   xdotool search --onlyvisible --name "$1" | head -n1
 }
-# Answers the message box titled $1 with the Enter key, as a user would.
+# Answers the message box titled $1 with the Enter key, as a user would, after checking that
+# its text (copied with Ctrl+C) holds $2 when given.
 answer_box() {
   local box
   box=$(find_window "^$1\$") || fail "no message box \"$1\" appeared"
   xdotool windowactivate --sync "$box" > /dev/null 2>&1 || true
+  if [[ -n "${2:-}" ]]; then
+    xdotool key ctrl+c
+    wait_for 5 bash -c "xclip -o -selection clipboard 2> /dev/null | grep -qF -- '$2'" ||
+      fail "message \"$2\" expected, got: $(xclip -o -selection clipboard 2> /dev/null)"
+  fi
   xdotool key Return
   wait_for 20 bash -c "! xdotool search --onlyvisible --name '^$1\$'" ||
     fail "the message box \"$1\" did not take the Enter key"
@@ -120,10 +127,88 @@ sleep 0.5
 xdotool key Down Down Return
 settle
 
+# ---- Dataset dialog (Ctrl+D) -----------------------------------------------------------------
+# Texts are read through the clipboard: Ctrl+C copies the selection of an edit box, and the title
+# and text of a message box. The map after the switch is saved as e2e-dataset.png in the build
+# folder for a look.
+clipboard_is() {
+  [[ "$(xclip -o -selection clipboard 2> /dev/null)" == "$1" ]]
+}
+clipboard_has() {
+  xclip -o -selection clipboard 2> /dev/null | grep -qF -- "$1"
+}
+visible() {
+  xdotool search --onlyvisible --name "$1" > /dev/null 2>&1
+}
+# Activates the visible window whose title matches.
+activate() {
+  wait_for 20 visible "$1" || fail "no window \"$1\""
+  xdotool windowactivate --sync "$(xdotool search --onlyvisible --name "$1" | head -n1)" \
+    > /dev/null 2>&1 || true
+}
+open_dataset_dialog() {
+  press ctrl+d
+  activate '^Datensatz laden$'
+}
+# Replaces the text of the edit box that has the focus.
+retype() {
+  xdotool key ctrl+a
+  xdotool type --delay 30 "$1"
+}
+# A message box with the text, closed with Return; the dataset dialog stays open.
+expect_message() {
+  activate '^Information$'
+  xdotool key ctrl+c
+  wait_for 5 clipboard_has "$1" ||
+    fail "message \"$1\" expected, got: $(xclip -o -selection clipboard 2> /dev/null)"
+  xdotool key Return
+  wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Information$"' ||
+    fail "the message box stayed"
+  visible '^Datensatz laden$' || fail "the dataset dialog closed after \"$1\""
+}
+close_dataset_dialog() {
+  activate '^Datensatz laden$'
+  xdotool key Escape
+  wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datensatz laden$"' ||
+    fail "Escape did not close the dataset dialog"
+}
+
+# The dialog shows the month the arrow keys reached; the year box has the focus.
+open_dataset_dialog
+xdotool key ctrl+a ctrl+c
+wait_for 5 clipboard_is 1851 || fail "year box: $(xclip -o -selection clipboard)"
+xdotool key Tab ctrl+c
+wait_for 5 clipboard_is 3 || fail "month box: $(xclip -o -selection clipboard)"
+xdotool key shift+Tab
+retype 1849
+xdotool key Return
+expect_message "Jahr ab 1850 möglich."
+close_dataset_dialog
+
+open_dataset_dialog
+xdotool key Tab
+retype 13
+xdotool key Return
+expect_message "Monatsbereich 1-12."
+close_dataset_dialog
+
+# Year, month, past the check box to the list of datasets, its first entry, OK.
+open_dataset_dialog
+retype 1990
+xdotool key Tab
+retype 08
+xdotool key Tab Tab Home Return
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datensatz laden$"' ||
+  fail "OK did not close the dataset dialog"
+settle
+import -window root "$build/e2e-dataset.png"
+dataset_settings=(DB_FILE=data/cru/hadcrut4.dat YEAR=1990 MONTH=8)
+# ---- end of the dataset dialog ---------------------------------------------------------------
+
 close_viewer
 
 settings=$(cat "$work/init.txt")
-for expected in YEAR=1851 MONTH=3 SCALE_PERCENT=50; do
+for expected in SCALE_PERCENT=50 "${dataset_settings[@]}"; do
   grep -qx "$expected" <<< "$settings" || fail "init.txt lacks $expected:"$'\n'"$settings"
 done
 echo "window test passed"
@@ -132,7 +217,7 @@ echo "window test passed"
 # then the window is there and closes normally.
 printf 'SCALE_PERCENT=100000\n' > "$work/init.txt"
 start_viewer
-answer_box "Fehler"
+answer_box "Fehler" "kann nicht erstellt werden."
 find_window "^$title" > /dev/null || fail "no window after the failed map"
 close_viewer
 grep -qx SCALE_PERCENT=100000 "$work/init.txt" || fail "the scale was not kept"
@@ -143,7 +228,7 @@ head -c $((block * 24)) "$work/data/cru/hadcrut3v.dat" > "$work/data/cru/broken.
 dd if=/dev/zero of="$work/data/cru/broken.dat" bs=$block seek=1 count=1 conv=notrunc 2> /dev/null
 printf 'DB_FILE=data/cru/broken.dat\nYEAR=1850\nMONTH=2\n' > "$work/init.txt"
 start_viewer
-answer_box "Information"
+answer_box "Information" "02/1850"
 window=$(find_window "^$title") || fail "no window after the layout message"
 press Right
 settle

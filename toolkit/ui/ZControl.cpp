@@ -1,6 +1,10 @@
 #include "toolkit/ui/ZControl.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 
 #include "toolkit/ZException.h"
@@ -15,7 +19,14 @@ W* ZControl::attachTo(ZDialog& dialog, int id, const ZString& name) {
             ZFormattedString("Control %d \"%s\" not found in the dialog.", id, name.c_str()), 0);
     }
     attachNew(widget, name);
+    borrowed_ = true;
     return widget;
+}
+
+ZControl::~ZControl() {
+    if (borrowed_) {
+        attachWidgets(nullptr, nullptr, false);
+    }
 }
 
 void ZControl::attachNew(QWidget* widget, const ZString& name) {
@@ -25,3 +36,7 @@ void ZControl::attachNew(QWidget* widget, const ZString& name) {
 
 template QLabel* ZControl::attachTo<QLabel>(ZDialog&, int, const ZString&);
 template QProgressBar* ZControl::attachTo<QProgressBar>(ZDialog&, int, const ZString&);
+template QLineEdit* ZControl::attachTo<QLineEdit>(ZDialog&, int, const ZString&);
+template QComboBox* ZControl::attachTo<QComboBox>(ZDialog&, int, const ZString&);
+template QListWidget* ZControl::attachTo<QListWidget>(ZDialog&, int, const ZString&);
+template QAbstractButton* ZControl::attachTo<QAbstractButton>(ZDialog&, int, const ZString&);

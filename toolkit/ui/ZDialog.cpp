@@ -1,9 +1,8 @@
 #include "toolkit/ui/ZDialog.h"
 
+#include <QAbstractButton>
 #include <QEventLoop>
 #include <QFontMetrics>
-#include <QLabel>
-#include <QProgressBar>
 #include <QTimer>
 #include <memory>
 
@@ -11,6 +10,8 @@
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZBusyInputFilter.h"
+#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/ui/ZDialogItemWidget.h"
 #include "toolkit/ui/ZDialogWindow.h"
 #include "toolkit/ui/ZFont.h"
 #include "toolkit/ui/ZModalCloseBlocker.h"
@@ -58,21 +59,6 @@ Qt::WindowFlags windowFlags(std::uint32_t flags) {
     return result;
 }
 
-QWidget* makeControl(const ZDialogItem& item, QWidget* parent) {
-    switch (item.kind) {
-        case ZControlKind::Static:
-            return new QLabel(QString::fromUtf8(item.text), parent);
-        case ZControlKind::ProgressBar: {
-            auto* bar = new QProgressBar(parent);
-            bar->setRange(0, 100);
-            bar->setValue(0);
-            bar->setTextVisible(false);
-            return bar;
-        }
-    }
-    return new QWidget(parent);
-}
-
 }  // namespace
 
 ZDialog::ZDialog(ZWindowContext* parent, int templateId)
@@ -96,11 +82,15 @@ QDialog* ZDialog::build() {
     window->setFixedSize(units.x(template_.width), units.y(template_.height));
     controls_.clear();
     for (const ZDialogItem& item : template_.items) {
-        QWidget* control = makeControl(item, window);
-        control->setGeometry(units.x(item.x), units.y(item.y), units.x(item.width),
-                             units.y(item.height));
+        QWidget* control = createDialogItemWidget(
+            item, window,
+            QRect(units.x(item.x), units.y(item.y), units.x(item.width), units.y(item.height)));
         if (item.id != Z_NO_CONTROL_ID) {
             controls_.emplace_back(item.id, control);
+            if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                QObject::connect(button, &QAbstractButton::clicked, window,
+                                 [this, id = item.id] { onDialogCommand(id); });
+            }
         }
     }
     attachWidgets(window, window, true);
@@ -128,6 +118,9 @@ int ZDialog::show(bool modal) {
         });
     } else {
         window->show();
+    }
+    if (const ZDialogScript* script = ZDialogDriver::scriptFor(template_.id)) {
+        QTimer::singleShot(0, window, [this, run = *script] { ZDialogDriver::run(*this, run); });
     }
     {
         ZModalCloseBlocker blocker;

@@ -26,7 +26,9 @@ class ZDialog : public ZWindowContext {
   protected:
     // Runs each time the dialog is shown, before it appears: the place to attach controls.
     virtual void onDialogInit() {}
-    // The close box or the Escape key.
+    // A button was pressed (check boxes too), or Escape sent Z_IDCANCEL.
+    virtual void onDialogCommand(int controlId) { (void)controlId; }
+    // The close box.
     virtual void onDialogClose() { close(0); }
     // With a delay the window appears only when the dialog lasts that long (and no message box
     // is up), never takes the keyboard focus, and user input to the whole program is dropped
@@ -35,6 +37,7 @@ class ZDialog : public ZWindowContext {
 
   private:
     friend class ZDialogWindow;
+    friend class ZDialogDriver;
 
     QDialog* build();
 

@@ -7,6 +7,19 @@
 enum class ZControlKind {
     Static,
     ProgressBar,
+    // A one-line edit box with a border that scrolls its text sideways.
+    Edit,
+    // A drop-down list without an edit field; the template's height includes the open list.
+    ComboBox,
+    ListBox,
+    CheckBox,
+    PushButton,
+    // The push button that the Return key presses.
+    DefaultPushButton,
+    // A frame with a title around other controls.
+    GroupBox,
+    // Read-only formatted text with a scroll bar.
+    RichEdit,
 };
 
 // Appearance of a dialog window.
@@ -18,6 +31,10 @@ enum ZDialogFlags : std::uint32_t {
 
 // The id of a control that nothing refers to (labels).
 inline constexpr int Z_NO_CONTROL_ID = -1;
+// The usual ids of the confirming and the cancelling button; the Escape key sends Z_IDCANCEL
+// whether or not the dialog has such a button.
+inline constexpr int Z_IDOK = 1;
+inline constexpr int Z_IDCANCEL = 2;
 
 // One control of a template; places and sizes in dialog units.
 struct ZDialogItem {

@@ -3,12 +3,13 @@
 #include <QCloseEvent>
 
 #include "toolkit/ui/ZDialog.h"
+#include "toolkit/ui/ZDialogTemplate.h"
 
 ZDialogWindow::ZDialogWindow(ZDialog& dialog, QWidget* parent, Qt::WindowFlags flags, bool closeBox)
     : QDialog(parent, flags), dialog_(dialog), closeBox_(closeBox) {}
 
 void ZDialogWindow::reject() {
-    dialog_.onDialogClose();
+    dialog_.onDialogCommand(Z_IDCANCEL);
 }
 
 void ZDialogWindow::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "toolkit/ui/ZDialogDriver.h"
 #include "toolkit/ui/ZWindowContext.h"
 
 ZFileSelectDialog::ZFileSelectDialog(ZWindowContext* parent, std::vector<ZFileFilter> filters)
@@ -14,6 +15,13 @@ void ZFileSelectDialog::setInitialFilename(const ZString& name) {
 }
 
 bool ZFileSelectDialog::showSaveDialog(const ZString& title) {
+    if (const ZFileDialogScript* script = ZDialogDriver::fileDialogScript()) {
+        std::optional<ZString> chosen = (*script)(title, fileName_);
+        if (chosen) {
+            fileName_ = *chosen;
+        }
+        return chosen.has_value();
+    }
     QStringList filters;
     for (const ZFileFilter& filter : filters_) {
         filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(filter.description.c_str()),

@@ -27,7 +27,8 @@ QRect toQRect(const ZRect& rect) {
 
 // Faces the layout was made for and their metric twins, which draw texts at the same widths.
 QString metricTwin(std::string_view face) {
-    if (face == "Arial") {
+    // The dialog faces are near enough to Arial in their widths.
+    if (face == "Arial" || face == "MS Shell Dlg" || face == "Microsoft Sans Serif") {
         return QStringLiteral("Liberation Sans");
     }
     if (face == "Times New Roman") {

@@ -8,6 +8,7 @@
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZAcceleratorFilter.h"
 #include "toolkit/ui/ZDialogWindow.h"
+#include "toolkit/ui/ZMessageBoxCopy.h"
 #include "toolkit/ui/ZResourceModule.h"
 #include "toolkit/ui/ZToolkitState.h"
 #include "toolkit/ui/ZUiThread.h"
@@ -131,6 +132,7 @@ bool ZSystem::showMessage(ZWindowContext* owner, const ZString& text, const ZStr
         // A wait dialog is modal, takes no input and would cover the box: it goes first.
         hideWaitWindows();
         ++toolkit.openMessageBoxes;
+        enableMessageCopy(box);
         answer = box.exec() != QMessageBox::No;
         --toolkit.openMessageBoxes;
     });

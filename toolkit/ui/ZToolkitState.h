@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QTranslator>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZDialogDriver.h"
 #include "toolkit/ui/ZUiQueue.h"
 
 class ZResourceModule;
@@ -25,6 +27,8 @@ struct ZToolkitState {
     ZMessageSink messageSink;
     // Message boxes on screen: a wait dialog stays hidden under them, or it would block them.
     int openMessageBoxes = 0;
+    std::map<int, ZDialogScript> dialogScripts;
+    ZFileDialogScript fileDialogScript;
     bool mainLoopRunning = false;
     bool quitRequested = false;
     int exitCode = 0;

@@ -1,0 +1,64 @@
+#include "dialogs/DatasetDialog.h"
+
+#include "grid/GridDatabase.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZDialogTemplate.h"
+
+namespace {
+
+// The datasets offered, in the order of the list; kept for the life of the program.
+StringMap& datasetTable() {
+    static StringMap table;
+    return table;
+}
+
+}  // namespace
+
+DatasetDialog::DatasetDialog(ZWindowContext* parent) : ZDialog(parent, IDD_DATASET) {
+    form.reset(this);
+}
+
+void DatasetDialog::onDialogInit() {
+    form.addUnsignedField(IDC_DATASET_YEAR, year);
+    form.addUnsignedField(IDC_DATASET_MONTH, month);
+    StringMap& table = datasetTable();
+    table.put("data/cru/hadcrut4.dat", "HADCRUT4");
+    table.put("data/cru/hadcrut3.dat", "HADCRUT3");
+    table.put("data/cru/abstem3.dat", "ABS1960_91");
+    form.addTextChoiceField(IDC_DATASET_FILE, dbFile, table, true);
+    form.addCheckField(IDC_DATASET_YEAR_AVERAGE, yearAverage);
+    form.showValues();
+}
+
+void DatasetDialog::onDialogCommand(int controlId) {
+    try {
+        if (controlId == Z_IDOK) {
+            confirm();
+        } else if (controlId == Z_IDCANCEL) {
+            close(0);
+        }
+    } catch (const ZException& exception) {
+        ZSystem::showException(this, exception);
+    }
+}
+
+void DatasetDialog::confirm() {
+    if (!form.validate()) {
+        return;
+    }
+    form.takeValues();
+    // One message per confirmation, the year first; the dialog stays open for a correction.
+    if (year < FIRST_YEAR) {
+        ZSystem::showMessage(this, ZFormattedString("Jahr ab %u möglich.", FIRST_YEAR),
+                             "Information", false);
+        return;
+    }
+    if (month >= 1 && month <= 12) {
+        close(1);
+        return;
+    }
+    ZSystem::showMessage(this, "Monatsbereich 1-12.", "Information", false);
+}
