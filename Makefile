@@ -3,7 +3,7 @@ BUILD       ?= build
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all setup configure build test run bench fuzz tsan format clean
+.PHONY: all setup configure build test run bench fuzz fuzz-configure tsan format clean
 
 all: build
 
@@ -32,17 +32,25 @@ bench: build
 	  (cd $(BUILD)/bench-data && QT_QPA_PLATFORM=offscreen $$OLDPWD/$$b \
 	    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true) || exit 1; done
 
-# libFuzzer run of the dataset reader in its own clang build, FUZZ_TIME seconds (default 60).
-FUZZ_TIME ?= 60
-fuzz: setup
-	@mkdir -p build-fuzz/corpus
+# libFuzzer runs in their own clang build, FUZZ_TIME seconds each (default 60): `make fuzz` runs
+# every target one after the other, `make fuzz-grid_reader` (or -settings, -coastlines) one.
+FUZZ_TIME    ?= 60
+FUZZ_TARGETS := grid_reader settings coastlines
+
+fuzz: $(addprefix fuzz-,$(FUZZ_TARGETS))
+
+fuzz-configure: setup
+	@mkdir -p build-fuzz
 	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVO_FUZZ=ON \
 	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address" \
 	  -Wno-dev > build-fuzz/configure.log 2>&1 || { cat build-fuzz/configure.log; exit 1; }
-	@cmake --build build-fuzz -j$(JOBS) --target fuzz_grid_reader
-	@build-fuzz/tests/fuzz/fuzz_grid_reader -max_total_time=$(FUZZ_TIME) -max_len=8192 \
-	  -dict=tests/fuzz/grid_reader.dict -print_final_stats=1 -artifact_prefix=build-fuzz/ \
-	  build-fuzz/corpus tests/fuzz/seeds
+
+fuzz-%: fuzz-configure
+	@cmake --build build-fuzz -j$(JOBS) --target fuzz_$*
+	@mkdir -p build-fuzz/corpus/$*
+	@build-fuzz/tests/fuzz/fuzz_$* -max_total_time=$(FUZZ_TIME) -max_len=8192 \
+	  $$( [ -f tests/fuzz/$*.dict ] && echo -dict=tests/fuzz/$*.dict ) -print_final_stats=1 \
+	  -artifact_prefix=build-fuzz/$*- build-fuzz/corpus/$* tests/fuzz/seeds/$*
 
 # The window test once more with ThreadSanitizer, in a build folder of its own.
 tsan: setup

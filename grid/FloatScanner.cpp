@@ -112,6 +112,21 @@ const char* scanDecimalFast(const char* p, const char* last, float& value) {
     return p;
 }
 
+// "%f" reads ahead without going back: an exponent mark, and its sign, that no digit follows
+// are taken in with the number though they add nothing to its value ("1e" reads as 1, and the
+// text goes on after the "e").
+const char* danglingExponentEnd(const char* start, const char* end, const char* last, char mark) {
+    if (end == last || lower(*end) != mark ||
+        std::any_of(start, end, [mark](char c) { return lower(c) == mark; })) {
+        return end;
+    }
+    const char* q = end + 1;
+    if (q != last && (*q == '+' || *q == '-')) {
+        ++q;
+    }
+    return q != last && isDigit(*q) ? end : q;
+}
+
 // Reads the unsigned number at p (decimal or, after "0x", hexadecimal) into value. Returns the
 // end of the number, or nullptr when "%f" would fail.
 const char* scanMagnitude(const char* p, const char* last, float& value) {
@@ -120,24 +135,49 @@ const char* scanMagnitude(const char* p, const char* last, float& value) {
         bool fraction = digits != last && *digits == '.';
         const char* firstDigit = fraction ? digits + 1 : digits;
         if (firstDigit == last || !isHexDigit(*firstDigit)) {
-            // "0x." still reads as the "0" in front of it; a bare "0x" is no number.
+            // "0x." still reads as the "0" in front of it, though "%f" has taken in all three
+            // characters; a bare "0x" is no number.
             if (!fraction) {
                 return nullptr;
             }
             value = 0.0f;
-            return p + 1;
+            return firstDigit;
         }
-        auto [end, error] = std::from_chars(digits, last, value, std::chars_format::hex);
+        // The number's extent is settled here, as "%f" takes it: a binary exponent counts only
+        // with digits, and a mark without them is taken in but adds nothing.
+        const char* mantissaEnd = digits;
+        while (mantissaEnd != last && isHexDigit(*mantissaEnd)) {
+            ++mantissaEnd;
+        }
+        if (mantissaEnd != last && *mantissaEnd == '.') {
+            ++mantissaEnd;
+            while (mantissaEnd != last && isHexDigit(*mantissaEnd)) {
+                ++mantissaEnd;
+            }
+        }
+        const char* numberEnd = danglingExponentEnd(digits, mantissaEnd, last, 'p');
+        if (numberEnd == mantissaEnd && mantissaEnd != last && lower(*mantissaEnd) == 'p') {
+            numberEnd = mantissaEnd + 1;
+            if (*numberEnd == '+' || *numberEnd == '-') {
+                ++numberEnd;
+            }
+            while (numberEnd != last && isDigit(*numberEnd)) {
+                ++numberEnd;
+            }
+        }
+        const char* valueEnd =
+            numberEnd != mantissaEnd && isDigit(numberEnd[-1]) ? numberEnd : mantissaEnd;
+        auto [end, error] = std::from_chars(digits, valueEnd, value, std::chars_format::hex);
         if (error == std::errc::result_out_of_range) {
             value = outOfRange(p, end);
         }
-        return end;
+        return numberEnd;
     }
     if (p == last || !(isDigit(*p) || *p == '.')) {
         return nullptr;
     }
     if (const char* end = scanDecimalFast(p, last, value)) {
-        return end;
+        return danglingExponentEnd(p, end, last, 'e');
     }
     auto [end, error] = std::from_chars(p, last, value);
     if (error == std::errc::invalid_argument) {
@@ -146,7 +186,7 @@ const char* scanMagnitude(const char* p, const char* last, float& value) {
     if (error == std::errc::result_out_of_range) {
         value = outOfRange(p, end);
     }
-    return end;
+    return danglingExponentEnd(p, end, last, 'e');
 }
 
 // "inf", "infinity" and "nan" as "%f" takes them: having begun "infinity", it must finish it.

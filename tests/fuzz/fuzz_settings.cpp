@@ -1,0 +1,56 @@
+// libFuzzer target for the settings file: any bytes read as "init.txt" give values that survive
+// being written and read back unchanged, and reading never fails.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "toolkit/ZInitFile.h"
+
+namespace {
+
+const char* const KEYS[] = {"DB_FILE",       "YEAR",     "MONTH",    "YEAR_AVERAGE",
+                            "SCALE_PERCENT", "MAP_TYPE", "ORTH_VIEW"};
+
+void check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+const std::filesystem::path& folder() {
+    static const std::filesystem::path path = [] {
+        std::string pattern = std::filesystem::temp_directory_path() / "sorvo-fuzz-XXXXXX";
+        check(mkdtemp(pattern.data()) != nullptr, "temporary directory");
+        return std::filesystem::path(pattern);
+    }();
+    return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string name = folder() / "init.txt";
+    std::FILE* file = std::fopen(name.c_str(), "wb");
+    check(file != nullptr, "settings file");
+    std::fwrite(data, 1, size, file);
+    std::fclose(file);
+
+    ZInitFile read;
+    check(read.open(name.c_str(), "="), "open");
+    ZInitFile written;
+    for (const char* key : KEYS) {
+        written.putValue(key, read.getValue(key));
+    }
+    written.save(name.c_str(), "=");
+    ZInitFile again;
+    check(again.open(name.c_str(), "="), "open again");
+    for (const char* key : KEYS) {
+        check(again.getValue(key) == read.getValue(key), "text value");
+        check(again.getIntValue(key) == read.getIntValue(key), "whole number");
+        check(again.getFlagValue(key) == read.getFlagValue(key), "flag");
+    }
+    return 0;
+}
