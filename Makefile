@@ -1,4 +1,6 @@
 # The two commands of the README (make run, make test) and the developer targets.
+# The nested makes that CMake runs need not announce every folder they enter.
+MAKEFLAGS   += --no-print-directory
 BUILD       ?= build
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release

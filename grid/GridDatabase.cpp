@@ -232,7 +232,7 @@ void GridDatabase::read() {
             break;
         }
         file.seek(static_cast<std::uint64_t>(block) * blockSize_);
-        if (!readBlock(static_cast<std::uint64_t>(block))) {
+        if (!readBlock(static_cast<std::uint64_t>(block), static_cast<std::uint32_t>(m))) {
             // No data rather than the wrong month's or shifted rows.
             clearValues();
             globalMean = 0.0;
@@ -243,10 +243,11 @@ void GridDatabase::read() {
     finishRead();
 }
 
-bool GridDatabase::readBlock(std::uint64_t k) {
+bool GridDatabase::readBlock(std::uint64_t k, std::uint32_t blockMonth) {
     const std::uint64_t start = k * blockSize_;
-    const std::uint64_t blockYear = yearOfBlock(k);
-    const std::uint32_t blockMonth = monthOfBlock(k);
+    // The month asked for, not the one the block number works out to: a month 13 is no
+    // January of the next year.
+    const std::uint64_t blockYear = year;
     ZString line;
     file.readln(line);
     if (!headerNamesMonth(line.view(), blockYear, blockMonth)) {

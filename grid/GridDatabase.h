@@ -72,9 +72,10 @@ class GridDatabase {
     // Checks the file's first blocks against the size its name gives and takes the size the
     // file really has when that is plain.
     void probeBlockSize();
-    // Adds block k to the sums and counts; false (with layoutProblem set) when the block does
-    // not start with its month's header or does not end where the next block starts.
-    bool readBlock(std::uint64_t k);
+    // Adds block k, that of the month given of the selected year, to the sums and counts; false
+    // (with layoutProblem set) when the block does not start with that month's header or does
+    // not end where the next block starts.
+    bool readBlock(std::uint64_t k, std::uint32_t month);
     // Turns sums into means and computes the global figures.
     void finishRead();
 

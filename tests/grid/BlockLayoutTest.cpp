@@ -118,10 +118,14 @@ TEST_F(BlockLayout, LineEndsOtherThanTheNameSaysAreFoundAndUsed) {
     EXPECT_TRUE(showsNoData());
     EXPECT_NE(grid.layoutProblem().str().find("LF-Zeilenenden statt CRLF"), std::string::npos);
 
-    // The right layout needs no note.
-    open(makeBlocks(HADCRUT3_LAYOUT, 2, monthValue));
+    // The right layout needs no note; a month number past December names no block of the next
+    // year, though the block it works out to is there.
+    open(makeBlocks(HADCRUT3_LAYOUT, 14, monthValue));
     EXPECT_TRUE(grid.layoutNote().isEmpty());
     EXPECT_TRUE(readsMonth(2));
+    grid.select(1850, 13, false);
+    EXPECT_TRUE(showsNoData());
+    EXPECT_NE(grid.layoutProblem().str().find("13/1850"), std::string::npos);
 }
 
 }  // namespace
