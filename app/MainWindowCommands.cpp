@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/SaveFormat.h"
 #include "dialogs/DatasetDialog.h"
+#include "export/ExportDialog.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
@@ -215,7 +216,13 @@ void MainWindow::showDatasetDialog() {
 // of the program.
 void MainWindow::showPositionDialog() {}
 
-void MainWindow::showExportDialog() {}
+void MainWindow::showExportDialog() {
+    ExportDialog dialog(this);
+    dialog.toYear = database.year;
+    dialog.toMonth = database.month;
+    dialog.dbFile = database.fileName;
+    dialog.show(true);
+}
 
 void MainWindow::showHelpDialog() {}
 

@@ -48,11 +48,13 @@ void ZFile::create(const ZString& name, bool append) {
     }
 }
 
-void ZFile::close() {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
+bool ZFile::close() {
+    if (!file_) {
+        return true;
     }
+    bool written = std::fclose(file_) == 0;
+    file_ = nullptr;
+    return written;
 }
 
 bool ZFile::readln(ZString& line) {

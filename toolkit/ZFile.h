@@ -19,7 +19,8 @@ class ZFile {
     void open(const ZString& name, bool writable);
     // Creates (or empties) a file for writing; raises ZFileNotFoundException on failure.
     void create(const ZString& name, bool append);
-    void close();
+    // False when data still buffered could not be written.
+    bool close();
     bool isOpen() const { return file_ != nullptr; }
     const ZString& getName() const { return name_; }
 

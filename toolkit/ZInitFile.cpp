@@ -1,13 +1,11 @@
 #include "toolkit/ZInitFile.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <unistd.h>
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZFile.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZReplacedFile.h"
 
 bool ZInitFile::open(const ZString& name, const ZString& separator) {
     entries_.clear();
@@ -77,31 +75,14 @@ void ZInitFile::putValue(const ZString& key, int value) {
     putValue(key, ZString(ZFormattedString("%d", value)));
 }
 
-void ZInitFile::putValue(const ZString& key, bool value) { putValue(key, ZString(value ? "1" : "0")); }
+void ZInitFile::putValue(const ZString& key, bool value) {
+    putValue(key, ZString(value ? "1" : "0"));
+}
 
 void ZInitFile::save(const ZString& name, const ZString& separator) const {
-    // Refuse a target that exists but may not be written, as the user would expect.
-    if (access(name.c_str(), F_OK) == 0 && access(name.c_str(), W_OK) != 0) {
-        throw ZException(ZFormattedString("\"%s\": %s", name.c_str(), std::strerror(EACCES)), EACCES);
+    ZReplacedFile file(name);
+    for (const auto& [k, v] : entries_) {
+        file.writeln(k + separator.view() + v.view());
     }
-    ZString temporary = name + ".new";
-    {
-        ZFile file;
-        file.create(temporary, false);
-        try {
-            for (const auto& [k, v] : entries_) {
-                file.writeln(k + separator.view() + v.view());
-            }
-        } catch (const ZException&) {
-            file.close();
-            std::remove(temporary.c_str());
-            throw;
-        }
-        file.close();
-    }
-    if (std::rename(temporary.c_str(), name.c_str()) != 0) {
-        int error = errno;
-        std::remove(temporary.c_str());
-        throw ZException(ZFormattedString("\"%s\": %s", name.c_str(), std::strerror(error)), error);
-    }
+    file.commit();
 }

@@ -10,6 +10,8 @@ class ZWindowContext;
 
 // Receives every message box instead of the screen (text, title); set by tests.
 using ZMessageSink = std::function<void(const ZString& text, const ZString& title)>;
+// Receives the documents to be opened instead of the desktop (absolute path); set by tests.
+using ZDocumentOpener = std::function<void(const ZString& path)>;
 
 // Process-wide services: rounding and file-name helpers (usable anywhere), and the start-up,
 // message loop and message boxes of the window layer (toolkit_ui).
@@ -40,6 +42,10 @@ class ZSystem {
                             bool question);
     static void showException(ZWindowContext* owner, const ZException& exception);
     static void setMessageSink(ZMessageSink sink);
+    // Opens a file of the working directory with the program the desktop associates with it, on
+    // the user-interface thread; from any thread, without waiting.
+    static void openDocument(const ZString& fileName);
+    static void setDocumentOpener(ZDocumentOpener opener);
     // The program's resources given to startup.
     static const ZResourceModule& getInstance();
     // The class name every window of the program is created with.

@@ -11,6 +11,8 @@ title="Sorvo Visualizer"
 
 fail() {
   echo "FAIL: $*" >&2
+  [[ -n "${DISPLAY:-}" ]] && import -window root "$build/e2e-failure.png" 2> /dev/null &&
+    echo "screen at the failure: $build/e2e-failure.png" >&2
   [[ -f "$work/viewer.log" ]] && sed 's/^/viewer: /' "$work/viewer.log" >&2
   exit 1
 }
@@ -51,6 +53,15 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 openbox > /dev/null 2>&1 &
 pids+=($!)
 wait_for 20 wmctrl -m || fail "openbox did not start"
+
+# The desktop's "open" for the exported table: a stub that notes what it was asked to open.
+mkdir -p "$work/bin"
+cat > "$work/bin/xdg-open" << 'STUB'
+#!/bin/sh
+echo "$@" >> "$(dirname "$0")/opened"
+STUB
+chmod +x "$work/bin/xdg-open"
+export PATH="$work/bin:$PATH"
 
 # Starts the viewer in the working folder; its window is looked for separately.
 start_viewer() {
@@ -204,6 +215,49 @@ settle
 import -window root "$build/e2e-dataset.png"
 dataset_settings=(DB_FILE=data/cru/hadcrut4.dat YEAR=1990 MONTH=8)
 # ---- end of the dataset dialog ---------------------------------------------------------------
+
+# ---- Export ("Programm", "Datenreihe exportieren") -------------------------------------------
+open_export_dialog() {
+  settle
+  xdotool mousemove --window "$window" 20 10 click 1
+  sleep 1
+  xdotool key Down Down Down Return
+  activate '^Datenreihe exportieren$'
+}
+# Types the span into the four boxes, from the first on.
+export_span() {
+  retype "$1"
+  xdotool key Tab
+  retype "$2"
+  xdotool key Tab
+  retype "$3"
+  xdotool key Tab
+  retype "$4"
+}
+open_export_dialog
+export_span 1990 6 1990 8
+xdotool key Return
+answer_box "Information" "Export wurde erfolgreich durchgeführt."
+table=$(tr -d '\r' < "$work/Auswertung.csv")
+grep -qx 'Datenbank: hadcrut4.dat' <<< "$table" || fail "table head: $table"
+grep -qx 'Jahr;Monat;Anomalie Gesamt;Abdeckung in Prozent' <<< "$table" || fail "heading: $table"
+(($(grep -cE '^1990;[678];-?[0-9]+,[0-9]{6};[0-9]+$' <<< "$table") == 3)) || fail "rows: $table"
+wait_for 10 grep -q "$work/Auswertung.csv" "$work/bin/opened" || fail "the table was not opened"
+# Far past the data the months are cheap but many: long enough to stop.
+activate '^Datenreihe exportieren$'
+xdotool key Escape
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datenreihe exportieren$"' ||
+  fail "Escape did not close the idle export dialog"
+open_export_dialog
+export_span 1990 1 4000000000 12
+xdotool key Return
+sleep 0.5
+activate '^Datenreihe exportieren$'
+xdotool key Escape
+answer_box "Information" "Export wurde abgebrochen."
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datenreihe exportieren$"' ||
+  fail "the export dialog did not close after the stop"
+# ---- end of the export -----------------------------------------------------------------------
 
 close_viewer
 

@@ -1,8 +1,10 @@
 // The window half of ZSystem, on QApplication.
+#include <QDesktopServices>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QUrl>
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZSystem.h"
@@ -145,6 +147,26 @@ void ZSystem::showException(ZWindowContext* owner, const ZException& exception) 
 
 void ZSystem::setMessageSink(ZMessageSink sink) {
     running().messageSink = std::move(sink);
+}
+
+void ZSystem::openDocument(const ZString& fileName) {
+    ZString path = getCurrentDirectory();
+    if (!path.isEmpty() && path.str().back() != '/') {
+        path += "/";
+    }
+    path += fileName.view();
+    ZUiThread::run(nullptr, [path] {
+        ZToolkitState& toolkit = running();
+        if (toolkit.documentOpener) {
+            toolkit.documentOpener(path);
+            return;
+        }
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromUtf8(path.c_str())));
+    });
+}
+
+void ZSystem::setDocumentOpener(ZDocumentOpener opener) {
+    running().documentOpener = std::move(opener);
 }
 
 const ZResourceModule& ZSystem::getInstance() {

@@ -25,6 +25,7 @@ struct ZToolkitState {
     std::unique_ptr<ZUiQueue> queue;
     const ZResourceModule* resources = nullptr;
     ZMessageSink messageSink;
+    ZDocumentOpener documentOpener;
     // Message boxes on screen: a wait dialog stays hidden under them, or it would block them.
     int openMessageBoxes = 0;
     std::map<int, ZDialogScript> dialogScripts;

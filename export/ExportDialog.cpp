@@ -1,0 +1,145 @@
+#include "export/ExportDialog.h"
+
+#include "export/ExportProgress.h"
+#include "grid/GridDatabase.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZDialogTemplate.h"
+
+namespace {
+
+// The dialog's progress bar: one step per month read.
+class ProgressBarSink : public ExportProgress {
+  public:
+    explicit ProgressBarSink(ZControlProgressBar& bar) : bar_(bar) {}
+
+    void begin(std::uint64_t totalMonths) override {
+        bar_.setRange(0, static_cast<std::int64_t>(totalMonths));
+        bar_.setStep(1);
+    }
+    void monthDone() override { bar_.nextStep(); }
+    void finished(std::uint64_t totalMonths) override {
+        bar_.setPos(static_cast<std::int64_t>(totalMonths));
+    }
+
+  private:
+    ZControlProgressBar& bar_;
+};
+
+}  // namespace
+
+ExportDialog::ExportDialog(ZWindowContext* parent) : ZDialog(parent, IDD_EXPORT) {
+    form.reset(this);
+}
+
+ExportDialog::~ExportDialog() {
+    // The worker reports through this dialog until it ends.
+    cancelRequested = true;
+    thread_.wait();
+}
+
+void ExportDialog::onDialogInit() {
+    form.addUnsignedField(IDC_EXPORT_FROM_YEAR, fromYear);
+    form.addUnsignedField(IDC_EXPORT_FROM_MONTH, fromMonth);
+    form.addUnsignedField(IDC_EXPORT_TO_YEAR, toYear);
+    form.addUnsignedField(IDC_EXPORT_TO_MONTH, toMonth);
+    form.addCheckField(IDC_EXPORT_MONTHLY_AVERAGE, monthlyAverage);
+    progressBar.create(*this, "", IDC_EXPORT_PROGRESS);
+    progressBar.setRange(0, 100);
+    form.showValues();
+}
+
+void ExportDialog::onDialogCommand(int controlId) {
+    try {
+        if (controlId == IDC_EXPORT_START) {
+            start();
+        } else if (controlId == IDC_EXPORT_CANCEL) {
+            cancel(false);
+        } else if (controlId == Z_IDCANCEL) {
+            // Escape, like the close box.
+            cancel(true);
+        }
+    } catch (const ZException& exception) {
+        ZSystem::showException(this, exception);
+    }
+}
+
+void ExportDialog::onDialogClose() {
+    cancel(true);
+}
+
+void ExportDialog::cancel(bool closeWhenStopped) {
+    if (thread_.isActive()) {
+        closeWhenStopped_ = closeWhenStopped_ || closeWhenStopped;
+        cancelRequested = true;
+        return;
+    }
+    close(0);
+}
+
+void ExportDialog::start() {
+    if (!form.validate()) {
+        return;
+    }
+    form.takeValues();
+    // One message per press: the year first, then the months, then the order of the years.
+    if (fromYear < FIRST_YEAR) {
+        ZSystem::showMessage(this, ZFormattedString("Jahr ab %u möglich.", FIRST_YEAR),
+                             "Information", false);
+        return;
+    }
+    if (fromMonth < 1 || fromMonth > 12 || toMonth < 1 || toMonth > 12) {
+        ZSystem::showMessage(this, "Monatsbereich 1-12.", "Information", false);
+        return;
+    }
+    if (toYear < fromYear) {
+        ZSystem::showMessage(this, "Start-Jahr muss vor dem Stop-Jahr liegen.", "Information",
+                             false);
+        return;
+    }
+    if (thread_.isActive()) {
+        return;
+    }
+    request_ = ExportRequest{dbFile,
+                             ExportSpan{fromYear, fromMonth, toYear, toMonth},
+                             monthlyAverage,
+                             hasPositions && positions,
+                             {}};
+    if (request_.hasPositions) {
+        positions->rewind();
+        while (positions->next()) {
+            request_.places.push_back(positions->current()->value.coordinates);
+        }
+    }
+    cancelRequested = false;
+    closeWhenStopped_ = false;
+    thread_.start(*this);
+}
+
+void ExportDialog::run() {
+    progressBar.setPos(0);
+    ProgressBarSink progress(progressBar);
+    try {
+        ExportOutcome outcome =
+            ExportWorker(request_, cancelRequested, progress).run(EXPORT_TABLE_FILE);
+        if (outcome.stopped) {
+            ZSystem::showMessage(
+                this,
+                ZFormattedString(
+                    "Export wurde abgebrochen.\r\n\r\nExport wurde bis %.2u-%llu durchgeführt.",
+                    outcome.lastMonth, static_cast<unsigned long long>(outcome.lastYear)),
+                "Information", false);
+        } else {
+            ZSystem::showMessage(this, "Export wurde erfolgreich durchgeführt.", "Information",
+                                 false);
+        }
+        ZSystem::openDocument(EXPORT_TABLE_FILE);
+    } catch (const ZException& exception) {
+        ZSystem::showException(this, exception);
+    }
+    if (closeWhenStopped_) {
+        close(0);
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "export/ExportSpan.h"
+#include "grid/GeoPosition.h"
+#include "toolkit/ZString.h"
+
+class ExportProgress;
+
+// What an export is asked for. The positions' places are a copy, taken on the user-interface
+// thread when the export starts, so the worker never walks the window's table.
+struct ExportRequest {
+    ZString dbFile;
+    ExportSpan span;
+    bool monthlyAverage = false;
+    bool hasPositions = false;
+    std::vector<GeoPosition> places;
+};
+
+// How far an export came: the last month read, and whether a stop ended it.
+struct ExportOutcome {
+    bool stopped = false;
+    std::uint64_t lastYear = 0;
+    std::uint32_t lastMonth = 0;
+};
+
+// Writes the table of an export: reads every month of the span through a dataset of its own and
+// writes a row per month or per group into a new file that replaces the table when the run ends
+// (also a stopped one, with the rows it has). Raises ZException when the dataset cannot be
+// opened or the table cannot be written; the old table then stays as it was.
+class ExportWorker {
+  public:
+    ExportWorker(const ExportRequest& request, const std::atomic<bool>& cancelRequested,
+                 ExportProgress& progress)
+        : request_(request), cancelRequested_(cancelRequested), progress_(progress) {}
+
+    ExportOutcome run(const ZString& tableName);
+
+  private:
+    const ExportRequest& request_;
+    const std::atomic<bool>& cancelRequested_;
+    ExportProgress& progress_;
+};

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "DialogScript.h"
+#include "ExportData.h"
+#include "MessageLog.h"
+#include "export/ExportDialog.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/ui/ZDialogTemplate.h"
+
+namespace {
+
+using D = ZDialogDriver;
+using Messages = decltype(MessageLog::messages);
+
+const std::string STOPPED = "Export wurde abgebrochen.\r\n\r\nExport wurde bis ";
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Lets the dialog's loop run until the condition holds (at most ten seconds).
+bool waitFor(const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 10000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return condition();
+}
+
+class ExportDialogTest : public testing::Test {
+  protected:
+    ExportDialogTest() {
+        folder.write("data/cru/hadcrut3v.dat", exportDataset());
+        ZSystem::setDocumentOpener([this](const ZString& path) { opened.push_back(path.str()); });
+        dialog.toYear = 1851;
+        dialog.toMonth = 6;
+        dialog.dbFile = "data/cru/hadcrut3v.dat";
+    }
+    ~ExportDialogTest() override { ZSystem::setDocumentOpener(nullptr); }
+
+    int show(const std::function<void(ZDialog&)>& script) {
+        DialogScript scope(IDD_EXPORT, script);
+        return dialog.show(true);
+    }
+
+    // Types the span and presses "Start ...".
+    static void start(ZDialog& shown, const char* fromYear, const char* fromMonth,
+                      const char* toYear, const char* toMonth) {
+        D::enterText(shown, IDC_EXPORT_FROM_YEAR, fromYear);
+        D::enterText(shown, IDC_EXPORT_FROM_MONTH, fromMonth);
+        D::enterText(shown, IDC_EXPORT_TO_YEAR, toYear);
+        D::enterText(shown, IDC_EXPORT_TO_MONTH, toMonth);
+        D::click(shown, IDC_EXPORT_START);
+    }
+
+    TemporaryDirectory folder{true};
+    MessageLog log;
+    std::vector<std::string> opened;
+    ExportDialog dialog{nullptr};
+};
+
+// The checks in their order, one message per press, and the dialog stays open after each.
+TEST_F(ExportDialogTest, OpensWithTheSpanAndChecksItInOrder) {
+    show([&](ZDialog& shown) {
+        EXPECT_EQ(D::text(shown, IDC_EXPORT_FROM_YEAR), "1850");
+        EXPECT_EQ(D::text(shown, IDC_EXPORT_FROM_MONTH), "1");
+        EXPECT_EQ(D::text(shown, IDC_EXPORT_TO_YEAR), "1851");
+        EXPECT_EQ(D::text(shown, IDC_EXPORT_TO_MONTH), "6");
+        start(shown, "1849", "13", "1848", "1");
+        start(shown, "1850", "13", "1848", "1");
+        start(shown, "1850", "1", "1848", "0");
+        start(shown, "2000", "1", "1999", "1");
+        EXPECT_TRUE(shown.isCreated());
+    });
+    EXPECT_EQ(log.messages,
+              (Messages{{"Jahr ab 1850 möglich.", "Information"},
+                        {"Monatsbereich 1-12.", "Information"},
+                        {"Monatsbereich 1-12.", "Information"},
+                        {"Start-Jahr muss vor dem Stop-Jahr liegen.", "Information"}}));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Auswertung.csv"));
+}
+
+// A whole run: the table, the bar at its end, the message, then the table opened.
+TEST_F(ExportDialogTest, StartWritesTheTableReportsAndOpensIt) {
+    show([&](ZDialog& shown) {
+        D::click(shown, IDC_EXPORT_MONTHLY_AVERAGE);
+        start(shown, "1850", "11", "1851", "2");
+        ASSERT_TRUE(waitFor([&] { return !log.messages.empty(); }));
+        auto* bar = qobject_cast<QProgressBar*>(shown.findControl(IDC_EXPORT_PROGRESS));
+        ASSERT_TRUE(waitFor([&] { return bar->value() == 8; }));
+        EXPECT_EQ(bar->maximum(), 8);
+        D::click(shown, IDC_EXPORT_CANCEL);
+    });
+    EXPECT_EQ(log.messages, (Messages{{"Export wurde erfolgreich durchgeführt.", "Information"}}));
+    ASSERT_TRUE(waitFor([&] { return opened.size() == 1; }));
+    EXPECT_EQ(opened[0], (folder.path() / "Auswertung.csv").string());
+    std::string table = readFile(folder.path() / "Auswertung.csv");
+    EXPECT_NE(table.find("\n1850 bis 1851;11 bis 2;"), std::string::npos) << table;
+}
+
+// "Abbrechen" stops a running export and leaves the dialog open; the close box stops it too and
+// closes the dialog once the worker has ended. Either way the table keeps the rows so far.
+TEST_F(ExportDialogTest, AbbrechenStopsARunningExportTheCloseBoxAlsoCloses) {
+    show([&](ZDialog& shown) {
+        start(shown, "1850", "1", "4000000000", "12");
+        D::click(shown, IDC_EXPORT_START);
+        D::click(shown, IDC_EXPORT_CANCEL);
+        ASSERT_TRUE(waitFor([&] { return !log.messages.empty(); }));
+        EXPECT_TRUE(shown.isCreated());
+        start(shown, "1850", "1", "4000000000", "12");
+        // The driver's close box follows once the script is done.
+    });
+    ASSERT_EQ(log.messages.size(), 2u);
+    for (const auto& [text, title] : log.messages) {
+        EXPECT_EQ(text.substr(0, STOPPED.size()), STOPPED);
+        EXPECT_EQ(title, "Information");
+    }
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "Auswertung.csv"));
+}
+
+}  // namespace
