@@ -140,10 +140,10 @@ void GifPicture::compress(int minimumCodeSize) {
     s.clearDictionary();
 
     int prefix = nextPixel();
-    emit(s.clearCode);
+    outputCode(s.clearCode);
     if (prefix < 0) {
         // A picture without pixels: nothing between Clear and End.
-        emit(s.endCode);
+        outputCode(s.endCode);
         return;
     }
     for (int c = nextPixel(); c >= 0; c = nextPixel()) {
@@ -172,7 +172,7 @@ void GifPicture::compress(int minimumCodeSize) {
                 continue;
             }
         }
-        emit(prefix);
+        outputCode(prefix);
         prefix = c;
         if (s.nextCode < DICTIONARY_LIMIT) {
             s.hashCodes[slot] = s.nextCode++;
@@ -180,14 +180,14 @@ void GifPicture::compress(int minimumCodeSize) {
         } else {
             s.clearDictionary();
             s.clearPending = true;
-            emit(s.clearCode);
+            outputCode(s.clearCode);
         }
     }
-    emit(prefix);
-    emit(s.endCode);
+    outputCode(prefix);
+    outputCode(s.endCode);
 }
 
-void GifPicture::emit(int code) {
+void GifPicture::outputCode(int code) {
     GifCompression& s = compression;
     encoder.bitBuffer |= std::uint32_t(code) << encoder.bitCount;
     encoder.bitCount += s.codeWidth;

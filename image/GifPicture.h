@@ -33,7 +33,7 @@ class GifPicture : public Picture {
     void compress(int minimumCodeSize);
     // The next pixel in file order (rows from the top), -1 after the last.
     int nextPixel();
-    void emit(int code);
+    void outputCode(int code);
     void putByte(std::uint8_t byte);
     void writeBlock();
 

@@ -134,6 +134,23 @@ TEST(GifPictureTest, SmallDepthsWidenTheCodeSize) {
     expectGifbuildReads(file);
 }
 
+// The dictionary's probing stops at a slot holding key 0 (the string "0 0") as at an empty
+// one. Here "0 0" lands in slot 5002 after "16 1" took slot 0; "5 156" then starts at slot
+// 2501 (taken by "117 155"), probes into 5002 and overwrites it, so the second "0 0" is not
+// found and goes out as two codes. A probe that stepped over key 0 would write code 260.
+TEST(GifPictureTest, ProbingStopsAtTheZeroKey) {
+    const std::uint8_t pixels[] = {16, 1, 0, 0, 117, 155, 5, 156, 0, 0};
+    Picture picture;
+    makeNoise(picture, 10, 1, 1, 0);
+    for (int x = 0; x < 10; ++x) {
+        picture.setPixelIndex(x, 0, pixels[x]);
+    }
+    std::vector<std::uint8_t> file = encoded(picture);
+    EXPECT_EQ(readGif(file).codes,
+              (std::vector<int>{256, 16, 1, 0, 0, 117, 155, 5, 156, 0, 0, 257}));
+    expectDecodesTo(file, picture);
+}
+
 TEST(GifPictureTest, UniformPictureFillsSubBlocksOf254) {
     Picture picture;
     makeNoise(picture, 600, 400, 1, 1);
