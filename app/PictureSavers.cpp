@@ -33,4 +33,6 @@ void MainWindow::saveAsGif(const char* name) {
     }
 }
 
-void MainWindow::saveAsJpeg(const char* name) { renderSavedPicture().save(name, JPEG_QUALITY); }
+void MainWindow::saveAsJpeg(const char* name) {
+    renderSavedPicture().save(name, JPEG_QUALITY);
+}

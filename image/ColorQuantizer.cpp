@@ -30,6 +30,16 @@ bool ColorQuantizer::processImage(const std::uint8_t* dib) {
         for (std::int32_t x = 0; x < header.biWidth; ++x) {
             if (depth == 24) {
                 const std::uint8_t* p = row + 3 * std::size_t(x);
+                std::uint32_t color =
+                    (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[1]) << 8) | p[0];
+                if (lastLeaf && color == lastColor) {
+                    // A run of one colour: no descent, and no reduction can be due.
+                    lastLeaf->pixelCount += 1;
+                    lastLeaf->redSum += p[2];
+                    lastLeaf->greenSum += p[1];
+                    lastLeaf->blueSum += p[0];
+                    continue;
+                }
                 addColor(p[2], p[1], p[0], 0);
             } else {
                 std::uint8_t index;
@@ -77,8 +87,8 @@ void ColorQuantizer::addColor(std::uint8_t red, std::uint8_t green, std::uint8_t
                 break;
             }
             int shift = 7 - static_cast<int>(level);
-            int child = (((red >> shift) & 1) << 2) | (((green >> shift) & 1) << 1) |
-                        ((blue >> shift) & 1);
+            int child =
+                (((red >> shift) & 1) << 2) | (((green >> shift) & 1) << 1) | ((blue >> shift) & 1);
             slot = &node->children[child];
         }
         lastLeaf = node;
@@ -129,8 +139,7 @@ void ColorQuantizer::setColorTable(PaletteColor* table) {
     }
 }
 
-void ColorQuantizer::writeLeaves(const OctreeNode& node, PaletteColor* table,
-                                 std::uint32_t& next) {
+void ColorQuantizer::writeLeaves(const OctreeNode& node, PaletteColor* table, std::uint32_t& next) {
     if (node.isLeaf) {
         table[next++] = {static_cast<std::uint8_t>(node.blueSum / node.pixelCount),
                          static_cast<std::uint8_t>(node.greenSum / node.pixelCount),

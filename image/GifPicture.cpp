@@ -42,7 +42,9 @@ void put16(ByteSink& stream, std::int32_t value) {
     stream.write(bytes, 2);
 }
 
-void put8(ByteSink& stream, std::uint8_t value) { stream.write(&value, 1); }
+void put8(ByteSink& stream, std::uint8_t value) {
+    stream.write(&value, 1);
+}
 
 }  // namespace
 
@@ -121,7 +123,10 @@ int GifPicture::nextPixel() {
         return -1;
     }
     --encoder.pixelsLeft;
-    int pixel = getPixelIndex(encoder.curX, encoder.curY);
+    // Bytes are read straight from the row; smaller depths unpack through getPixelIndex.
+    int pixel = encoder.bitsPerPixel == 8
+                    ? getBits()[std::size_t(encoder.curY) * getRowBytes() + encoder.curX]
+                    : getPixelIndex(encoder.curX, encoder.curY);
     if (++encoder.curX == encoder.width) {
         encoder.curX = 0;
         --encoder.curY;

@@ -1,74 +1,115 @@
 #include "image/PaletteSearch.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
 constexpr int CACHE_BITS = 16;
-constexpr std::uint32_t EMPTY_KEY = 0xFFFFFFFFu;
+// Small cells of 16 values per channel (16 x 16 x 16 of them) inside large cells of 64.
+constexpr int CELL_SHIFT = 4;
+constexpr int CELL_SIZE = 1 << CELL_SHIFT;
+constexpr int CELLS_PER_CHANNEL = 256 / CELL_SIZE;
+constexpr int LARGE_SHIFT = 6;
+constexpr int LARGE_SIZE = 1 << LARGE_SHIFT;
+constexpr int LARGE_PER_CHANNEL = 256 / LARGE_SIZE;
 
 std::uint32_t colorKey(PaletteColor c) {
     return (std::uint32_t(c.red) << 16) | (std::uint32_t(c.green) << 8) | c.blue;
 }
 
+constexpr std::uint32_t cacheSlot(std::uint32_t key) {
+    return (key * 2654435761u) >> (32 - CACHE_BITS);
+}
+
+// Squared distances from a value to the nearest and to the farthest value of [low, high].
+int nearestSquare(int value, int low, int high) {
+    int d = value < low ? low - value : (value > high ? value - high : 0);
+    return d * d;
+}
+
+int farthestSquare(int value, int low, int high) {
+    int d = std::max(std::abs(value - low), std::abs(value - high));
+    return d * d;
+}
+
 }  // namespace
 
 PaletteSearch::PaletteSearch(const PaletteColor* entries, std::uint32_t count)
-    : cacheKeys_(std::size_t(1) << CACHE_BITS, EMPTY_KEY),
-      cacheIndices_(std::size_t(1) << CACHE_BITS, 0) {
-    // Indices are bytes; a larger table would not be searched beyond them.
-    count = std::min<std::uint32_t>(count, 256);
-    byGreen_.reserve(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        byGreen_.push_back(
-            {entries[i].green, entries[i].red, entries[i].blue, static_cast<std::uint8_t>(i)});
+    : entries_(entries, entries + std::min<std::uint32_t>(count, 256)),
+      largeCells_(LARGE_PER_CHANNEL * LARGE_PER_CHANNEL * LARGE_PER_CHANNEL),
+      cells_(CELLS_PER_CHANNEL * CELLS_PER_CHANNEL * CELLS_PER_CHANNEL),
+      cache_(std::size_t(1) << CACHE_BITS, 0) {
+    // An unused slot must not answer for any colour: 0 stands for black, which only ever
+    // looks in its own slot, and that one starts with a colour that never looks there.
+    static_assert(cacheSlot(0) == 0 && cacheSlot(1) != 0);
+    cache_[0] = 1u << 8;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        allEntries_.push_back(static_cast<std::uint8_t>(i));
     }
-    std::stable_sort(byGreen_.begin(), byGreen_.end(),
-                     [](const Entry& a, const Entry& b) { return a.green < b.green; });
 }
 
 std::uint8_t PaletteSearch::nearest(PaletteColor color) {
     std::uint32_t key = colorKey(color);
-    std::uint32_t slot = (key * 2654435761u) >> (32 - CACHE_BITS);
-    if (cacheKeys_[slot] != key) {
-        cacheKeys_[slot] = key;
-        cacheIndices_[slot] = search(color);
+    std::uint32_t& slot = cache_[cacheSlot(key)];
+    if ((slot >> 8) != key) {
+        slot = (key << 8) | search(color);
     }
-    return cacheIndices_[slot];
+    return static_cast<std::uint8_t>(slot & 0xFF);
 }
 
-std::uint8_t PaletteSearch::search(PaletteColor color) const {
-    // The linear search keeps the first of equal distances, i.e. it finds the smallest
-    // (distance, index) pair; the same pair is found here in another visiting order.
-    int best = 200000;
-    int bestIndex = 0;
-    auto consider = [&](const Entry& e) {
+void PaletteSearch::listCandidates(Cell& cell, int size, int red, int green, int blue,
+                                   const std::vector<std::uint8_t>& from) const {
+    // The nearest entry of any colour in the cell is no farther from it than the entry whose
+    // farthest point of the cell is closest; an entry whose nearest point of the cell is
+    // beyond that bound can never win, not even a tie. The entries that can win in a small
+    // cell can win in the large cell around it too, and the bound's entry is among them.
+    const int top = size - 1;
+    int bound = 200000;
+    for (std::uint8_t i : from) {
+        const PaletteColor& e = entries_[i];
+        bound = std::min(bound, farthestSquare(e.red, red, red + top) +
+                                    farthestSquare(e.green, green, green + top) +
+                                    farthestSquare(e.blue, blue, blue + top));
+    }
+    for (std::uint8_t i : from) {
+        const PaletteColor& e = entries_[i];
+        if (nearestSquare(e.red, red, red + top) + nearestSquare(e.green, green, green + top) +
+                nearestSquare(e.blue, blue, blue + top) <=
+            bound) {
+            cell.candidates.push_back(i);
+        }
+    }
+    cell.listed = true;
+}
+
+std::uint8_t PaletteSearch::search(PaletteColor color) {
+    const int cellRed = color.red >> CELL_SHIFT;
+    const int cellGreen = color.green >> CELL_SHIFT;
+    const int cellBlue = color.blue >> CELL_SHIFT;
+    Cell& cell = cells_[(cellRed * CELLS_PER_CHANNEL + cellGreen) * CELLS_PER_CHANNEL + cellBlue];
+    if (!cell.listed) {
+        const int largeRed = color.red >> LARGE_SHIFT;
+        const int largeGreen = color.green >> LARGE_SHIFT;
+        const int largeBlue = color.blue >> LARGE_SHIFT;
+        Cell& large = largeCells_[(largeRed * LARGE_PER_CHANNEL + largeGreen) * LARGE_PER_CHANNEL +
+                                  largeBlue];
+        if (!large.listed) {
+            listCandidates(large, LARGE_SIZE, largeRed * LARGE_SIZE, largeGreen * LARGE_SIZE,
+                           largeBlue * LARGE_SIZE, allEntries_);
+        }
+        listCandidates(cell, CELL_SIZE, cellRed * CELL_SIZE, cellGreen * CELL_SIZE,
+                       cellBlue * CELL_SIZE, large.candidates);
+    }
+    // Distance and index in one number: the smallest is the nearest entry, and among equal
+    // distances the lowest index, as in the linear search. Taking the minimum needs no branch.
+    int best = 200000 << 8;
+    for (std::uint8_t i : cell.candidates) {
+        const PaletteColor& e = entries_[i];
         int dr = e.red - color.red;
         int dg = e.green - color.green;
         int db = e.blue - color.blue;
-        int d = dr * dr + dg * dg + db * db;
-        if (d < best || (d == best && e.index < bestIndex)) {
-            best = d;
-            bestIndex = e.index;
-        }
-    };
-    auto start = std::lower_bound(byGreen_.begin(), byGreen_.end(), int(color.green),
-                                  [](const Entry& e, int green) { return e.green < green; });
-    // Upwards from the first entry not below the colour's green, downwards from the one before.
-    for (auto it = start; it != byGreen_.end(); ++it) {
-        int dg = it->green - color.green;
-        if (dg * dg > best) {
-            break;
-        }
-        consider(*it);
+        best = std::min(best, ((dr * dr + dg * dg + db * db) << 8) | i);
     }
-    for (auto it = start; it != byGreen_.begin();) {
-        --it;
-        int dg = color.green - it->green;
-        if (dg * dg > best) {
-            break;
-        }
-        consider(*it);
-    }
-    return static_cast<std::uint8_t>(bestIndex);
+    return static_cast<std::uint8_t>(best & 0xFF);
 }

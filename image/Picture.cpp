@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSaveFile>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <new>
 
@@ -22,7 +23,18 @@ int supportedDepth(int bitsPerPixel) {
     return bitsPerPixel <= 8 ? 8 : 24;
 }
 
-std::uint8_t clampChannel(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
+std::uint8_t clampChannel(int value) {
+    return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+}
+
+// clampChannel(v) at CLAMPED[v + 256], for every channel plus a share of an error.
+const std::array<std::uint8_t, 768> CLAMPED = [] {
+    std::array<std::uint8_t, 768> table{};
+    for (int i = 0; i < 768; ++i) {
+        table[std::size_t(i)] = clampChannel(i - 256);
+    }
+    return table;
+}();
 
 // Adds weight sixteenths of the error to the pixel, truncating toward zero.
 PaletteColor withError(PaletteColor c, int errorRed, int errorGreen, int errorBlue, int weight) {
@@ -154,8 +166,9 @@ PaletteColor Picture::getPixelColor(std::int32_t x, std::int32_t y) const {
         return {};
     }
     if (!isInside(x, y)) {
-        return transparentIndex != -1 ? getPaletteColor(static_cast<std::uint32_t>(transparentIndex))
-                                      : PaletteColor{};
+        return transparentIndex != -1
+                   ? getPaletteColor(static_cast<std::uint32_t>(transparentIndex))
+                   : PaletteColor{};
     }
     if (header.biBitCount == 24) {
         const std::uint8_t* p = pixelRow(y) + 3 * std::size_t(x);
@@ -269,6 +282,67 @@ bool Picture::decreaseBpp(int bitsPerPixel, bool errorDiffusion, const PaletteCo
     // Every palette write of the reduced picture goes through one search of its important
     // colours, which answers exactly as getNearestIndex does.
     PaletteSearch search(reduced.colorTable(), reduced.searchedColors());
+    if (header.biBitCount == 24) {
+        reduceTrueColor(reduced, search, errorDiffusion);
+    } else {
+        reducePaletteColors(reduced, search, errorDiffusion);
+    }
+    transfer(reduced);
+    return true;
+}
+
+void Picture::reduceTrueColor(Picture& reduced, PaletteSearch& search, bool errorDiffusion) {
+    // The same steps as for palette pictures, on the bytes of the rows: the GIF saver's path.
+    const std::int32_t width = header.biWidth;
+    const std::int32_t height = header.biHeight;
+    const PaletteColor* table = reduced.colorTable();
+    const bool byteIndices = reduced.header.biBitCount == 8;
+    for (std::int32_t y = 0; y < height; ++y) {
+        std::uint8_t* row = pixelRow(y);
+        std::uint8_t* below = y + 1 < height ? pixelRow(y + 1) : nullptr;
+        std::uint8_t* indices = reduced.pixelRow(y);
+        for (std::int32_t x = 0; x < width; ++x) {
+            std::uint8_t* pixel = row + 3 * std::size_t(x);
+            std::uint8_t index = search.nearest({pixel[0], pixel[1], pixel[2], 0});
+            if (byteIndices) {
+                indices[x] = index;
+            } else {
+                reduced.setPixelIndex(x, y, index);
+            }
+            if (!errorDiffusion) {
+                continue;
+            }
+            const int errorBlue = pixel[0] - table[index].blue;
+            const int errorGreen = pixel[1] - table[index].green;
+            const int errorRed = pixel[2] - table[index].red;
+            if (errorRed == 0 && errorGreen == 0 && errorBlue == 0) {
+                continue;
+            }
+            // A share is at most 7/16 of 255 either way, so every sum has its entry in CLAMPED.
+            auto spread = [&](std::uint8_t* neighbour, int weight) {
+                neighbour[0] = CLAMPED[std::size_t(neighbour[0] + errorBlue * weight / 16 + 256)];
+                neighbour[1] = CLAMPED[std::size_t(neighbour[1] + errorGreen * weight / 16 + 256)];
+                neighbour[2] = CLAMPED[std::size_t(neighbour[2] + errorRed * weight / 16 + 256)];
+            };
+            const bool hasRight = x + 1 < width;
+            if (hasRight) {
+                spread(pixel + 3, 7);
+            }
+            if (below) {
+                std::uint8_t* under = below + 3 * std::size_t(x);
+                if (x > 0) {
+                    spread(under - 3, 2);
+                }
+                spread(under, 4);
+                if (hasRight) {
+                    spread(under + 3, 1);
+                }
+            }
+        }
+    }
+}
+
+void Picture::reducePaletteColors(Picture& reduced, PaletteSearch& search, bool errorDiffusion) {
     const std::int32_t width = header.biWidth;
     const std::int32_t height = header.biHeight;
     for (std::int32_t y = 0; y < height; ++y) {
@@ -283,11 +357,9 @@ bool Picture::decreaseBpp(int bitsPerPixel, bool errorDiffusion, const PaletteCo
             int errorRed = c.red - q.red;
             int errorGreen = c.green - q.green;
             int errorBlue = c.blue - q.blue;
-            if (errorRed == 0 && errorGreen == 0 && errorBlue == 0) {
-                continue;
-            }
             // Weights 7, 2, 4, 1 sixteenths: the right neighbour, then the three in the next
-            // stored row. Neighbours outside are skipped.
+            // stored row. Neighbours outside are skipped. Each sum is mapped back to this
+            // picture's own palette.
             const std::int32_t nx[4] = {x + 1, x - 1, x, x + 1};
             const std::int32_t ny[4] = {y, y + 1, y + 1, y + 1};
             const int weight[4] = {7, 2, 4, 1};
@@ -300,8 +372,6 @@ bool Picture::decreaseBpp(int bitsPerPixel, bool errorDiffusion, const PaletteCo
             }
         }
     }
-    transfer(reduced);
-    return true;
 }
 
 void Picture::transfer(Picture& other) {

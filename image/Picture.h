@@ -8,6 +8,7 @@
 #include "image/PaletteColor.h"
 
 class ByteSink;
+class PaletteSearch;
 class QImage;
 
 // The format number of GIF for save and encode, the only one pictures can write.
@@ -78,6 +79,9 @@ class Picture {
     PaletteColor* colorTable() const;
     std::uint32_t searchedColors() const;
     void release();
+    // The pixel loops of decreaseBpp for true-colour and for palette pictures.
+    void reduceTrueColor(Picture& reduced, PaletteSearch& search, bool errorDiffusion);
+    void reducePaletteColors(Picture& reduced, PaletteSearch& search, bool errorDiffusion);
 
     std::uint8_t* dib = nullptr;
     BitmapInfoHeader header;

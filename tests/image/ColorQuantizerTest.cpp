@@ -17,10 +17,10 @@ struct Rgb {
 void fill(Picture& picture, const std::vector<Rgb>& colors) {
     picture.create(static_cast<std::int32_t>(colors.size()), 1, 24);
     for (std::size_t x = 0; x < colors.size(); ++x) {
-        picture.setPixelColor(static_cast<std::int32_t>(x), 0,
-                              {static_cast<std::uint8_t>(colors[x].blue),
-                               static_cast<std::uint8_t>(colors[x].green),
-                               static_cast<std::uint8_t>(colors[x].red), 0});
+        picture.setPixelColor(
+            static_cast<std::int32_t>(x), 0,
+            {static_cast<std::uint8_t>(colors[x].blue), static_cast<std::uint8_t>(colors[x].green),
+             static_cast<std::uint8_t>(colors[x].red), 0});
     }
 }
 
@@ -38,8 +38,7 @@ std::array<PaletteColor, 256> paletteOf(const std::vector<Rgb>& colors, std::uin
 
 bool contains(const std::array<PaletteColor, 256>& palette, int red, int green, int blue) {
     return std::find(palette.begin(), palette.end(),
-                     PaletteColor{static_cast<std::uint8_t>(blue),
-                                  static_cast<std::uint8_t>(green),
+                     PaletteColor{static_cast<std::uint8_t>(blue), static_cast<std::uint8_t>(green),
                                   static_cast<std::uint8_t>(red), 0}) != palette.end();
 }
 
@@ -54,8 +53,7 @@ TEST(ColorQuantizerTest, OneColourGivesOneExactEntry) {
 // Depth-first by child index: blue (path 1...), green (2...), red (4...) after black.
 TEST(ColorQuantizerTest, PaletteFollowsTheOctreePath) {
     std::uint32_t leaves = 0;
-    auto palette =
-        paletteOf({{255, 0, 0}, {0, 255, 0}, {0, 0, 0}, {0, 0, 255}, {0, 0, 1}}, leaves);
+    auto palette = paletteOf({{255, 0, 0}, {0, 255, 0}, {0, 0, 0}, {0, 0, 255}, {0, 0, 1}}, leaves);
     EXPECT_EQ(leaves, 5u);
     // Black and (0, 0, 1) differ in the last bit only: sibling leaves, in child order.
     EXPECT_EQ(palette[0], (PaletteColor{0, 0, 0, 0}));

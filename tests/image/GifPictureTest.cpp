@@ -47,9 +47,9 @@ void expectDecodesTo(const std::vector<std::uint8_t>& file, const Picture& pictu
     const int w = picture.getWidth();
     const int h = picture.getHeight();
     ASSERT_EQ(gif.indices.size(), std::size_t(w) * h);
-    QImage decoded = QImage::fromData(QByteArray(reinterpret_cast<const char*>(file.data()),
-                                                 static_cast<qsizetype>(file.size())),
-                                      "GIF");
+    QImage decoded = QImage::fromData(
+        QByteArray(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size())),
+        "GIF");
     ASSERT_EQ(decoded.size(), QSize(w, h));
     for (int row = 0; row < h; ++row) {
         for (int x = 0; x < w; ++x) {
@@ -66,8 +66,9 @@ void expectDecodesTo(const std::vector<std::uint8_t>& file, const Picture& pictu
 void expectGifbuildReads(const std::vector<std::uint8_t>& file) {
     QTemporaryDir folder;
     std::string path = folder.filePath("picture.gif").toStdString();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                static_cast<std::streamsize>(file.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
     std::string command = "gifbuild -d '" + path + "' > /dev/null 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << "gifbuild -d refused the file";
 }
@@ -83,8 +84,7 @@ TEST(GifPictureTest, SinglePixelIsTheWorkedFile) {
 
     std::vector<std::uint8_t> expected = {'G', 'I', 'F', '8', '7', 'a', 1, 0, 1, 0, 0xF7, 0, 0};
     for (int i = 0; i < 256; ++i) {
-        expected.insert(expected.end(), {std::uint8_t(i == 5 ? 1 : 0),
-                                         std::uint8_t(i == 5 ? 2 : 0),
+        expected.insert(expected.end(), {std::uint8_t(i == 5 ? 1 : 0), std::uint8_t(i == 5 ? 2 : 0),
                                          std::uint8_t(i == 5 ? 3 : 0)});
     }
     expected.insert(expected.end(), {0x21, 0xF9, 0x04, 0x00, 0x00, 0x00, 0xFF, 0x00});
@@ -258,8 +258,8 @@ TEST(GifPictureTest, SaveReplacesOnlyWhenComplete) {
     std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(saved), {}};
     EXPECT_EQ(file, encoded(picture));
 
-    EXPECT_FALSE(picture.save(folder.filePath("missing/karte.gif").toStdString(),
-                              PICTURE_FORMAT_GIF));
+    EXPECT_FALSE(
+        picture.save(folder.filePath("missing/karte.gif").toStdString(), PICTURE_FORMAT_GIF));
     EXPECT_EQ(picture.getLastError(), "Can't open GIF for writing");
 }
 

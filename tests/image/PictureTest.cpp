@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <random>
+#include <vector>
 
 #include "image/PaletteSearch.h"
 #include "image/Picture.h"
@@ -167,44 +168,57 @@ TEST(PictureTest, RenderedImageBecomesBottomUpRows) {
     EXPECT_EQ(none.getLastError(), "GetDIBits failed");
 }
 
+// A gray picture in storage order, true-colour or on a palette that holds every gray.
+void makeGray(Picture& p, int depth, int width, int height, const std::vector<int>& values) {
+    p.create(width, height, depth);
+    if (depth == 8) {
+        PaletteColor ramp[256];
+        for (int i = 0; i < 256; ++i) {
+            ramp[i] = gray(i);
+        }
+        p.setPalette(ramp, 256);
+    }
+    for (int i = 0; i < width * height; ++i) {
+        p.setPixelColor(i % width, i / width, gray(values[std::size_t(i)]));
+    }
+}
+
 // A 2 x 2 gray picture against black and white, worked by hand: the first pixel's error of
 // +100 pushes its right neighbour to white; that error of -113 goes down with 2 and 4
 // sixteenths truncated toward zero (-14, -28); the last pixel ends at 128 and turns white.
-// Floor division or the 3-5-1 weights leave it black.
+// Floor division or the 3-5-1 weights leave it black. Then 200 becomes white and 7/16 of -55
+// takes 10 below zero, which must clamp to black rather than wrap round to white. Both the
+// true-colour and the palette path, to 8 and to 4 bits.
 TEST(PictureTest, ErrorDiffusionUsesTheWeightsTruncationAndClamping) {
-    Picture p;
-    p.create(2, 2, 24);
-    p.setPixelColor(0, 0, gray(100));
-    p.setPixelColor(1, 0, gray(99));
-    p.setPixelColor(0, 1, gray(100));
-    p.setPixelColor(1, 1, gray(102));
     PaletteColor palette[256] = {};
     palette[1] = WHITE;
-    ASSERT_TRUE(p.decreaseBpp(8, true, palette, 256));
-    EXPECT_EQ(p.getBitsPerPixel(), 8);
+    for (auto [source, target] : {std::pair{24, 8}, {24, 4}, {8, 4}, {8, 8}}) {
+        SCOPED_TRACE(testing::Message() << source << " to " << target << " bits");
+        Picture p;
+        makeGray(p, source, 2, 2, {100, 99, 100, 102});
+        ASSERT_TRUE(p.decreaseBpp(target, true, palette, 256));
+        EXPECT_EQ(p.getBitsPerPixel(), target);
+        EXPECT_EQ(p.getPixelIndex(0, 0), 0);
+        EXPECT_EQ(p.getPixelIndex(1, 0), 1);
+        EXPECT_EQ(p.getPixelIndex(0, 1), 0);
+        EXPECT_EQ(p.getPixelIndex(1, 1), 1);
+
+        Picture row;
+        makeGray(row, source, 2, 1, {200, 10});
+        ASSERT_TRUE(row.decreaseBpp(target, true, palette, 256));
+        EXPECT_EQ(row.getPixelIndex(0, 0), 1);
+        EXPECT_EQ(row.getPixelIndex(1, 0), 0);
+
+        // Without diffusion each pixel maps on its own.
+        Picture plain;
+        makeGray(plain, source, 2, 1, {120, 120});
+        ASSERT_TRUE(plain.decreaseBpp(target, false, palette, 256));
+        EXPECT_EQ(plain.getPixelIndex(1, 0), 0);
+    }
+    Picture p;
+    makeGray(p, 24, 1, 1, {0});
+    p.decreaseBpp(8, true, palette, 256);
     EXPECT_EQ(p.getHeader().biClrImportant, 256u);
-    EXPECT_EQ(p.getPixelIndex(0, 0), 0);
-    EXPECT_EQ(p.getPixelIndex(1, 0), 1);
-    EXPECT_EQ(p.getPixelIndex(0, 1), 0);
-    EXPECT_EQ(p.getPixelIndex(1, 1), 1);
-
-    // 200 becomes white; 7/16 of -55 takes 10 below zero, which must clamp to black rather
-    // than wrap round to white.
-    Picture row;
-    row.create(2, 1, 24);
-    row.setPixelColor(0, 0, gray(200));
-    row.setPixelColor(1, 0, gray(10));
-    ASSERT_TRUE(row.decreaseBpp(8, true, palette, 256));
-    EXPECT_EQ(row.getPixelIndex(0, 0), 1);
-    EXPECT_EQ(row.getPixelIndex(1, 0), 0);
-
-    // Without diffusion each pixel maps on its own.
-    Picture plain;
-    plain.create(2, 1, 24);
-    plain.setPixelColor(0, 0, gray(120));
-    plain.setPixelColor(1, 0, gray(120));
-    ASSERT_TRUE(plain.decreaseBpp(8, false, palette, 256));
-    EXPECT_EQ(plain.getPixelIndex(1, 0), 0);
 }
 
 TEST(PictureTest, PaletteColorsDiffuseNothing) {

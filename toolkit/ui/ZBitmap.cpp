@@ -43,7 +43,9 @@ void ZBitmap::save(const ZString& name, int quality) const {
     }
 }
 
-void ZBitmap::create(const QImage& image) { image_ = image.convertToFormat(QImage::Format_RGB32); }
+void ZBitmap::create(const QImage& image) {
+    image_ = image.convertToFormat(QImage::Format_RGB32);
+}
 
 ZColour ZBitmap::getPixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) {
