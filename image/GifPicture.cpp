@@ -69,6 +69,7 @@ bool GifPicture::encodeGif(ByteSink* stream) {
     encoder.bitsPerPixel = getBitsPerPixel();
     encoder.pixelsLeft = std::int64_t(encoder.width) * encoder.height;
     encoder.curY = encoder.height - 1;
+    startRow();
 
     writeHeader(*stream);
     int minimumCodeSize = std::max(encoder.bitsPerPixel, 2);
@@ -118,20 +119,25 @@ void GifPicture::writeHeader(ByteSink& stream) {
     put8(stream, 0x00);  // no local colour table, not interlaced
 }
 
-int GifPicture::nextPixel() {
+inline int GifPicture::nextPixel() {
     if (encoder.pixelsLeft == 0) {
         return -1;
     }
     --encoder.pixelsLeft;
     // Bytes are read straight from the row; smaller depths unpack through getPixelIndex.
-    int pixel = encoder.bitsPerPixel == 8
-                    ? getBits()[std::size_t(encoder.curY) * getRowBytes() + encoder.curX]
-                    : getPixelIndex(encoder.curX, encoder.curY);
+    int pixel = rowPixels ? rowPixels[encoder.curX] : getPixelIndex(encoder.curX, encoder.curY);
     if (++encoder.curX == encoder.width) {
         encoder.curX = 0;
         --encoder.curY;
+        startRow();
     }
     return pixel;
+}
+
+void GifPicture::startRow() {
+    rowPixels = encoder.bitsPerPixel == 8 && encoder.curY >= 0
+                    ? getBits() + std::size_t(encoder.curY) * getRowBytes()
+                    : nullptr;
 }
 
 void GifPicture::compress(int minimumCodeSize) {

@@ -33,10 +33,13 @@ class GifPicture : public Picture {
     void compress(int minimumCodeSize);
     // The next pixel in file order (rows from the top), -1 after the last.
     int nextPixel();
+    // Points rowPixels at row curY of an 8-bit picture.
+    void startRow();
     void outputCode(int code);
     void putByte(std::uint8_t byte);
     void writeBlock();
 
     GifEncoder encoder;
+    const std::uint8_t* rowPixels = nullptr;
     ByteSink* output = nullptr;
 };

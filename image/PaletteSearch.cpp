@@ -36,17 +36,20 @@ int farthestSquare(int value, int low, int high) {
 }  // namespace
 
 PaletteSearch::PaletteSearch(const PaletteColor* entries, std::uint32_t count)
-    : entries_(entries, entries + std::min<std::uint32_t>(count, 256)),
-      largeCells_(LARGE_PER_CHANNEL * LARGE_PER_CHANNEL * LARGE_PER_CHANNEL),
+    : largeCells_(LARGE_PER_CHANNEL * LARGE_PER_CHANNEL * LARGE_PER_CHANNEL),
       cells_(CELLS_PER_CHANNEL * CELLS_PER_CHANNEL * CELLS_PER_CHANNEL),
       cache_(std::size_t(1) << CACHE_BITS, 0) {
+    // Indices are bytes; a larger table would not be searched beyond them.
+    count = std::min<std::uint32_t>(count, 256);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        PaletteColor e = entries[i];
+        e.reserved = static_cast<std::uint8_t>(i);
+        entries_.push_back(e);
+    }
     // An unused slot must not answer for any colour: 0 stands for black, which only ever
     // looks in its own slot, and that one starts with a colour that never looks there.
     static_assert(cacheSlot(0) == 0 && cacheSlot(1) != 0);
     cache_[0] = 1u << 8;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        allEntries_.push_back(static_cast<std::uint8_t>(i));
-    }
 }
 
 std::uint8_t PaletteSearch::nearest(PaletteColor color) {
@@ -58,29 +61,32 @@ std::uint8_t PaletteSearch::nearest(PaletteColor color) {
     return static_cast<std::uint8_t>(slot & 0xFF);
 }
 
-void PaletteSearch::listCandidates(Cell& cell, int size, int red, int green, int blue,
-                                   const std::vector<std::uint8_t>& from) const {
+PaletteSearch::Cell PaletteSearch::listCandidates(int size, int red, int green, int blue,
+                                                  const PaletteColor* from, std::uint32_t count,
+                                                  std::vector<PaletteColor>& to) {
     // The nearest entry of any colour in the cell is no farther from it than the entry whose
     // farthest point of the cell is closest; an entry whose nearest point of the cell is
     // beyond that bound can never win, not even a tie. The entries that can win in a small
     // cell can win in the large cell around it too, and the bound's entry is among them.
     const int top = size - 1;
     int bound = 200000;
-    for (std::uint8_t i : from) {
-        const PaletteColor& e = entries_[i];
+    for (std::uint32_t k = 0; k < count; ++k) {
+        const PaletteColor& e = from[k];
         bound = std::min(bound, farthestSquare(e.red, red, red + top) +
                                     farthestSquare(e.green, green, green + top) +
                                     farthestSquare(e.blue, blue, blue + top));
     }
-    for (std::uint8_t i : from) {
-        const PaletteColor& e = entries_[i];
+    Cell cell{static_cast<std::uint32_t>(to.size()), 0};
+    for (std::uint32_t k = 0; k < count; ++k) {
+        const PaletteColor& e = from[k];
         if (nearestSquare(e.red, red, red + top) + nearestSquare(e.green, green, green + top) +
                 nearestSquare(e.blue, blue, blue + top) <=
             bound) {
-            cell.candidates.push_back(i);
+            to.push_back(e);
+            ++cell.count;
         }
     }
-    cell.listed = true;
+    return cell;
 }
 
 std::uint8_t PaletteSearch::search(PaletteColor color) {
@@ -88,28 +94,30 @@ std::uint8_t PaletteSearch::search(PaletteColor color) {
     const int cellGreen = color.green >> CELL_SHIFT;
     const int cellBlue = color.blue >> CELL_SHIFT;
     Cell& cell = cells_[(cellRed * CELLS_PER_CHANNEL + cellGreen) * CELLS_PER_CHANNEL + cellBlue];
-    if (!cell.listed) {
+    if (cell.count == NOT_LISTED) {
         const int largeRed = color.red >> LARGE_SHIFT;
         const int largeGreen = color.green >> LARGE_SHIFT;
         const int largeBlue = color.blue >> LARGE_SHIFT;
         Cell& large = largeCells_[(largeRed * LARGE_PER_CHANNEL + largeGreen) * LARGE_PER_CHANNEL +
                                   largeBlue];
-        if (!large.listed) {
-            listCandidates(large, LARGE_SIZE, largeRed * LARGE_SIZE, largeGreen * LARGE_SIZE,
-                           largeBlue * LARGE_SIZE, allEntries_);
+        if (large.count == NOT_LISTED) {
+            large = listCandidates(LARGE_SIZE, largeRed * LARGE_SIZE, largeGreen * LARGE_SIZE,
+                                   largeBlue * LARGE_SIZE, entries_.data(),
+                                   static_cast<std::uint32_t>(entries_.size()), largeCandidates_);
         }
-        listCandidates(cell, CELL_SIZE, cellRed * CELL_SIZE, cellGreen * CELL_SIZE,
-                       cellBlue * CELL_SIZE, large.candidates);
+        cell = listCandidates(CELL_SIZE, cellRed * CELL_SIZE, cellGreen * CELL_SIZE,
+                              cellBlue * CELL_SIZE, largeCandidates_.data() + large.first,
+                              large.count, candidates_);
     }
     // Distance and index in one number: the smallest is the nearest entry, and among equal
     // distances the lowest index, as in the linear search. Taking the minimum needs no branch.
     int best = 200000 << 8;
-    for (std::uint8_t i : cell.candidates) {
-        const PaletteColor& e = entries_[i];
-        int dr = e.red - color.red;
-        int dg = e.green - color.green;
-        int db = e.blue - color.blue;
-        best = std::min(best, ((dr * dr + dg * dg + db * db) << 8) | i);
+    const PaletteColor* candidate = candidates_.data() + cell.first;
+    for (std::uint32_t k = 0; k < cell.count; ++k) {
+        int dr = candidate[k].red - color.red;
+        int dg = candidate[k].green - color.green;
+        int db = candidate[k].blue - color.blue;
+        best = std::min(best, ((dr * dr + dg * dg + db * db) << 8) | candidate[k].reserved);
     }
     return static_cast<std::uint8_t>(best & 0xFF);
 }

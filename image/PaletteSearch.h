@@ -9,8 +9,8 @@
 // the same entries finds (smallest squared distance, lowest index on a tie), but faster. The
 // colour cube is cut into cells; for each cell used, the entries that could be nearest to any
 // colour in it are listed once (out of the list of the larger cell around it), and colours are
-// compared only with that list. Recent answers
-// are also kept in a small cache, since neighbouring pixels repeat colours.
+// compared only with that list. Recent answers are also kept in a small cache, since
+// neighbouring pixels repeat colours.
 class PaletteSearch {
   public:
     PaletteSearch(const PaletteColor* entries, std::uint32_t count);
@@ -18,22 +18,25 @@ class PaletteSearch {
     std::uint8_t nearest(PaletteColor color);
 
   private:
+    // A cell's candidates are count entries from first on in its candidate array.
     struct Cell {
-        bool listed = false;
-        // Entry indices in rising order.
-        std::vector<std::uint8_t> candidates;
+        std::uint32_t first = 0;
+        std::uint32_t count = NOT_LISTED;
     };
+    static constexpr std::uint32_t NOT_LISTED = 0xFFFFFFFFu;
 
     std::uint8_t search(PaletteColor color);
-    // Lists the candidates of the cell of the given size at the given corner out of `from`.
-    void listCandidates(Cell& cell, int size, int red, int green, int blue,
-                        const std::vector<std::uint8_t>& from) const;
+    // Appends to `to` those of the `count` entries at `from` that can be nearest to a colour
+    // in the cell of the given size at the given corner. The candidates carry their entry
+    // index in the reserved byte, in rising order.
+    static Cell listCandidates(int size, int red, int green, int blue, const PaletteColor* from,
+                               std::uint32_t count, std::vector<PaletteColor>& to);
 
     std::vector<PaletteColor> entries_;
-    std::vector<std::uint8_t> allEntries_;
-    // Large cells, listed from all entries; the small cells inside each are listed from it.
     std::vector<Cell> largeCells_;
+    std::vector<PaletteColor> largeCandidates_;
     std::vector<Cell> cells_;
+    std::vector<PaletteColor> candidates_;
     // Direct-mapped: slot by a hash of the colour, holding the colour's 24 bits above the
     // entry index found for it.
     std::vector<std::uint32_t> cache_;

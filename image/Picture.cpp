@@ -36,6 +36,20 @@ const std::array<std::uint8_t, 768> CLAMPED = [] {
     return table;
 }();
 
+// error * weight / 16, truncated toward zero, at SHARES[w][error + 255] for the weights 7, 2,
+// 4 and 1 in this order; at most 111 either way.
+const std::array<std::array<std::int16_t, 511>, 4> SHARES = [] {
+    std::array<std::array<std::int16_t, 511>, 4> table{};
+    const int weights[4] = {7, 2, 4, 1};
+    for (int w = 0; w < 4; ++w) {
+        for (int error = -255; error <= 255; ++error) {
+            table[std::size_t(w)][std::size_t(error + 255)] =
+                static_cast<std::int16_t>(error * weights[w] / 16);
+        }
+    }
+    return table;
+}();
+
 // Adds weight sixteenths of the error to the pixel, truncating toward zero.
 PaletteColor withError(PaletteColor c, int errorRed, int errorGreen, int errorBlue, int weight) {
     c.red = clampChannel(c.red + errorRed * weight / 16);
@@ -292,51 +306,75 @@ bool Picture::decreaseBpp(int bitsPerPixel, bool errorDiffusion, const PaletteCo
 }
 
 void Picture::reduceTrueColor(Picture& reduced, PaletteSearch& search, bool errorDiffusion) {
-    // The same steps as for palette pictures, on the bytes of the rows: the GIF saver's path.
+    // The same steps as for palette pictures, on the bytes of the rows (the GIF saver's path),
+    // with the pixels that are still receiving error kept in variables: the current pixel
+    // (the right neighbour of the last, which only that one adds to in this row) and three
+    // pixels of the row below, each written back once it has had its last share.
     const std::int32_t width = header.biWidth;
     const std::int32_t height = header.biHeight;
     const PaletteColor* table = reduced.colorTable();
     const bool byteIndices = reduced.header.biBitCount == 8;
+    const std::uint8_t* clamped = CLAMPED.data() + 256;
+    auto add = [clamped](int channel, const std::int16_t* shares, int error) {
+        return int(clamped[channel + shares[error]]);
+    };
+    const std::int16_t* right = SHARES[0].data() + 255;
+    const std::int16_t* lowerLeft = SHARES[1].data() + 255;
+    const std::int16_t* lower = SHARES[2].data() + 255;
+    const std::int16_t* lowerRight = SHARES[3].data() + 255;
     for (std::int32_t y = 0; y < height; ++y) {
-        std::uint8_t* row = pixelRow(y);
-        std::uint8_t* below = y + 1 < height ? pixelRow(y + 1) : nullptr;
+        const std::uint8_t* row = pixelRow(y);
+        std::uint8_t* below = errorDiffusion && y + 1 < height ? pixelRow(y + 1) : nullptr;
         std::uint8_t* indices = reduced.pixelRow(y);
+        int current[3] = {row[0], row[1], row[2]};
+        int underLeft[3] = {};
+        int under[3] = {};
+        if (below) {
+            under[0] = below[0], under[1] = below[1], under[2] = below[2];
+        }
         for (std::int32_t x = 0; x < width; ++x) {
-            std::uint8_t* pixel = row + 3 * std::size_t(x);
-            std::uint8_t index = search.nearest({pixel[0], pixel[1], pixel[2], 0});
+            const std::uint8_t index = search.nearest({std::uint8_t(current[0]),
+                                                       std::uint8_t(current[1]),
+                                                       std::uint8_t(current[2]), 0});
             if (byteIndices) {
                 indices[x] = index;
             } else {
                 reduced.setPixelIndex(x, y, index);
             }
-            if (!errorDiffusion) {
-                continue;
-            }
-            const int errorBlue = pixel[0] - table[index].blue;
-            const int errorGreen = pixel[1] - table[index].green;
-            const int errorRed = pixel[2] - table[index].red;
-            if (errorRed == 0 && errorGreen == 0 && errorBlue == 0) {
-                continue;
-            }
-            // A share is at most 7/16 of 255 either way, so every sum has its entry in CLAMPED.
-            auto spread = [&](std::uint8_t* neighbour, int weight) {
-                neighbour[0] = CLAMPED[std::size_t(neighbour[0] + errorBlue * weight / 16 + 256)];
-                neighbour[1] = CLAMPED[std::size_t(neighbour[1] + errorGreen * weight / 16 + 256)];
-                neighbour[2] = CLAMPED[std::size_t(neighbour[2] + errorRed * weight / 16 + 256)];
-            };
             const bool hasRight = x + 1 < width;
-            if (hasRight) {
-                spread(pixel + 3, 7);
-            }
-            if (below) {
-                std::uint8_t* under = below + 3 * std::size_t(x);
-                if (x > 0) {
-                    spread(under - 3, 2);
-                }
-                spread(under, 4);
+            if (!errorDiffusion) {
                 if (hasRight) {
-                    spread(under + 3, 1);
+                    const std::uint8_t* next = row + 3 * std::size_t(x + 1);
+                    current[0] = next[0], current[1] = next[1], current[2] = next[2];
                 }
+                continue;
+            }
+            // Blue, green, red as the rows store them; weights 7 to the right, then 2, 4, 1
+            // to the lower left, below and lower right. A zero error changes nothing.
+            const int error[3] = {current[0] - table[index].blue,
+                                  current[1] - table[index].green,
+                                  current[2] - table[index].red};
+            const std::uint8_t* next = row + 3 * std::size_t(x + 1);
+            const std::uint8_t* underRightByte = below ? below + 3 * std::size_t(x + 1) : nullptr;
+            for (int c = 0; c < 3; ++c) {
+                if (hasRight) {
+                    current[c] = add(next[c], right, error[c]);
+                }
+                if (below) {
+                    if (x > 0) {
+                        below[3 * std::size_t(x - 1) + c] =
+                            std::uint8_t(add(underLeft[c], lowerLeft, error[c]));
+                    }
+                    underLeft[c] = add(under[c], lower, error[c]);
+                    if (hasRight) {
+                        under[c] = add(underRightByte[c], lowerRight, error[c]);
+                    }
+                }
+            }
+        }
+        if (below) {
+            for (int c = 0; c < 3; ++c) {
+                below[3 * std::size_t(width - 1) + c] = std::uint8_t(underLeft[c]);
             }
         }
     }
