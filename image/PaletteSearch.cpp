@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int CACHE_BITS = 16;
 // Small cells of 16 values per channel (16 x 16 x 16 of them) inside large cells of 64.
 constexpr int CELL_SHIFT = 4;
 constexpr int CELL_SIZE = 1 << CELL_SHIFT;
@@ -13,14 +12,6 @@ constexpr int CELLS_PER_CHANNEL = 256 / CELL_SIZE;
 constexpr int LARGE_SHIFT = 6;
 constexpr int LARGE_SIZE = 1 << LARGE_SHIFT;
 constexpr int LARGE_PER_CHANNEL = 256 / LARGE_SIZE;
-
-std::uint32_t colorKey(PaletteColor c) {
-    return (std::uint32_t(c.red) << 16) | (std::uint32_t(c.green) << 8) | c.blue;
-}
-
-constexpr std::uint32_t cacheSlot(std::uint32_t key) {
-    return (key * 2654435761u) >> (32 - CACHE_BITS);
-}
 
 // Squared distances from a value to the nearest and to the farthest value of [low, high].
 int nearestSquare(int value, int low, int high) {
@@ -50,15 +41,6 @@ PaletteSearch::PaletteSearch(const PaletteColor* entries, std::uint32_t count)
     // looks in its own slot, and that one starts with a colour that never looks there.
     static_assert(cacheSlot(0) == 0 && cacheSlot(1) != 0);
     cache_[0] = 1u << 8;
-}
-
-std::uint8_t PaletteSearch::nearest(PaletteColor color) {
-    std::uint32_t key = colorKey(color);
-    std::uint32_t& slot = cache_[cacheSlot(key)];
-    if ((slot >> 8) != key) {
-        slot = (key << 8) | search(color);
-    }
-    return static_cast<std::uint8_t>(slot & 0xFF);
 }
 
 PaletteSearch::Cell PaletteSearch::listCandidates(int size, int red, int green, int blue,

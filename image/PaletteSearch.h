@@ -15,7 +15,16 @@ class PaletteSearch {
   public:
     PaletteSearch(const PaletteColor* entries, std::uint32_t count);
 
-    std::uint8_t nearest(PaletteColor color);
+    std::uint8_t nearest(PaletteColor color) {
+        // Inline: most colours are answered from the cache.
+        std::uint32_t key = (std::uint32_t(color.red) << 16) | (std::uint32_t(color.green) << 8) |
+                            color.blue;
+        std::uint32_t& slot = cache_[cacheSlot(key)];
+        if ((slot >> 8) != key) {
+            slot = (key << 8) | search(color);
+        }
+        return static_cast<std::uint8_t>(slot & 0xFF);
+    }
 
   private:
     // A cell's candidates are count entries from first on in its candidate array.
@@ -24,6 +33,11 @@ class PaletteSearch {
         std::uint32_t count = NOT_LISTED;
     };
     static constexpr std::uint32_t NOT_LISTED = 0xFFFFFFFFu;
+
+    static constexpr int CACHE_BITS = 16;
+    static constexpr std::uint32_t cacheSlot(std::uint32_t key) {
+        return (key * 2654435761u) >> (32 - CACHE_BITS);
+    }
 
     std::uint8_t search(PaletteColor color);
     // Appends to `to` those of the `count` entries at `from` that can be nearest to a colour
