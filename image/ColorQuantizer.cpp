@@ -101,14 +101,14 @@ void ColorQuantizer::addColor(std::uint8_t red, std::uint8_t green, std::uint8_t
     node->alphaSum += alpha;
 }
 
-void ColorQuantizer::reduceTree() {
+bool ColorQuantizer::reduceTree() {
     int level = static_cast<int>(colorBits) - 1;
     while (level > 0 && !reducibleNodes[level]) {
         --level;
     }
     OctreeNode* node = reducibleNodes[std::max(level, 0)];
     if (!node) {
-        return;
+        return false;
     }
     reducibleNodes[std::max(level, 0)] = node->nextReducible;
     std::uint32_t merged = 0;
@@ -126,12 +126,12 @@ void ColorQuantizer::reduceTree() {
     node->isLeaf = true;
     leafCount = leafCount - merged + 1;
     lastLeaf = nullptr;
+    return true;
 }
 
 void ColorQuantizer::setColorTable(PaletteColor* table) {
     // Fewer than 16 colours requested: the tree keeps up to 16, so merge on down to the request.
-    while (leafCount > outputMaxColors && leafCount > 1) {
-        reduceTree();
+    while (leafCount > outputMaxColors && reduceTree()) {
     }
     std::uint32_t next = 0;
     if (tree) {

@@ -27,7 +27,8 @@ class ColorQuantizer {
 
   private:
     void addColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t alpha);
-    void reduceTree();
+    // Merges the newest inner node of the deepest level into a leaf; false when none is left.
+    bool reduceTree();
     static void writeLeaves(const OctreeNode& node, PaletteColor* table, std::uint32_t& next);
 
     std::unique_ptr<OctreeNode> tree;

@@ -74,16 +74,17 @@ bool GifPicture::encodeGif(ByteSink* stream) {
     writeHeader(*stream);
     int minimumCodeSize = std::max(encoder.bitsPerPixel, 2);
     put8(*stream, static_cast<std::uint8_t>(minimumCodeSize));
-    bool written = true;
     compress(minimumCodeSize);
-    if (!stream->flush()) {
-        setLastError("Write Error in GIF file");
-        written = false;
-    }
+    // Write errors are looked for once the end code is out, and again after the trailer.
+    bool written = stream->flush();
     put8(*stream, 0x00);
     put8(*stream, 0x3B);
+    written = stream->flush() && written;
+    if (!written) {
+        setLastError("Write Error in GIF file");
+    }
     output = nullptr;
-    return written && stream->flush();
+    return written;
 }
 
 void GifPicture::writeHeader(ByteSink& stream) {

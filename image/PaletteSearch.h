@@ -17,8 +17,8 @@ class PaletteSearch {
 
     std::uint8_t nearest(PaletteColor color) {
         // Inline: most colours are answered from the cache.
-        std::uint32_t key = (std::uint32_t(color.red) << 16) | (std::uint32_t(color.green) << 8) |
-                            color.blue;
+        std::uint32_t key =
+            (std::uint32_t(color.red) << 16) | (std::uint32_t(color.green) << 8) | color.blue;
         std::uint32_t& slot = cache_[cacheSlot(key)];
         if ((slot >> 8) != key) {
             slot = (key << 8) | search(color);

@@ -333,9 +333,8 @@ void Picture::reduceTrueColor(Picture& reduced, PaletteSearch& search, bool erro
             under[0] = below[0], under[1] = below[1], under[2] = below[2];
         }
         for (std::int32_t x = 0; x < width; ++x) {
-            const std::uint8_t index = search.nearest({std::uint8_t(current[0]),
-                                                       std::uint8_t(current[1]),
-                                                       std::uint8_t(current[2]), 0});
+            const std::uint8_t index = search.nearest(
+                {std::uint8_t(current[0]), std::uint8_t(current[1]), std::uint8_t(current[2]), 0});
             if (byteIndices) {
                 indices[x] = index;
             } else {
@@ -351,8 +350,7 @@ void Picture::reduceTrueColor(Picture& reduced, PaletteSearch& search, bool erro
             }
             // Blue, green, red as the rows store them; weights 7 to the right, then 2, 4, 1
             // to the lower left, below and lower right. A zero error changes nothing.
-            const int error[3] = {current[0] - table[index].blue,
-                                  current[1] - table[index].green,
+            const int error[3] = {current[0] - table[index].blue, current[1] - table[index].green,
                                   current[2] - table[index].red};
             const std::uint8_t* next = row + 3 * std::size_t(x + 1);
             const std::uint8_t* underRightByte = below ? below + 3 * std::size_t(x + 1) : nullptr;

@@ -104,6 +104,27 @@ TEST(ColorQuantizerTest, NoiseIsReducedToAtMost256Colours) {
     }
 }
 
+// Fewer than 16 colours asked: the tree keeps 16 while pixels come in, and the table gets no
+// more entries than were asked for.
+TEST(ColorQuantizerTest, SmallRequestsAreMergedDownForTheTable) {
+    std::vector<Rgb> colors;
+    for (int i = 0; i < 40; ++i) {
+        colors.push_back({i * 6, 255 - i * 6, (i * 37) % 256});
+    }
+    Picture picture;
+    fill(picture, colors);
+    ColorQuantizer quantizer(4, 8);
+    ASSERT_TRUE(quantizer.processImage(picture.getDib()));
+    EXPECT_GT(quantizer.getLeafCount(), 4u);
+    EXPECT_LE(quantizer.getLeafCount(), 16u);
+    std::array<PaletteColor, 16> table;
+    table.fill({1, 2, 3, 4});
+    quantizer.setColorTable(table.data());
+    EXPECT_LE(quantizer.getLeafCount(), 4u);
+    EXPECT_EQ(table[4], (PaletteColor{1, 2, 3, 4}));
+    EXPECT_NE(table[0], (PaletteColor{1, 2, 3, 4}));
+}
+
 TEST(ColorQuantizerTest, PalettePicturesAndUnknownDepths) {
     Picture indexed;
     indexed.create(9, 1, 4);
