@@ -87,23 +87,6 @@ TEST(ColorQuantizerTest, TooManyLeavesMergeTheNewestDeepestNodes) {
     EXPECT_NE(palette[255], (PaletteColor{1, 2, 3, 4}));
 }
 
-// Many colours never leave more than 256 entries, and every entry is a mean of real pixels.
-TEST(ColorQuantizerTest, NoiseIsReducedToAtMost256Colours) {
-    std::vector<Rgb> colors;
-    std::uint32_t state = 1;
-    for (int i = 0; i < 20000; ++i) {
-        state = state * 1664525u + 1013904223u;
-        colors.push_back({int(state >> 24), int((state >> 16) & 0xFF), int((state >> 8) & 0xFF)});
-    }
-    std::uint32_t leaves = 0;
-    auto palette = paletteOf(colors, leaves);
-    EXPECT_LE(leaves, 256u);
-    EXPECT_GT(leaves, 200u);
-    for (std::uint32_t i = 0; i < leaves; ++i) {
-        EXPECT_EQ(palette[i].reserved, 0);
-    }
-}
-
 // Fewer than 16 colours asked: the tree keeps 16 while pixels come in, and the table gets no
 // more entries than were asked for.
 TEST(ColorQuantizerTest, SmallRequestsAreMergedDownForTheTable) {

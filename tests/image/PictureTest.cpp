@@ -95,21 +95,6 @@ TEST(PictureTest, OutsideReadsGiveTheTransparentEntryAndWritesAreIgnored) {
     EXPECT_EQ(empty.getNearestIndex(WHITE), 0);
 }
 
-TEST(PictureTest, ImportantColorsFollowTheDepth) {
-    Picture p;
-    p.create(1, 1, 1);
-    p.setClrImportant(200);
-    EXPECT_EQ(p.getHeader().biClrImportant, 2u);
-    p.create(1, 1, 4);
-    p.setClrImportant(200);
-    EXPECT_EQ(p.getHeader().biClrImportant, 16u);
-    p.create(1, 1, 8);
-    p.setClrImportant(200);
-    EXPECT_EQ(p.getHeader().biClrImportant, 200u);
-    p.setClrImportant(257);
-    EXPECT_EQ(p.getHeader().biClrImportant, 0u);
-}
-
 TEST(PictureTest, NearestIndexSearchesTheImportantEntriesAndKeepsTheLowerOnATie) {
     Picture p;
     p.create(1, 1, 8);
@@ -272,22 +257,6 @@ TEST(PictureTest, DecreaseBppRefusesOrSkipsWhereNothingIsToDo) {
     ASSERT_TRUE(mono.decreaseBpp(1, false, palette, 0));
     EXPECT_EQ(mono.getHeader().biClrUsed, 2u);
     EXPECT_EQ(mono.getPixelIndex(0, 0), 1);
-}
-
-TEST(PictureTest, TransferMovesTheBlockAndEmptiesTheSource) {
-    Picture a;
-    a.create(4, 4, 8);
-    a.setTransparentIndex(3);
-    const std::uint8_t* block = a.getDib();
-    Picture b;
-    b.create(1, 1, 24);
-    b.transfer(a);
-    EXPECT_EQ(b.getDib(), block);
-    EXPECT_EQ(b.getWidth(), 4);
-    EXPECT_EQ(b.getTransparentIndex(), 3);
-    EXPECT_TRUE(a.isEmpty());
-    EXPECT_EQ(a.getWidth(), 0);
-    EXPECT_EQ(a.getTransparentIndex(), -1);
 }
 
 }  // namespace
