@@ -125,6 +125,10 @@ class MainWindow : public ZWindow,
     bool askSaveName(const SaveFormat& format, ZString& name);
     // The worker's task 1.
     void renderMapPicture();
+    // The worker's tasks 3 and 4: the map with its caption, without markers, into the file.
+    void saveAsGif(const char* name);
+    void saveAsJpeg(const char* name);
+    ZBitmap renderSavedPicture();
 
     void showPositionDialog();
     void showDatasetDialog();

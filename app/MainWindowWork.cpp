@@ -29,9 +29,11 @@ void MainWindow::run() {
                 break;
             case TASK_SAVE_GIF:
                 waitDialog->setText("Speicher GIF-Datei ...");
+                saveAsGif(saveFileName.c_str());
                 break;
             case TASK_SAVE_JPEG:
                 waitDialog->setText("Speicher JPG-Datei ...");
+                saveAsJpeg(saveFileName.c_str());
                 break;
             default:
                 break;

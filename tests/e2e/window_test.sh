@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts the viewer on a virtual screen in a fresh working folder, steps through months and
 # years with the arrow keys, changes the scale through the menu, chooses a dataset in its dialog,
-# closes the window like a user
-# and checks the settings it wrote and its exit code.
+# exports a time series, saves the map as GIF and JPEG, closes the window like a user and checks
+# the settings it wrote and its exit code; then the failure cases.
 set -euo pipefail
 viewer=${1:?viewer}
 build=${2:?build folder}
@@ -258,6 +258,33 @@ answer_box "Information" "Export wurde abgebrochen."
 wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datenreihe exportieren$"' ||
   fail "the export dialog did not close after the stop"
 # ---- end of the export -----------------------------------------------------------------------
+
+# Saving pictures: Ctrl+S and a typed name give a GIF, "Speichern als ..." > "JPEG" a JPEG;
+# giflib and ImageMagick must read them at the size of the scale (50 % by now).
+save_as() {
+  wait_for 30 xdotool search --onlyvisible --name "^$1" || fail "the dialog \"$1\" did not open"
+  xdotool windowactivate --sync "$(xdotool search --onlyvisible --name "^$1" | head -n1)" \
+    > /dev/null 2>&1 || true
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+  wait_for 30 bash -c "! xdotool search --onlyvisible --name '^$1'" || fail "\"$1\" stayed open"
+  settle
+}
+settle
+xdotool key ctrl+s
+save_as "Als GIF speichern" "$work/karte"
+gifbuild -d "$work/karte.gif" > /dev/null || fail "gifbuild -d cannot read karte.gif"
+[[ $(identify -format '%w %h' "$work/karte.gif") == "560 360" ]] || fail "karte.gif has the wrong size"
+settle
+xdotool mousemove --window "$window" 20 10 click 1
+sleep 1
+xdotool key Down Down Down Down Right
+sleep 0.5
+xdotool key Down Return
+save_as "Als JPG speichern" "$work/bild"
+[[ $(identify -format '%m %w %h' "$work/bild.jpg") == "JPEG 560 360" ]] || fail "bild.jpg unreadable"
+settle
 
 close_viewer
 

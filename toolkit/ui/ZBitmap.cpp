@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QSaveFile>
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
@@ -27,17 +28,24 @@ void ZBitmap::open(const ZString& name) {
 }
 
 void ZBitmap::save(const ZString& name, int quality) const {
-    QImageWriter writer(QString::fromUtf8(name.c_str()), "JPEG");
+    // Written next to the target and renamed over it when complete, so a failure keeps the old
+    // file.
+    QSaveFile file(QString::fromUtf8(name.c_str()));
+    QImageWriter writer(&file, "JPEG");
     writer.setQuality(quality);
-    if (image_.isNull() || !writer.write(image_)) {
-        throw ZBitmapException(
-            ZFormattedString("Bild kann nicht gespeichert werden: %s (%s)", name.c_str(),
-                             writer.errorString().toUtf8().constData()),
-            3);
+    bool written = !image_.isNull() && file.open(QIODevice::WriteOnly) && writer.write(image_);
+    if (!written || !file.commit()) {
+        QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        throw ZBitmapException(ZFormattedString("Bild kann nicht gespeichert werden: %s (%s)",
+                                                name.c_str(), reason.toUtf8().constData()),
+                               3);
     }
 }
 
-void ZBitmap::create(const QImage& image) { image_ = image.convertToFormat(QImage::Format_RGB32); }
+void ZBitmap::create(const QImage& image) {
+    image_ = image.convertToFormat(QImage::Format_RGB32);
+}
 
 ZColour ZBitmap::getPixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) {

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QSet>
+#include <cstdlib>
+#include <filesystem>
+
+#include "MessageLog.h"
+#include "WorkingFolder.h"
+#include "app/MainWindow.h"
+
+namespace {
+
+class PictureSaversTest : public testing::Test {
+  protected:
+    MainWindow& start(const std::string& settings) {
+        folder.write("init.txt", "YEAR=1850\nMONTH=3\n" + settings);
+        window = std::make_unique<MainWindow>();
+        window->create(nullptr);
+        return *window;
+    }
+
+    void save(WorkerTask task, const std::string& name) {
+        window->saveFileName = name;
+        window->startWork(task);
+    }
+
+    // Darker than light grey: text or lines, not the white frame.
+    static int inkPixels(const QImage& image, QRect area) {
+        int ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                ink += qGray(image.pixel(x, y)) < 128;
+            }
+        }
+        return ink;
+    }
+
+    WorkingFolder folder;
+    MessageLog log;
+    std::unique_ptr<MainWindow> window;
+};
+
+// The GIF is the map as the window shows it, in at most 256 colours, with the caption that the
+// cached map lacks, and readable by giflib; the window's own view stays untouched.
+TEST_F(PictureSaversTest, GifCarriesTheCaptionInAtMost256Colours) {
+    MainWindow& w = start("");
+    w.view.mapCentreX = -1;
+    save(TASK_SAVE_GIF, "karte.gif");
+    EXPECT_EQ(w.view.mapCentreX, -1);
+    EXPECT_TRUE(log.messages.empty());
+
+    QImage saved("karte.gif", "GIF");
+    ASSERT_EQ(saved.size(), QSize(810, 485));
+    QSet<QRgb> colours;
+    for (int y = 0; y < saved.height(); ++y) {
+        for (int x = 0; x < saved.width(); ++x) {
+            colours.insert(saved.pixel(x, y));
+        }
+    }
+    EXPECT_LE(colours.size(), 256);
+
+    const QImage& shown = w.mapBitmap.image();
+    QRect title(30, 0, 750, 30);
+    EXPECT_EQ(inkPixels(shown, title), 0);
+    EXPECT_GT(inkPixels(saved, title), 100);
+    // Below the title the pictures agree up to the dithering.
+    long long difference = 0;
+    for (int y = 30; y < 485; ++y) {
+        for (int x = 0; x < 810; ++x) {
+            QRgb a = saved.pixel(x, y);
+            QRgb b = shown.pixel(x, y);
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                          std::abs(qBlue(a) - qBlue(b));
+        }
+    }
+    EXPECT_LT(double(difference) / (810.0 * 455 * 3), 4.0);
+
+    std::string command = "gifbuild -d karte.gif > /dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+}
+
+TEST_F(PictureSaversTest, PicturesTakeTheSizeOfTheScale) {
+    start("SCALE_PERCENT=50\n");
+    save(TASK_SAVE_JPEG, "bild.jpeg");
+    save(TASK_SAVE_GIF, "bild.gif");
+    EXPECT_EQ(QImage("bild.jpeg", "JPEG").size(), QSize(560, 360));
+    EXPECT_EQ(QImage("bild.gif", "GIF").size(), QSize(560, 360));
+
+    window->setScale(1.0, -1, -1);
+    save(TASK_SAVE_JPEG, "bild.jpeg");
+    QImage large("bild.jpeg", "JPEG");
+    EXPECT_EQ(large.size(), QSize(1060, 610));
+    EXPECT_GT(inkPixels(large, QRect(30, 0, 1000, 30)), 100);
+    EXPECT_TRUE(log.messages.empty());
+}
+
+// A JPEG that cannot be written is reported and the window goes on; a GIF fails quietly.
+// Neither leaves a file behind.
+TEST_F(PictureSaversTest, UnwritableTargetsLeaveNoFile) {
+    start("");
+    save(TASK_SAVE_JPEG, "fehlt/bild.jpg");
+    ASSERT_EQ(log.messages.size(), 1u);
+    EXPECT_NE(log.messages[0].first.find("fehlt/bild.jpg"), std::string::npos);
+    save(TASK_SAVE_GIF, "fehlt/karte.gif");
+    EXPECT_EQ(log.messages.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists("fehlt"));
+
+    save(TASK_SAVE_GIF, "karte.gif");
+    EXPECT_TRUE(std::filesystem::exists("karte.gif"));
+}
+
+}  // namespace

@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "GifReading.h"
+#include "image/ByteSink.h"
+#include "image/MemorySink.h"
+#include "image/Picture.h"
+
+namespace {
+
+std::vector<std::uint8_t> encoded(Picture& picture) {
+    MemorySink sink;
+    EXPECT_TRUE(picture.encode(&sink, PICTURE_FORMAT_GIF)) << picture.getLastError();
+    return sink.bytes;
+}
+
+// An 8-bit picture of pseudo-random indices below `colors`, with a grey ramp palette.
+void makeNoise(Picture& picture, int width, int height, int colors, std::uint32_t seed) {
+    picture.create(width, height, 8);
+    PaletteColor palette[256] = {};
+    for (int i = 0; i < 256; ++i) {
+        palette[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i),
+                      static_cast<std::uint8_t>(i * 7), 0};
+    }
+    picture.setPalette(palette, 256);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            picture.setPixelIndex(x, y, static_cast<std::uint8_t>((seed >> 16) % colors));
+        }
+    }
+}
+
+// What a real decoder makes of the file: Qt's colours and our reading's indices both match
+// the picture (file rows run top-down, the picture's bottom-up).
+void expectDecodesTo(const std::vector<std::uint8_t>& file, const Picture& picture) {
+    GifReading gif = readGif(file);
+    ASSERT_EQ(gif.error, "");
+    ASSERT_TRUE(gif.endSeen && gif.trailerSeen);
+    const int w = picture.getWidth();
+    const int h = picture.getHeight();
+    ASSERT_EQ(gif.indices.size(), std::size_t(w) * h);
+    QImage decoded = QImage::fromData(
+        QByteArray(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size())),
+        "GIF");
+    ASSERT_EQ(decoded.size(), QSize(w, h));
+    for (int row = 0; row < h; ++row) {
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t index = picture.getPixelIndex(x, h - 1 - row);
+            ASSERT_EQ(gif.indices[std::size_t(row) * w + x], index) << x << "," << row;
+            PaletteColor c = picture.getPaletteColor(index);
+            ASSERT_EQ(decoded.pixel(x, row) & 0xFFFFFF, qRgb(c.red, c.green, c.blue) & 0xFFFFFF)
+                << x << "," << row;
+        }
+    }
+}
+
+// giflib's own dump of the file must succeed.
+void expectGifbuildReads(const std::vector<std::uint8_t>& file) {
+    QTemporaryDir folder;
+    std::string path = folder.filePath("picture.gif").toStdString();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
+    std::string command = "gifbuild -d '" + path + "' > /dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << "gifbuild -d refused the file";
+}
+
+TEST(GifPictureTest, SinglePixelIsTheWorkedFile) {
+    Picture picture;
+    picture.create(1, 1, 8);
+    PaletteColor palette[256] = {};
+    palette[5] = {3, 2, 1, 0};
+    picture.setPalette(palette, 256);
+    picture.setPixelIndex(0, 0, 5);
+    std::vector<std::uint8_t> file = encoded(picture);
+
+    std::vector<std::uint8_t> expected = {'G', 'I', 'F', '8', '7', 'a', 1, 0, 1, 0, 0xF7, 0, 0};
+    for (int i = 0; i < 256; ++i) {
+        expected.insert(expected.end(), {std::uint8_t(i == 5 ? 1 : 0), std::uint8_t(i == 5 ? 2 : 0),
+                                         std::uint8_t(i == 5 ? 3 : 0)});
+    }
+    expected.insert(expected.end(), {0x21, 0xF9, 0x04, 0x00, 0x00, 0x00, 0xFF, 0x00});
+    expected.insert(expected.end(), {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0x00, 8});
+    // Clear 256, 5, End 257, nine bits each.
+    expected.insert(expected.end(), {4, 0x00, 0x0B, 0x04, 0x04, 0x00, 0x3B});
+    EXPECT_EQ(file, expected);
+    expectGifbuildReads(file);
+}
+
+TEST(GifPictureTest, SmallDepthsWidenTheCodeSize) {
+    Picture mono;
+    mono.create(9, 3, 1);
+    PaletteColor two[2] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+    mono.setPalette(two, 2);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 9; ++x) {
+            mono.setPixelIndex(x, y, static_cast<std::uint8_t>((x + y) % 2));
+        }
+    }
+    std::vector<std::uint8_t> file = encoded(mono);
+    EXPECT_EQ(file[10], 0x80);
+    GifReading gif = readGif(file);
+    EXPECT_EQ(gif.colorTable.size(), 6u);
+    EXPECT_EQ(gif.minimumCodeSize, 2);
+    expectDecodesTo(file, mono);
+    expectGifbuildReads(file);
+
+    Picture sixteen;
+    sixteen.create(13, 11, 4);
+    PaletteColor palette[16] = {};
+    for (int i = 0; i < 16; ++i) {
+        palette[i] = {std::uint8_t(i * 16), std::uint8_t(i * 3), std::uint8_t(200 - i), 0};
+    }
+    sixteen.setPalette(palette, 16);
+    for (int y = 0; y < 11; ++y) {
+        for (int x = 0; x < 13; ++x) {
+            sixteen.setPixelIndex(x, y, static_cast<std::uint8_t>((x * y + x) % 16));
+        }
+    }
+    file = encoded(sixteen);
+    EXPECT_EQ(file[10], 0xB3);
+    gif = readGif(file);
+    EXPECT_EQ(gif.colorTable.size(), 48u);
+    EXPECT_EQ(gif.minimumCodeSize, 4);
+    expectDecodesTo(file, sixteen);
+    expectGifbuildReads(file);
+}
+
+// The dictionary's probing stops at a slot holding key 0 (the string "0 0") as at an empty
+// one. Here "0 0" lands in slot 5002 after "16 1" took slot 0; "5 156" then starts at slot
+// 2501 (taken by "117 155"), probes into 5002 and overwrites it, so the second "0 0" is not
+// found and goes out as two codes. A probe that stepped over key 0 would write code 260.
+TEST(GifPictureTest, ProbingStopsAtTheZeroKey) {
+    const std::uint8_t pixels[] = {16, 1, 0, 0, 117, 155, 5, 156, 0, 0};
+    Picture picture;
+    makeNoise(picture, 10, 1, 1, 0);
+    for (int x = 0; x < 10; ++x) {
+        picture.setPixelIndex(x, 0, pixels[x]);
+    }
+    std::vector<std::uint8_t> file = encoded(picture);
+    EXPECT_EQ(readGif(file).codes,
+              (std::vector<int>{256, 16, 1, 0, 0, 117, 155, 5, 156, 0, 0, 257}));
+    expectDecodesTo(file, picture);
+}
+
+TEST(GifPictureTest, UniformPictureFillsSubBlocksOf254) {
+    Picture picture;
+    makeNoise(picture, 600, 400, 1, 1);
+    std::vector<std::uint8_t> file = encoded(picture);
+    GifReading gif = readGif(file);
+    ASSERT_GT(gif.blockSizes.size(), 2u);
+    for (std::size_t i = 0; i + 1 < gif.blockSizes.size(); ++i) {
+        ASSERT_EQ(gif.blockSizes[i], 254) << i;
+    }
+    EXPECT_LE(gif.blockSizes.back(), 254);
+    expectDecodesTo(file, picture);
+}
+
+// Noise fills the dictionary many times over: every later Clear comes exactly when code 4095
+// has been given out, and the codes after it are nine bits wide again.
+TEST(GifPictureTest, NoiseResetsTheDictionaryAndRoundTrips) {
+    for (int colors : {256, 7}) {
+        Picture picture;
+        makeNoise(picture, 523, 311, colors, 99);
+        std::vector<std::uint8_t> file = encoded(picture);
+        GifReading gif = readGif(file);
+        ASSERT_GT(gif.nextCodeAtClear.size(), 3u) << colors;
+        for (int next : gif.nextCodeAtClear) {
+            EXPECT_EQ(next, 4096) << colors;
+        }
+        expectDecodesTo(file, picture);
+        expectGifbuildReads(file);
+    }
+}
+
+TEST(GifPictureTest, TransparentIndexIsMarked) {
+    Picture picture;
+    makeNoise(picture, 4, 4, 3, 5);
+    picture.setTransparentIndex(2);
+    GifReading gif = readGif(encoded(picture));
+    EXPECT_EQ(gif.graphicControl,
+              (std::vector<std::uint8_t>{0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x02, 0x00}));
+}
+
+// Two threads encoding at once must each get the file they would get alone.
+TEST(GifPictureTest, ConcurrentEncodingsDoNotInterleave) {
+    Picture first;
+    Picture second;
+    makeNoise(first, 300, 200, 256, 1);
+    makeNoise(second, 200, 300, 13, 2);
+    std::vector<std::uint8_t> alone1 = encoded(first);
+    std::vector<std::uint8_t> alone2 = encoded(second);
+    for (int round = 0; round < 5; ++round) {
+        std::vector<std::uint8_t> together1;
+        std::vector<std::uint8_t> together2;
+        std::thread a([&] { together1 = encoded(first); });
+        std::thread b([&] { together2 = encoded(second); });
+        a.join();
+        b.join();
+        ASSERT_EQ(together1, alone1);
+        ASSERT_EQ(together2, alone2);
+    }
+}
+
+class FailingSink : public ByteSink {
+  public:
+    void write(const std::uint8_t*, std::size_t size) override { written += size; }
+    bool flush() override { return false; }
+    std::size_t written = 0;
+};
+
+TEST(GifPictureTest, FailuresAreReportedInTheErrorText) {
+    Picture picture;
+    makeNoise(picture, 3, 3, 4, 1);
+    EXPECT_FALSE(picture.encode(nullptr, PICTURE_FORMAT_GIF));
+    EXPECT_EQ(picture.getLastError(), "Can't open GIF for writing");
+
+    MemorySink sink;
+    EXPECT_FALSE(picture.encode(&sink, 2));
+    EXPECT_EQ(picture.getLastError(), "Unsupported operation for this format");
+
+    FailingSink failing;
+    EXPECT_FALSE(picture.encode(&failing, PICTURE_FORMAT_GIF));
+    EXPECT_EQ(picture.getLastError(), "Write Error in GIF file");
+    EXPECT_GT(failing.written, 0u);
+
+    Picture deep;
+    deep.create(3, 3, 24);
+    EXPECT_FALSE(deep.encode(&sink, PICTURE_FORMAT_GIF));
+    EXPECT_EQ(deep.getLastError(), "GIF Images must be 8 bit or less");
+    EXPECT_TRUE(sink.bytes.empty());
+}
+
+// A file is replaced only by a complete new one; a failed encoding leaves the old in place.
+TEST(GifPictureTest, SaveReplacesOnlyWhenComplete) {
+    QTemporaryDir folder;
+    std::string path = folder.filePath("karte.gif").toStdString();
+    std::ofstream(path) << "old";
+    Picture deep;
+    deep.create(3, 3, 24);
+    EXPECT_FALSE(deep.save(path, PICTURE_FORMAT_GIF));
+    std::ifstream old(path);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+
+    Picture picture;
+    makeNoise(picture, 30, 20, 256, 3);
+    ASSERT_TRUE(picture.save(path, PICTURE_FORMAT_GIF));
+    std::ifstream saved(path, std::ios::binary);
+    std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(saved), {}};
+    EXPECT_EQ(file, encoded(picture));
+
+    EXPECT_FALSE(
+        picture.save(folder.filePath("missing/karte.gif").toStdString(), PICTURE_FORMAT_GIF));
+    EXPECT_EQ(picture.getLastError(), "Can't open GIF for writing");
+}
+
+}  // namespace

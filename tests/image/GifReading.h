@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A GIF file taken apart independently of the writer: the fields of its blocks, the sizes of
+// its data sub-blocks and its LZW data decoded as a GIF decoder does it.
+struct GifReading {
+    int width = 0;
+    int height = 0;
+    int packed = 0;
+    std::vector<std::uint8_t> colorTable;  // red, green, blue per entry
+    std::vector<std::uint8_t> graphicControl;
+    int minimumCodeSize = 0;
+    std::vector<int> blockSizes;
+    std::vector<int> codes;
+    // For every Clear code after the first: the code the dictionary would have assigned next.
+    std::vector<int> nextCodeAtClear;
+    // Pixel indices in file order (top row first).
+    std::vector<std::uint8_t> indices;
+    bool endSeen = false;
+    bool trailerSeen = false;
+    std::string error;
+};
+
+GifReading readGif(const std::vector<std::uint8_t>& file);
