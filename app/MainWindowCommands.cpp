@@ -211,16 +211,9 @@ void MainWindow::showDatasetDialog() {
     reRender();
 }
 
-// The dialogs behind these commands, the positions and the metafile come with their own parts
-// of the program.
-void MainWindow::showPositionDialog() {}
-
+// The dialogs behind these commands and the metafile come with their own parts of the program.
 void MainWindow::showExportDialog() {}
 
 void MainWindow::showHelpDialog() {}
 
 void MainWindow::saveAsEmf(const ZString&) {}
-
-void MainWindow::editPositionAt(int, int) {}
-
-void MainWindow::removePositionAt(int, int) {}
