@@ -35,9 +35,10 @@ bench: build
 	    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true) || exit 1; done
 
 # libFuzzer runs in their own clang build, FUZZ_TIME seconds each (default 60): `make fuzz` runs
-# every target one after the other, `make fuzz-grid_reader` (or -settings, -coastlines) one.
+# every target one after the other, `make fuzz-grid_reader` (or -settings, -coastlines,
+# -positions) one.
 FUZZ_TIME    ?= 60
-FUZZ_TARGETS := grid_reader settings coastlines
+FUZZ_TARGETS := grid_reader settings coastlines positions
 
 fuzz: $(addprefix fuzz-,$(FUZZ_TARGETS))
 

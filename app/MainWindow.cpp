@@ -28,7 +28,7 @@ ZFont makeFont(const char* face, int size) {
 MainWindow::MainWindow()
     : captionFont(makeFont("Times New Roman", 12)),
       labelFont(makeFont("Arial", 8)),
-      overlays(database, view, captionFont, labelFont) {
+      overlays(database, view, captionFont, labelFont, &positions) {
     checkedMark.create(ZSystem::getInstance().loadBitmap(IDB_CHECKED_MARK));
     uncheckedMark.create(ZSystem::getInstance().loadBitmap(IDB_UNCHECKED_MARK));
 }
@@ -161,7 +161,7 @@ void MainWindow::onWindowResize(int, int) {
 }
 
 void MainWindow::paintMap(ZSurface& surface, const ZRect& update) {
-    MapRenderer(MapScene{database, view, background, nullptr, &overlays, nullptr})
+    MapRenderer(MapScene{database, view, background, viewCentre(), &overlays, nullptr})
         .paintMap(surface, mapBitmap, update);
 }
 
@@ -172,7 +172,14 @@ void MainWindow::mouseMovedTo(int x, int y) {
 }
 
 void MainWindow::updateReadout() {
-    ReadoutTexts texts = readoutTexts(database, view, nullptr, mouseX, mouseY, nullptr);
+    Position marker;
+    PositionHit hit;
+    bool onMarker = findPositionAt(mouseX, mouseY, marker) != 0;
+    if (onMarker) {
+        hit = PositionHit{marker.name, marker.coordinates};
+    }
+    ReadoutTexts texts =
+        readoutTexts(database, view, viewCentre(), mouseX, mouseY, onMarker ? &hit : nullptr);
     statusBar.setText(texts.location, 0);
     statusBar.setText(texts.value, 1);
 }

@@ -10,6 +10,7 @@
 #include "grid/GridDatabase.h"
 #include "map/ViewState.h"
 #include "overlays/MapOverlayPainter.h"
+#include "overlays/PositionList.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZControlStatusbar.h"
@@ -55,8 +56,15 @@ class MainWindow : public ZWindow,
     void startWork(std::uint32_t task);
     // "init.txt": a missing file reads as empty, so every default applies.
     void loadSettings();
-    // Replaces "init.txt" as a whole; raises ZException when it cannot be written.
+    // Replaces "init.txt" as a whole, then "positions.txt"; raises ZException when one cannot
+    // be written.
     void saveSettings();
+    // "positions.txt": a missing file means no positions.
+    void loadPositions();
+    void savePositions();
+    // The id of the position whose marker (as last painted) covers the point, copied into hit;
+    // 0 for none.
+    std::uint32_t findPositionAt(int x, int y, Position& hit);
 
     void onWindowCreate() override;
     void onWindowClose() override;
@@ -78,6 +86,8 @@ class MainWindow : public ZWindow,
     // The last finished map, painted by the map panel; changed on the user-interface thread only.
     ZBitmap mapBitmap;
     GridDatabase database;
+    // The named positions; the first, id 1, is the view position.
+    PositionList positions;
     std::uint32_t initialMapType = 0;
     std::uint32_t initialYear = 0;
     std::uint32_t initialMonth = 0;
@@ -131,6 +141,13 @@ class MainWindow : public ZWindow,
     ZBitmap renderSavedPicture();
 
     void showPositionDialog();
+    // The dialog for a new position; on OK it becomes the view position on the globe and a new
+    // position on the flat map.
+    void addPosition(const ZString& name, const GeoPosition& place);
+    // Redraws after a position changed: the globe may turn, the flat map only repaints.
+    void positionsChanged();
+    // The view position's place, the centre of the globe; null when there is none.
+    const GeoPosition* viewCentre() const;
     void showDatasetDialog();
     void showExportDialog();
     void showHelpDialog();

@@ -212,22 +212,20 @@ void MainWindow::showDatasetDialog() {
     reRender();
 }
 
-// The dialogs behind these commands, the positions and the metafile come with their own parts
-// of the program.
-void MainWindow::showPositionDialog() {}
-
+// The metafile comes with its own part of the program.
 void MainWindow::showExportDialog() {
     ExportDialog dialog(this);
     dialog.toYear = database.year;
     dialog.toMonth = database.month;
     dialog.dbFile = database.fileName;
+    // The positions' column exists only when there is a view position.
+    if (positions.viewPosition()) {
+        dialog.positions = &positions;
+        dialog.hasPositions = true;
+    }
     dialog.show(true);
 }
 
 void MainWindow::showHelpDialog() {}
 
 void MainWindow::saveAsEmf(const ZString&) {}
-
-void MainWindow::editPositionAt(int, int) {}
-
-void MainWindow::removePositionAt(int, int) {}

@@ -1,4 +1,4 @@
-// The main window's settings file "init.txt".
+// The main window's settings file "init.txt", and after it the positions.
 #include "app/MainWindow.h"
 #include "toolkit/ZInitFile.h"
 
@@ -27,6 +27,7 @@ void MainWindow::loadSettings() {
     initialScalePercent = orDefault(settings.getIntValue("SCALE_PERCENT"), 75);
     initialYearAverage = settings.getFlagValue("YEAR_AVERAGE");
     view.orthView = settings.getFlagValue("ORTH_VIEW");
+    loadPositions();
 }
 
 void MainWindow::saveSettings() {
@@ -39,4 +40,5 @@ void MainWindow::saveSettings() {
     settings.putValue("MAP_TYPE", static_cast<int>(view.mapType));
     settings.putValue("ORTH_VIEW", view.orthView);
     settings.save(SETTINGS_FILE, SEPARATOR);
+    savePositions();
 }

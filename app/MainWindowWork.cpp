@@ -53,7 +53,7 @@ void MainWindow::renderMapPicture() {
     MapOverlayPainter frameAndLegend(database, rendered, captionFont, labelFont);
     ZBitmap picture;
     MapRenderer(
-        MapScene{database, rendered, background, nullptr, &frameAndLegend, waitDialog.get()})
+        MapScene{database, rendered, background, viewCentre(), &frameAndLegend, waitDialog.get()})
         .renderToBitmap(picture, false, false);
     ZUiThread::run(this, [this, rendered, picture] {
         view = rendered;

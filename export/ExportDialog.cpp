@@ -108,10 +108,10 @@ void ExportDialog::start() {
                              hasPositions && positions,
                              {}};
     if (request_.hasPositions) {
-        positions->rewind();
-        while (positions->next()) {
-            request_.places.push_back(positions->current()->value.coordinates);
-        }
+        positions->forEach([this](std::uint32_t, const Position& position) {
+            request_.places.push_back(position.coordinates);
+            return true;
+        });
     }
     cancelRequested = false;
     closeWhenStopped_ = false;

@@ -4,9 +4,8 @@
 #include <cstdint>
 
 #include "dialogs/DialogForm.h"
-#include "dialogs/IntMap.h"
 #include "export/ExportWorker.h"
-#include "overlays/Position.h"
+#include "overlays/PositionList.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZControlProgressBar.h"
 #include "toolkit/ui/ZDialog.h"
@@ -37,7 +36,7 @@ class ExportDialog : public ZDialog, public ZRunable {
     std::atomic<bool> cancelRequested{false};
     ZControlProgressBar progressBar;
     // The main window's positions, read on this thread when an export starts.
-    IntMap<Position>* positions = nullptr;
+    PositionList* positions = nullptr;
     bool hasPositions = false;
 
   protected:

@@ -1,11 +1,16 @@
 #include "map/PictureGeometry.h"
 
+#include <algorithm>
+
 #include "map/MapConstants.h"
 #include "map/ViewState.h"
 #include "toolkit/ZSystem.h"
 
 int roundPixel(double value) {
-    return static_cast<int>(ZSystem::round(value, 0));
+    // Far outside any picture (a position with absurd numbers) a pixel stops at a billion, so
+    // that the conversion and the lines drawn around it stay defined.
+    constexpr double LIMIT = 1e9;
+    return static_cast<int>(ZSystem::round(std::clamp(value, -LIMIT, LIMIT), 0));
 }
 
 PictureGeometry PictureGeometry::of(const ViewState& view) {

@@ -9,8 +9,9 @@
 
 GeoAngles positionToRadians(const GeoPosition& position) {
     GeoAngles angles;
-    int latMinutes = position.latDegrees * 60 + position.latMinutes;
-    int lonMinutes = position.lonDegrees * 60 + position.lonMinutes;
+    // In doubles: a place read from a file may hold any 32-bit numbers.
+    double latMinutes = position.latDegrees * 60.0 + position.latMinutes;
+    double lonMinutes = position.lonDegrees * 60.0 + position.lonMinutes;
     angles.lat = latMinutes * ONE_5400TH * HALF_PI;
     angles.lon = lonMinutes * ONE_10800TH * PI;
     if (position.south) {

@@ -10,9 +10,14 @@
 
 namespace {
 
-// " +0.250°C", " -0.250°C", " 0.000°C": a sign only above zero.
+// " +0.250°C", " -0.250°C", " 0.000°C": a sign only above zero, and none for a value that
+// rounds to zero, which would otherwise print as -0.000.
 ZString degreesText(double value) {
-    return ZFormattedString(" %s%.3f°C", value > 0 ? "+" : "", ZSystem::round(value, 3));
+    double rounded = ZSystem::round(value, 3);
+    if (rounded == 0) {
+        return " 0.000°C";
+    }
+    return ZFormattedString(" %s%.3f°C", value > 0 ? "+" : "", rounded);
 }
 
 }  // namespace

@@ -4,13 +4,15 @@
 #include "toolkit/ui/ZFont.h"
 
 class GridDatabase;
+class PositionList;
 struct ViewState;
 
-// The overlays of the main window's map, read from its dataset and view at drawing time.
+// The overlays of the main window's map, read from its dataset, view and positions at drawing
+// time. Without positions (null) no marker and no view-position line are drawn.
 class MapOverlayPainter : public MapOverlays {
   public:
     MapOverlayPainter(const GridDatabase& database, const ViewState& view, const ZFont& captionFont,
-                      const ZFont& labelFont);
+                      const ZFont& labelFont, PositionList* positions = nullptr);
 
     void drawGraticule(ZSurface& surface) override;
     void drawPositions(ZSurface& surface) override;
@@ -21,4 +23,5 @@ class MapOverlayPainter : public MapOverlays {
     const ViewState& view_;
     ZFont captionFont_;
     ZFont labelFont_;
+    PositionList* positions_;
 };

@@ -11,17 +11,14 @@
 
 namespace {
 
-// Whole degrees and rounded minutes of an angle's magnitude. Minutes that round up to a full
-// degree (23.99999999999997 at some pixels) are carried, so a place never reads 60'.
+// Whole degrees and rounded minutes of an angle's magnitude. Minutes are not carried: just
+// short of a whole degree the place reads 60', and its whole degrees still name the cell under
+// the mouse, which is the one whose value is shown.
 void splitDegrees(double degrees, std::int32_t& whole, std::int32_t& minutes) {
     double magnitude = std::fabs(degrees);
     double integral = std::floor(magnitude);
     whole = static_cast<std::int32_t>(integral);
     minutes = static_cast<std::int32_t>(ZSystem::round((magnitude - integral) * 60, 0));
-    if (minutes == 60) {
-        ++whole;
-        minutes = 0;
-    }
 }
 
 void setPlace(GeoPosition& place, double latDegrees, double lonDegrees, bool south, bool west) {

@@ -316,3 +316,89 @@ settle
 close_viewer
 grep -qx MONTH=3 "$work/init.txt" || fail "the window did not go on after the layout message"
 echo "failure cases passed"
+
+# ---- Named positions -------------------------------------------------------------------------
+# At 100 % in the flat view, without positions.txt: a double click on the map opens the position
+# dialog with the place under the mouse, OK sets the blue marker there, and the file written on
+# closing brings it back on the next start. Points are pixels of the map picture; where the
+# picture lies in the window is found from its frame, whose top-left corner is at (30, 30).
+rm -f "$work/positions.txt"
+printf 'YEAR=1990\nMONTH=6\nSCALE_PERCENT=100\nMAP_TYPE=3\n' > "$work/init.txt"
+start_viewer
+window=$(find_window "^$title") || fail "the window did not appear"
+settle
+
+shot="$work/shot.png"
+# The colour of a window pixel as #RRGGBB.
+pixel_at() {
+  convert "$shot" -crop "1x1+$1+$2" +repage txt:- | grep -o "#[0-9A-F]\{6\}"
+}
+take_shot() {
+  settle
+  import -window "$window" "$shot"
+}
+# The map picture's origin in the window: the frame's top edge, left of the title, then its
+# left edge along that row.
+find_map_origin() {
+  take_shot
+  local top left
+  top=$(convert "$shot" -crop 1x300+260+0 +repage txt:- |
+    awk -F'[,:]' '/#000000/ && !found { print $2; found = 1 }')
+  [[ -n "$top" ]] || fail "the frame of the map was not found"
+  left=$(convert "$shot" -crop "300x1+0+$top" +repage txt:- |
+    awk -F'[,:]' '/#000000/ && !found { print $1; found = 1 }')
+  [[ -n "$left" ]] || fail "the left edge of the frame was not found"
+  map_x=$((left - 30))
+  map_y=$((top - 30))
+}
+double_click_map() {
+  xdotool mousemove --window "$window" $((map_x + $1)) $((map_y + $2)) click --repeat 2 --delay 60 1
+}
+expect_marker() {
+  take_shot
+  local colour
+  colour=$(pixel_at $((map_x + $1)) $((map_y + $2)))
+  [[ "$colour" == "$3" ]] || fail "marker at $1,$2: $colour instead of $3"
+}
+blue="#0000FF"
+red="#FF0000"
+
+find_map_origin
+double_click_map 600 130
+activate '^Position$'
+xdotool key ctrl+a ctrl+c
+wait_for 5 clipboard_is "Neue Position" || fail "name box: $(xclip -o -selection clipboard)"
+for expected in 54 0 skip 25 12; do
+  xdotool key Tab
+  [[ $expected == skip ]] && continue
+  xdotool key ctrl+a ctrl+c
+  wait_for 5 clipboard_is "$expected" || fail "position box: $(xclip -o -selection clipboard)"
+done
+xdotool key Return
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Position$"' ||
+  fail "OK did not close the position dialog"
+expect_marker 600 130 "$blue"
+cp "$shot" "$build/e2e-positions.png"
+close_viewer
+printf 'Neue Position\t54\t0\t0\t0\t25\t12\t0\t0\n' | cmp -s - "$work/positions.txt" ||
+  fail "positions.txt holds: $(cat -A "$work/positions.txt")"
+
+# Back after a restart; a red one beside it; the blue one cannot go while the red one is there.
+start_viewer
+window=$(find_window "^$title") || fail "the window did not appear again"
+find_map_origin
+expect_marker 600 130 "$blue"
+double_click_map 700 300
+activate '^Position$'
+xdotool key Return
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Position$"' ||
+  fail "OK did not close the second position dialog"
+expect_marker 700 300 "$red"
+xdotool mousemove --window "$window" $((map_x + 601)) $((map_y + 131)) click 3
+answer_box "Information" "Bitte erst alle roten Positionen entfernen."
+expect_marker 600 130 "$blue"
+close_viewer
+[[ $(wc -l < "$work/positions.txt") -eq 2 ]] || fail "positions.txt: $(cat "$work/positions.txt")"
+head -n1 "$work/positions.txt" | grep -q "^Neue Position	54	0	" || fail "the view position moved"
+echo "positions passed"
+# ---- end of the named positions --------------------------------------------------------------

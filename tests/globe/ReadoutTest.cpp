@@ -45,8 +45,6 @@ TEST(Readout, FlatMapReadsTheEquatorAsSouthAndNothingOffTheMap) {
     EXPECT_EQ(location(view, 30, 30), "90° 0' N / 180° 0' W");
     EXPECT_EQ(location(view, 30, 280), "0° 0' S / 180° 0' W");
     EXPECT_EQ(location(view, 1029, 529), "89° 38' S / 179° 38' O");
-    // A pixel just short of a whole degree reads that degree, never 60 minutes.
-    EXPECT_EQ(location(viewAt(0.75), 455, 280), "30° 0' S / 24° 0' O");
     // Margins, the legend band, right of the map, and at 50 % where the map ends.
     ReadoutTexts offMap = readoutTexts(twoCells(1.0).grid(), view, nullptr, 100, 530, nullptr);
     EXPECT_EQ(offMap.location.str() + offMap.value.str(), "");
@@ -76,6 +74,15 @@ TEST(Readout, ValueSignIsDecidedOnTheValueAndAMarkerShowsItsOwnCell) {
     EXPECT_EQ(texts.location.str(), "Berlin: 52° 31' N / 13° 24' O");
     EXPECT_EQ(texts.value.str(), " +0.00°C");
     EXPECT_EQ(toText(berlin.coordinates).str(), berlin.coordinates.text.str());
+}
+
+// Minutes are not carried into the degrees: a point just north of 30° S reads 29° 60' and shows
+// the value of its own band, 25° to 30° S (row 23), not of the band beyond.
+TEST(Readout, PlaceJustShortOfAWholeDegreeReadsSixtyMinutesAndItsOwnCell) {
+    TestDataset rows([](int, int row) { return static_cast<double>(row); });
+    ReadoutTexts texts = readoutTexts(rows.grid(), viewAt(0.75), nullptr, 455, 280, nullptr);
+    EXPECT_EQ(texts.location.str(), "29° 60' S / 23° 60' O");
+    EXPECT_EQ(texts.value.str(), " +23.00°C");
 }
 
 TEST(Readout, GlobeReadsFromItsCentreAndBeyondThePole) {

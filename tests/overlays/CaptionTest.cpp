@@ -26,6 +26,8 @@ TEST_F(CaptionText, TitleNamesFileDateGlobalValueAndCoverage) {
     grid.globalMean = 0.0;
     grid.coverage = 99.5;
     EXPECT_EQ(captionTitle(grid), "hadcrut3v.dat 1990 0.000°C (100%)");
+    grid.globalMean = -0.0002;
+    EXPECT_EQ(captionTitle(grid), "hadcrut3v.dat 1990 0.000°C (100%)");
     grid.yearAverage = false;
     grid.month = 12;
     grid.globalMean = 0.12345;
@@ -44,6 +46,10 @@ TEST(Caption, MonthsAndTheViewPositionLine) {
     EXPECT_EQ(viewPositionLine("Berlin", 0.5), "Berlin:  +0.500°C");
     EXPECT_EQ(viewPositionLine("Berlin", -1.25), "Berlin:  -1.250°C");
     EXPECT_EQ(viewPositionLine("Berlin", MISSING_VALUE), "Berlin: Keine Daten");
+    // What rounds to zero carries no sign, neither minus nor plus.
+    EXPECT_EQ(viewPositionLine("Berlin", -0.0004), "Berlin:  0.000°C");
+    EXPECT_EQ(viewPositionLine("Berlin", 0.0004), "Berlin:  0.000°C");
+    EXPECT_EQ(viewPositionLine("Berlin", -0.0005), "Berlin:  -0.001°C");
 }
 
 // The title centred above the map, the view position (if any) bottom left and the source bottom

@@ -1,0 +1,117 @@
+// The main window's named positions: adding and editing by dialog, removing, their file.
+#include "app/MainWindow.h"
+#include "map/Projections.h"
+#include "overlays/PositionDialog.h"
+#include "overlays/PositionMarkers.h"
+#include "overlays/PositionsFile.h"
+#include "overlays/Readout.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZSystem.h"
+
+namespace {
+
+constexpr const char* POSITIONS_FILE = "positions.txt";
+
+}  // namespace
+
+void MainWindow::loadPositions() {
+    readPositions(POSITIONS_FILE, positions);
+}
+
+void MainWindow::savePositions() {
+    writePositions(POSITIONS_FILE, positions);
+}
+
+std::uint32_t MainWindow::findPositionAt(int x, int y, Position& hit) {
+    return positions.findAt(x, y, &hit);
+}
+
+const GeoPosition* MainWindow::viewCentre() const {
+    const Position* viewPosition = positions.viewPosition();
+    return viewPosition ? &viewPosition->coordinates : nullptr;
+}
+
+// Ctrl+P: the user names the place and types it in. On the globe it replaces the view position.
+void MainWindow::showPositionDialog() {
+    addPosition(ZString(), GeoPosition());
+}
+
+void MainWindow::editPositionAt(int x, int y) {
+    try {
+        Position hit;
+        std::uint32_t id = findPositionAt(x, y, hit);
+        if (id == 0) {
+            // Off the map the place stays 0° 0' N / 0° 0' O.
+            GeoPosition place;
+            pointToGeoPosition(view, viewCentre(), x, y, place);
+            addPosition("Neue Position", place);
+            return;
+        }
+        PositionDialog dialog(this);
+        dialog.name = hit.name;
+        dialog.coordinates = hit.coordinates;
+        if (dialog.show(true) == 0) {
+            return;
+        }
+        hit.name = dialog.name;
+        hit.coordinates = dialog.coordinates;
+        ScreenPoint at = markerPixel(view, hit.coordinates);
+        hit.x = at.x;
+        hit.y = at.y;
+        // Same id, same place in the list: the view position stays the view position.
+        positions.put(id, hit);
+        positionsChanged();
+    } catch (const ZException& exception) {
+        ZSystem::showException(this, exception);
+    }
+}
+
+void MainWindow::addPosition(const ZString& name, const GeoPosition& place) {
+    PositionDialog dialog(this);
+    dialog.name = name;
+    dialog.coordinates = place;
+    if (dialog.show(true) == 0) {
+        return;
+    }
+    Position added{dialog.name, 0, 0, dialog.coordinates};
+    ScreenPoint at = markerPixel(view, added.coordinates);
+    added.x = at.x;
+    added.y = at.y;
+    if (view.orthView) {
+        positions.put(VIEW_POSITION_ID, added);
+    } else {
+        positions.add(added);
+    }
+    positionsChanged();
+}
+
+void MainWindow::positionsChanged() {
+    if (view.orthView) {
+        reRender();
+        return;
+    }
+    mapPanel.invalidateWindow();
+    updateReadout();
+}
+
+void MainWindow::removePositionAt(int x, int y) {
+    Position hit;
+    std::uint32_t id = findPositionAt(x, y, hit);
+    if (id == 0) {
+        return;
+    }
+    if (view.orthView) {
+        ZSystem::showMessage(
+            this, "Im orthografischen Modus kann die Ansichtsposition nicht entfernt werden.",
+            "Information", false);
+        return;
+    }
+    if (id == VIEW_POSITION_ID && positions.size() > 1) {
+        ZSystem::showMessage(this, "Bitte erst alle roten Positionen entfernen.", "Information",
+                             false);
+        return;
+    }
+    positions.remove(id);
+    mapPanel.invalidateWindow();
+    updateReadout();
+}

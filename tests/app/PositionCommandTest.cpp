@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "MessageLog.h"
+#include "WorkingFolder.h"
+#include "app/MainWindow.h"
+#include "map/MapConstants.h"
+#include "resources/ResourceIds.h"
+#include "tests/dialogs/support/DialogScript.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/ui/ZDialogTemplate.h"
+
+namespace {
+
+using D = ZDialogDriver;
+using Messages = decltype(MessageLog::messages);
+
+// The position commands of the real window at 100 %, with scripts in place of the user.
+class PositionCommandTest : public testing::Test {
+  protected:
+    MainWindow& start(const std::string& settings) {
+        folder.write("init.txt", "SCALE_PERCENT=100\n" + settings);
+        window = std::make_unique<MainWindow>();
+        window->create(nullptr);
+        return *window;
+    }
+
+    void closeWindow() {
+        window->widget()->close();
+        EXPECT_EQ(ZSystem::messageLoop(*window, IDR_ACCELERATORS), 0);
+    }
+
+    // The panel painted, as the screen would: markers get their place and can be hit.
+    QImage paint() {
+        return window->mapPanel.clientWidget()->grab().toImage().convertToFormat(
+            QImage::Format_RGB32);
+    }
+
+    // A double click with the script answering the position dialog.
+    void doubleClick(int x, int y, const std::function<void(ZDialog&)>& script) {
+        DialogScript scope(IDD_POSITION, script);
+        window->editPositionAt(x, y);
+        paint();
+    }
+
+    void keyCtrlP(const std::function<void(ZDialog&)>& script) {
+        DialogScript scope(IDD_POSITION, script);
+        window->onWindowMessage(*window, Z_WM_COMMAND, CMD_POSITION_KEY, 0);
+        paint();
+    }
+
+    static void ok(ZDialog& shown) { D::click(shown, Z_IDOK); }
+
+    static std::function<void(ZDialog&)> named(const char* name) {
+        return [name](ZDialog& shown) {
+            D::enterText(shown, IDC_POSITION_NAME, name);
+            D::click(shown, Z_IDOK);
+        };
+    }
+
+    // "id:name" in list order.
+    std::string listed() {
+        std::string text;
+        window->positions.forEach([&](std::uint32_t id, const Position& position) {
+            text += std::to_string(id) + ":" + position.name.str() + " ";
+            return true;
+        });
+        return text;
+    }
+
+    QString statusText(int part) const {
+        QApplication::processEvents();
+        auto parts = window->statusBar.widget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        return parts.at(part)->text();
+    }
+
+    WorkingFolder folder;
+    MessageLog log;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(PositionCommandTest, DoubleClickAddsTheViewPositionThatSurvivesARestart) {
+    start("YEAR=1850\nMONTH=1\n");
+    doubleClick(600, 130, [](ZDialog& shown) {
+        EXPECT_EQ(D::text(shown, IDC_POSITION_NAME), "Neue Position");
+        EXPECT_EQ(D::text(shown, IDC_POSITION_LAT_DEGREES), "54");
+        EXPECT_EQ(D::text(shown, IDC_POSITION_LAT_MINUTES), "0");
+        EXPECT_EQ(D::selectedItemText(shown, IDC_POSITION_LAT_HEMISPHERE), "Nord");
+        EXPECT_EQ(D::text(shown, IDC_POSITION_LON_DEGREES), "25");
+        EXPECT_EQ(D::text(shown, IDC_POSITION_LON_MINUTES), "12");
+        EXPECT_EQ(D::selectedItemText(shown, IDC_POSITION_LON_HEMISPHERE), "Ost");
+        D::click(shown, Z_IDOK);
+    });
+    EXPECT_EQ(listed(), "1:Neue Position ");
+    QImage shown = paint();
+    EXPECT_EQ(shown.pixel(600, 130), qRgb(0, 0, 255));
+    window->mouseMovedTo(601, 131);
+    EXPECT_EQ(statusText(0), QString::fromUtf8("Neue Position: 54° 0' N / 25° 12' O"));
+    closeWindow();
+    EXPECT_EQ(folder.read("positions.txt"), "Neue Position\t54\t0\t0\t0\t25\t12\t0\t0\n");
+
+    start("");
+    EXPECT_EQ(listed(), "1:Neue Position ");
+    EXPECT_EQ(paint().pixel(601, 131), qRgb(0, 0, 255));
+    closeWindow();
+    EXPECT_EQ(folder.read("positions.txt"), "Neue Position\t54\t0\t0\t0\t25\t12\t0\t0\n");
+    EXPECT_TRUE(log.messages.empty());
+}
+
+TEST_F(PositionCommandTest, DoubleClickOnAMarkerEditsItInPlaceAndCancelChangesNothing) {
+    folder.write("positions.txt", "A\t10\t0\t0\t0\t10\t0\t0\t0\nB\t20\t0\t0\t0\t20\t0\t0\t0\n");
+    start("");
+    paint();
+    const int x = window->positions.get(1)->x;
+    const int y = window->positions.get(1)->y;
+    doubleClick(x, y, [](ZDialog& shown) {
+        EXPECT_EQ(D::text(shown, IDC_POSITION_NAME), "A");
+        D::enterText(shown, IDC_POSITION_NAME, "Erste");
+        D::enterText(shown, IDC_POSITION_LAT_DEGREES, "11");
+        D::click(shown, Z_IDOK);
+    });
+    EXPECT_EQ(listed(), "1:Erste 2:B ");
+    EXPECT_EQ(window->positions.get(1)->coordinates.latDegrees, 11);
+    EXPECT_NE(window->positions.get(1)->y, y);
+    doubleClick(5, 5, [](ZDialog& shown) {
+        // Off the map the place is cleared.
+        EXPECT_EQ(D::text(shown, IDC_POSITION_LAT_DEGREES), "0");
+        D::click(shown, Z_IDCANCEL);
+    });
+    EXPECT_EQ(listed(), "1:Erste 2:B ");
+}
+
+TEST_F(PositionCommandTest, RemovalRefusesTheViewPositionWhileRedOnesRemainAndOnTheGlobe) {
+    start("");
+    doubleClick(300, 200, ok);
+    doubleClick(500, 300, named("Rot"));
+    ASSERT_EQ(listed(), "1:Neue Position 2:Rot ");
+    window->removePositionAt(300, 200);
+    window->removePositionAt(100, 100);  // no marker there
+    EXPECT_EQ(listed(), "1:Neue Position 2:Rot ");
+    window->removePositionAt(501, 301);
+    EXPECT_EQ(listed(), "1:Neue Position ");
+    paint();
+
+    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    paint();
+    window->removePositionAt(window->view.mapCentreX, window->view.mapCentreY);
+    EXPECT_EQ(listed(), "1:Neue Position ");
+    EXPECT_EQ(log.messages,
+              (Messages{{"Bitte erst alle roten Positionen entfernen.", "Information"},
+                        {"Im orthografischen Modus kann die Ansichtsposition nicht entfernt "
+                         "werden.",
+                         "Information"}}));
+}
+
+// Ids on the globe and the flat map: the view position set on the globe, a red one added on
+// the flat map, removed, added again; no id 0 and nothing overwritten.
+TEST_F(PositionCommandTest, GlobeSetsTheViewPositionAndTheFlatMapAddsRedOnes) {
+    start("ORTH_VIEW=1\n");
+    keyCtrlP([](ZDialog& shown) {
+        EXPECT_EQ(D::text(shown, IDC_POSITION_NAME), "");
+        EXPECT_EQ(D::text(shown, IDC_POSITION_LON_DEGREES), "0");
+        EXPECT_EQ(D::selectedItemText(shown, IDC_POSITION_LAT_HEMISPHERE), "Nord");
+        // Without a name the dialog stays open.
+        D::click(shown, Z_IDOK);
+        D::enterText(shown, IDC_POSITION_NAME, "Mitte");
+        D::enterText(shown, IDC_POSITION_LAT_DEGREES, "30");
+        D::enterText(shown, IDC_POSITION_LON_DEGREES, "60");
+        D::click(shown, Z_IDOK);
+    });
+    EXPECT_EQ(listed(), "1:Mitte ");
+    // The globe turned to it, and its marker stands at the centre.
+    EXPECT_DOUBLE_EQ(window->view.orthoCentreLon, 60 * 60 * PI / 10800);
+    EXPECT_DOUBLE_EQ(window->view.orthoCentreLat, 30 * 60 * HALF_PI / 5400);
+    window->mouseMovedTo(window->view.mapCentreX, window->view.mapCentreY);
+    EXPECT_EQ(statusText(0), QString::fromUtf8("Mitte: 30° 0' N / 60° 0' O"));
+
+    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    doubleClick(100, 100, named("Rot"));
+    EXPECT_EQ(listed(), "1:Mitte 2:Rot ");
+    window->removePositionAt(window->positions.get(2)->x, window->positions.get(2)->y);
+    doubleClick(120, 120, named("Rot2"));
+    EXPECT_EQ(listed(), "1:Mitte 2:Rot2 ");
+
+    // Back on the globe a double click beside the centre moves the view position there, and
+    // Ctrl+P replaces it: the red one stays.
+    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    doubleClick(window->view.mapCentreX + 37, window->view.mapCentreY - 100, [](ZDialog& shown) {
+        EXPECT_EQ(D::text(shown, IDC_POSITION_NAME), "Neue Position");
+        EXPECT_NE(D::text(shown, IDC_POSITION_LAT_DEGREES), "30");
+        D::click(shown, Z_IDOK);
+    });
+    EXPECT_GT(window->view.orthoCentreLat, 30 * 60 * HALF_PI / 5400 + 0.1);
+    EXPECT_TRUE(log.messages.empty());
+    keyCtrlP(named("Ersatz"));
+    EXPECT_EQ(listed(), "1:Ersatz 2:Rot2 ");
+    EXPECT_EQ(window->view.orthoCentreLon, 0.0);
+}
+
+// Removed on the flat map, the view position leaves its centre to the globe; the next
+// position on an empty list is the view position again.
+TEST_F(PositionCommandTest, TheGlobeKeepsTheCentreOfARemovedViewPosition) {
+    folder.write("positions.txt", "Ort\t-40\t0\t0\t1\t100\t0\t0\t1\n");
+    start("ORTH_VIEW=1\n");
+    const double lon = window->view.orthoCentreLon;
+    EXPECT_DOUBLE_EQ(lon, -100 * 60 * PI / 10800);
+    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    paint();
+    window->removePositionAt(window->positions.get(1)->x, window->positions.get(1)->y);
+    EXPECT_EQ(window->positions.size(), 0u);
+    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    EXPECT_EQ(window->view.orthoCentreLon, lon);
+    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    doubleClick(700, 200, ok);
+    EXPECT_EQ(listed(), "1:Neue Position ");
+    closeWindow();
+    EXPECT_EQ(folder.read("positions.txt").substr(0, 14), "Neue Position\t");
+}
+
+// The save is reported like that of the settings, and the positions of the last run stay.
+TEST_F(PositionCommandTest, FailedSaveIsReportedAndKeepsTheLastSavedPositions) {
+    const std::string old = "Alt\t1\t2\t0\t0\t3\t4\t0\t0\n";
+    folder.write("positions.txt", old);
+    start("");
+    doubleClick(300, 200, ok);
+    std::filesystem::create_directory(folder.path() / "positions.txt.new");
+    closeWindow();
+    ASSERT_EQ(log.messages.size(), 1u);
+    const std::string prefix = "Konfiguration konnte nicht gespeichert werden.\r\n";
+    EXPECT_EQ(log.messages[0].first.substr(0, prefix.size()), prefix);
+    EXPECT_NE(log.messages[0].second.find("positions.txt"), std::string::npos);
+    EXPECT_EQ(folder.read("positions.txt"), old);
+}
+
+}  // namespace

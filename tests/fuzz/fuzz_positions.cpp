@@ -1,0 +1,103 @@
+// libFuzzer target for "positions.txt": any bytes load without failing, the positions are
+// numbered 1..n, what is written reads back unchanged, and every position can be placed,
+// described and looked up on the map whatever its numbers.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "grid/GridDatabase.h"
+#include "map/Projections.h"
+#include "map/ViewState.h"
+#include "overlays/PositionList.h"
+#include "overlays/PositionMarkers.h"
+#include "overlays/PositionsFile.h"
+#include "overlays/Readout.h"
+
+namespace {
+
+void check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+const std::filesystem::path& folder() {
+    static const std::filesystem::path path = [] {
+        std::string pattern = std::filesystem::temp_directory_path() / "sorvo-fuzz-XXXXXX";
+        check(mkdtemp(pattern.data()) != nullptr, "temporary directory");
+        return std::filesystem::path(pattern);
+    }();
+    return path;
+}
+
+struct Entry {
+    std::uint32_t id;
+    Position position;
+};
+
+std::vector<Entry> entries(PositionList& positions) {
+    std::vector<Entry> all;
+    positions.forEach([&](std::uint32_t id, const Position& position) {
+        all.push_back({id, position});
+        return true;
+    });
+    return all;
+}
+
+bool samePlace(const GeoPosition& a, const GeoPosition& b) {
+    return a.latDegrees == b.latDegrees && a.latMinutes == b.latMinutes &&
+           a.latReserved == b.latReserved && a.south == b.south && a.lonDegrees == b.lonDegrees &&
+           a.lonMinutes == b.lonMinutes && a.lonReserved == b.lonReserved && a.west == b.west;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string name = folder() / "positions.txt";
+    std::FILE* file = std::fopen(name.c_str(), "wb");
+    check(file != nullptr, "positions file");
+    std::fwrite(data, 1, size, file);
+    std::fclose(file);
+
+    PositionList read;
+    check(readPositions(name.c_str(), read), "read");
+    std::vector<Entry> first = entries(read);
+    check(read.lastPositionId() == first.size(), "counter");
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        check(first[i].id == i + 1, "ids in file order");
+    }
+
+    writePositions(name.c_str(), read);
+    PositionList again;
+    check(readPositions(name.c_str(), again), "read again");
+    std::vector<Entry> second = entries(again);
+    check(second.size() == first.size(), "count after writing");
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        check(second[i].position.name == first[i].position.name, "name after writing");
+        check(samePlace(second[i].position.coordinates, first[i].position.coordinates),
+              "numbers after writing");
+    }
+
+    // Placed on both views, described and looked up: nothing here may fail or overflow.
+    GridDatabase empty;
+    for (bool globe : {false, true}) {
+        ViewState view;
+        view.orthView = globe;
+        view.mapCentreX = 405;
+        view.mapCentreY = 217;
+        for (Entry& entry : first) {
+            ScreenPoint at = markerPixel(view, entry.position.coordinates);
+            (void)positionToRadians(entry.position.coordinates);
+            GeoPosition place;
+            pointToGeoPosition(view, &entry.position.coordinates, at.x, at.y, place);
+            check(empty.valueAt(entry.position.coordinates) == MISSING_VALUE, "value");
+            (void)toText(entry.position.coordinates);
+        }
+    }
+    check(read.add(Position{}) == first.size() + 1, "next id");
+    return 0;
+}

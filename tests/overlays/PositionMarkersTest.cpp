@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "OverlayImage.h"
+#include "RecordingSurface.h"
+#include "grid/GridDatabase.h"
+#include "overlays/MapOverlayPainter.h"
+#include "overlays/PositionList.h"
+#include "overlays/PositionMarkers.h"
+#include "toolkit/ui/ZRasterSurface.h"
+
+namespace {
+
+Position at(const char* name, int latDegrees, int latMinutes, bool south, int lonDegrees,
+            int lonMinutes, bool west) {
+    Position position;
+    position.name = name;
+    position.coordinates.latDegrees = latDegrees;
+    position.coordinates.latMinutes = latMinutes;
+    position.coordinates.south = south;
+    position.coordinates.lonDegrees = lonDegrees;
+    position.coordinates.lonMinutes = lonMinutes;
+    position.coordinates.west = west;
+    return position;
+}
+
+// Draws the markers with the frame's pen, as the paint step does.
+QImage drawn(const ViewState& view, PositionList& positions) {
+    QImage image = blankPicture(view);
+    ZRasterSurface surface(image);
+    surface.selectPen(zRgb(0, 0, 0), 1);
+    drawPositions(surface, view, positions);
+    return image;
+}
+
+TEST(PositionMarkers, CrossAndSquareBlueForTheViewPositionRedForTheOthers) {
+    ViewState view = viewAt(1.0);
+    PositionList positions;
+    positions.add(at("Berlin", 54, 0, false, 25, 12, false));
+    positions.add(at("Kap", 36, 0, true, 72, 0, true));
+    QImage image = drawn(view, positions);
+    // 54° N 25° 12' O at 100 %: (600, 130); 36° S 72° W: (330, 380).
+    EXPECT_EQ(positions.get(1)->x * 1000 + positions.get(1)->y, 600130);
+    EXPECT_EQ(positions.get(2)->x * 1000 + positions.get(2)->y, 330380);
+    const QRgb blue = qRgb(0, 0, 255);
+    const QRgb red = qRgb(255, 0, 0);
+    expectColourAt(image, blue, {599, 129, 602, 132, 600, 130});
+    expectColourAt(image, red, {329, 379, 332, 382});
+    // The cross runs from 6 pixels above-left to 8 below-right, without its end points.
+    expectColourAt(image, BLACK, {594, 124, 607, 137, 608, 124, 595, 137, 603, 133});
+    expectColourAt(image, WHITE, {608, 138, 594, 138, 603, 130, 598, 130});
+    EXPECT_EQ(positions.findAt(602, 132, nullptr), 1u);
+    EXPECT_EQ(positions.findAt(331, 381, nullptr), 2u);
+}
+
+// The globe is centred on the view position: only its marker, at the centre.
+TEST(PositionMarkers, GlobeShowsOnlyTheViewPositionAtTheCentre) {
+    ViewState view = viewAt(0.75);
+    view.orthView = true;
+    view.mapCentreX = 405;
+    view.mapCentreY = 217;
+    PositionList positions;
+    positions.add(at("Mitte", 10, 0, false, 10, 0, false));
+    positions.add(at("Rot", 20, 0, false, 20, 0, false));
+    QImage image = drawn(view, positions);
+    EXPECT_EQ(image.pixel(405, 217), qRgb(0, 0, 255));
+    // The square and what the two crosses show outside it.
+    EXPECT_EQ(countOtherThan(image, WHITE), 16 + 10 + 11);
+    EXPECT_EQ(positions.findAt(405, 217, nullptr), 1u);
+    EXPECT_EQ(positions.findAt(positions.get(2)->x, positions.get(2)->y, nullptr), 0u);
+}
+
+// The caption's bottom-left line belongs to the view position; without one it is left out.
+TEST(PositionMarkers, CaptionNamesTheViewPositionAndItsValue) {
+    GridDatabase grid;
+    ViewState view = viewAt(1.0);
+    PositionList positions;
+    MapOverlayPainter painter(grid, view, captionFont(), labelFont(), &positions);
+    RecordingSurface without;
+    painter.drawCaption(without);
+    EXPECT_EQ(without.callsStartingWith("text").size(), 2u);
+    positions.add(at("Berlin", 52, 31, false, 13, 24, false));
+    RecordingSurface with;
+    painter.drawCaption(with);
+    auto texts = with.callsStartingWith("text 'Berlin: Keine Daten'");
+    EXPECT_EQ(texts.size(), 1u);
+}
+
+}  // namespace

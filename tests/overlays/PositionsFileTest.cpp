@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "overlays/PositionList.h"
+#include "overlays/PositionsFile.h"
+#include "tests/grid/DatasetFiles.h"
+#include "toolkit/ZException.h"
+
+namespace {
+
+class PositionsFile : public testing::Test {
+  protected:
+    std::string read() const {
+        std::ifstream in(name(), std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::string name() const { return folder.file("positions.txt"); }
+
+    // "id:name:lat°min'reserved S/N lon°min'reserved W/O" in list order.
+    std::string listed() {
+        std::string text;
+        positions.forEach([&](std::uint32_t id, const Position& position) {
+            const GeoPosition& p = position.coordinates;
+            text += std::to_string(id) + ":" + position.name.str() + ":" +
+                    std::to_string(p.latDegrees) + "°" + std::to_string(p.latMinutes) + "'" +
+                    std::to_string(p.latReserved) + (p.south ? "S" : "N") + " " +
+                    std::to_string(p.lonDegrees) + "°" + std::to_string(p.lonMinutes) + "'" +
+                    std::to_string(p.lonReserved) + (p.west ? "W" : "O") + "\n";
+            return true;
+        });
+        return text;
+    }
+
+    TemporaryDirectory folder;
+    PositionList positions;
+};
+
+TEST_F(PositionsFile, SkipsCommentsBlankAndShortLinesAndNumbersTheRest) {
+    folder.write("positions.txt",
+                 "# Orte\n\n   \nkurz\t1\t2\t3\t4\t5\t6\t7\n"
+                 "Berlin\t52\t31\t0\t0\t13\t24\t0\t0\r\n"
+                 "  Süd West \t-3\t+70x\t9\t1\t 181\tabc\t-2147483648\t1\textra\t\n"
+                 "\t#nicht\t1\t2\t3\t4\t5\t6\t7\t8\n");
+    ASSERT_TRUE(readPositions(name().c_str(), positions));
+    // Trimmed lines; the minutes stand before the reserved number; numbers as far as digits.
+    EXPECT_EQ(listed(),
+              "1:Berlin:52°31'0N 13°24'0O\n"
+              "2:Süd West :-3°70'9S 181°0'-2147483648W\n");
+    EXPECT_EQ(positions.lastPositionId(), 2u);
+}
+
+// Written in list order with reserved numbers as read; what is written reads back the same.
+TEST_F(PositionsFile, WritesOneLinePerPositionThatReadsBackUnchanged) {
+    folder.write("positions.txt",
+                 "Berlin\t52\t31\t7\t0\t13\t24\t-1\t0\nKap Hoorn\t55\t59\t0\t1\t67\t16\t0\t1\n"
+                 "Groß\t99999999999\t0\t0\t0\t0\t0\t0\t0\n");
+    readPositions(name().c_str(), positions);
+    std::string before = listed();
+    writePositions(name().c_str(), positions);
+    EXPECT_EQ(read(),
+              "Berlin\t52\t31\t7\t0\t13\t24\t-1\t0\nKap Hoorn\t55\t59\t0\t1\t67\t16\t0\t1\n"
+              "Groß\t2147483647\t0\t0\t0\t0\t0\t0\t0\n");
+    readPositions(name().c_str(), positions);
+    EXPECT_EQ(listed(), before);
+    EXPECT_FALSE(std::filesystem::exists(name() + ".new"));
+}
+
+TEST_F(PositionsFile, MissingFileMeansNoPositions) {
+    positions.add(Position{});
+    EXPECT_FALSE(readPositions(name().c_str(), positions));
+    EXPECT_EQ(positions.size(), 0u);
+    EXPECT_EQ(positions.lastPositionId(), 0u);
+}
+
+// The last saved positions survive a save that cannot be finished or may not overwrite them.
+TEST_F(PositionsFile, FailedSaveKeepsTheOldFile) {
+    const std::string old = "Berlin\t52\t31\t0\t0\t13\t24\t0\t0\n";
+    folder.write("positions.txt", old);
+    positions.add(Position{"Neu", 0, 0, {}});
+    // A folder in the way of the new file.
+    std::filesystem::create_directory(name() + ".new");
+    EXPECT_THROW(writePositions(name().c_str(), positions), ZException);
+    EXPECT_EQ(read(), old);
+    std::filesystem::remove(name() + ".new");
+    if (geteuid() == 0) {
+        return;  // the superuser may write any file
+    }
+    // A file that may not be written.
+    std::filesystem::permissions(name(), std::filesystem::perms::owner_read);
+    try {
+        writePositions(name().c_str(), positions);
+        ADD_FAILURE() << "a read-only file was replaced";
+    } catch (const ZException& exception) {
+        EXPECT_NE(exception.getMessage().str().find("positions.txt"), std::string::npos);
+    }
+    std::filesystem::permissions(name(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(read(), old);
+}
+
+// Leading blanks and "#" would be lost or turn the line into a comment, a tab would split it.
+TEST(PositionName, IsCleanedToWhatTheFileKeeps) {
+    EXPECT_EQ(cleanPositionName("  Berlin  "), "Berlin");
+    EXPECT_EQ(cleanPositionName("# 1\tHaus\r\nNr. 2"), "1 Haus  Nr. 2");
+    EXPECT_EQ(cleanPositionName("Tor #3"), "Tor #3");
+    EXPECT_EQ(cleanPositionName(" # # "), "");
+    EXPECT_EQ(cleanPositionName("Zürich"), "Zürich");
+}
+
+}  // namespace
