@@ -112,6 +112,28 @@ TEST_F(ExportDialogTest, StartWritesTheTableReportsAndOpensIt) {
     EXPECT_NE(table.find("\n1850 bis 1851;11 bis 2;"), std::string::npos) << table;
 }
 
+// With a view position the dialog copies the places when the export starts and the table gets
+// the positions' column.
+TEST_F(ExportDialogTest, PositionsOfTheWindowGiveTheirColumn) {
+    PositionList places;
+    Position berlin;
+    berlin.coordinates.latDegrees = 52;
+    berlin.coordinates.lonDegrees = 13;
+    places.add(berlin);
+    dialog.positions = &places;
+    dialog.hasPositions = true;
+    show([&](ZDialog& shown) {
+        start(shown, "1850", "1", "1850", "2");
+        ASSERT_TRUE(waitFor([&] { return !log.messages.empty(); }));
+        D::click(shown, IDC_EXPORT_CANCEL);
+    });
+    std::string table = readFile(folder.path() / "Auswertung.csv");
+    EXPECT_NE(table.find("\nJahr;Monat;Anomalie Gesamt;Anomalie ;Abdeckung in Prozent\n"),
+              std::string::npos);
+    EXPECT_NE(table.find("\n1850;2;"), std::string::npos);
+    EXPECT_EQ(std::count(table.begin(), table.end(), ';'), 4 * 3);
+}
+
 // "Abbrechen" stops a running export and leaves the dialog open; the close box stops it too and
 // closes the dialog once the worker has ended. Either way the table keeps the rows so far.
 TEST_F(ExportDialogTest, AbbrechenStopsARunningExportTheCloseBoxAlsoCloses) {
