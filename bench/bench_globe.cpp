@@ -9,7 +9,10 @@
 #include "map/ColourScale.h"
 #include "map/GlobeCoastlines.h"
 #include "map/GlobeGraticule.h"
+#include "map/GlobeLineLayer.h"
+#include "map/GlobePixelTable.h"
 #include "map/GlobeUnprojection.h"
+#include "map/MapConstants.h"
 #include "map/MapRenderer.h"
 #include "map/OrthographicPass.h"
 #include "map/PictureGeometry.h"
@@ -76,6 +79,8 @@ struct GlobeScene {
     QImage image;
 };
 
+// The whole pass, the view the same on every pass: all but the first reuse the table and the
+// lines kept in the view state (BM_GlobeViewChange makes them anew every time).
 void BM_GlobePass(benchmark::State& state) {
     GlobeScene globe(static_cast<int>(state.range(0)));
     for (auto _ : state) {
@@ -95,6 +100,8 @@ void BM_GlobeFlatImage(benchmark::State& state) {
 }
 BENCHMARK(BM_GlobeFlatImage)->Unit(benchmark::kMillisecond);
 
+// The pixel loop as every pass ran it before the table was kept: three inverse projections and
+// a picture look-up per pixel.
 void BM_GlobePixelLoop(benchmark::State& state) {
     GlobeScene globe(100);
     ZBitmap flat = renderFlatImage(globe.scene());
@@ -104,6 +111,27 @@ void BM_GlobePixelLoop(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GlobePixelLoop)->Unit(benchmark::kMillisecond);
+
+// Working out the table once for a view, and the loop of a month step that reads it.
+void BM_GlobePixelTableBuild(benchmark::State& state) {
+    GlobeScene globe(100);
+    ZBitmap flat = renderFlatImage(globe.scene());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(GlobePixelTable(globe.frame(), globe.geometry, flat));
+    }
+}
+BENCHMARK(BM_GlobePixelTableBuild)->Unit(benchmark::kMillisecond);
+
+void BM_GlobePixelTable(benchmark::State& state) {
+    GlobeScene globe(100);
+    ZBitmap flat = renderFlatImage(globe.scene());
+    GlobePixelTable table(globe.frame(), globe.geometry, flat);
+    for (auto _ : state) {
+        ZRasterSurface surface(globe.image);
+        table.draw(surface, flat, nullptr);
+    }
+}
+BENCHMARK(BM_GlobePixelTable)->Unit(benchmark::kMillisecond);
 
 void BM_GlobeLines(benchmark::State& state) {
     GlobeScene globe(100);
@@ -134,13 +162,15 @@ void BM_GlobeCoastlines(benchmark::State& state) {
 BENCHMARK(BM_GlobeCoastlines)->Unit(benchmark::kMillisecond);
 
 // The Right arrow key in the globe view: the next month read, the globe rendered into the
-// window's picture.
+// window's picture. The centre and the scale stay, so the pass reuses the pixel table and the
+// lines kept in the view state. Over the satellite picture, or (map type 1) with coastlines.
 void BM_GlobeMonthStep(benchmark::State& state) {
-    if (!std::filesystem::exists(DATASET)) {
-        state.SkipWithError("no sample dataset in the working directory");
+    if (!std::filesystem::exists(DATASET) ||
+        (state.range(1) == 1 && !std::filesystem::exists("worldmap.txt"))) {
+        state.SkipWithError("no sample dataset or coastlines in the working directory");
         return;
     }
-    GlobeScene globe(static_cast<int>(state.range(0)));
+    GlobeScene globe(static_cast<int>(state.range(0)), static_cast<std::uint32_t>(state.range(1)));
     globe.grid.open(1, DATASET);
     globe.grid.select(2000, 1, false);
     ZBitmap mapBitmap;
@@ -155,7 +185,67 @@ void BM_GlobeMonthStep(benchmark::State& state) {
         mapBitmap.create(globe.image);
     }
 }
-BENCHMARK(BM_GlobeMonthStep)->Arg(100)->Arg(75)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GlobeMonthStep)
+    ->ArgNames({"percent", "mapType"})
+    ->Args({100, 2})
+    ->Args({75, 2})
+    ->Args({50, 2})
+    ->Args({100, 1})
+    ->Args({75, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// A change of view (here the centre moves by a degree on every pass, as a new view position
+// would move it): the kept table and lines no longer fit and are made anew.
+void BM_GlobeViewChange(benchmark::State& state) {
+    if (!std::filesystem::exists("worldmap.txt")) {
+        state.SkipWithError("no coastlines in the working directory");
+        return;
+    }
+    GlobeScene globe(static_cast<int>(state.range(0)), static_cast<std::uint32_t>(state.range(1)));
+    double start = globe.view.orthoCentreLon;
+    int step = 0;
+    for (auto _ : state) {
+        globe.view.orthoCentreLon = start + (++step % 20) * (PI / 180);
+        ZRasterSurface surface(globe.image);
+        renderOrthographic(globe.scene(), surface, false, false);
+    }
+}
+BENCHMARK(BM_GlobeViewChange)
+    ->ArgNames({"percent", "mapType"})
+    ->Args({100, 2})
+    ->Args({100, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// What the view state keeps for the globe at each scale, in KiB: the pixel table, the graticule
+// layer and the layer with coastlines and graticule (only one of the two layers is kept at a time,
+// the one the map type needs). The time is that of one pass.
+void BM_GlobeKeptMemory(benchmark::State& state) {
+    if (!std::filesystem::exists("worldmap.txt")) {
+        state.SkipWithError("no coastlines in the working directory");
+        return;
+    }
+    GlobeScene outlines(static_cast<int>(state.range(0)), 1);
+    GlobeScene picture(static_cast<int>(state.range(0)), 2);
+    for (auto _ : state) {
+        outlines.view.globePixels.reset();
+        outlines.view.globeLines.reset();
+        ZRasterSurface surface(outlines.image);
+        renderOrthographic(outlines.scene(), surface, false, false);
+    }
+    {
+        ZRasterSurface surface(picture.image);
+        renderOrthographic(picture.scene(), surface, false, false);
+    }
+    state.counters["table_KiB"] = outlines.view.globePixels->bytes() / 1024.0;
+    state.counters["graticule_KiB"] = picture.view.globeLines->bytes() / 1024.0;
+    state.counters["coasts_graticule_KiB"] = outlines.view.globeLines->bytes() / 1024.0;
+}
+BENCHMARK(BM_GlobeKeptMemory)
+    ->ArgName("percent")
+    ->Arg(100)
+    ->Arg(75)
+    ->Arg(50)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -16,13 +16,14 @@ namespace {
 
 constexpr const char* DATASET = "data/cru/hadcrut3v.dat";
 
-// What the main window holds for its map: dataset, view, picture and overlays at 100 %.
+// What the main window holds for its map: dataset, view, picture and overlays, at 100 % unless
+// asked otherwise.
 struct Window {
-    explicit Window(std::uint32_t mapType) {
+    explicit Window(std::uint32_t mapType, int percent = 100) {
         view.mapType = mapType;
-        view.scalePercent = 100;
-        view.scaleX = 1.0;
-        view.scaleY = 1.0;
+        view.scalePercent = static_cast<std::uint32_t>(percent);
+        view.scaleX = percent / 100.0;
+        view.scaleY = percent / 100.0;
         captionFont.create("Times New Roman", 12, 0, 400, 0);
         labelFont.create("Arial", 8, 0, 400, 0);
         grid.open(1, DATASET);
@@ -87,12 +88,14 @@ void BM_RenderCoastlines(benchmark::State& state) {
     }
 }
 
-// Holding the arrow key: read the next month, then render it.
+// Holding the arrow key: read the next month, then render it (the worker's map task), over the
+// satellite picture or, for map type 1, with the coastlines; at 100 % and at the window's
+// default 75 %.
 void BM_MonthStep(benchmark::State& state) {
     if (!prepared(state)) {
         return;
     }
-    Window window(2);
+    Window window(static_cast<std::uint32_t>(state.range(1)), static_cast<int>(state.range(0)));
     for (auto _ : state) {
         window.grid.nextMonth();
         if (window.grid.year > 2010) {
@@ -105,7 +108,13 @@ void BM_MonthStep(benchmark::State& state) {
 
 BENCHMARK(BM_RenderSatelliteFullCoverage)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_RenderCoastlines)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK(BM_MonthStep)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_MonthStep)
+    ->ArgNames({"percent", "mapType"})
+    ->Args({100, 2})
+    ->Args({75, 2})
+    ->Args({100, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 }  // namespace
 

@@ -23,3 +23,16 @@ void GlobeLines::draw(ZSurface& surface) const {
         }
     }
 }
+
+std::vector<std::vector<ZPoint>> GlobeLines::polylines() const {
+    std::vector<std::vector<ZPoint>> lines;
+    lines.reserve(stretches_.size());
+    for (const std::vector<ScreenPoint>& stretch : stretches_) {
+        std::vector<ZPoint>& line = lines.emplace_back();
+        line.reserve(stretch.size());
+        for (const ScreenPoint& point : stretch) {
+            line.push_back(ZPoint{point.x, point.y});
+        }
+    }
+    return lines;
+}

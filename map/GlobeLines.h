@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "map/GlobeFrame.h"
+#include "toolkit/ui/ZLineLayer.h"
 
 class ZSurface;
 
@@ -24,6 +25,8 @@ class GlobeLines {
 
     // Every visible stretch with the surface's current pen.
     void draw(ZSurface& surface) const;
+    // The visible stretches as polylines, to be kept in a line layer.
+    std::vector<std::vector<ZPoint>> polylines() const;
 
   private:
     GlobeFrame frame_;

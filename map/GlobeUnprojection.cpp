@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include "map/MapConstants.h"
+#include "map/VectorState.h"
 #include "map/ViewState.h"
 
 GlobeUnprojection::GlobeUnprojection(const GlobeFrame& frame)
@@ -129,5 +131,34 @@ void GlobeUnprojection::columnPair(int d, int yFirst, int yLast, std::vector<Glo
             right[i].angles = anglesOf(here, from, 1.0);
             left[i].angles = d == 0 ? right[i].angles : anglesOf(here, from, -1.0);
         }
+    }
+}
+
+void unprojectGlobeSquare(const GlobeFrame& frame, int radiusX, int radiusY,
+                          const GlobeColumnVisitor& visit) {
+    int top = frame.cy - radiusY;
+    int bottom = frame.cy + radiusY;
+    // Every pixel is computed on its own, so the column pairs can be shared out between threads,
+    // in two blocks that do not share cache lines.
+    auto columns = [&](int first, int last) {
+        clearVectorUpperState();
+        GlobeUnprojection globe(frame);
+        std::vector<GlobePoint> west;
+        std::vector<GlobePoint> east;
+        for (int d = first; d <= last; ++d) {
+            globe.columnPair(d, top, bottom, west, east);
+            visit(radiusX + d, east);
+            if (d > 0) {
+                visit(radiusX - d, west);
+            }
+        }
+    };
+    if (std::thread::hardware_concurrency() > 1) {
+        // The columns within 0.404 of the radius from the centre hold half of the disc.
+        int split = static_cast<int>(0.404 * radiusX);
+        std::jthread outer(columns, split + 1, radiusX);
+        columns(0, split);
+    } else {
+        columns(0, radiusX);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "map/GlobeFrame.h"
@@ -68,3 +69,12 @@ class GlobeUnprojection {
     // The plain points of the columns being worked on, one above the rows and two below.
     std::vector<Plain> plain_;
 };
+
+// Every column of the square around the globe's disc, 2 radiusX + 1 columns of 2 radiusY + 1
+// pixels from the square's top, with what its pixels show: visit(i, points) for the column i
+// pixels right of the square's left edge. Mirrored columns share their inverses, and the column
+// pairs are shared out between two threads in two blocks of columns (on machines with more than
+// one processor), so visit is called from both threads at once, never twice for a column.
+using GlobeColumnVisitor = std::function<void(int column, const std::vector<GlobePoint>& points)>;
+void unprojectGlobeSquare(const GlobeFrame& frame, int radiusX, int radiusY,
+                          const GlobeColumnVisitor& visit);

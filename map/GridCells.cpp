@@ -25,20 +25,37 @@ void drawGridCells(ZSurface& surface, const GridDatabase& grid, const ViewState&
         ys[r] = projectEquirectangular(view, 0, 90 - size * r, withFrame).y;
     }
     ProgressCounter counter(progress, static_cast<std::int64_t>(grid.rows) * grid.columns);
+    // Neighbours of one colour in a row are filled as one rectangle: they share their edges, so
+    // the run covers exactly the pixels of its cells, each once, and a pixel's colour depends
+    // only on what lay under it. Fewer and longer fills cost far less than one per cell.
+    auto fill = [&](const ZRect& run, ZColour colour) {
+        if (opaque) {
+            surface.fillRect(run, colour);
+        } else {
+            surface.fillTranslucent(run, translucentCellColour(colour));
+        }
+    };
     for (std::uint32_t r = 0; r < grid.rows; ++r) {
+        bool open = false;
+        ZColour runColour = 0;
+        std::uint32_t runStart = 0;
         for (std::uint32_t c = 0; c < grid.columns; ++c) {
             counter.step();
             double value = grid.cellValue(c, r);
-            if (!hasData(value)) {
-                continue;
+            bool drawn = hasData(value);
+            ZColour colour = drawn ? colourForValue(value) : 0;
+            if (open && (!drawn || colour != runColour)) {
+                fill(ZRect{xs[runStart], ys[r], xs[c], ys[r + 1]}, runColour);
+                open = false;
             }
-            ZRect cell{xs[c], ys[r], xs[c + 1], ys[r + 1]};
-            ZColour colour = colourForValue(value);
-            if (opaque) {
-                surface.fillRect(cell, colour);
-            } else {
-                surface.fillTranslucent(cell, translucentCellColour(colour));
+            if (drawn && !open) {
+                open = true;
+                runColour = colour;
+                runStart = c;
             }
+        }
+        if (open) {
+            fill(ZRect{xs[runStart], ys[r], xs[grid.columns], ys[r + 1]}, runColour);
         }
     }
 }

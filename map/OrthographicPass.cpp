@@ -2,14 +2,16 @@
 
 #include <QImage>
 #include <cstdint>
+#include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 #include "map/BackgroundPicture.h"
 #include "map/ColourScale.h"
 #include "map/GlobeCoastlines.h"
 #include "map/GlobeGraticule.h"
+#include "map/GlobeLineLayer.h"
+#include "map/GlobePixelTable.h"
 #include "map/GlobeUnprojection.h"
 #include "map/GridCells.h"
 #include "map/MapConstants.h"
@@ -18,7 +20,6 @@
 #include "map/PictureGeometry.h"
 #include "map/PictureSampler.h"
 #include "map/ProgressCounter.h"
-#include "map/VectorState.h"
 #include "map/ViewState.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
@@ -74,42 +75,19 @@ void drawGlobePixels(ZSurface& surface, const ZBitmap& flat, const GlobeFrame& f
                             static_cast<std::int64_t>(geometry.diameterX) * geometry.diameterY);
     std::mutex counting;
     PictureSampler picture(flat);
-
-    // Mirrored columns share their inverses. Every pixel is computed on its own, so the column
-    // pairs can be shared out between threads, in two blocks that do not share cache lines.
-    auto columns = [&](int first, int last) {
-        clearVectorUpperState();
-        GlobeUnprojection globe(frame);
-        std::vector<GlobePoint> west;
-        std::vector<GlobePoint> east;
-        auto fill = [&](int i, const std::vector<GlobePoint>& column) {
-            for (int j = 0; j < height; ++j) {
-                const GlobePoint& point = column[j];
-                if (point.inside) {
-                    std::size_t at = static_cast<std::size_t>(j) * width + i;
-                    rgb[at] = picture.rgbAt(point.angles.lon, point.angles.lat);
-                    mask[at] = 1;
-                }
-            }
-            std::lock_guard lock(counting);
-            counter.advance(height);
-        };
-        for (int d = first; d <= last; ++d) {
-            globe.columnPair(d, top, top + height - 1, west, east);
-            fill(geometry.radiusX + d, east);
-            if (d > 0) {
-                fill(geometry.radiusX - d, west);
-            }
-        }
-    };
-    if (std::thread::hardware_concurrency() > 1) {
-        // The columns within 0.404 of the radius from the centre hold half of the disc.
-        int split = static_cast<int>(0.404 * geometry.radiusX);
-        std::jthread outer(columns, split + 1, geometry.radiusX);
-        columns(0, split);
-    } else {
-        columns(0, geometry.radiusX);
-    }
+    unprojectGlobeSquare(frame, geometry.radiusX, geometry.radiusY,
+                         [&](int i, const std::vector<GlobePoint>& column) {
+                             for (int j = 0; j < height; ++j) {
+                                 const GlobePoint& point = column[j];
+                                 if (point.inside) {
+                                     std::size_t at = static_cast<std::size_t>(j) * width + i;
+                                     rgb[at] = picture.rgbAt(point.angles.lon, point.angles.lat);
+                                     mask[at] = 1;
+                                 }
+                             }
+                             std::lock_guard lock(counting);
+                             counter.advance(height);
+                         });
     surface.drawPixels(left, top, width, height, rgb.data(), mask.data());
 }
 
@@ -128,17 +106,36 @@ void renderOrthographic(const MapScene& scene, ZSurface& surface, bool withCapti
     view.orthoCentreLat = centre.lat;
     GlobeFrame frame{view, geometry.centreX, geometry.centreY, centre.lon, centre.lat};
 
+    // What depends only on the view is kept in it for the next pass, unless the picture is
+    // too large to keep tables for (the metafile's).
+    bool keeps = GlobePixelTable::worthKeeping(geometry);
     ZBitmap flat = renderFlatImage(scene);
-    drawGlobePixels(surface, flat, frame, geometry, scene.progress);
-
-    GlobeLines graticule = traceGlobeGraticule(frame);
-    if (outlines) {
-        GlobeLines coasts = traceGlobeCoastlines(frame);
-        surface.selectPen(COASTLINE_COLOUR, 2);
-        coasts.draw(surface);
+    if (keeps && !flat.isEmpty()) {
+        GlobePixelTable::Key key = GlobePixelTable::keyOf(frame, geometry, flat);
+        if (!view.globePixels || !(view.globePixels->key() == key)) {
+            view.globePixels = std::make_shared<const GlobePixelTable>(frame, geometry, flat);
+        }
+        view.globePixels->draw(surface, flat, scene.progress);
+    } else {
+        drawGlobePixels(surface, flat, frame, geometry, scene.progress);
     }
-    surface.selectPen(GLOBE_GRATICULE_COLOUR, 1);
-    graticule.draw(surface);
+
+    if (keeps) {
+        GlobeLineLayer::Key key = GlobeLineLayer::keyOf(frame, geometry, outlines);
+        if (!view.globeLines || !(view.globeLines->key() == key)) {
+            view.globeLines = std::make_shared<const GlobeLineLayer>(frame, key);
+        }
+        surface.drawLineLayer(view.globeLines->layer());
+    } else {
+        GlobeLines graticule = traceGlobeGraticule(frame);
+        if (outlines) {
+            GlobeLines coasts = traceGlobeCoastlines(frame);
+            surface.selectPen(COASTLINE_COLOUR, 2);
+            coasts.draw(surface);
+        }
+        surface.selectPen(GLOBE_GRATICULE_COLOUR, 1);
+        graticule.draw(surface);
+    }
     int left = geometry.centreX - geometry.radiusX;
     int top = geometry.centreY - geometry.radiusY;
     surface.drawEllipse(ZRect{left, top, left + geometry.diameterX, top + geometry.diameterY},

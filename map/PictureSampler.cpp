@@ -14,9 +14,13 @@ PictureSampler::PictureSampler(const ZBitmap& picture)
       height_(picture.getHeight()) {}
 
 std::uint32_t PictureSampler::rgbAt(double lon, double lat) const {
-    if (width_ <= 0 || height_ <= 0) {
+    if (isEmpty()) {
         return 0;
     }
+    return reinterpret_cast<const std::uint32_t*>(pixels_)[offsetAt(lon, lat)] & 0x00FFFFFFu;
+}
+
+std::ptrdiff_t PictureSampler::offsetAt(double lon, double lat) const {
     int x = roundPixel((lon + PI) * INV_TWO_PI * static_cast<double>(width_));
     int y = std::abs(roundPixel((lat - HALF_PI) * INV_PI * static_cast<double>(height_)));
     if (x >= width_) {
@@ -28,6 +32,5 @@ std::uint32_t PictureSampler::rgbAt(double lon, double lat) const {
     if (y >= height_) {
         y = height_ - 1;
     }
-    const auto* row = reinterpret_cast<const std::uint32_t*>(pixels_ + y * bytesPerLine_);
-    return row[x] & 0x00FFFFFFu;
+    return y * (bytesPerLine_ / 4) + x;
 }

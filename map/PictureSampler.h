@@ -14,6 +14,10 @@ class PictureSampler {
     explicit PictureSampler(const ZBitmap& picture);
 
     std::uint32_t rgbAt(double lon, double lat) const;
+    // Where rgbAt reads: the pixel's index counted in 32-bit pixels from the first, rows
+    // bytesPerLine / 4 apart. Only for a picture that is not empty.
+    std::ptrdiff_t offsetAt(double lon, double lat) const;
+    bool isEmpty() const { return width_ <= 0 || height_ <= 0; }
 
   private:
     const std::uint8_t* pixels_;

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+
+class GlobeLineLayer;
+class GlobePixelTable;
 
 // Everything besides the dataset that decides how the map looks. The main window owns one; the
 // render passes read it and set the map centre.
@@ -19,4 +23,10 @@ struct ViewState {
     // Centre of the map rectangle of the last render pass.
     std::int32_t mapCentreX = 0;
     std::int32_t mapCentreY = 0;
+    // What the globe pass keeps from one pass to the next while the view stays the same: which
+    // flat-image pixel each globe pixel shows, and the lines over the globe. Each says which view
+    // it was made for; the pass replaces it when that view no longer matches. Never changed once
+    // made, so copies of the view state (the worker renders with one) share them safely.
+    std::shared_ptr<const GlobePixelTable> globePixels;
+    std::shared_ptr<const GlobeLineLayer> globeLines;
 };

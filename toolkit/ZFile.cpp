@@ -109,3 +109,18 @@ std::uint64_t ZFile::tell() const {
     off_t position = ftello(file_);
     return position < 0 ? 0 : static_cast<std::uint64_t>(position);
 }
+
+ZFileVersion ZFile::version(const ZString& name) {
+    ZFileVersion version;
+    struct stat info {};
+    if (stat(name.c_str(), &info) != 0) {
+        return version;
+    }
+    version.exists = true;
+    version.device = static_cast<std::uint64_t>(info.st_dev);
+    version.inode = static_cast<std::uint64_t>(info.st_ino);
+    version.size = static_cast<std::uint64_t>(info.st_size);
+    version.modifiedSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
+    version.modifiedNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_nsec);
+    return version;
+}

@@ -6,6 +6,19 @@
 
 #include "toolkit/ZString.h"
 
+// Which contents a file name stands for at one moment: a file replaced or rewritten gets another
+// version (its device, inode, size or modification time in nanoseconds change).
+struct ZFileVersion {
+    bool exists = false;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t modifiedSeconds = 0;
+    std::int64_t modifiedNanoseconds = 0;
+
+    bool operator==(const ZFileVersion&) const = default;
+};
+
 // A text file read and written line by line, with its size and absolute positioning.
 class ZFile {
   public:
@@ -34,6 +47,9 @@ class ZFile {
     void seek(std::uint64_t offset);
     // The read position as an absolute byte offset.
     std::uint64_t tell() const;
+
+    // The version of the file the name stands for now; a missing file has exists false.
+    static ZFileVersion version(const ZString& name);
 
   private:
     std::FILE* file_ = nullptr;

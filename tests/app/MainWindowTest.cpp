@@ -249,6 +249,24 @@ TEST_F(MainWindowTest, MissingCoastlinesAreReportedOnce) {
     EXPECT_NE(log.messages[0].first.find("worldmap.txt"), std::string::npos);
 }
 
+// The worker renders with a copy of the view state and hands it back with the picture: what the
+// globe keeps for its view comes back with it, serves the next month's picture, and is made anew
+// for another scale.
+TEST_F(MainWindowTest, GlobeKeepsItsTablesInTheWindowsViewFromMonthToMonth) {
+    MainWindow& w = start("YEAR=1990\nMONTH=6\nORTH_VIEW=1\n");
+    ASSERT_TRUE(w.view.globePixels && w.view.globeLines);
+    const GlobePixelTable* table = w.view.globePixels.get();
+    const GlobeLineLayer* lines = w.view.globeLines.get();
+    qint64 before = pictureKey();
+    command(CMD_NEXT_MONTH);
+    EXPECT_NE(pictureKey(), before);
+    EXPECT_EQ(w.view.globePixels.get(), table);
+    EXPECT_EQ(w.view.globeLines.get(), lines);
+    command(CMD_SCALE_100);
+    EXPECT_NE(w.view.globePixels.get(), table);
+    EXPECT_NE(w.view.globeLines.get(), lines);
+}
+
 // The night picture has no menu item; a missing picture is reported, and the map still redrawn
 // with the type chosen.
 TEST_F(MainWindowTest, NightPictureAndMissingPicture) {

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <cstring>
 #include <utility>
 #include <vector>
 
+#include "map/BackgroundPicture.h"
+#include "map/GlobePixelTable.h"
 #include "map/GlobeUnprojection.h"
 #include "map/MapConstants.h"
+#include "map/PictureGeometry.h"
 #include "map/ViewState.h"
+#include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
 
@@ -54,6 +60,72 @@ TEST(GlobeUnprojection, PixelsAndColumnPairsEqualTheProjectionsInverse) {
     GeoAngles angles;
     EXPECT_FALSE(GlobeUnprojection(GlobeFrame{view, 405, 217, 0, 0}).pixel(593, 217, angles));
     EXPECT_TRUE(GlobeUnprojection(GlobeFrame{view, 405, 217, 0, 0}).pixel(592, 217, angles));
+}
+
+// A flat image whose every pixel tells where it lies: colour y * width + x.
+ZBitmap codedFlatImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.setPixel(x, y, 0xFF000000u | static_cast<QRgb>(y * width + x));
+        }
+    }
+    ZBitmap bitmap;
+    bitmap.create(image);
+    return bitmap;
+}
+
+// The table kept for a view must give every pixel of the square the colour that evaluating the
+// pixel on its own gives: the projection's inverse with the quadrant correction, then the flat
+// image at that point; pixels off the disc stay untouched. At each scale, with either pole in
+// view and the date line at the centre.
+TEST(GlobePixelTable, EveryPixelOfTheDiscAsEvaluatedOnItsOwn) {
+    constexpr QRgb UNTOUCHED = 0xFFFFFFFF;
+    struct Case {
+        double scale;
+        double lon0;
+        double lat0;
+    };
+    for (Case c : {Case{1.0, PI / 18, PI / 4}, Case{1.0, -2.9, -1.05}, Case{0.75, PI / 18, PI / 4},
+                   Case{0.75, PI, 0.0}, Case{0.5, 0.3, 1.56}, Case{0.5, -0.0, 0.2}}) {
+        ViewState view;
+        view.scaleX = view.scaleY = c.scale;
+        view.orthView = true;
+        PictureGeometry geometry = PictureGeometry::of(view);
+        GlobeFrame frame{view, geometry.centreX, geometry.centreY, c.lon0, c.lat0};
+        ZBitmap flat = codedFlatImage(roundPixel(1000 * c.scale), roundPixel(500 * c.scale));
+        QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
+        image.fill(UNTOUCHED);
+        {
+            ZRasterSurface surface(image);
+            GlobePixelTable(frame, geometry, flat).draw(surface, flat, nullptr);
+        }
+        int mismatches = 0;
+        int inside = 0;
+        for (int x = frame.cx - geometry.radiusX; x <= frame.cx + geometry.radiusX; ++x) {
+            for (int y = frame.cy - geometry.radiusY; y <= frame.cy + geometry.radiusY; ++y) {
+                GeoAngles angles;
+                QRgb expected = UNTOUCHED;
+                if (unprojectOrthographic(view, x, y, frame.cx, frame.cy, c.lon0, c.lat0, true,
+                                          angles)) {
+                    ZColour colour = samplePicture(flat, angles.lon, angles.lat);
+                    expected = qRgb(zRed(colour), zGreen(colour), zBlue(colour));
+                    ++inside;
+                }
+                mismatches += image.pixel(x, y) != expected;
+            }
+        }
+        EXPECT_EQ(mismatches, 0) << c.scale << " centre " << c.lon0 << ", " << c.lat0;
+        // Nothing outside the square either: only the disc's pixels changed.
+        int changed = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                changed += image.pixel(x, y) != UNTOUCHED;
+            }
+        }
+        EXPECT_EQ(changed, inside);
+        EXPECT_GT(inside, 3 * geometry.radiusX * geometry.radiusY);
+    }
 }
 
 }  // namespace

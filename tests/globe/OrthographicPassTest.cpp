@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "TestDataset.h"
 #include "map/BackgroundPicture.h"
 #include "map/ColourScale.h"
+#include "map/GlobeLineLayer.h"
+#include "map/GlobePixelTable.h"
 #include "map/MapConstants.h"
 #include "map/MapRenderer.h"
 #include "map/OrthographicPass.h"
@@ -48,8 +51,17 @@ std::string coast(double lon, double lat) {
     return std::to_string((lon + 180) / 360) + " " + std::to_string((lat + 90) / 360) + "\n";
 }
 
+// A raster surface that draws the lines of kept line layers, as every pass drew its lines
+// before they were kept.
+class LineDrawingSurface : public ZRasterSurface {
+  public:
+    using ZRasterSurface::ZRasterSurface;
+    void drawLineLayer(const ZLineLayer& layer) override { ZSurface::drawLineLayer(layer); }
+};
+
 class GlobeRendering : public testing::Test {
   protected:
+    template <class Surface = ZRasterSurface>
     QImage render(std::uint32_t mapType, double scale, ProgressSink* progress = nullptr) {
         view.mapType = mapType;
         view.scaleX = view.scaleY = scale;
@@ -57,7 +69,7 @@ class GlobeRendering : public testing::Test {
         PictureGeometry geometry = PictureGeometry::of(view);
         QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
         image.fill(Qt::black);
-        ZRasterSurface surface(image);
+        Surface surface(image);
         renderOrthographic(MapScene{*grid, view, background, viewPosition, nullptr, progress},
                            surface, false, false);
         return image;
@@ -137,6 +149,73 @@ TEST_F(GlobeRendering, CellsAndCoastlinesFollowTheMapType) {
     EXPECT_NEAR(qRed(mixed), (zRed(cell) + 100) / 2, 2);
     EXPECT_NEAR(qGreen(mixed), (zGreen(cell) + 100) / 2, 2);
     EXPECT_NEAR(qBlue(mixed), (zBlue(cell) + 100) / 2, 2);
+}
+
+// What depends only on the view is kept in it: a month step (another dataset) reuses the pixel
+// table and the lines, a copy of the view shares them, and a new centre or scale replaces them.
+// The map type decides only about the coastlines.
+TEST_F(GlobeRendering, MonthStepsKeepTablesAndLinesThatAChangeOfViewReplaces) {
+    render(2, 1.0);
+    ASSERT_TRUE(view.globePixels && view.globeLines);
+    const GlobePixelTable* table = view.globePixels.get();
+    const GlobeLineLayer* lines = view.globeLines.get();
+    EXPECT_FALSE(lines->key().withCoastlines);
+
+    TestDataset warm([](int, int) { return 2.0; });
+    grid = &warm.grid();
+    QImage step = render(2, 1.0);
+    EXPECT_EQ(view.globePixels.get(), table);
+    EXPECT_EQ(view.globeLines.get(), lines);
+    ViewState copy = view;
+    EXPECT_EQ(copy.globePixels.get(), table);
+
+    // The next month looks as it would have looked without anything kept.
+    view.globePixels.reset();
+    view.globeLines.reset();
+    EXPECT_EQ(render(2, 1.0), step);
+    table = view.globePixels.get();
+    lines = view.globeLines.get();
+
+    workingDirectory.write("worldmap.txt", coast(10, 45) + coast(30, 45));
+    render(1, 1.0);
+    EXPECT_EQ(view.globePixels.get(), table);
+    EXPECT_NE(view.globeLines.get(), lines);
+    EXPECT_TRUE(view.globeLines->key().withCoastlines);
+    lines = view.globeLines.get();
+
+    view.orthoCentreLon += 0.01;
+    render(1, 1.0);
+    EXPECT_NE(view.globePixels.get(), table);
+    EXPECT_NE(view.globeLines.get(), lines);
+    table = view.globePixels.get();
+    render(1, 0.75);
+    EXPECT_NE(view.globePixels.get(), table);
+    EXPECT_EQ(view.globePixels->key().radiusX, 188);
+}
+
+// Kept lines are copied onto the picture as one block; the picture must be the one that drawing
+// the lines gives, pixel for pixel, with the coastlines of the program's own file at every scale.
+TEST_F(GlobeRendering, KeptLinesSetThePixelsTheLinesWouldSet) {
+    std::filesystem::copy_file(SORVO_SOURCE_DIR "/assets/worldmap.txt", "worldmap.txt");
+    TestDataset data([](int column, int row) { return (column + row) % 7 == 0 ? -99.9 : 0.3; });
+    grid = &data.grid();
+    for (double scale : {1.0, 0.75, 0.5}) {
+        QImage kept = render(1, scale);
+        ASSERT_TRUE(view.globeLines &&
+                    view.globeLines->layer().isRecordedFor(kept.width(), kept.height()));
+        QImage drawn = render<LineDrawingSurface>(1, scale);
+        EXPECT_EQ(kept, drawn) << scale;
+    }
+}
+
+// A picture too large to keep tables for (the tenfold metafile's) is drawn without them.
+TEST(GlobeTables, AreKeptUpToAFourfoldPicture) {
+    ViewState view;
+    for (auto [scale, kept] : {std::pair{0.5, true}, std::pair{1.0, true}, std::pair{4.0, true},
+                               std::pair{10.0, false}}) {
+        view.scaleX = view.scaleY = view.frameScale = scale;
+        EXPECT_EQ(GlobePixelTable::worthKeeping(PictureGeometry::of(view)), kept) << scale;
+    }
 }
 
 }  // namespace

@@ -9,10 +9,12 @@
 #include "PixelChecks.h"
 #include "TestDataset.h"
 #include "map/ColourScale.h"
+#include "map/GridCells.h"
 #include "map/MapOverlays.h"
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
 #include "map/ProgressSink.h"
+#include "map/Projections.h"
 #include "map/ViewState.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -75,6 +77,61 @@ TEST_F(MapRendering, CellsTileTheMapWithoutGapOrOverlapAtEveryScale) {
             for (int x = 0; x < image.width(); ++x) {
                 ASSERT_EQ(image.pixel(x, y), map.contains(x, y) ? once : WHITE)
                     << scale << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
+// Neighbours of one colour are filled as one run; the pixels must be those of filling every cell
+// on its own rectangle, over a picture and opaque, with and without the frame, at every scale.
+TEST_F(MapRendering, CellsFilledInRunsLookAsFilledOneByOne) {
+    TestDataset data([](int c, int r) {
+        int k = (c / 3 + r * 5 + c * c % 7) % 13;
+        return k == 12 ? -99.9 : k * 0.9 - 5.5;
+    });
+    const GridDatabase& grid = data.grid();
+    ZBitmap picture = splitPicture(QColor(10, 120, 230), QColor(200, 180, 20));
+    for (double scale : {1.0, 0.75, 0.5}) {
+        view.scaleX = view.scaleY = scale;
+        for (bool opaque : {false, true}) {
+            for (bool withFrame : {true, false}) {
+                QImage runs(roundPixel(1000 * scale + 60), roundPixel(500 * scale + 110),
+                            QImage::Format_RGB32);
+                runs.fill(Qt::white);
+                {
+                    ZRasterSurface surface(runs);
+                    surface.stretchBitmap(picture, ZRect{0, 0, 1000, 500},
+                                          ZRect{0, 0, runs.width(), runs.height()});
+                }
+                QImage single = runs.copy();
+                {
+                    ZRasterSurface surface(runs);
+                    drawGridCells(surface, grid, view, withFrame, opaque, nullptr);
+                }
+                {
+                    ZRasterSurface surface(single);
+                    for (std::uint32_t r = 0; r < grid.rows; ++r) {
+                        for (std::uint32_t c = 0; c < grid.columns; ++c) {
+                            double value = grid.cellValue(c, r);
+                            if (!hasData(value)) {
+                                continue;
+                            }
+                            ScreenPoint nw = projectEquirectangular(view, -180.0 + 5 * c,
+                                                                    90.0 - 5 * r, withFrame);
+                            ScreenPoint se = projectEquirectangular(view, -180.0 + 5 * (c + 1),
+                                                                    90.0 - 5 * (r + 1), withFrame);
+                            ZRect cell{nw.x, nw.y, se.x, se.y};
+                            if (opaque) {
+                                surface.fillRect(cell, colourForValue(value));
+                            } else {
+                                surface.fillTranslucent(
+                                    cell, translucentCellColour(colourForValue(value)));
+                            }
+                        }
+                    }
+                }
+                EXPECT_EQ(runs, single) << scale << (opaque ? " opaque" : " translucent")
+                                        << (withFrame ? " with frame" : "");
             }
         }
     }

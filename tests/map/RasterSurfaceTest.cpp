@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <cstdint>
+#include <vector>
 
 #include "PixelChecks.h"
+#include "map/ColourScale.h"
 #include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZLineLayer.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
@@ -61,6 +66,85 @@ TEST(RasterSurface, TranslucentFillsBlendByHalfAndPixelBlocksHonourTheirMask) {
     expectColourAt(image, 0xFF112233, {0, 0});
     expectColourAt(image, 0xFFAABBCC, {1, 1});
     EXPECT_EQ(countOtherThan(image, WHITE), 100 + 2);
+}
+
+// Every value of every byte under the fill, and lines of all lengths around the four pixels the
+// surface blends at once.
+QImage rampImage(QImage::Format format) {
+    QImage image(256, 24, format);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, y, qRgb(x, (x * 7 + y * 3) % 256, (255 - x + y * 11) % 256));
+        }
+    }
+    return image;
+}
+
+// The surface blends translucent fills into images itself; the pixels must be the painter's, for
+// the colours of the cells and for other opacities, whatever the rectangle's place and width.
+TEST(RasterSurface, TranslucentFillsSetThePaintersOwnPixels) {
+    std::vector<ZArgb> colours;
+    for (const ColourClass& entry : COLOUR_SCALE) {
+        colours.push_back(translucentCellColour(entry.colour));
+    }
+    colours.insert(colours.end(),
+                   {0x01FFFFFF, 0x7F123456, 0xC0FEDCBA, 0xFE808080, 0xFF00FF00, 0x00FF0000});
+    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+        for (ZArgb colour : colours) {
+            QImage ours = rampImage(format);
+            QImage painters = ours.copy();
+            std::vector<ZRect> rects{{0, 0, 256, 3},    {1, 3, 2, 5},     {3, 5, 10, 9},
+                                     {250, 9, 300, 12}, {-4, 12, 17, 14}, {33, 14, 47, 30}};
+            {
+                ZRasterSurface surface(ours);
+                QPainter painter(&painters);
+                for (const ZRect& rect : rects) {
+                    surface.fillTranslucent(rect, colour);
+                    painter.fillRect(QRect(rect.left, rect.top, rect.width(), rect.height()),
+                                     QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF,
+                                            colour & 0xFF, colour >> 24));
+                }
+            }
+            EXPECT_EQ(ours, painters) << std::hex << colour << " format " << std::dec << format;
+        }
+    }
+}
+
+// Lines of one and two pixels, over each other and past the picture's edge.
+ZLineLayer sampleLayer() {
+    ZLineLayer layer;
+    layer.add(zRgb(0, 0, 0), 2,
+              {{{5, 5}, {60, 20}, {61, 20}, {61, 20}, {20, 70}},
+               {{90, 3}},
+               {{-5, 40}, {30, 45}},
+               {{70, 70}, {95, 95}, {120, 60}}});
+    layer.add(zRgb(0, 0, 255), 1,
+              {{{0, 30}, {99, 30}}, {{50, 0}, {50, 99}, {49, 98}}, {{10, 90}, {90, 10}}});
+    return layer;
+}
+
+// A recorded layer is copied as one block; it must set exactly the pixels that drawing its lines
+// sets, whatever lay beneath. Anything else gets the lines drawn.
+TEST(RasterSurface, RecordedLineLayersSetThePixelsTheirLinesWould) {
+    ZLineLayer layer = sampleLayer();
+    layer.record(100, 100);
+    EXPECT_TRUE(layer.isRecordedFor(100, 100));
+    EXPECT_FALSE(layer.isRecordedFor(101, 100));
+    EXPECT_FALSE(layer.coverage().isNull());
+    for (QSize size : {QSize(100, 100), QSize(120, 100)}) {
+        QImage recorded = rampImage(QImage::Format_RGB32).scaled(size);
+        QImage drawn = recorded.copy();
+        {
+            ZRasterSurface surface(recorded);
+            surface.drawLineLayer(layer);
+        }
+        {
+            ZRasterSurface surface(drawn);
+            surface.ZSurface::drawLineLayer(layer);
+        }
+        EXPECT_EQ(recorded, drawn) << size.width();
+        EXPECT_NE(recorded, rampImage(QImage::Format_RGB32).scaled(size));
+    }
 }
 
 TEST(RasterSurface, FontsTakeTheCharacterHeightOfA96DpiScreen) {

@@ -3,13 +3,19 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPolygon>
+#include <QRgba64>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZLineLayer.h"
 
 namespace {
 
@@ -23,6 +29,41 @@ QColor argbToQColor(ZArgb colour) {
 
 QRect toQRect(const ZRect& rect) {
     return QRect(rect.left, rect.top, rect.width(), rect.height());
+}
+
+// Each of the four bytes times a / 255, rounded as the painter's blending rounds.
+inline std::uint32_t byteMul(std::uint32_t x, std::uint32_t a) {
+    std::uint32_t t = (x & 0xFF00FFu) * a;
+    t = ((t + ((t >> 8) & 0xFF00FFu) + 0x800080u) >> 8) & 0xFF00FFu;
+    x = ((x >> 8) & 0xFF00FFu) * a;
+    x = (x + ((x >> 8) & 0xFF00FFu) + 0x800080u) & 0xFF00FF00u;
+    return x | t;
+}
+
+// A premultiplied colour over a row of premultiplied pixels, source over: each byte becomes the
+// colour's plus the pixel's times (255 - alpha) / 255. The sums never carry from one byte into
+// the next, since a premultiplied byte is at most its alpha.
+void blendRow(std::uint32_t* pixels, int count, std::uint32_t colour) {
+    std::uint32_t rest = 255 - (colour >> 24);
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i add = _mm_set1_epi32(static_cast<int>(colour));
+    const __m128i factor = _mm_set1_epi16(static_cast<short>(rest));
+    const __m128i half = _mm_set1_epi16(0x80);
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 4 <= count; i += 4) {
+        __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + i));
+        __m128i low = _mm_mullo_epi16(_mm_unpacklo_epi8(p, zero), factor);
+        __m128i high = _mm_mullo_epi16(_mm_unpackhi_epi8(p, zero), factor);
+        low = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(low, _mm_srli_epi16(low, 8)), half), 8);
+        high = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(high, _mm_srli_epi16(high, 8)), half), 8);
+        p = _mm_add_epi8(_mm_packus_epi16(low, high), add);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + i), p);
+    }
+#endif
+    for (; i < count; ++i) {
+        pixels[i] = colour + byteMul(pixels[i], rest);
+    }
 }
 
 // Faces the layout was made for and their metric twins, which draw texts at the same widths.
@@ -43,7 +84,7 @@ QString metricTwin(std::string_view face) {
 }  // namespace
 
 ZRasterSurface::ZRasterSurface(QImage& image)
-    : ownPainter_(std::in_place, &image), painter_(*ownPainter_) {
+    : image_(&image), ownPainter_(std::in_place, &image), painter_(*ownPainter_) {
     setUp();
 }
 
@@ -263,10 +304,43 @@ void ZRasterSurface::copyBitmap(const ZBitmap& bitmap, const ZRect& rect) {
     }
 }
 
+QImage* ZRasterSurface::directImage() const {
+    if (image_ == nullptr || !image_->isDetached() ||
+        (image_->format() != QImage::Format_RGB32 &&
+         image_->format() != QImage::Format_ARGB32_Premultiplied) ||
+        !painter_.worldTransform().isIdentity() || painter_.hasClipping() ||
+        painter_.opacity() != 1.0 ||
+        painter_.compositionMode() != QPainter::CompositionMode_SourceOver) {
+        return nullptr;
+    }
+    return image_;
+}
+
+// The cells of the map are many short fills, for which the painter's blending costs far more
+// than its arithmetic; into an image the surface blends them itself, with the painter's
+// arithmetic: the colour premultiplied as the painter premultiplies a solid colour, then
+// source over. (The test of the raster surface compares both for every value of a byte.)
 void ZRasterSurface::fillTranslucent(const ZRect& rect, ZArgb colour) {
     flushLines();
-    if (rect.width() > 0 && rect.height() > 0) {
-        painter_.fillRect(toQRect(rect), argbToQColor(colour));
+    if (rect.width() <= 0 || rect.height() <= 0) {
+        return;
+    }
+    QColor qColour = argbToQColor(colour);
+    QImage* image = directImage();
+    if (image == nullptr || qColour.alpha() == 0 || qColour.alpha() == 255) {
+        painter_.fillRect(toQRect(rect), qColour);
+        return;
+    }
+    QRect area = toQRect(rect).intersected(image->rect());
+    if (area.isEmpty()) {
+        return;
+    }
+    std::uint32_t premultiplied = qColour.rgba64().premultiplied().toArgb32();
+    uchar* bits = image->bits();
+    qsizetype bytesPerLine = image->bytesPerLine();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(bits + y * bytesPerLine);
+        blendRow(row + area.left(), area.width(), premultiplied);
     }
 }
 
@@ -280,4 +354,23 @@ void ZRasterSurface::drawEllipse(const ZRect& box, ZArgb colour, double penWidth
     // than the corners QPainter uses.
     painter_.drawEllipse(QRectF(box.left + 0.5, box.top + 0.5, box.width(), box.height()));
     painter_.restore();
+}
+
+void ZRasterSurface::drawLineLayer(const ZLineLayer& layer) {
+    QPaintDevice* device = painter_.device();
+    bool copies = device != nullptr && device->devType() == QInternal::Image &&
+                  layer.isRecordedFor(device->width(), device->height()) &&
+                  painter_.worldTransform().isIdentity() && !painter_.hasClipping() &&
+                  painter_.opacity() == 1.0 &&
+                  painter_.compositionMode() == QPainter::CompositionMode_SourceOver;
+    if (!copies || layer.strokes().empty()) {
+        ZSurface::drawLineLayer(layer);
+        return;
+    }
+    flushLines();
+    if (!layer.coverage().isNull()) {
+        // Opaque pixels replace, transparent ones keep what lies under them.
+        painter_.drawImage(layer.coverageOrigin(), layer.coverage());
+    }
+    selectPen(layer.strokes().back().colour, layer.strokes().back().width);
 }

@@ -42,6 +42,9 @@ class ZRasterSurface : public ZSurface {
 
     void fillTranslucent(const ZRect& rect, ZArgb colour) override;
     void drawEllipse(const ZRect& box, ZArgb colour, double penWidth) override;
+    // A layer recorded for this surface's picture size is copied as one block when nothing
+    // (mapping, clipping) moves or cuts it; otherwise its lines are drawn.
+    void drawLineLayer(const ZLineLayer& layer) override;
 
     // The Qt font a ZFont stands for: the pixel height a 96-dpi screen gives the point size, and
     // the metric twin of the face before the face, so texts keep the widths of the layout.
@@ -49,9 +52,14 @@ class ZRasterSurface : public ZSurface {
 
   private:
     void setUp();
+    // The painted image when the surface may write its pixels itself, with the same results as
+    // the painter: a 32-bit image painted with nothing that moves, cuts or fades the drawing.
+    QImage* directImage() const;
     void drawThinLine(QPoint from, QPoint to);
     void flushLines();
 
+    // The image painted into, when the surface was made for one.
+    QImage* image_ = nullptr;
     // Declared before painter_: owns the painter when the surface paints into an image.
     std::optional<QPainter> ownPainter_;
     QPainter& painter_;

@@ -8,6 +8,7 @@
 #include "toolkit/ui/ZRect.h"
 
 class ZBitmap;
+class ZLineLayer;
 
 // Text placement flags of drawText; combine with |.
 enum ZTextFlags : unsigned {
@@ -56,4 +57,9 @@ public:
     // Anti-aliased interface: a translucent fill (0xAARRGGBB) and an ellipse outline in the box.
     virtual void fillTranslucent(const ZRect& rect, ZArgb colour) = 0;
     virtual void drawEllipse(const ZRect& box, ZArgb colour, double penWidth) = 0;
+
+    // Kept polylines: each stroke's pen selected and its lines drawn with moveTo and lineTo (the
+    // last stroke's pen stays selected). Surfaces that can set the pixels a layer recorded for
+    // them at once do so instead.
+    virtual void drawLineLayer(const ZLineLayer& layer);
 };
