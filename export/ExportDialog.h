@@ -25,6 +25,7 @@ class ExportDialog : public ZDialog, public ZRunable {
     ~ExportDialog() override;
 
     void run() override;
+    bool isExporting() const { return thread_.isActive(); }
 
     DialogForm form;
     std::uint32_t fromYear = 1850;

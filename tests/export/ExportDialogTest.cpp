@@ -143,6 +143,7 @@ TEST_F(ExportDialogTest, AbbrechenStopsARunningExportTheCloseBoxAlsoCloses) {
         D::click(shown, IDC_EXPORT_CANCEL);
         ASSERT_TRUE(waitFor([&] { return !log.messages.empty(); }));
         EXPECT_TRUE(shown.isCreated());
+        ASSERT_TRUE(waitFor([&] { return !dialog.isExporting(); }));
         start(shown, "1850", "1", "4000000000", "12");
         // The driver's close box follows once the script is done.
     });
