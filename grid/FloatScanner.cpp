@@ -177,7 +177,8 @@ const char* scanMagnitude(const char* p, const char* last, float& value) {
         return nullptr;
     }
     if (const char* end = scanDecimalFast(p, last, value)) {
-        return danglingExponentEnd(p, end, last, 'e');
+        // Most numbers end at a blank: the look for a dangling mark stays out of their way.
+        return end == last || lower(*end) != 'e' ? end : danglingExponentEnd(p, end, last, 'e');
     }
     auto [end, error] = std::from_chars(p, last, value);
     if (error == std::errc::invalid_argument) {
