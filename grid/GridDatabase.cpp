@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <string_view>
 
 #include "grid/BlockHeader.h"
 #include "grid/GridLineParser.h"
@@ -231,7 +233,6 @@ void GridDatabase::read() {
             }
             break;
         }
-        file.seek(static_cast<std::uint64_t>(block) * blockSize_);
         if (!readBlock(static_cast<std::uint64_t>(block), static_cast<std::uint32_t>(m))) {
             // No data rather than the wrong month's or shifted rows.
             clearValues();
@@ -244,10 +245,52 @@ void GridDatabase::read() {
 }
 
 bool GridDatabase::readBlock(std::uint64_t k, std::uint32_t blockMonth) {
+    // The whole block in one read, its lines taken in place. Anything out of order goes the
+    // line-by-line way, which finds the same fault and can say how long the block really was;
+    // the sums of a faulty block are dropped either way.
+    if (!blockBuffer_ || blockBufferSize_ != blockSize_) {
+        blockBuffer_ = std::make_unique<char[]>(blockSize_);
+        blockBufferSize_ = blockSize_;
+    }
+    if (!file.readAt(k * blockSize_, blockBuffer_.get(), blockSize_)) {
+        return readBlockByLines(k, blockMonth);
+    }
+    const char* p = blockBuffer_.get();
+    const char* const end = p + blockSize_;
+    auto nextLine = [&p, end](std::string_view& line) {
+        const void* newline = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+        if (!newline) {
+            return false;
+        }
+        const char* lineEnd = static_cast<const char*>(newline);
+        std::size_t length = static_cast<std::size_t>(lineEnd - p);
+        if (length > 0 && p[length - 1] == '\r') {
+            --length;
+        }
+        line = std::string_view(p, length);
+        p = lineEnd + 1;
+        return true;
+    };
+    std::string_view line;
+    if (!nextLine(line) || !headerNamesMonth(line, year, blockMonth)) {
+        return readBlockByLines(k, blockMonth);
+    }
+    for (std::uint32_t r = 0; r < rows; ++r) {
+        if (!nextLine(line)) {
+            return readBlockByLines(k, blockMonth);
+        }
+        parseGridLine(line, &values[std::size_t{r} * columns], &counts[std::size_t{r} * columns],
+                      columns);
+    }
+    return p == end || readBlockByLines(k, blockMonth);
+}
+
+bool GridDatabase::readBlockByLines(std::uint64_t k, std::uint32_t blockMonth) {
     const std::uint64_t start = k * blockSize_;
     // The month asked for, not the one the block number works out to: a month 13 is no
     // January of the next year.
     const std::uint64_t blockYear = year;
+    file.seek(start);
     ZString line;
     file.readln(line);
     if (!headerNamesMonth(line.view(), blockYear, blockMonth)) {
@@ -293,7 +336,10 @@ void GridDatabase::finishRead() {
         for (std::uint32_t c = 0; c < columns; ++c) {
             const std::size_t i = std::size_t{r} * columns + c;
             const bool data = counts[i] != 0;
-            const double mean = values[i] / static_cast<double>(data ? counts[i] : 1);
+            // One month holds at most one value per cell: its sum is the mean, and the division
+            // (exact by 1, but slow) is left out.
+            const double mean =
+                yearAverage ? values[i] / static_cast<double>(data ? counts[i] : 1) : values[i];
             values[i] = data ? mean : MISSING_VALUE;
             sum += data ? mean * weight : 0.0;
             covered += data ? weight : 0.0;

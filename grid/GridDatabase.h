@@ -76,10 +76,13 @@ class GridDatabase {
     // (with layoutProblem set) when the block does not start with that month's header or does
     // not end where the next block starts.
     bool readBlock(std::uint64_t k, std::uint32_t month);
+    bool readBlockByLines(std::uint64_t k, std::uint32_t month);
     // Turns sums into means and computes the global figures.
     void finishRead();
 
     std::uint64_t blockSize_ = 0;
+    std::unique_ptr<char[]> blockBuffer_;
+    std::uint64_t blockBufferSize_ = 0;
     ZString layoutProblem_;
     ZString layoutNote_;
 };

@@ -1,6 +1,7 @@
 #include "toolkit/ZFile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -108,6 +109,26 @@ std::uint64_t ZFile::tell() const {
     }
     off_t position = ftello(file_);
     return position < 0 ? 0 : static_cast<std::uint64_t>(position);
+}
+
+bool ZFile::readAt(std::uint64_t offset, char* buffer, std::uint64_t size) const {
+    if (!file_) {
+        return false;
+    }
+    const int descriptor = fileno(file_);
+    std::uint64_t done = 0;
+    while (done < size) {
+        ssize_t got =
+            pread(descriptor, buffer + done, size - done, static_cast<off_t>(offset + done));
+        if (got <= 0) {
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        done += static_cast<std::uint64_t>(got);
+    }
+    return true;
 }
 
 ZFileVersion ZFile::version(const ZString& name) {

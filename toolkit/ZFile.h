@@ -47,6 +47,9 @@ class ZFile {
     void seek(std::uint64_t offset);
     // The read position as an absolute byte offset.
     std::uint64_t tell() const;
+    // Reads exactly size bytes from the absolute offset, past the line buffer and without moving
+    // the read position; false when the file has fewer bytes there or cannot be read.
+    bool readAt(std::uint64_t offset, char* buffer, std::uint64_t size) const;
 
     // The version of the file the name stands for now; a missing file has exists false.
     static ZFileVersion version(const ZString& name);
