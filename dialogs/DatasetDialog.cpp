@@ -17,7 +17,7 @@ StringMap& datasetTable() {
 
 }  // namespace
 
-DatasetDialog::DatasetDialog(ZWindowContext* parent) : ZDialog(parent, IDD_DATASET) {
+DatasetDialog::DatasetDialog(ZWindowContext* parent) : ConfirmDialog(parent, IDD_DATASET) {
     form.reset(this);
 }
 
@@ -31,18 +31,6 @@ void DatasetDialog::onDialogInit() {
     form.addTextChoiceField(IDC_DATASET_FILE, dbFile, table, true);
     form.addCheckField(IDC_DATASET_YEAR_AVERAGE, yearAverage);
     form.showValues();
-}
-
-void DatasetDialog::onDialogCommand(int controlId) {
-    try {
-        if (controlId == Z_IDOK) {
-            confirm();
-        } else if (controlId == Z_IDCANCEL) {
-            close(0);
-        }
-    } catch (const ZException& exception) {
-        ZSystem::showException(this, exception);
-    }
 }
 
 void DatasetDialog::confirm() {

@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
+#include "dialogs/ConfirmDialog.h"
 #include "dialogs/DialogForm.h"
 #include "toolkit/ZString.h"
-#include "toolkit/ui/ZDialog.h"
 
 // "Datensatz laden": dataset file, year, month and year average. The caller fills the four
 // values, shows the dialog and reads them back when show returns 1; the dialog reads no file.
-class DatasetDialog : public ZDialog {
+class DatasetDialog : public ConfirmDialog {
   public:
     explicit DatasetDialog(ZWindowContext* parent);
 
@@ -19,9 +19,8 @@ class DatasetDialog : public ZDialog {
     bool yearAverage = false;
 
   protected:
-    void onDialogCommand(int controlId) override;
     void onDialogInit() override;
 
   private:
-    void confirm();
+    void confirm() override;
 };

@@ -28,7 +28,7 @@ bool inRange(std::int32_t degrees, std::int32_t minutes, std::int32_t limit) {
 
 }  // namespace
 
-PositionDialog::PositionDialog(ZWindowContext* parent) : ZDialog(parent, IDD_POSITION) {
+PositionDialog::PositionDialog(ZWindowContext* parent) : ConfirmDialog(parent, IDD_POSITION) {
     form.reset(this);
 }
 
@@ -47,18 +47,6 @@ void PositionDialog::onDialogInit() {
     form.addIntField(IDC_POSITION_LON_MINUTES, coordinates.lonMinutes);
     form.addIntChoiceField(IDC_POSITION_LON_HEMISPHERE, coordinates.west, longitudes, true);
     form.showValues();
-}
-
-void PositionDialog::onDialogCommand(int controlId) {
-    try {
-        if (controlId == Z_IDOK) {
-            confirm();
-        } else if (controlId == Z_IDCANCEL) {
-            close(0);
-        }
-    } catch (const ZException& exception) {
-        ZSystem::showException(this, exception);
-    }
 }
 
 void PositionDialog::confirm() {

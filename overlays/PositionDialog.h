@@ -1,14 +1,14 @@
 #pragma once
 
+#include "dialogs/ConfirmDialog.h"
 #include "dialogs/DialogForm.h"
 #include "grid/GeoPosition.h"
 #include "toolkit/ZString.h"
-#include "toolkit/ui/ZDialog.h"
 
 // "Position": a name and a place in degrees and minutes with their hemispheres. The caller
 // fills name and coordinates, shows the dialog and reads them back when show returns 1. The
 // reserved numbers of the place pass through untouched.
-class PositionDialog : public ZDialog {
+class PositionDialog : public ConfirmDialog {
   public:
     explicit PositionDialog(ZWindowContext* parent);
 
@@ -17,11 +17,10 @@ class PositionDialog : public ZDialog {
     ZString name;
 
   protected:
-    void onDialogCommand(int controlId) override;
     void onDialogInit() override;
 
   private:
-    void confirm();
+    void confirm() override;
     // The name box shows the name as the positions file can keep it.
     void cleanNameBox();
 };

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid/GridDatabase.h"
@@ -16,23 +17,9 @@
 #include "overlays/PositionsFile.h"
 #include "overlays/Readout.h"
 
+#include "FuzzSupport.h"
+
 namespace {
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-const std::filesystem::path& folder() {
-    static const std::filesystem::path path = [] {
-        std::string pattern = std::filesystem::temp_directory_path() / "sorvo-fuzz-XXXXXX";
-        check(mkdtemp(pattern.data()) != nullptr, "temporary directory");
-        return std::filesystem::path(pattern);
-    }();
-    return path;
-}
 
 struct Entry {
     std::uint32_t id;
@@ -57,11 +44,8 @@ bool samePlace(const GeoPosition& a, const GeoPosition& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string name = folder() / "positions.txt";
-    std::FILE* file = std::fopen(name.c_str(), "wb");
-    check(file != nullptr, "positions file");
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    const std::string name = writeScratchFile(
+        "positions.txt", std::string_view(reinterpret_cast<const char*>(data), size));
 
     PositionList read;
     check(readPositions(name.c_str(), read), "read");

@@ -5,38 +5,22 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "toolkit/ZInitFile.h"
+
+#include "FuzzSupport.h"
 
 namespace {
 
 const char* const KEYS[] = {"DB_FILE",       "YEAR",     "MONTH",    "YEAR_AVERAGE",
                             "SCALE_PERCENT", "MAP_TYPE", "ORTH_VIEW"};
 
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-const std::filesystem::path& folder() {
-    static const std::filesystem::path path = [] {
-        std::string pattern = std::filesystem::temp_directory_path() / "sorvo-fuzz-XXXXXX";
-        check(mkdtemp(pattern.data()) != nullptr, "temporary directory");
-        return std::filesystem::path(pattern);
-    }();
-    return path;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string name = folder() / "init.txt";
-    std::FILE* file = std::fopen(name.c_str(), "wb");
-    check(file != nullptr, "settings file");
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    const std::string name =
+        writeScratchFile("init.txt", std::string_view(reinterpret_cast<const char*>(data), size));
 
     ZInitFile read;
     check(read.open(name.c_str(), "="), "open");

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// What the fuzz targets share: a broken rule aborts with its name, and the files they write go
+// into one scratch folder for the whole run.
+inline void check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+inline const std::filesystem::path& scratchFolder() {
+    static const std::filesystem::path path = [] {
+        std::string pattern = std::filesystem::temp_directory_path() / "sorvo-fuzz-XXXXXX";
+        check(mkdtemp(pattern.data()) != nullptr, "temporary directory");
+        return std::filesystem::path(pattern);
+    }();
+    return path;
+}
+
+// Writes the bytes as the named file of the scratch folder and returns its path.
+inline std::string writeScratchFile(const char* name, std::string_view bytes) {
+    const std::string path = scratchFolder() / name;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    check(file != nullptr, name);
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+    return path;
+}
