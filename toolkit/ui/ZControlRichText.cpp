@@ -141,6 +141,8 @@ void ZControlRichText::create(ZDialog& dialog, const ZString& name, int id) {
     // Links go to the desktop's browser; the control itself never navigates away.
     browser->setOpenLinks(false);
     browser->setOpenExternalLinks(false);
+    // Read-only, but the text can be selected and copied with the keyboard as well.
+    browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     QObject::connect(browser, &QTextBrowser::anchorClicked, browser, [](const QUrl& url) {
         ZSystem::openWebAddress(url.toString().toStdString());
     });
