@@ -5,7 +5,7 @@ BUILD       ?= build
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all setup configure build test run bench fuzz fuzz-configure tsan format clean
+.PHONY: all setup configure build test run install bench fuzz fuzz-configure tsan format clean
 
 all: build
 
@@ -27,6 +27,11 @@ run: build
 	@tools/prepare-run $(BUILD) run
 	@tools/start-viewer $(BUILD) run
 
+# The program as a desktop application under PREFIX (see the README).
+PREFIX      ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
 bench: build
 	@tools/prepare-run $(BUILD) $(BUILD)/bench-data > /dev/null
 	@for b in $(BUILD)/bench/bench_*; do [ -f $$b ] && [ -x $$b ] || continue; \
@@ -35,10 +40,10 @@ bench: build
 	    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true) || exit 1; done
 
 # libFuzzer runs in their own clang build, FUZZ_TIME seconds each (default 60): `make fuzz` runs
-# every target one after the other, `make fuzz-grid_reader` (or -settings, -coastlines,
+# every target one after the other, `make fuzz-grid_reader` (or -settings, -coastlines, -rtf,
 # -positions) one.
 FUZZ_TIME    ?= 60
-FUZZ_TARGETS := grid_reader settings coastlines positions
+FUZZ_TARGETS := grid_reader settings coastlines positions rtf
 
 fuzz: $(addprefix fuzz-,$(FUZZ_TARGETS))
 

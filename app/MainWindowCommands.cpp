@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/SaveFormat.h"
 #include "dialogs/DatasetDialog.h"
+#include "dialogs/HelpDialog.h"
 #include "export/ExportDialog.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
@@ -226,6 +227,9 @@ void MainWindow::showExportDialog() {
     dialog.show(true);
 }
 
-void MainWindow::showHelpDialog() {}
+void MainWindow::showHelpDialog() {
+    HelpDialog dialog(this);
+    dialog.show(true);
+}
 
 void MainWindow::saveAsEmf(const ZString&) {}

@@ -8,6 +8,7 @@
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ ZFile::~ZFile() {
 void ZFile::open(const ZString& name, bool writable) {
     close();
     name_ = name;
-    file_ = std::fopen(name.c_str(), writable ? "r+b" : "rb");
+    // A file that is only read may be one of the files installed with the program.
+    const ZString path = writable ? name : ZSystem::findProgramFile(name);
+    file_ = std::fopen(path.c_str(), writable ? "r+b" : "rb");
     if (!file_) {
         throw ZFileNotFoundException(describe("Datei kann nicht geöffnet werden:", name), errno);
     }

@@ -1,7 +1,9 @@
 #include "toolkit/ZSystem.h"
 
-#include <cmath>
 #include <unistd.h>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 double ZSystem::round(double value, int decimals) {
@@ -34,4 +36,19 @@ ZString ZSystem::getCurrentDirectory() {
         return ZString();
     }
     return ZString(buffer.data());
+}
+
+ZString ZSystem::findProgramFile(const ZString& name) {
+    std::error_code error;
+    if (name.isEmpty() || name[0] == '/' || std::filesystem::exists(name.str(), error)) {
+        return name;
+    }
+    // The installed files lie beside the executable's folder (bin/../share/...), wherever the
+    // program was installed.
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return name;
+    }
+    std::filesystem::path installed = program.parent_path() / SORVO_INSTALLED_DATA_DIR / name.str();
+    return std::filesystem::exists(installed, error) ? ZString(installed.string()) : name;
 }

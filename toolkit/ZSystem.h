@@ -10,7 +10,8 @@ class ZWindowContext;
 
 // Receives every message box instead of the screen (text, title); set by tests.
 using ZMessageSink = std::function<void(const ZString& text, const ZString& title)>;
-// Receives the documents to be opened instead of the desktop (absolute path); set by tests.
+// Receives the documents to be opened instead of the desktop (absolute path), or the web
+// addresses to be opened instead of the browser; set by tests.
 using ZDocumentOpener = std::function<void(const ZString& path)>;
 
 // Process-wide services: rounding and file-name helpers (usable anywhere), and the start-up,
@@ -25,6 +26,11 @@ class ZSystem {
     // The text after the last "." of the file name, empty when there is none.
     static ZString extractFileExtension(const ZString& path);
     static ZString getCurrentDirectory();
+    // A file the program only reads (pictures, coastlines, help text, datasets): the name as it
+    // stands when it is found from the working directory (or is absolute), otherwise the copy
+    // installed with the program when there is one, otherwise the name unchanged, so that opening
+    // it fails under the name the user knows.
+    static ZString findProgramFile(const ZString& name);
 
     // Window layer (implemented in the toolkit_ui library). The command line is not read: the
     // program has no options.
@@ -46,6 +52,9 @@ class ZSystem {
     // the user-interface thread; from any thread, without waiting.
     static void openDocument(const ZString& fileName);
     static void setDocumentOpener(ZDocumentOpener opener);
+    // Opens a web address in the desktop's browser, without waiting.
+    static void openWebAddress(const ZString& address);
+    static void setWebAddressOpener(ZDocumentOpener opener);
     // The program's resources given to startup.
     static const ZResourceModule& getInstance();
     // The class name every window of the program is created with.

@@ -7,11 +7,12 @@
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZSurface.h"
 
 void ZBitmap::open(const ZString& name) {
     image_ = QImage();
-    QString path = QString::fromUtf8(name.c_str());
+    QString path = QString::fromUtf8(ZSystem::findProgramFile(name).c_str());
     if (!QFile::exists(path)) {
         throw ZBitmapException(ZFormattedString("Bilddatei nicht gefunden: %s", name.c_str()), 1);
     }

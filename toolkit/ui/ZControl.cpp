@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QTextBrowser>
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
@@ -40,3 +41,4 @@ template QLineEdit* ZControl::attachTo<QLineEdit>(ZDialog&, int, const ZString&)
 template QComboBox* ZControl::attachTo<QComboBox>(ZDialog&, int, const ZString&);
 template QListWidget* ZControl::attachTo<QListWidget>(ZDialog&, int, const ZString&);
 template QAbstractButton* ZControl::attachTo<QAbstractButton>(ZDialog&, int, const ZString&);
+template QTextBrowser* ZControl::attachTo<QTextBrowser>(ZDialog&, int, const ZString&);

@@ -169,6 +169,21 @@ void ZSystem::setDocumentOpener(ZDocumentOpener opener) {
     running().documentOpener = std::move(opener);
 }
 
+void ZSystem::openWebAddress(const ZString& address) {
+    ZUiThread::run(nullptr, [address] {
+        ZToolkitState& toolkit = running();
+        if (toolkit.webAddressOpener) {
+            toolkit.webAddressOpener(address);
+            return;
+        }
+        QDesktopServices::openUrl(QUrl(QString::fromUtf8(address.c_str())));
+    });
+}
+
+void ZSystem::setWebAddressOpener(ZDocumentOpener opener) {
+    running().webAddressOpener = std::move(opener);
+}
+
 const ZResourceModule& ZSystem::getInstance() {
     return *running().resources;
 }

@@ -26,6 +26,7 @@ struct ZToolkitState {
     const ZResourceModule* resources = nullptr;
     ZMessageSink messageSink;
     ZDocumentOpener documentOpener;
+    ZDocumentOpener webAddressOpener;
     // Message boxes on screen: a wait dialog stays hidden under them, or it would block them.
     int openMessageBoxes = 0;
     std::map<int, ZDialogScript> dialogScripts;

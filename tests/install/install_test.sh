@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, checks the installed files and validates the
+# desktop entry and the AppStream metadata; then starts the installed program through its
+# launcher, as the desktop's menu does, in a home folder of its own on a virtual screen, opens
+# the help, closes the window and checks what it wrote and where.
+set -euo pipefail
+build=${1:?build folder}
+app_id=${2:?application id}
+
+fail() {
+  echo "FAIL: $*" >&2
+  [[ -f "$root/viewer.log" ]] && sed 's/^/viewer: /' "$root/viewer.log" >&2
+  exit 1
+}
+wait_for() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@" > /dev/null 2>&1; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+root=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do
+    kill "$pid" 2> /dev/null || true
+  done
+  rm -rf "$root"
+}
+trap cleanup EXIT
+prefix="$root/prefix"
+
+cmake --install "$build" --prefix "$prefix" > "$root/install.log" 2>&1 ||
+  { cat "$root/install.log"; fail "cmake --install"; }
+
+share="$prefix/share/sorvo-visualizer"
+for f in bin/sorvo bin/sorvo-visualizer; do
+  [[ -x "$prefix/$f" ]] || fail "$f is not installed as a program"
+done
+for f in Information.rtf worldmap.txt weltkarte1.jpg weltkarte2.jpg weltkarte3.jpg \
+  data/cru/hadcrut3v.dat data/cru/hadcrut3.dat data/cru/hadcrut4.dat data/cru/hadsst2.dat \
+  data/cru/abstem3.dat; do
+  [[ -s "$share/$f" ]] || fail "share/sorvo-visualizer/$f is missing"
+done
+for size in 16 24 32 48 64 128; do
+  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+  [[ "$(identify -format '%wx%h' "$icon" 2> /dev/null)" == "${size}x${size}" ]] ||
+    fail "no ${size}x${size} icon at $icon"
+done
+desktop-file-validate "$prefix/share/applications/$app_id.desktop" ||
+  fail "desktop-file-validate"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" > "$root/as.log" 2>&1 ||
+  { cat "$root/as.log"; fail "appstreamcli validate"; }
+
+# A virtual screen with a window manager, and a user whose home holds nothing of the program
+# but settings that ask for the coastlines, which come from the installed files too.
+Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3> "$root/display" 2> /dev/null &
+pids+=($!)
+wait_for 20 test -s "$root/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$root/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_DATA_HOME
+export HOME="$root/home" XDG_RUNTIME_DIR="$root/runtime"
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+openbox > /dev/null 2>&1 &
+pids+=($!)
+wait_for 20 wmctrl -m || fail "openbox did not start"
+work="$HOME/.local/share/sorvo-visualizer"
+mkdir -p "$work"
+printf 'MAP_TYPE=1\n' > "$work/init.txt"
+before=$(cd "$prefix" && find . | sort)
+
+(cd / && exec "$prefix/bin/sorvo-visualizer") > "$root/viewer.log" 2>&1 &
+viewer_pid=$!
+pids+=("$viewer_pid")
+find_window() {
+  wait_for "${2:-120}" xdotool search --onlyvisible --name "$1" || return 1
+  xdotool search --onlyvisible --name "$1" | head -n1
+}
+window=$(find_window "^Sorvo Visualizer") || fail "the window did not appear"
+wait_for 120 bash -c '! xdotool search --onlyvisible --name "^Bitte waren"' ||
+  fail "the first map was not drawn"
+sleep 1
+for title in Fehler Information; do
+  if xdotool search --onlyvisible --name "^$title\$" > /dev/null 2>&1; then
+    fail "a message box \"$title\" appeared: a file was not found"
+  fi
+done
+
+# "Hilfe" is the menu bar's third entry, after the menus "Programm" and "Ansicht": walked to
+# with the arrow keys, then clicked where the menu bar shows it highlighted (a menu bar item
+# without a menu takes no Return).
+xdotool windowactivate --sync "$window" > /dev/null 2>&1 || true
+xdotool mousemove --window "$window" 20 10 click 1
+sleep 1
+xdotool key Right
+sleep 0.5
+xdotool key Right
+sleep 0.5
+import -window "$window" "$root/menubar.png"
+read -r hx hy < <(/usr/bin/python3 - "$root/menubar.png" << 'PY'
+import sys
+from PIL import Image
+picture = Image.open(sys.argv[1]).convert("RGB")
+width = picture.width
+points = [(x, y) for y in range(min(40, picture.height)) for x in range(width)
+          if (lambda r, g, b: b > 150 and b - r > 80)(*picture.getpixel((x, y)))]
+if points:
+    print(sum(p[0] for p in points) // len(points), sum(p[1] for p in points) // len(points))
+PY
+) || fail "the highlighted menu entry was not found"
+xdotool mousemove --window "$window" "$hx" "$hy" click 1
+help=$(find_window "^Hilfe\$" 20) || { import -window root "$build/install-failure.png"; fail "the help dialog did not open (screen: $build/install-failure.png)"; }
+xdotool windowactivate --sync "$help" > /dev/null 2>&1 || true
+xdotool key ctrl+a ctrl+c
+wait_for 10 bash -c "xclip -o -selection clipboard 2> /dev/null | grep -qF 'Was die Karte zeigt'" ||
+  fail "the help text was not shown: $(xclip -o -selection clipboard 2> /dev/null | head -c 300)"
+xdotool key Escape
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Hilfe\$"' ||
+  fail "the help dialog did not close"
+
+wmctrl -c "Sorvo Visualizer"
+wait_for 120 bash -c "! kill -0 $viewer_pid" || fail "the viewer did not end after closing"
+code=0
+wait "$viewer_pid" || code=$?
+((code == 0)) || fail "exit code $code"
+
+grep -qx 'DB_FILE=data/cru/hadcrut3v.dat' "$work/init.txt" || fail "init.txt not written: $(cat "$work/init.txt")"
+grep -qx 'MAP_TYPE=1' "$work/init.txt" || fail "the map type was not kept"
+[[ -e "$work/positions.txt" ]] || fail "positions.txt not written in the working folder"
+[[ "$(cd "$prefix" && find . | sort)" == "$before" ]] || fail "the program wrote into its installation"
+echo "install test passed"

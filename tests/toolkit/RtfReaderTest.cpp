@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "toolkit/ZRtfReader.h"
+
+namespace {
+
+// The paragraphs' texts, runs joined.
+std::vector<std::string> texts(const ZRichText& text) {
+    std::vector<std::string> result;
+    for (const ZRichParagraph& paragraph : text.paragraphs) {
+        std::string joined;
+        for (const ZRichRun& run : paragraph.runs) {
+            joined += run.text;
+        }
+        result.push_back(joined);
+    }
+    return result;
+}
+
+std::string only(std::string_view rtf) {
+    ZRichText text = ZRtfReader::read(rtf);
+    EXPECT_TRUE(text.problems.empty()) << rtf;
+    std::vector<std::string> all = texts(text);
+    EXPECT_EQ(all.size(), 1u) << rtf;
+    return all.empty() ? std::string() : all.front();
+}
+
+TEST(RtfReader, CharacterFormatsHoldForTheirGroupAndMergeEqualRuns) {
+    ZRichText text = ZRtfReader::read(
+        "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
+        "a{\\b b{\\i\\fs32\\cf2 c}d}e\\b f\\b0 g{\\ul h\\ulnone i}\\cf1\\fs20 j\\plain k\\par}");
+    ASSERT_TRUE(text.problems.empty());
+    ASSERT_EQ(text.paragraphs.size(), 1u);
+    const std::vector<ZRichRun>& runs = text.paragraphs[0].runs;
+    std::vector<std::string> pieces;
+    for (const ZRichRun& run : runs) {
+        pieces.push_back(run.text);
+    }
+    EXPECT_EQ(pieces,
+              (std::vector<std::string>{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"}));
+    EXPECT_TRUE(runs[1].bold && !runs[1].italic);
+    EXPECT_TRUE(runs[2].bold && runs[2].italic);
+    EXPECT_EQ(runs[2].halfPoints, 32);
+    EXPECT_EQ(runs[2].colour, 0x000080u);
+    EXPECT_TRUE(runs[3].bold && !runs[3].italic && runs[3].halfPoints == 0 && !runs[3].colour);
+    EXPECT_FALSE(runs[4].bold);
+    EXPECT_TRUE(runs[5].bold);
+    EXPECT_FALSE(runs[6].bold);
+    EXPECT_TRUE(runs[7].underline);
+    EXPECT_FALSE(runs[8].underline);
+    EXPECT_EQ(runs[9].colour, 0xFF0000u);
+    EXPECT_EQ(runs[9].halfPoints, 20);
+    EXPECT_TRUE(!runs[10].colour && runs[10].halfPoints == 0);
+
+    // Equal formats written apart are one run.
+    ZRichText merged = ZRtfReader::read("{\\rtf1 a{\\b0 b}{c}\\par}");
+    ASSERT_EQ(merged.paragraphs.size(), 1u);
+    EXPECT_EQ(merged.paragraphs[0].runs.size(), 1u);
+}
+
+TEST(RtfReader, ColourTableEntriesWithoutComponentsOrOutsideTheTableHaveNoColour) {
+    ZRichText text =
+        ZRtfReader::read("{\\rtf1{\\colortbl;\\red10\\green20\\blue300;}\\cf0 a\\cf1 b\\cf7 c}");
+    ASSERT_EQ(text.paragraphs.size(), 1u);
+    const std::vector<ZRichRun>& runs = text.paragraphs[0].runs;
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_FALSE(runs[0].colour);
+    EXPECT_EQ(runs[1].colour, 0x0A14FFu);
+    EXPECT_FALSE(runs[2].colour);
+}
+
+TEST(RtfReader, ParagraphsLineBreaksAndParagraphFormats) {
+    ZRichText text = ZRtfReader::read(
+        "{\\rtf1 one\\par\\par {\\pard\\qc\\li400\\fi-200\\sb120\\sa60 two\\line three\\par}"
+        "\\qr four\\par\\pard five\\par}");
+    ASSERT_TRUE(text.problems.empty());
+    // The "\par" before the end makes no empty paragraph of its own; the one between does.
+    EXPECT_EQ(texts(text), (std::vector<std::string>{"one", "", "two\u2028three", "four", "five"}));
+    const ZRichParagraph& two = text.paragraphs[2];
+    EXPECT_EQ(two.alignment, ZAlignment::Centre);
+    EXPECT_EQ(two.leftIndent, 400);
+    EXPECT_EQ(two.firstLineIndent, -200);
+    EXPECT_EQ(two.spaceBefore, 120);
+    EXPECT_EQ(two.spaceAfter, 60);
+    EXPECT_EQ(text.paragraphs[3].alignment, ZAlignment::Right);
+    EXPECT_EQ(text.paragraphs[4].alignment, ZAlignment::Left);
+    // Line ends in the file are not text; a backslash before one is a paragraph.
+    EXPECT_EQ(texts(ZRtfReader::read("{\\rtf1 a\r\nb\\\nc}")),
+              (std::vector<std::string>{"ab", "c"}));
+}
+
+TEST(RtfReader, EscapesGiveTheirCharacters) {
+    EXPECT_EQ(only("{\\rtf1 Fl\\'e4che \\'84\\'80\\'93 5\\'b0 \\'d7}"),
+              "Fl\u00e4che \u201e\u20ac\u201c 5\u00b0 \u00d7");
+    EXPECT_EQ(only("{\\rtf1 \\\\ \\{ \\} a\\~b c\\-d e\\_f\\tab g}"),
+              "\\ { } a\u00a0b cd e\u2011f\tg");
+    EXPECT_EQ(only("{\\rtf1 \\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote}"),
+              "\u2014\u2013\u2022\u2018\u2019\u201c\u201d");
+    // A code point of the code page's gap shows a stand-in, a control character nothing; a
+    // broken escape loses nothing of the text after it.
+    EXPECT_EQ(only("{\\rtf1 a\\'81\\'07b\\'zz}"), "a\ufffdbzz");
+}
+
+TEST(RtfReader, UnicodeEscapesSkipTheirFallbackCharacters) {
+    EXPECT_EQ(only("{\\rtf1 \\u8722? c}"), "\u2212 c");
+    EXPECT_EQ(only("{\\rtf1\\uc2 \\u8364\\'80\\'80x}"), "\u20acx");
+    EXPECT_EQ(only("{\\rtf1\\uc0 \\u228 x}"), "\u00e4x");
+    // Above 32767 the number is negative; a pair of surrogates is one character.
+    EXPECT_EQ(only("{\\rtf1 \\u-4064?\\u-10179?\\u-8694?}"), "\uf020\U0001F60A");
+    EXPECT_EQ(only("{\\rtf1 \\u-10179?x\\u-8694?y}"), "\ufffdx\ufffdy");
+    // The fallback count belongs to the group: outside it the default of one holds again.
+    EXPECT_EQ(only("{\\rtf1 {\\uc0 \\u228}\\u246 ?!}"), "\u00e4\u00f6!");
+}
+
+TEST(RtfReader, DestinationsThatAreNotTextAreSkipped) {
+    EXPECT_EQ(only("{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}{\\*\\generator Writer;}"
+                   "{\\info{\\title T}}{\\stylesheet{\\s1 Heading;}}"
+                   "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt shown}} \\bin3 {}}z}"),
+              "shown z");
+}
+
+TEST(RtfReader, DamagedFilesGiveWhatCouldBeReadAndSaySo) {
+    ZRichText cut = ZRtfReader::read("{\\rtf1 {\\b Kopf\\par}Anfang des Textes \\'");
+    EXPECT_EQ(texts(cut), (std::vector<std::string>{"Kopf", "Anfang des Textes "}));
+    ASSERT_EQ(cut.problems.size(), 1u);
+    EXPECT_NE(cut.problems[0].find("Schluss fehlt"), std::string::npos);
+
+    ZRichText plain = ZRtfReader::read("Nur Text}\nzweite Zeile");
+    EXPECT_EQ(texts(plain), (std::vector<std::string>{"Nur Textzweite Zeile"}));
+    ASSERT_EQ(plain.problems.size(), 2u);
+    EXPECT_NE(plain.problems[0].find("keine RTF-Datei"), std::string::npos);
+    EXPECT_NE(plain.problems[1].find("schließende Klammern"), std::string::npos);
+
+    // What follows the document's closing brace is not read.
+    EXPECT_EQ(only("{\\rtf1 a}b{\\b c}"), "a");
+    EXPECT_TRUE(ZRtfReader::read("").paragraphs.empty());
+}
+
+TEST(RtfReader, OutsizedNumbersAreBounded) {
+    ZRichText text =
+        ZRtfReader::read("{\\rtf1\\fs99999999999999\\li-99999999999 a\\uc99999 \\u65 bc}");
+    ASSERT_EQ(text.paragraphs.size(), 1u);
+    EXPECT_EQ(text.paragraphs[0].runs[0].halfPoints, 3276);
+    EXPECT_EQ(text.paragraphs[0].leftIndent, -99'999'999);
+    EXPECT_EQ(texts(text)[0], "aA");
+}
+
+TEST(RtfReader, OurHelpFileReadsWhole) {
+    std::ifstream file(SORVO_SOURCE_DIR "/assets/Information.rtf", std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    ZRichText text = ZRtfReader::read(bytes.str());
+    EXPECT_TRUE(text.problems.empty());
+    std::string all;
+    int headings = 0;
+    for (const ZRichParagraph& paragraph : text.paragraphs) {
+        headings +=
+            !paragraph.runs.empty() && paragraph.runs[0].bold && paragraph.runs[0].halfPoints > 20;
+        for (const ZRichRun& run : paragraph.runs) {
+            all += run.text;
+        }
+    }
+    EXPECT_GE(headings, 8);
+    for (const char* expected :
+         {"Was die Karte zeigt", "S \u00d7 (2 \u2212 c)", "Strg+D", "Orthographisch",
+          "Auswertung.csv", "synthetisch", "https://crudata.uea.ac.uk/", "hadcrut3v.dat"}) {
+        EXPECT_NE(all.find(expected), std::string::npos) << expected;
+    }
+}
+
+}  // namespace
