@@ -8,14 +8,9 @@
 
 #include "toolkit/ZRtfReader.h"
 
-namespace {
+#include "FuzzSupport.h"
 
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
+namespace {
 
 // Strict UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF.
 void checkText(std::string_view text) {
