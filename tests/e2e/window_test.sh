@@ -402,3 +402,95 @@ close_viewer
 head -n1 "$work/positions.txt" | grep -q "^Neue Position	54	0	" || fail "the view position moved"
 echo "positions passed"
 # ---- end of the named positions --------------------------------------------------------------
+
+# ---- A first day -----------------------------------------------------------------------------
+# What a new user does on a first day, in one run: months and years, another dataset, a
+# position, the globe, a time series, a GIF and a JPEG, the help; then closing, and a restart
+# that shows the same map again.
+rm -f "$work/positions.txt" "$work/init.txt" "$work/Auswertung.csv" "$work/bin/opened"
+start_viewer
+window=$(find_window "^$title") || fail "the window did not appear for the first day"
+press Right
+press Right
+press Up
+open_dataset_dialog
+retype 2000
+xdotool key Tab
+retype 3
+xdotool key Tab Tab Home Return
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datensatz laden$"' ||
+  fail "the dataset dialog did not close on the first day"
+press ctrl+p
+activate '^Position$'
+retype Berlin
+for value in 52 30 skip 13 24; do
+  xdotool key Tab
+  [[ $value == skip ]] || retype "$value"
+done
+xdotool key Return
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Position$"' ||
+  fail "the position dialog did not close on the first day"
+# "Ansicht" > "Orthographisch", the fifth item.
+settle
+xdotool mousemove --window "$window" 20 10 click 1
+sleep 1
+xdotool key Right
+sleep 0.5
+xdotool key Down Down Down Down Return
+open_export_dialog
+export_span 2000 1 2001 2
+xdotool key Return
+answer_box "Information" "Export wurde erfolgreich durchgeführt."
+activate '^Datenreihe exportieren$'
+xdotool key Escape
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datenreihe exportieren$"' ||
+  fail "the export dialog did not close on the first day"
+[[ $(grep -c '^200[01];[12];' "$work/Auswertung.csv") -eq 4 ]] ||
+  fail "the first day's table: $(cat "$work/Auswertung.csv")"
+settle
+xdotool key ctrl+s
+save_as "Als GIF speichern" "$work/erster-tag"
+gifbuild -d "$work/erster-tag.gif" > /dev/null || fail "gifbuild -d cannot read erster-tag.gif"
+xdotool mousemove --window "$window" 20 10 click 1
+sleep 1
+xdotool key Down Down Down Down Right
+sleep 0.5
+xdotool key Down Return
+save_as "Als JPG speichern" "$work/erster-tag"
+[[ $(identify -format '%m' "$work/erster-tag.jpg") == JPEG ]] || fail "erster-tag.jpg unreadable"
+# "Hilfe" is the third entry of the menu bar.
+xdotool mousemove --window "$window" 160 10 click 1
+activate '^Hilfe$'
+xdotool key Escape
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Hilfe$"' || fail "the help stayed open"
+settle
+xdotool mousemove --window "$window" 5 5
+settle
+import -window "$window" "$work/first-day.png"
+cp "$work/first-day.png" "$build/e2e-first-day.png"
+close_viewer
+settings=$(cat "$work/init.txt")
+for expected in DB_FILE=data/cru/hadcrut4.dat YEAR=2000 MONTH=3 ORTH_VIEW=1 SCALE_PERCENT=75; do
+  grep -qx "$expected" <<< "$settings" || fail "the first day's init.txt lacks $expected"
+done
+printf 'Berlin\t52\t30\t0\t0\t13\t24\t0\t0\n' | cmp -s - "$work/positions.txt" ||
+  fail "the first day's positions.txt: $(cat -A "$work/positions.txt")"
+
+# The next morning: the same globe, centred on Berlin, the same month (the status bar aside).
+start_viewer
+window=$(find_window "^$title") || fail "the window did not appear the next morning"
+settle
+import -window "$window" "$work/next-morning.png"
+close_viewer
+size=$(identify -format '%w %h' "$work/first-day.png")
+[[ "$size" == "$(identify -format '%w %h' "$work/next-morning.png")" ]] ||
+  fail "the window has another size the next morning"
+read -r width height <<< "$size"
+difference=$(compare -metric AE -crop "${width}x$((height - 30))+0+0" "$work/first-day.png" \
+  "$work/next-morning.png" null: 2>&1 || true)
+[[ "$difference" == 0 ]] || {
+  cp "$work/first-day.png" "$work/next-morning.png" "$build/"
+  fail "the next morning's window differs in $difference pixels"
+}
+echo "first day passed"
+# ---- end of the first day --------------------------------------------------------------------
