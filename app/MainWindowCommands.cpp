@@ -212,7 +212,6 @@ void MainWindow::showDatasetDialog() {
     reRender();
 }
 
-// The metafile comes with its own part of the program.
 void MainWindow::showExportDialog() {
     ExportDialog dialog(this);
     dialog.toYear = database.year;
@@ -227,5 +226,3 @@ void MainWindow::showExportDialog() {
 }
 
 void MainWindow::showHelpDialog() {}
-
-void MainWindow::saveAsEmf(const ZString&) {}
