@@ -212,17 +212,12 @@ TEST_F(MetafileSaverTest, UnwritableFolderIsReported) {
     EXPECT_EQ(w.view.scaleX, before.scaleX);
     EXPECT_EQ(w.view.frameScale, 1.0);
 
-    // An existing file stays as it was when its folder refuses the new one.
-    std::filesystem::create_directory("fest");
-    folder.write("fest/karte.emf", "alt");
-    std::filesystem::permissions(
-        "fest", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    saveAs("fest/karte.emf");
-    std::filesystem::permissions("fest", std::filesystem::perms::owner_all);
-    if (log.messages.size() == 2) {  // root may write anyway
-        EXPECT_EQ(log.messages[1].first, "Cannot create EMF-File.");
-        EXPECT_EQ(folder.read("fest/karte.emf"), "alt");
-    }
+    // A folder in the way of the name is left as it was.
+    std::filesystem::create_directory("karte.emf");
+    saveAs("karte.emf");
+    ASSERT_EQ(log.messages.size(), 2u);
+    EXPECT_EQ(log.messages[1].first, "Cannot create EMF-File.");
+    EXPECT_TRUE(std::filesystem::is_directory("karte.emf"));
 }
 
 // emf2svg draws the flat map where the raster picture of scale 1 has it: cells over the
@@ -235,8 +230,6 @@ TEST_F(MetafileSaverTest, FlatMapRendersLikeTheRasterPicture) {
     EXPECT_NE(records.find("\n114 "), std::string::npos) << records;
     QImage raster = rasterPicture();
     QImage drawn = renderedByEmf2svg("flach.emf");
-    drawn.save("flach.png");
-    raster.save("/tmp/emf2/flach-raster.png");
 
     QRect map(32, 32, 996, 496);
     EXPECT_LT(unmatched(raster, drawn, map), 996 * 496 / 200);
@@ -254,20 +247,29 @@ TEST_F(MetafileSaverTest, FlatMapRendersLikeTheRasterPicture) {
                inkBox(raster, QRect(25, 25, 1010, 510), 230), 2, "frame");
 }
 
-TEST_F(MetafileSaverTest, GlobeIsOnePictureRecordAndRendersLikeTheRasterPicture) {
+TEST_F(MetafileSaverTest, GlobeIsAFewPictureRecordsAndRendersLikeTheRasterPicture) {
     start("SCALE_PERCENT=100\nORTH_VIEW=1\n");
     saveAs("globus.emf");
     std::string records = checkedRecords("globus.emf");
-    // One picture for the globe's pixels, none per pixel.
-    EXPECT_NE(records.find("\n81 1\n"), std::string::npos) << records;
+    // The globe's pixels in four pictures of 2501 or 2500 pixels a side, none per pixel.
+    EXPECT_NE(records.find("\n81 4\n"), std::string::npos) << records;
     EXPECT_EQ(records.find("\n15 "), std::string::npos) << records;
     QImage raster = rasterPicture();
     QImage drawn = renderedByEmf2svg("globus.emf");
-    drawn.save("globus.png");
 
+    // Meridians, parallels and outline are one unit wide at ten times the scale, a tenth of a
+    // pixel here: only the pixels beside them are compared.
+    QImage withoutLines = raster;
+    for (int y = 0; y < raster.height(); ++y) {
+        for (int x = 0; x < raster.width(); ++x) {
+            if (raster.pixel(x, y) == qRgb(0, 0, 255)) {
+                withoutLines.setPixel(x, y, drawn.pixel(x, y));
+            }
+        }
+    }
     QRect disc(300, 50, 460, 460);
-    EXPECT_LT(unmatched(raster, drawn, disc), 460 * 460 / 100);
-    EXPECT_LT(unmatched(drawn, raster, disc), 460 * 460 / 100);
+    EXPECT_LT(unmatched(withoutLines, drawn, disc), 460 * 460 / 100);
+    EXPECT_LT(unmatched(drawn, withoutLines, disc), 460 * 460 / 100);
     expectNear(inkBox(drawn, QRect(0, 0, 1060, 29)), inkBox(raster, QRect(0, 0, 1060, 29)), 3,
                "caption title");
 }

@@ -33,6 +33,7 @@ constexpr std::uint32_t SRCCOPY = 0x00CC0020;
 constexpr std::uint32_t DEFAULT_CHARSET = 1;
 constexpr std::size_t FACE_LENGTH = 32;
 
+constexpr int MAX_PICTURE_SIDE = 4096;
 constexpr std::uint32_t BITMAP_HEADER_SIZE = 40;
 constexpr std::uint32_t STRETCHDIBITS_SIZE = 80;
 constexpr std::uint32_t ALPHABLEND_SIZE = 108;
@@ -378,20 +379,31 @@ void ZMetafileSurface::stretchPixels(const ZRect& dest, int width, int height, P
     records_.end();
 }
 
-// The block becomes one picture record instead of a record per pixel. A record cannot leave
-// pixels alone, so masked pixels take the white that a picture starts from, which is all that
-// lies under a masked pixel in this program's pictures.
+// The block becomes picture records instead of a record per pixel: one, or a few tiles when it
+// is larger than readers take (emf2svg refuses pictures of more than 4096 pixels a side). A
+// record cannot leave pixels alone, so masked pixels take the white that a picture starts from,
+// which is all that lies under a masked pixel in this program's pictures.
 void ZMetafileSurface::drawPixels(int x, int y, int width, int height, const std::uint32_t* rgb,
                                   const std::uint8_t* mask) {
     if (width <= 0 || height <= 0) {
         return;
     }
-    auto at = [&](int row, int column) {
-        std::size_t i = static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
-                        static_cast<std::size_t>(column);
-        return mask == nullptr || mask[i] != 0 ? rgb[i] : 0x00FFFFFFu;
-    };
-    stretchPixels(ZRect{x, y, x + width, y + height}, width, height, at);
+    int across = (width + MAX_PICTURE_SIDE - 1) / MAX_PICTURE_SIDE;
+    int down = (height + MAX_PICTURE_SIDE - 1) / MAX_PICTURE_SIDE;
+    for (int tileRow = 0; tileRow < down; ++tileRow) {
+        int top = height * tileRow / down;
+        int bottom = height * (tileRow + 1) / down;
+        for (int tileColumn = 0; tileColumn < across; ++tileColumn) {
+            int left = width * tileColumn / across;
+            int right = width * (tileColumn + 1) / across;
+            auto at = [&](int row, int column) {
+                std::size_t i = static_cast<std::size_t>(top + row) * width + left + column;
+                return mask == nullptr || mask[i] != 0 ? rgb[i] : 0x00FFFFFFu;
+            };
+            stretchPixels(ZRect{x + left, y + top, x + right, y + bottom}, right - left,
+                          bottom - top, at);
+        }
+    }
 }
 
 void ZMetafileSurface::stretchImage(const QImage& image, const ZRect& source, const ZRect& dest) {
