@@ -109,18 +109,6 @@ bool ZMetafileSurface::close() {
     return committed;
 }
 
-QByteArray ZMetafileSurface::contents() const {
-    std::vector<unsigned char> head = header();
-    std::vector<unsigned char> tail = endRecord();
-    const std::vector<unsigned char>& body = records_.bytes();
-    QByteArray all;
-    all.reserve(static_cast<qsizetype>(head.size() + body.size() + tail.size()));
-    all.append(reinterpret_cast<const char*>(head.data()), static_cast<qsizetype>(head.size()));
-    all.append(reinterpret_cast<const char*>(body.data()), static_cast<qsizetype>(body.size()));
-    all.append(reinterpret_cast<const char*>(tail.data()), static_cast<qsizetype>(tail.size()));
-    return all;
-}
-
 std::vector<unsigned char> ZMetafileSurface::header() const {
     auto descriptionBytes = static_cast<std::uint32_t>(description_.size() * 2);
     std::uint32_t size = HEADER_SIZE + (descriptionBytes + 3) / 4 * 4;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QFont>
 #include <QSaveFile>
 #include <cstdint>
@@ -33,8 +32,6 @@ class ZMetafileSurface : public ZSurface {
     // Writes the metafile and renames it into place; false when that fails, and then the file
     // that was there is left as it was.
     bool close();
-    // The whole metafile as close writes it.
-    QByteArray contents() const;
 
     void selectPen(ZColour colour, int width) override;
     void selectFont(const ZFont& font) override;
