@@ -151,5 +151,7 @@ class MainWindow : public ZWindow,
     void showDatasetDialog();
     void showExportDialog();
     void showHelpDialog();
+    // The map at ten times the scale as a metafile, on this thread; raises ZException when the
+    // file cannot be made.
     void saveAsEmf(const ZString& name);
 };

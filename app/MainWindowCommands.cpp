@@ -213,7 +213,6 @@ void MainWindow::showDatasetDialog() {
     reRender();
 }
 
-// The metafile comes with its own part of the program.
 void MainWindow::showExportDialog() {
     ExportDialog dialog(this);
     dialog.toYear = database.year;
@@ -231,5 +230,3 @@ void MainWindow::showHelpDialog() {
     HelpDialog dialog(this);
     dialog.show(true);
 }
-
-void MainWindow::saveAsEmf(const ZString&) {}

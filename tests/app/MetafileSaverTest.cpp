@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "MessageLog.h"
+#include "WorkingFolder.h"
+#include "app/MainWindow.h"
+#include "map/MapRenderer.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/ui/ZDialogDriver.h"
+
+namespace {
+
+std::string runCommand(const std::string& command, int& status) {
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[256];
+    while (pipe && fgets(buffer, sizeof buffer, pipe)) {
+        output += buffer;
+    }
+    status = pipe ? pclose(pipe) : -1;
+    return output;
+}
+
+std::uint32_t wordAt(const QByteArray& bytes, int offset) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) {
+        value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
+    }
+    return value;
+}
+
+class MetafileSaverTest : public testing::Test {
+  protected:
+    MainWindow& start(const std::string& settings) {
+        folder.write("init.txt", "YEAR=1850\nMONTH=3\n" + settings);
+        window = std::make_unique<MainWindow>();
+        window->create(nullptr);
+        return *window;
+    }
+
+    // Command 11102 with the file dialog answering the name.
+    void saveAs(const std::string& answer) {
+        ZDialogDriver::setFileDialogScript([&](const ZString& title, const ZString& initial) {
+            asked.emplace_back(title.str(), initial.str());
+            return ZString(answer.c_str());
+        });
+        window->onWindowMessage(*window, Z_WM_COMMAND, CMD_SAVE_EMF, 0);
+        ZDialogDriver::setFileDialogScript(nullptr);
+    }
+
+    // libUEMF's record checks; the record counts by type as the checker prints them.
+    static std::string checkedRecords(const std::string& name) {
+        int status = 0;
+        std::string output =
+            runCommand(std::string(EMF_RECORD_CHECK) + " " + name + " 2>&1", status);
+        EXPECT_EQ(status, 0) << output;
+        return output;
+    }
+
+    // What emf2svg draws, scaled onto the picture of scale 1.
+    static QImage renderedByEmf2svg(const std::string& name) {
+        std::string svg = name + ".svg";
+        std::string command = "emf2svg-conv -i " + name + " -o " + svg + " > /dev/null 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        // emf2svg writes a picture's constant alpha as fill-opacity, which SVG applies to
+        // shapes only; read as the opacity it stands for.
+        QFile file(QString::fromStdString(svg));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(file.readAll());
+        text.replace(QRegularExpression("(<image [^>]*)fill-opacity="), "\\1opacity=");
+        QSvgRenderer renderer(text.toUtf8());
+        EXPECT_TRUE(renderer.isValid());
+        QImage image(1060, 610, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        renderer.render(&painter, QRectF(0, 0, 1060, 610));
+        return image;
+    }
+
+    // The window's picture at scale 1 with its caption, as the raster savers draw it.
+    QImage rasterPicture() {
+        ViewState rendered = window->view;
+        MapOverlayPainter overlays(window->database, rendered, window->captionFont,
+                                   window->labelFont, &window->positions);
+        ZBitmap picture;
+        MapRenderer(
+            MapScene{window->database, rendered, window->background, nullptr, &overlays, nullptr})
+            .renderToBitmap(picture, true, false);
+        return picture.image();
+    }
+
+    // Pixels of a in the area with no pixel of b within two pixels that has nearly its colour.
+    static int unmatched(const QImage& a, const QImage& b, QRect area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                QRgb p = a.pixel(x, y);
+                bool found = false;
+                for (int dy = -2; dy <= 2 && !found; ++dy) {
+                    for (int dx = -2; dx <= 2 && !found; ++dx) {
+                        QPoint q(x + dx, y + dy);
+                        if (!b.rect().contains(q)) {
+                            continue;
+                        }
+                        QRgb o = b.pixel(q);
+                        found = std::abs(qRed(p) - qRed(o)) < 40 &&
+                                std::abs(qGreen(p) - qGreen(o)) < 40 &&
+                                std::abs(qBlue(p) - qBlue(o)) < 40;
+                    }
+                }
+                count += !found;
+            }
+        }
+        return count;
+    }
+
+    // The box around the dark pixels of the area: where texts and lines lie.
+    static QRect inkBox(const QImage& image, QRect area, int darkerThan = 160) {
+        QRect box;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (qGray(image.pixel(x, y)) < darkerThan) {
+                    box |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return box;
+    }
+
+    static void expectNear(QRect a, QRect b, int slack, const char* what) {
+        EXPECT_FALSE(a.isEmpty()) << what;
+        EXPECT_NEAR(a.left(), b.left(), slack) << what;
+        EXPECT_NEAR(a.top(), b.top(), slack) << what;
+        EXPECT_NEAR(a.right(), b.right(), slack) << what;
+        EXPECT_NEAR(a.bottom(), b.bottom(), slack) << what;
+    }
+
+    WorkingFolder folder;
+    MessageLog log;
+    std::unique_ptr<MainWindow> window;
+    std::vector<std::pair<std::string, std::string>> asked;
+};
+
+// The command asks for the name, adds the extension and writes a metafile whose header places
+// the 10600 x 6100 drawing in a frame of 3180 mm x 1830 mm; the window keeps its view.
+TEST_F(MetafileSaverTest, CommandWritesTheMetafileAndLeavesTheWindowAlone) {
+    MainWindow& w = start("");
+    ViewState before = w.view;
+    QImage shown = w.mapBitmap.image();
+    saveAs("karte");
+    EXPECT_EQ(asked, (decltype(asked){{"Als EMF speichern", "hadcrut3v_1850_03.emf"}}));
+    EXPECT_TRUE(log.messages.empty());
+    EXPECT_EQ(w.view.scaleX, before.scaleX);
+    EXPECT_EQ(w.view.frameScale, 1.0);
+    EXPECT_EQ(w.view.mapCentreX, before.mapCentreX);
+    EXPECT_EQ(w.view.mapCentreY, before.mapCentreY);
+    EXPECT_EQ(w.mapBitmap.image(), shown);
+
+    QFile file("karte.emf");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    EXPECT_EQ(wordAt(bytes, 0), 1u);
+    // Frame in hundredths of a millimetre, then the signature.
+    EXPECT_EQ(wordAt(bytes, 24), 0u);
+    EXPECT_EQ(wordAt(bytes, 32), 318000u);
+    EXPECT_EQ(wordAt(bytes, 36), 183000u);
+    EXPECT_EQ(wordAt(bytes, 40), 0x464D4520u);
+    EXPECT_EQ(wordAt(bytes, 48), static_cast<std::uint32_t>(bytes.size()));
+    // Description: 58 characters and two zeros, then device and millimetre sizes.
+    EXPECT_EQ(wordAt(bytes, 60), 60u);
+    std::u16string description(60, u'\0');
+    for (int i = 0; i < 60; ++i) {
+        description[i] = static_cast<char16_t>(wordAt(bytes, 108 + 2 * i) & 0xFFFF);
+    }
+    EXPECT_EQ(description,
+              std::u16string(u"Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten") +
+                  u'\0' + u'\0');
+    EXPECT_EQ(wordAt(bytes, 72), 10600u);
+    EXPECT_EQ(wordAt(bytes, 76), 6100u);
+    EXPECT_EQ(wordAt(bytes, 80), 3180u);
+    EXPECT_EQ(wordAt(bytes, 84), 1830u);
+    EXPECT_EQ(checkedRecords("karte.emf").substr(0, 3), "ok ");
+}
+
+// The metafile always has ten times the scale, so the window's scale changes nothing in it.
+TEST_F(MetafileSaverTest, EveryScaleGivesTheSameFile) {
+    start("SCALE_PERCENT=50\n");
+    saveAs("halb.emf");
+    window->setScale(1.0, -1, -1);
+    saveAs("ganz.emf");
+    EXPECT_EQ(folder.read("halb.emf"), folder.read("ganz.emf"));
+    EXPECT_EQ(window->view.scaleX, 1.0);
+}
+
+// A folder that cannot be written: the message, no file, and the window as it was.
+TEST_F(MetafileSaverTest, UnwritableFolderIsReported) {
+    MainWindow& w = start("");
+    ViewState before = w.view;
+    saveAs("fehlt/karte.emf");
+    EXPECT_EQ(log.messages.size(), 1u);
+    EXPECT_EQ(log.messages.at(0).first, "Cannot create EMF-File.");
+    EXPECT_FALSE(std::filesystem::exists("fehlt"));
+    EXPECT_EQ(w.view.scaleX, before.scaleX);
+    EXPECT_EQ(w.view.frameScale, 1.0);
+
+    // A folder in the way of the name is left as it was.
+    std::filesystem::create_directory("karte.emf");
+    saveAs("karte.emf");
+    ASSERT_EQ(log.messages.size(), 2u);
+    EXPECT_EQ(log.messages[1].first, "Cannot create EMF-File.");
+    EXPECT_TRUE(std::filesystem::is_directory("karte.emf"));
+}
+
+// emf2svg draws the flat map where the raster picture of scale 1 has it: cells over the
+// picture, frame, legend and caption within two pixels.
+TEST_F(MetafileSaverTest, FlatMapRendersLikeTheRasterPicture) {
+    start("SCALE_PERCENT=100\n");
+    saveAs("flach.emf");
+    std::string records = checkedRecords("flach.emf");
+    // Translucent cells are picture records with a constant alpha.
+    EXPECT_NE(records.find("\n114 "), std::string::npos) << records;
+    QImage raster = rasterPicture();
+    QImage drawn = renderedByEmf2svg("flach.emf");
+
+    QRect map(32, 32, 996, 496);
+    EXPECT_LT(unmatched(raster, drawn, map), 996 * 496 / 200);
+    EXPECT_LT(unmatched(drawn, raster, map), 996 * 496 / 200);
+    QRect legendBoxes(30, 552, 1000, 14);
+    EXPECT_LT(unmatched(raster, drawn, legendBoxes), 100);
+    expectNear(inkBox(drawn, QRect(0, 0, 1060, 29)), inkBox(raster, QRect(0, 0, 1060, 29)), 3,
+               "caption title");
+    expectNear(inkBox(drawn, QRect(0, 567, 1060, 43)), inkBox(raster, QRect(0, 567, 1060, 43)), 3,
+               "legend labels and source line");
+    expectNear(inkBox(drawn, QRect(0, 25, 29, 510)), inkBox(raster, QRect(0, 25, 29, 510)), 3,
+               "degree labels");
+    // The frame: its corners stand where the raster's do.
+    expectNear(inkBox(drawn, QRect(25, 25, 1010, 510), 230),
+               inkBox(raster, QRect(25, 25, 1010, 510), 230), 2, "frame");
+}
+
+TEST_F(MetafileSaverTest, GlobeIsAFewPictureRecordsAndRendersLikeTheRasterPicture) {
+    start("SCALE_PERCENT=100\nORTH_VIEW=1\n");
+    saveAs("globus.emf");
+    std::string records = checkedRecords("globus.emf");
+    // The globe's pixels in four pictures of 2501 or 2500 pixels a side, none per pixel.
+    EXPECT_NE(records.find("\n81 4\n"), std::string::npos) << records;
+    EXPECT_EQ(records.find("\n15 "), std::string::npos) << records;
+    QImage raster = rasterPicture();
+    QImage drawn = renderedByEmf2svg("globus.emf");
+
+    // Meridians, parallels and outline are one unit wide at ten times the scale, a tenth of a
+    // pixel here: only the pixels beside them are compared.
+    QImage withoutLines = raster;
+    for (int y = 0; y < raster.height(); ++y) {
+        for (int x = 0; x < raster.width(); ++x) {
+            if (raster.pixel(x, y) == qRgb(0, 0, 255)) {
+                withoutLines.setPixel(x, y, drawn.pixel(x, y));
+            }
+        }
+    }
+    QRect disc(300, 50, 460, 460);
+    EXPECT_LT(unmatched(withoutLines, drawn, disc), 460 * 460 / 100);
+    EXPECT_LT(unmatched(drawn, withoutLines, disc), 460 * 460 / 100);
+    expectNear(inkBox(drawn, QRect(0, 0, 1060, 29)), inkBox(raster, QRect(0, 0, 1060, 29)), 3,
+               "caption title");
+}
+
+}  // namespace
