@@ -28,10 +28,12 @@ ZBitmap MainWindow::renderSavedPicture() {
     // Rendering writes the map centre (and on the globe its centre) into the view it is given;
     // a copy keeps the window's own view as it is.
     ViewState rendered = view;
-    MapOverlayPainter frameAndCaption(database, rendered, captionFont, labelFont);
+    // The caption names the view position's value, and the globe turns to it; markers are
+    // left out of saved pictures.
+    MapOverlayPainter frameAndCaption(database, rendered, captionFont, labelFont, &positions);
     ZBitmap picture;
     MapRenderer(
-        MapScene{database, rendered, background, nullptr, &frameAndCaption, waitDialog.get()})
+        MapScene{database, rendered, background, viewCentre(), &frameAndCaption, waitDialog.get()})
         .renderToBitmap(picture, true, false);
     return picture;
 }

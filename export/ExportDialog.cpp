@@ -7,6 +7,7 @@
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZDialogTemplate.h"
+#include "toolkit/ui/ZUiThread.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ void ExportDialog::onDialogClose() {
 }
 
 void ExportDialog::cancel(bool closeWhenStopped) {
-    if (thread_.isActive()) {
+    if (exporting_) {
         closeWhenStopped_ = closeWhenStopped_ || closeWhenStopped;
         cancelRequested = true;
         return;
@@ -99,7 +100,7 @@ void ExportDialog::start() {
                              false);
         return;
     }
-    if (thread_.isActive()) {
+    if (exporting_) {
         return;
     }
     request_ = ExportRequest{dbFile,
@@ -115,6 +116,7 @@ void ExportDialog::start() {
     }
     cancelRequested = false;
     closeWhenStopped_ = false;
+    exporting_ = true;
     thread_.start(*this);
 }
 
@@ -139,7 +141,10 @@ void ExportDialog::run() {
     } catch (const ZException& exception) {
         ZSystem::showException(this, exception);
     }
-    if (closeWhenStopped_) {
-        close(0);
-    }
+    ZUiThread::run(this, [this] {
+        exporting_ = false;
+        if (closeWhenStopped_) {
+            close(0);
+        }
+    });
 }

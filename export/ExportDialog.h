@@ -25,7 +25,8 @@ class ExportDialog : public ZDialog, public ZRunable {
     ~ExportDialog() override;
 
     void run() override;
-    bool isExporting() const { return thread_.isActive(); }
+    // From "Start ..." until the worker's end has reached the user-interface thread.
+    bool isExporting() const { return exporting_; }
 
     DialogForm form;
     std::uint32_t fromYear = 1850;
@@ -53,5 +54,8 @@ class ExportDialog : public ZDialog, public ZRunable {
     ZThread thread_;
     // What the running export was asked for, copied when it started.
     ExportRequest request_;
-    std::atomic<bool> closeWhenStopped_{false};
+    // Both on the user-interface thread only: the end of a run is handed over to it, so that a
+    // close request never falls between the worker's last look and its end.
+    bool exporting_ = false;
+    bool closeWhenStopped_ = false;
 };

@@ -95,6 +95,29 @@ TEST_F(PictureSaversTest, PicturesTakeTheSizeOfTheScale) {
     EXPECT_TRUE(log.messages.empty());
 }
 
+// With a view position the saved caption carries its line under the map, and the globe turns
+// to it, as in the window; its marker stays out of the picture.
+TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
+    MainWindow& w = start("ORTH_VIEW=1\n");
+    save(TASK_SAVE_JPEG, "ohne.jpg");
+    Position farAway;
+    farAway.name = "Osterinsel";
+    farAway.coordinates.latDegrees = 27;
+    farAway.coordinates.south = 1;
+    farAway.coordinates.lonDegrees = 109;
+    farAway.coordinates.west = 1;
+    w.positions.put(VIEW_POSITION_ID, farAway);
+    save(TASK_SAVE_JPEG, "mit.jpg");
+    QImage with("mit.jpg", "JPEG");
+    QImage without("ohne.jpg", "JPEG");
+    ASSERT_EQ(with.size(), without.size());
+    // The view position's line stands at the left under the legend.
+    QRect line(30, 455, 250, 25);
+    EXPECT_GT(inkPixels(with, line), inkPixels(without, line) + 50);
+    // Turned to the other side of the Earth, the globe shows other cells in its middle.
+    EXPECT_NE(with.copy(300, 150, 200, 150), without.copy(300, 150, 200, 150));
+}
+
 // A JPEG that cannot be written is reported and the window goes on; a GIF fails quietly.
 // Neither leaves a file behind.
 TEST_F(PictureSaversTest, UnwritableTargetsLeaveNoFile) {
