@@ -331,8 +331,10 @@ void GridDatabase::finishRead() {
     double sum = 0.0;
     double covered = 0.0;
     std::uint32_t withData = 0;
+    std::uint32_t missingInRow[180];
     for (std::uint32_t r = 0; r < rows; ++r) {
         const double weight = zoneWeights[r];
+        const std::uint32_t withDataBefore = withData;
         for (std::uint32_t c = 0; c < columns; ++c) {
             const std::size_t i = std::size_t{r} * columns + c;
             const bool data = counts[i] != 0;
@@ -345,14 +347,16 @@ void GridDatabase::finishRead() {
             covered += data ? weight : 0.0;
             withData += data;
         }
+        missingInRow[r] = columns - (withData - withDataBefore);
     }
     coverage = covered * 100.0;
-    // Cells without data are filled with the covered sum itself.
+    // Cells without data are filled with the covered sum itself, in grid order. All cells of a
+    // row add the same amount, so only how many lack data matters, not where they are.
     const double coveredSum = sum;
     for (std::uint32_t r = 0; r < rows; ++r) {
         const double fill = coveredSum * zoneWeights[r];
-        for (std::uint32_t c = 0; c < columns; ++c) {
-            sum += counts[std::size_t{r} * columns + c] == 0 ? fill : 0.0;
+        for (std::uint32_t k = 0; k < missingInRow[r]; ++k) {
+            sum += fill;
         }
     }
     globalMean = sum;

@@ -129,3 +129,47 @@ TEST_F(BlockLayout, LineEndsOtherThanTheNameSaysAreFoundAndUsed) {
 }
 
 }  // namespace
+
+namespace {
+
+// The global figures summed the plain way, cell by cell in grid order, adding only where a
+// cell has data (or, in the second pass, lacks it): the reader's quicker sums must give the
+// very same doubles.
+TEST_F(BlockLayout, GlobalFiguresAreExactlyThoseOfThePlainSums) {
+    std::string data;
+    for (int k = 0; k < 3; ++k) {
+        data += makeBlock(HADCRUT3_LAYOUT, k, [k](int row, int column) -> std::optional<double> {
+            std::uint32_t hash = (row * 73 + column) * 2654435761u + k * 40503u;
+            if ((hash >> 7) % 10 < static_cast<unsigned>(3 + 3 * k)) {
+                return std::nullopt;
+            }
+            return static_cast<int>((hash >> 11) % 2001) / 100.0 - 10.0;
+        });
+    }
+    open(data);
+    for (std::uint32_t month = 1; month <= 3; ++month) {
+        grid.select(1850, month, false);
+        double sum = 0.0;
+        double covered = 0.0;
+        for (std::uint32_t r = 0; r < 36; ++r) {
+            for (std::uint32_t c = 0; c < 72; ++c) {
+                if (grid.cellCount(c, r) != 0) {
+                    sum += grid.cellValue(c, r) * grid.zoneWeight(r);
+                    covered += grid.zoneWeight(r);
+                }
+            }
+        }
+        const double coveredSum = sum;
+        for (std::uint32_t r = 0; r < 36; ++r) {
+            for (std::uint32_t c = 0; c < 72; ++c) {
+                if (grid.cellCount(c, r) == 0) {
+                    sum += coveredSum * grid.zoneWeight(r);
+                }
+            }
+        }
+        EXPECT_EQ(grid.globalMean, sum) << month;
+        EXPECT_EQ(grid.coverage, covered * 100.0) << month;
+    }
+}
+
+}  // namespace
