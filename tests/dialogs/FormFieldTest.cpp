@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,14 @@ void drive(std::function<void(DialogForm&)> bind, std::function<void(FormTestDia
         shown.close(0);
     });
     dialog.show(true);
+}
+
+StringMap mapOf(std::initializer_list<std::pair<const char*, const char*>> entries) {
+    StringMap map;
+    for (auto [key, value] : entries) {
+        map.put(key, value);
+    }
+    return map;
 }
 
 // Text into a box, validated and taken back.
@@ -197,8 +206,7 @@ TEST(FormFieldTest, DateBoxesTakeDayMonthYearAtNoon) {
 }
 
 TEST(FormFieldTest, MapTextBoxesKeepTheirTextUnderTheirName) {
-    StringMap values;
-    values.put("ort", "Hamburg");
+    StringMap values = mapOf({{"ort", "Hamburg"}});
     drive(
         [&](DialogForm& form) {
             form.addMapTextField(EDIT_A, "ort", values);
@@ -216,15 +224,9 @@ TEST(FormFieldTest, MapTextBoxesKeepTheirTextUnderTheirName) {
 }
 
 TEST(FormFieldTest, ChoicesSelectTheMatchingEntryOrElseTheFirst) {
-    StringMap hemispheres;
-    hemispheres.put("0", "Nord");
-    hemispheres.put("1", "Süd");
-    StringMap files;
-    files.put("a.dat", "A");
-    files.put("b.dat", "B");
-    StringMap twice;
-    twice.put("1", "eins");
-    twice.put("01", "auch eins");
+    StringMap hemispheres = mapOf({{"0", "Nord"}, {"1", "Süd"}});
+    StringMap files = mapOf({{"a.dat", "A"}, {"b.dat", "B"}});
+    StringMap twice = mapOf({{"1", "eins"}, {"01", "auch eins"}});
     std::int32_t known = 1;
     std::int32_t unknown = 5;
     std::int32_t doubled = 1;
