@@ -31,12 +31,10 @@ void drive(std::function<void(DialogForm&)> bind, std::function<void(FormTestDia
     dialog.show(true);
 }
 
-StringMap mapOf(std::initializer_list<std::pair<const char*, const char*>> entries) {
-    StringMap map;
+void putAll(StringMap& map, std::initializer_list<std::pair<const char*, const char*>> entries) {
     for (auto [key, value] : entries) {
         map.put(key, value);
     }
-    return map;
 }
 
 // Text into a box, validated and taken back.
@@ -206,7 +204,8 @@ TEST(FormFieldTest, DateBoxesTakeDayMonthYearAtNoon) {
 }
 
 TEST(FormFieldTest, MapTextBoxesKeepTheirTextUnderTheirName) {
-    StringMap values = mapOf({{"ort", "Hamburg"}});
+    StringMap values;
+    values.put("ort", "Hamburg");
     drive(
         [&](DialogForm& form) {
             form.addMapTextField(EDIT_A, "ort", values);
@@ -224,9 +223,12 @@ TEST(FormFieldTest, MapTextBoxesKeepTheirTextUnderTheirName) {
 }
 
 TEST(FormFieldTest, ChoicesSelectTheMatchingEntryOrElseTheFirst) {
-    StringMap hemispheres = mapOf({{"0", "Nord"}, {"1", "Süd"}});
-    StringMap files = mapOf({{"a.dat", "A"}, {"b.dat", "B"}});
-    StringMap twice = mapOf({{"1", "eins"}, {"01", "auch eins"}});
+    StringMap hemispheres;
+    putAll(hemispheres, {{"0", "Nord"}, {"1", "Süd"}});
+    StringMap files;
+    putAll(files, {{"a.dat", "A"}, {"b.dat", "B"}});
+    StringMap twice;
+    putAll(twice, {{"1", "eins"}, {"01", "auch eins"}});
     std::int32_t known = 1;
     std::int32_t unknown = 5;
     std::int32_t doubled = 1;
