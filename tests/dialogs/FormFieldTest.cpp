@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,12 +28,6 @@ void drive(std::function<void(DialogForm&)> bind, std::function<void(FormTestDia
         shown.close(0);
     });
     dialog.show(true);
-}
-
-void putAll(StringMap& map, std::initializer_list<std::pair<const char*, const char*>> entries) {
-    for (auto [key, value] : entries) {
-        map.put(key, value);
-    }
 }
 
 // Text into a box, validated and taken back.
@@ -224,11 +217,14 @@ TEST(FormFieldTest, MapTextBoxesKeepTheirTextUnderTheirName) {
 
 TEST(FormFieldTest, ChoicesSelectTheMatchingEntryOrElseTheFirst) {
     StringMap hemispheres;
-    putAll(hemispheres, {{"0", "Nord"}, {"1", "Süd"}});
+    hemispheres.put("0", "Nord");
+    hemispheres.put("1", "Süd");
     StringMap files;
-    putAll(files, {{"a.dat", "A"}, {"b.dat", "B"}});
+    files.put("a.dat", "A");
+    files.put("b.dat", "B");
     StringMap twice;
-    putAll(twice, {{"1", "eins"}, {"01", "auch eins"}});
+    twice.put("1", "eins");
+    twice.put("01", "auch eins");
     std::int32_t known = 1;
     std::int32_t unknown = 5;
     std::int32_t doubled = 1;
