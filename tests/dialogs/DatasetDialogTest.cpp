@@ -80,13 +80,11 @@ TEST_F(DatasetDialogTest, RangeChecksShowOneMessageAndKeepTheDialogOpen) {
     EXPECT_EQ(dialog.year, 1849u);
     EXPECT_EQ(confirm("1850", "13"), 0);
     EXPECT_EQ(confirm("1990", "0"), 0);
-    // Empty and wrong boxes read as 0; the year is checked first.
+    // An empty box reads as 0; the year is checked first.
     EXPECT_EQ(confirm("", "13"), 0);
-    EXPECT_EQ(confirm("Jahr", "Mai"), 0);
     EXPECT_EQ(log.messages, (Messages{{"Jahr ab 1850 möglich.", "Information"},
                                       {"Monatsbereich 1-12.", "Information"},
                                       {"Monatsbereich 1-12.", "Information"},
-                                      {"Jahr ab 1850 möglich.", "Information"},
                                       {"Jahr ab 1850 möglich.", "Information"}}));
 }
 

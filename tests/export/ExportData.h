@@ -1,6 +1,9 @@
 #pragma once
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "tests/grid/DatasetFiles.h"
@@ -17,4 +20,11 @@ inline std::string exportDataset() {
             return ((k * 13 + row * 5 + column) % 37 - 14 + k % 3) * 0.125;
         };
     });
+}
+
+inline std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }

@@ -4,9 +4,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "DialogScript.h"
 #include "ExportData.h"
@@ -23,13 +21,6 @@ using D = ZDialogDriver;
 using Messages = decltype(MessageLog::messages);
 
 const std::string STOPPED = "Export wurde abgebrochen.\r\n\r\nExport wurde bis ";
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Lets the dialog's loop run until the condition holds (at most ten seconds).
 bool waitFor(const std::function<bool()>& condition) {

@@ -42,14 +42,6 @@ bool contains(const std::array<PaletteColor, 256>& palette, int red, int green, 
                                   static_cast<std::uint8_t>(red), 0}) != palette.end();
 }
 
-TEST(ColorQuantizerTest, OneColourGivesOneExactEntry) {
-    std::uint32_t leaves = 0;
-    auto palette = paletteOf(std::vector<Rgb>(50, Rgb{17, 130, 201}), leaves);
-    EXPECT_EQ(leaves, 1u);
-    EXPECT_EQ(palette[0], (PaletteColor{201, 130, 17, 0}));
-    EXPECT_EQ(palette[1], (PaletteColor{1, 2, 3, 4}));
-}
-
 // Depth-first by child index: blue (path 1...), green (2...), red (4...) after black.
 TEST(ColorQuantizerTest, PaletteFollowsTheOctreePath) {
     std::uint32_t leaves = 0;

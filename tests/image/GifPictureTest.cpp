@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <thread>
 
@@ -21,6 +22,14 @@ std::vector<std::uint8_t> encoded(Picture& picture) {
     return sink.bytes;
 }
 
+void setIndices(Picture& picture, const std::function<int(int, int)>& index) {
+    for (int y = 0; y < picture.getHeight(); ++y) {
+        for (int x = 0; x < picture.getWidth(); ++x) {
+            picture.setPixelIndex(x, y, static_cast<std::uint8_t>(index(x, y)));
+        }
+    }
+}
+
 // An 8-bit picture of pseudo-random indices below `colors`, with a grey ramp palette.
 void makeNoise(Picture& picture, int width, int height, int colors, std::uint32_t seed) {
     picture.create(width, height, 8);
@@ -30,12 +39,10 @@ void makeNoise(Picture& picture, int width, int height, int colors, std::uint32_
                       static_cast<std::uint8_t>(i * 7), 0};
     }
     picture.setPalette(palette, 256);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            picture.setPixelIndex(x, y, static_cast<std::uint8_t>((seed >> 16) % colors));
-        }
-    }
+    setIndices(picture, [&](int, int) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<int>((seed >> 16) % colors);
+    });
 }
 
 // What a real decoder makes of the file: Qt's colours and our reading's indices both match
@@ -96,22 +103,21 @@ TEST(GifPictureTest, SinglePixelIsTheWorkedFile) {
 }
 
 TEST(GifPictureTest, SmallDepthsWidenTheCodeSize) {
+    auto check = [](Picture& picture, int packed, std::size_t tableBytes, int codeSize) {
+        std::vector<std::uint8_t> file = encoded(picture);
+        EXPECT_EQ(file[10], packed);
+        GifReading gif = readGif(file);
+        EXPECT_EQ(gif.colorTable.size(), tableBytes);
+        EXPECT_EQ(gif.minimumCodeSize, codeSize);
+        expectDecodesTo(file, picture);
+        expectGifbuildReads(file);
+    };
     Picture mono;
     mono.create(9, 3, 1);
     PaletteColor two[2] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
     mono.setPalette(two, 2);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 9; ++x) {
-            mono.setPixelIndex(x, y, static_cast<std::uint8_t>((x + y) % 2));
-        }
-    }
-    std::vector<std::uint8_t> file = encoded(mono);
-    EXPECT_EQ(file[10], 0x80);
-    GifReading gif = readGif(file);
-    EXPECT_EQ(gif.colorTable.size(), 6u);
-    EXPECT_EQ(gif.minimumCodeSize, 2);
-    expectDecodesTo(file, mono);
-    expectGifbuildReads(file);
+    setIndices(mono, [](int x, int y) { return (x + y) % 2; });
+    check(mono, 0x80, 6, 2);
 
     Picture sixteen;
     sixteen.create(13, 11, 4);
@@ -120,18 +126,8 @@ TEST(GifPictureTest, SmallDepthsWidenTheCodeSize) {
         palette[i] = {std::uint8_t(i * 16), std::uint8_t(i * 3), std::uint8_t(200 - i), 0};
     }
     sixteen.setPalette(palette, 16);
-    for (int y = 0; y < 11; ++y) {
-        for (int x = 0; x < 13; ++x) {
-            sixteen.setPixelIndex(x, y, static_cast<std::uint8_t>((x * y + x) % 16));
-        }
-    }
-    file = encoded(sixteen);
-    EXPECT_EQ(file[10], 0xB3);
-    gif = readGif(file);
-    EXPECT_EQ(gif.colorTable.size(), 48u);
-    EXPECT_EQ(gif.minimumCodeSize, 4);
-    expectDecodesTo(file, sixteen);
-    expectGifbuildReads(file);
+    setIndices(sixteen, [](int x, int y) { return (x * y + x) % 16; });
+    check(sixteen, 0xB3, 48, 4);
 }
 
 // The dictionary's probing stops at a slot holding key 0 (the string "0 0") as at an empty
@@ -142,9 +138,7 @@ TEST(GifPictureTest, ProbingStopsAtTheZeroKey) {
     const std::uint8_t pixels[] = {16, 1, 0, 0, 117, 155, 5, 156, 0, 0};
     Picture picture;
     makeNoise(picture, 10, 1, 1, 0);
-    for (int x = 0; x < 10; ++x) {
-        picture.setPixelIndex(x, 0, pixels[x]);
-    }
+    setIndices(picture, [&](int x, int) { return pixels[x]; });
     std::vector<std::uint8_t> file = encoded(picture);
     EXPECT_EQ(readGif(file).codes,
               (std::vector<int>{256, 16, 1, 0, 0, 117, 155, 5, 156, 0, 0, 257}));

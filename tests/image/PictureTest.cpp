@@ -207,22 +207,18 @@ TEST(PictureTest, ErrorDiffusionUsesTheWeightsTruncationAndClamping) {
 }
 
 TEST(PictureTest, PaletteColorsDiffuseNothing) {
-    Picture p;
-    p.create(7, 5, 24);
-    PaletteColor sea{180, 90, 20, 0};
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 7; ++x) {
-            p.setPixelColor(x, y, sea);
-        }
-    }
+    const PaletteColor sea{180, 90, 20, 0};
     PaletteColor palette[256] = {};
     palette[0] = {170, 90, 20, 0};
     palette[9] = sea;
+    Picture p;
+    p.create(7, 5, 24);
+    for (int i = 0; i < 35; ++i) {
+        p.setPixelColor(i % 7, i / 7, sea);
+    }
     ASSERT_TRUE(p.decreaseBpp(8, true, palette, 256));
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 7; ++x) {
-            EXPECT_EQ(p.getPixelIndex(x, y), 9);
-        }
+    for (int i = 0; i < 35; ++i) {
+        EXPECT_EQ(p.getPixelIndex(i % 7, i / 7), 9) << i;
     }
 }
 
