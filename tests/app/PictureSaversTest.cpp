@@ -5,19 +5,14 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "MessageLog.h"
-#include "WorkingFolder.h"
-#include "app/MainWindow.h"
+#include "WindowTest.h"
 
 namespace {
 
-class PictureSaversTest : public testing::Test {
+class PictureSaversTest : public WindowTest {
   protected:
     MainWindow& start(const std::string& settings) {
-        folder.write("init.txt", "YEAR=1850\nMONTH=3\n" + settings);
-        window = std::make_unique<MainWindow>();
-        window->create(nullptr);
-        return *window;
+        return WindowTest::start("YEAR=1850\nMONTH=3\n" + settings);
     }
 
     void save(WorkerTask task, const std::string& name) {
@@ -35,10 +30,6 @@ class PictureSaversTest : public testing::Test {
         }
         return ink;
     }
-
-    WorkingFolder folder;
-    MessageLog log;
-    std::unique_ptr<MainWindow> window;
 };
 
 // The GIF is the map as the window shows it, in at most 256 colours, with the caption that the
@@ -76,8 +67,7 @@ TEST_F(PictureSaversTest, GifCarriesTheCaptionInAtMost256Colours) {
     }
     EXPECT_LT(double(difference) / (810.0 * 455 * 3), 4.0);
 
-    std::string command = "gifbuild -d karte.gif > /dev/null 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(std::system("gifbuild -d karte.gif > /dev/null 2>&1"), 0);
 }
 
 TEST_F(PictureSaversTest, PicturesTakeTheSizeOfTheScale) {
@@ -102,10 +92,7 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
     save(TASK_SAVE_JPEG, "ohne.jpg");
     Position farAway;
     farAway.name = "Osterinsel";
-    farAway.coordinates.latDegrees = 27;
-    farAway.coordinates.south = 1;
-    farAway.coordinates.lonDegrees = 109;
-    farAway.coordinates.west = 1;
+    farAway.coordinates = {.latDegrees = 27, .south = 1, .lonDegrees = 109, .west = 1};
     w.positions.put(VIEW_POSITION_ID, farAway);
     save(TASK_SAVE_JPEG, "mit.jpg");
     QImage with("mit.jpg", "JPEG");
