@@ -4,11 +4,8 @@
 #include <functional>
 #include <optional>
 
-#include "MessageLog.h"
-#include "WorkingFolder.h"
-#include "app/MainWindow.h"
+#include "WindowTest.h"
 #include "overlays/Caption.h"
-#include "resources/ResourceIds.h"
 #include "tests/dialogs/support/DialogScript.h"
 #include "toolkit/ui/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
@@ -19,19 +16,26 @@ using D = ZDialogDriver;
 
 // The dataset dialog and the save commands of the real window, with scripts in place of the
 // user. The working folder also holds "hadcrut4.dat" with every cell at 0.25 in 1850 and 1851.
-class DatasetCommandTest : public testing::Test {
+class DatasetCommandTest : public WindowTest {
   protected:
     DatasetCommandTest() {
         folder.write("data/cru/hadcrut4.dat", makeBlocks(HADCRUT4_LAYOUT, 24, [](int) {
                          return [](int, int) { return std::optional(0.25); };
                      }));
-        window.create(nullptr);
+        start("");
     }
 
     // Ctrl+D with the script in place of the user.
     void chooseDataset(const std::function<void(ZDialog&)>& script) {
         DialogScript scope(IDD_DATASET, script);
-        window.onWindowMessage(window, Z_WM_COMMAND, CMD_DATASET_KEY, 0);
+        command(CMD_DATASET_KEY);
+    }
+
+    void toggleYearAverage() {
+        chooseDataset([](ZDialog& shown) {
+            D::click(shown, IDC_DATASET_YEAR_AVERAGE);
+            D::click(shown, Z_IDOK);
+        });
     }
 
     // Picks the dataset at the index of the list, types year and month and confirms.
@@ -43,37 +47,35 @@ class DatasetCommandTest : public testing::Test {
             D::click(shown, Z_IDOK);
         });
     }
-
-    qint64 pictureKey() const { return window.mapBitmap.image().cacheKey(); }
-
-    WorkingFolder folder;
-    MessageLog log;
-    MainWindow window;
 };
 
 TEST_F(DatasetCommandTest, ConfirmingOpensTheChosenDatasetAndDrawsIt) {
     // Start-up shows hadcrut3v.dat, which the list does not offer.
     qint64 before = pictureKey();
     confirm(0, "1851", "08");
-    EXPECT_EQ(window.database.fileName, "data/cru/hadcrut4.dat");
-    EXPECT_EQ(window.database.year * 100 + window.database.month, 185108u);
-    EXPECT_EQ(window.database.cellsWithData, 72u * 36u);
-    EXPECT_EQ(captionTitle(window.database).str().rfind("hadcrut4.dat 1851 (Aug)", 0), 0u);
+    EXPECT_EQ(window->database.fileName, "data/cru/hadcrut4.dat");
+    EXPECT_EQ(window->database.year * 100 + window->database.month, 185108u);
+    EXPECT_EQ(window->database.cellsWithData, 72u * 36u);
+    EXPECT_EQ(captionTitle(window->database).str().rfind("hadcrut4.dat 1851 (Aug)", 0), 0u);
     EXPECT_NE(pictureKey(), before);
     EXPECT_TRUE(log.messages.empty());
 }
 
-TEST_F(DatasetCommandTest, TheSameFileIsNotOpenedAgain) {
+// Gone from the folder, but still open: choosing the file again only selects another month.
+// "-1" reads as the largest year: far beyond the file, so nothing to show, in every mode.
+TEST_F(DatasetCommandTest, TheSameFileIsNotOpenedAgainAndTheLargestYearShowsNoData) {
     confirm(0, "1850", "1");
-    // Gone from the folder, but still open: choosing it again only selects another month.
     std::filesystem::remove(folder.path() / "data/cru/hadcrut4.dat");
-    chooseDataset([](ZDialog& shown) {
-        D::click(shown, IDC_DATASET_YEAR_AVERAGE);
-        D::click(shown, Z_IDOK);
-    });
+    toggleYearAverage();
+    EXPECT_TRUE(window->database.yearAverage);
+    EXPECT_EQ(window->database.cellsWithData, 72u * 36u);
+    confirm(0, "-1", "12");
+    EXPECT_EQ(window->database.year, 4294967295u);
+    EXPECT_EQ(window->database.cellsWithData, 0u);
+    toggleYearAverage();
+    EXPECT_FALSE(window->database.yearAverage);
+    EXPECT_EQ(window->database.cellsWithData, 0u);
     EXPECT_TRUE(log.messages.empty());
-    EXPECT_TRUE(window.database.yearAverage);
-    EXPECT_EQ(window.database.cellsWithData, 72u * 36u);
 }
 
 // The file is reported; the dataset then has no grid and the map keeps its last picture until
@@ -85,24 +87,11 @@ TEST_F(DatasetCommandTest, ADatasetThatCannotBeOpenedIsReportedAndLeavesTheLastP
     ASSERT_EQ(log.messages.size(), 1u);
     EXPECT_NE(log.messages[0].first.find("data/cru/abstem3.dat"), std::string::npos);
     EXPECT_EQ(pictureKey(), before);
-    window.onWindowMessage(window, Z_WM_COMMAND, CMD_NEXT_MONTH, 0);
+    command(CMD_NEXT_MONTH);
     EXPECT_NE(pictureKey(), before);
-    EXPECT_EQ(window.database.cellsWithData, 0u);
-    window.mouseMovedTo(300, 200);
+    EXPECT_EQ(window->database.cellsWithData, 0u);
+    window->mouseMovedTo(300, 200);
     EXPECT_EQ(log.messages.size(), 1u);
-}
-
-// "-1" reads as the largest year: far beyond the file, so nothing to show, in every mode.
-TEST_F(DatasetCommandTest, TheLargestYearShowsNoData) {
-    confirm(0, "-1", "12");
-    EXPECT_EQ(window.database.year, 4294967295u);
-    EXPECT_EQ(window.database.cellsWithData, 0u);
-    chooseDataset([](ZDialog& shown) {
-        D::click(shown, IDC_DATASET_YEAR_AVERAGE);
-        D::click(shown, Z_IDOK);
-    });
-    EXPECT_EQ(window.database.cellsWithData, 0u);
-    EXPECT_TRUE(log.messages.empty());
 }
 
 TEST_F(DatasetCommandTest, SaveNamesComeFromTheFileDialog) {
@@ -112,9 +101,9 @@ TEST_F(DatasetCommandTest, SaveNamesComeFromTheFileDialog) {
         asked.emplace_back(title.str(), initial.str());
         return answer;
     });
-    window.onWindowMessage(window, Z_WM_COMMAND, CMD_SAVE_GIF, 0);
+    command(CMD_SAVE_GIF);
     answer = ZString("karte.png");
-    window.onWindowMessage(window, Z_WM_COMMAND, CMD_SAVE_JPEG, 0);
+    command(CMD_SAVE_JPEG);
     ZDialogDriver::setFileDialogScript(nullptr);
     EXPECT_EQ(asked, (decltype(asked){{"Als GIF speichern", "hadcrut3v_1990_06.gif"},
                                       {"Als JPG speichern", "hadcrut3v_1990_06.jpg"}}));

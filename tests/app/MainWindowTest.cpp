@@ -1,70 +1,30 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLabel>
 #include <QTabWidget>
 #include <filesystem>
 
 #include "MessageBoxAnswerer.h"
-#include "MessageLog.h"
-#include "WorkingFolder.h"
-#include "app/MainWindow.h"
-#include "resources/ResourceIds.h"
-#include "toolkit/ZSystem.h"
+#include "WindowTest.h"
 
 namespace {
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public WindowTest {
   protected:
-    // Creates the window on the settings file given ("" for none).
-    MainWindow& start(const std::string& settings) {
-        if (!settings.empty()) {
-            folder.write("init.txt", settings);
-        }
-        window = std::make_unique<MainWindow>();
-        window->create(nullptr);
-        return *window;
-    }
-
-    // Closes the window with its close box; the message loop must then end at once.
-    void closeWindow() {
-        window->widget()->close();
-        EXPECT_FALSE(window->isCreated());
-        EXPECT_EQ(ZSystem::messageLoop(*window, IDR_ACCELERATORS), 0);
-    }
-
-    void command(int id) { window->onWindowMessage(*window, Z_WM_COMMAND, id, 0); }
-
     QSize displayArea() const {
         auto* tabs = qobject_cast<QTabWidget*>(window->tab.widget());
         QApplication::processEvents();
         return tabs->currentWidget()->size();
     }
 
-    qint64 pictureKey() const { return window->mapBitmap.image().cacheKey(); }
-
     bool checked(int item) const { return window->viewMenu.isItemChecked(item); }
 
-    QString statusText(int part) const {
-        QApplication::processEvents();
-        auto parts = window->statusBar.widget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-        return parts.at(part)->text();
-    }
-
-    WorkingFolder folder;
-    MessageLog log;
-    std::unique_ptr<MainWindow> window;
+    unsigned date() const { return window->database.year * 100 + window->database.month; }
 };
 
 // Without a settings file: every default, and the first window centred by the map's size.
 TEST_F(MainWindowTest, MissingSettingsStartWithEveryDefault) {
     MainWindow& w = start("");
-    EXPECT_EQ(w.database.fileName, "data/cru/hadcrut3v.dat");
-    EXPECT_EQ(w.database.year * 100 + w.database.month, 199006u);
-    EXPECT_FALSE(w.database.yearAverage);
-    EXPECT_EQ(w.view.scalePercent, 75u);
-    EXPECT_EQ(w.view.mapType, 2u);
-    EXPECT_FALSE(w.view.orthView);
+    EXPECT_EQ(date(), 199006u);
     EXPECT_TRUE(checked(CMD_SCALE_75) && checked(CMD_MAP_SATELLITE));
     EXPECT_FALSE(checked(CMD_ORTHOGRAPHIC));
     EXPECT_TRUE(log.messages.empty());
@@ -79,18 +39,27 @@ TEST_F(MainWindowTest, MissingSettingsStartWithEveryDefault) {
     EXPECT_EQ(w.statusBar.getWindowRect().bottom, w.getClientRect().bottom);
 }
 
-// Out-of-range values stand as stored; garbage lines and unknown keys change nothing.
+// Out-of-range values stand as stored; garbage lines and unknown keys change nothing. In
+// year-average mode the month keys do nothing.
 TEST_F(MainWindowTest, StoredValuesAreUsedAsTheyStandAndGarbageIsIgnored) {
     MainWindow& w = start(
         "garbage line\nFOO=1\nYEAR=abc\nSCALE_PERCENT=60\nMAP_TYPE=7\nORTH_VIEW=1\nMONTH=3\n"
         "YEAR_AVERAGE=1\n\n");
-    EXPECT_EQ(w.database.year * 100 + w.database.month, 199003u);
+    EXPECT_EQ(date(), 199003u);
     EXPECT_TRUE(w.database.yearAverage);
     EXPECT_EQ(displayArea(), QSize(664, 414));
     EXPECT_FALSE(checked(CMD_SCALE_100) || checked(CMD_SCALE_75) || checked(CMD_SCALE_50));
     EXPECT_TRUE(checked(CMD_MAP_OUTLINES));
     EXPECT_TRUE(w.background.isEmpty());
     EXPECT_TRUE(checked(CMD_ORTHOGRAPHIC));
+    qint64 before = pictureKey();
+    command(CMD_NEXT_MONTH);
+    command(CMD_PREVIOUS_MONTH);
+    EXPECT_EQ(date(), 199003u);
+    EXPECT_EQ(pictureKey(), before);
+    command(CMD_NEXT_YEAR);
+    EXPECT_EQ(date(), 199103u);
+    EXPECT_NE(pictureKey(), before);
     closeWindow();
     std::string saved = folder.read("init.txt");
     EXPECT_NE(saved.find("SCALE_PERCENT=60\n"), std::string::npos);
@@ -109,8 +78,7 @@ TEST_F(MainWindowTest, ClosingWritesTheSettingsAndTheNextStartRestoresThem) {
               "SCALE_PERCENT=50\nMAP_TYPE=3\nORTH_VIEW=1\n");
 
     MainWindow& again = start("");
-    EXPECT_EQ(again.database.year * 100 + again.database.month, 185101u);
-    EXPECT_EQ(again.view.scalePercent, 50u);
+    EXPECT_EQ(date(), 185101u);
     EXPECT_EQ(again.view.mapType, 3u);
     EXPECT_TRUE(again.view.orthView);
     EXPECT_EQ(displayArea(), QSize(564, 364));
@@ -154,7 +122,6 @@ TEST_F(MainWindowTest, FailedRenderIsReportedAndLeavesAUsableWindow) {
 
 TEST_F(MainWindowTest, ArrowKeysStepThroughMonthsAndYears) {
     MainWindow& w = start("YEAR=1851\nMONTH=1\n");
-    auto date = [&] { return w.database.year * 100 + w.database.month; };
     command(CMD_PREVIOUS_MONTH);
     EXPECT_EQ(date(), 185012u);
     command(CMD_NEXT_MONTH);
@@ -170,19 +137,8 @@ TEST_F(MainWindowTest, ArrowKeysStepThroughMonthsAndYears) {
     EXPECT_EQ(w.waitDialog->message, "Erstelle Karte ...");
 }
 
-TEST_F(MainWindowTest, MonthKeysDoNothingInYearAverageMode) {
-    MainWindow& w = start("YEAR=1850\nYEAR_AVERAGE=1\n");
-    qint64 before = pictureKey();
-    command(CMD_NEXT_MONTH);
-    command(CMD_PREVIOUS_MONTH);
-    EXPECT_EQ(w.database.month, 6u);
-    EXPECT_EQ(pictureKey(), before);
-    command(CMD_NEXT_YEAR);
-    EXPECT_EQ(w.database.year, 1851u);
-    EXPECT_NE(pictureKey(), before);
-}
-
-TEST_F(MainWindowTest, ScaleCommandsKeepTheCornerAndMoveTheCheck) {
+// A window that would grow past the screen's edge moves up and left; otherwise the corner stays.
+TEST_F(MainWindowTest, ScaleCommandsMoveTheCheckAndKeepTheWindowOnTheScreen) {
     MainWindow& w = start("");
     ZRect before = w.getWindowRect();
     command(CMD_SCALE_100);
@@ -192,11 +148,7 @@ TEST_F(MainWindowTest, ScaleCommandsKeepTheCornerAndMoveTheCheck) {
     command(CMD_SCALE_75);
     EXPECT_EQ(displayArea(), QSize(814, 489));
     EXPECT_EQ(w.getWindowRect(), before);
-}
 
-// A window that would grow past the screen's edge moves up and left; shrinking keeps its corner.
-TEST_F(MainWindowTest, GrowingWindowStaysOnTheScreen) {
-    MainWindow& w = start("");
     w.setScale(1.0, 1500, 900);
     ZRect frame = w.getWindowRect();
     EXPECT_EQ(frame.right, ZSystem::getFullScreenWidth());
@@ -207,8 +159,7 @@ TEST_F(MainWindowTest, GrowingWindowStaysOnTheScreen) {
     EXPECT_EQ(w.getWindowRect().top, frame.top);
 }
 
-// A month block out of place is reported once per file and drawn as no data; a file whose
-// line ends differ plainly is read with its real block size and a note says so.
+// A month block out of place is reported once per file and drawn as no data.
 TEST_F(MainWindowTest, DatasetInTheWrongLayoutIsReportedNotDrawn) {
     std::string data = folder.read("data/cru/hadcrut3v.dat");
     const std::size_t block = HADCRUT3_LAYOUT.blockSize();
@@ -249,9 +200,7 @@ TEST_F(MainWindowTest, MissingCoastlinesAreReportedOnce) {
     EXPECT_NE(log.messages[0].first.find("worldmap.txt"), std::string::npos);
 }
 
-// The worker renders with a copy of the view state and hands it back with the picture: what the
-// globe keeps for its view comes back with it, serves the next month's picture, and is made anew
-// for another scale.
+// The worker hands the view state back with the picture, so the globe's tables are reused.
 TEST_F(MainWindowTest, GlobeKeepsItsTablesInTheWindowsViewFromMonthToMonth) {
     MainWindow& w = start("YEAR=1990\nMONTH=6\nORTH_VIEW=1\n");
     ASSERT_TRUE(w.view.globePixels && w.view.globeLines);
@@ -267,8 +216,7 @@ TEST_F(MainWindowTest, GlobeKeepsItsTablesInTheWindowsViewFromMonthToMonth) {
     EXPECT_NE(w.view.globeLines.get(), lines);
 }
 
-// The night picture has no menu item; a missing picture is reported, and the map still redrawn
-// with the type chosen.
+// The night picture has no menu item; a missing picture is reported, the map still redrawn.
 TEST_F(MainWindowTest, NightPictureAndMissingPicture) {
     MainWindow& w = start("MAP_TYPE=4\n");
     EXPECT_NEAR(zGreen(w.background.getPixel(500, 250)), 200, 8);
@@ -305,15 +253,12 @@ TEST_F(MainWindowTest, PanelPaintsTheRenderedMap) {
     QImage shown =
         w.mapPanel.clientWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), w.mapBitmap.image().size());
-    // Inside the map proper the panel shows the cached picture unchanged.
     for (int y = 40; y < 400; y += 37) {
         for (int x = 40; x < 770; x += 53) {
             ASSERT_EQ(shown.pixel(x, y), w.mapBitmap.image().pixel(x, y)) << x << "," << y;
         }
     }
 }
-
-}  // namespace
 
 TEST_F(MainWindowTest, StatusBarFollowsTheMouseAndEveryChangeOfView) {
     MainWindow& w = start("SCALE_PERCENT=100\n");
@@ -329,3 +274,5 @@ TEST_F(MainWindowTest, StatusBarFollowsTheMouseAndEveryChangeOfView) {
     command(CMD_ORTHOGRAPHIC);
     EXPECT_EQ(statusText(0), QString::fromUtf8("45° 0' N / 10° 0' O"));
 }
+
+}  // namespace

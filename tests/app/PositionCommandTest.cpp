@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLabel>
 #include <filesystem>
 #include <functional>
 #include <string>
 
-#include "MessageLog.h"
-#include "WorkingFolder.h"
-#include "app/MainWindow.h"
+#include "WindowTest.h"
 #include "map/MapConstants.h"
-#include "resources/ResourceIds.h"
 #include "tests/dialogs/support/DialogScript.h"
-#include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
@@ -22,18 +16,10 @@ using D = ZDialogDriver;
 using Messages = decltype(MessageLog::messages);
 
 // The position commands of the real window at 100 %, with scripts in place of the user.
-class PositionCommandTest : public testing::Test {
+class PositionCommandTest : public WindowTest {
   protected:
     MainWindow& start(const std::string& settings) {
-        folder.write("init.txt", "SCALE_PERCENT=100\n" + settings);
-        window = std::make_unique<MainWindow>();
-        window->create(nullptr);
-        return *window;
-    }
-
-    void closeWindow() {
-        window->widget()->close();
-        EXPECT_EQ(ZSystem::messageLoop(*window, IDR_ACCELERATORS), 0);
+        return WindowTest::start("SCALE_PERCENT=100\n" + settings);
     }
 
     // The panel painted, as the screen would: markers get their place and can be hit.
@@ -51,7 +37,7 @@ class PositionCommandTest : public testing::Test {
 
     void keyCtrlP(const std::function<void(ZDialog&)>& script) {
         DialogScript scope(IDD_POSITION, script);
-        window->onWindowMessage(*window, Z_WM_COMMAND, CMD_POSITION_KEY, 0);
+        command(CMD_POSITION_KEY);
         paint();
     }
 
@@ -74,32 +60,18 @@ class PositionCommandTest : public testing::Test {
         return text;
     }
 
-    QString statusText(int part) const {
-        QApplication::processEvents();
-        auto parts = window->statusBar.widget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-        return parts.at(part)->text();
+    // Removes the marker of the position with that id where it was last drawn.
+    void removeMarker(std::uint32_t id) {
+        window->removePositionAt(window->positions.get(id)->x, window->positions.get(id)->y);
     }
-
-    WorkingFolder folder;
-    MessageLog log;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(PositionCommandTest, DoubleClickAddsTheViewPositionThatSurvivesARestart) {
     start("YEAR=1850\nMONTH=1\n");
-    doubleClick(600, 130, [](ZDialog& shown) {
-        EXPECT_EQ(D::text(shown, IDC_POSITION_NAME), "Neue Position");
-        EXPECT_EQ(D::text(shown, IDC_POSITION_LAT_DEGREES), "54");
-        EXPECT_EQ(D::text(shown, IDC_POSITION_LAT_MINUTES), "0");
-        EXPECT_EQ(D::selectedItemText(shown, IDC_POSITION_LAT_HEMISPHERE), "Nord");
-        EXPECT_EQ(D::text(shown, IDC_POSITION_LON_DEGREES), "25");
-        EXPECT_EQ(D::text(shown, IDC_POSITION_LON_MINUTES), "12");
-        EXPECT_EQ(D::selectedItemText(shown, IDC_POSITION_LON_HEMISPHERE), "Ost");
-        D::click(shown, Z_IDOK);
-    });
+    // The dialog comes filled with the place clicked, which the status bar then names.
+    doubleClick(600, 130, ok);
     EXPECT_EQ(listed(), "1:Neue Position ");
-    QImage shown = paint();
-    EXPECT_EQ(shown.pixel(600, 130), qRgb(0, 0, 255));
+    EXPECT_EQ(paint().pixel(600, 130), qRgb(0, 0, 255));
     window->mouseMovedTo(601, 131);
     EXPECT_EQ(statusText(0), QString::fromUtf8("Neue Position: 54° 0' N / 25° 12' O"));
     closeWindow();
@@ -148,7 +120,7 @@ TEST_F(PositionCommandTest, RemovalRefusesTheViewPositionWhileRedOnesRemainAndOn
     EXPECT_EQ(listed(), "1:Neue Position ");
     paint();
 
-    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    command(CMD_ORTHOGRAPHIC);
     paint();
     window->removePositionAt(window->view.mapCentreX, window->view.mapCentreY);
     EXPECT_EQ(listed(), "1:Neue Position ");
@@ -181,16 +153,16 @@ TEST_F(PositionCommandTest, GlobeSetsTheViewPositionAndTheFlatMapAddsRedOnes) {
     window->mouseMovedTo(window->view.mapCentreX, window->view.mapCentreY);
     EXPECT_EQ(statusText(0), QString::fromUtf8("Mitte: 30° 0' N / 60° 0' O"));
 
-    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    command(CMD_ORTHOGRAPHIC);
     doubleClick(100, 100, named("Rot"));
     EXPECT_EQ(listed(), "1:Mitte 2:Rot ");
-    window->removePositionAt(window->positions.get(2)->x, window->positions.get(2)->y);
+    removeMarker(2);
     doubleClick(120, 120, named("Rot2"));
     EXPECT_EQ(listed(), "1:Mitte 2:Rot2 ");
 
     // Back on the globe a double click beside the centre moves the view position there, and
     // Ctrl+P replaces it: the red one stays.
-    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    command(CMD_ORTHOGRAPHIC);
     doubleClick(window->view.mapCentreX + 37, window->view.mapCentreY - 100, [](ZDialog& shown) {
         EXPECT_EQ(D::text(shown, IDC_POSITION_NAME), "Neue Position");
         EXPECT_NE(D::text(shown, IDC_POSITION_LAT_DEGREES), "30");
@@ -210,17 +182,15 @@ TEST_F(PositionCommandTest, TheGlobeKeepsTheCentreOfARemovedViewPosition) {
     start("ORTH_VIEW=1\n");
     const double lon = window->view.orthoCentreLon;
     EXPECT_DOUBLE_EQ(lon, -100 * 60 * PI / 10800);
-    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    command(CMD_ORTHOGRAPHIC);
     paint();
-    window->removePositionAt(window->positions.get(1)->x, window->positions.get(1)->y);
+    removeMarker(1);
     EXPECT_EQ(window->positions.size(), 0u);
-    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    command(CMD_ORTHOGRAPHIC);
     EXPECT_EQ(window->view.orthoCentreLon, lon);
-    window->onWindowMessage(*window, Z_WM_COMMAND, CMD_ORTHOGRAPHIC, 0);
+    command(CMD_ORTHOGRAPHIC);
     doubleClick(700, 200, ok);
     EXPECT_EQ(listed(), "1:Neue Position ");
-    closeWindow();
-    EXPECT_EQ(folder.read("positions.txt").substr(0, 14), "Neue Position\t");
 }
 
 // The save is reported like that of the settings, and the positions of the last run stay.

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <chrono>
+#include <functional>
 #include <numeric>
 #include <thread>
 #include <vector>
@@ -49,6 +50,17 @@ class CommandWindow : public ZWindow, public ZWindow::EventHandler {
     std::vector<std::uintptr_t> commands;
 };
 
+// Shows the dialog while the work runs on another thread, which then closes it with the result.
+int showDuring(TestDialog& dialog, const std::function<void()>& work, int result = 0) {
+    std::thread worker([&] {
+        work();
+        dialog.close(result);
+    });
+    int shown = dialog.show(true);
+    worker.join();
+    return shown;
+}
+
 void pressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers);
     QApplication::sendEvent(target, &press);
@@ -63,12 +75,9 @@ TEST(DialogTest, CloseFromAnotherThreadBeforeOrDuringShow) {
     EXPECT_EQ(dialog.show(true), 7);
     EXPECT_FALSE(dialog.isCreated());
     for (int round = 1; round <= 2; ++round) {
-        std::thread late([&] {
-            std::this_thread::sleep_for(50ms);
-            dialog.close(round);
-        });
-        EXPECT_EQ(dialog.show(true), round);
-        late.join();
+        EXPECT_EQ(showDuring(
+                      dialog, [] { std::this_thread::sleep_for(50ms); }, round),
+                  round);
     }
 }
 
@@ -81,26 +90,18 @@ TEST(DialogTest, DelayedWindowAppearsOnlyForLongWork) {
     };
     TestDialog quick(200);
     bool quickVisible = true;
-    std::thread shortWork([&] {
-        quickVisible = visible(quick);
-        quick.close(0);
-    });
-    quick.show(true);
-    shortWork.join();
+    showDuring(quick, [&] { quickVisible = visible(quick); });
     EXPECT_FALSE(quickVisible);
 
     TestDialog slow(200);
     bool slowVisible = false;
-    std::thread longWork([&] {
+    showDuring(slow, [&] {
         for (auto end = std::chrono::steady_clock::now() + 10s;
              !slowVisible && std::chrono::steady_clock::now() < end;) {
             std::this_thread::sleep_for(20ms);
             slowVisible = visible(slow);
         }
-        slow.close(0);
     });
-    slow.show(true);
-    longWork.join();
     EXPECT_TRUE(slowVisible);
 }
 
@@ -110,38 +111,42 @@ TEST(DialogTest, MessageFromTheWorkIsAnsweredAboveTheWaitWindow) {
     for (auto beforeMessage : {0ms, 150ms}) {
         MessageBoxAnswerer user;
         TestDialog dialog(50);
-        std::thread worker([&] {
+        auto work = [&] {
             std::this_thread::sleep_for(beforeMessage);
             ZSystem::showMessage(nullptr, "Fehler im Ablauf", "Fehler", false);
-            dialog.close(3);
-        });
-        EXPECT_EQ(dialog.show(true), 3);
-        worker.join();
+        };
+        EXPECT_EQ(showDuring(dialog, work, 3), 3);
         EXPECT_EQ(user.texts, std::vector<std::string>{"Fehler im Ablauf"});
         EXPECT_FALSE(user.waitWindowSeenWithBox || user.boxBlocked) << beforeMessage.count();
     }
 }
 
-// Keys and clicks that arrive while work runs are dropped, not replayed afterwards.
-TEST(DialogTest, InputDuringWorkIsDropped) {
+// Keys that arrive while work runs are dropped, not replayed afterwards; then the table's keys
+// become commands of their window only.
+TEST(DialogTest, InputDuringWorkIsDroppedAndTableKeysReachTheirWindowOnly) {
     CommandWindow window;
-    ZAcceleratorFilter accelerators(window,
-                                    ZSystem::getInstance().findAccelerators(IDR_ACCELERATORS));
-    QApplication::instance()->installEventFilter(&accelerators);
+    CommandWindow other;
+    ZAcceleratorFilter filter(window, ZSystem::getInstance().findAccelerators(IDR_ACCELERATORS));
+    qApp->installEventFilter(&filter);
     TestDialog dialog(200);
-    std::thread worker([&] {
+    showDuring(dialog, [&] {
         for (int i = 0; i < 5; ++i) {
             ZUiThread::runAndWait([&] { pressKey(window.clientWidget(), Qt::Key_Right); });
         }
-        dialog.close(0);
     });
-    dialog.show(true);
-    worker.join();
     QApplication::processEvents();
     EXPECT_TRUE(window.commands.empty());
+
     pressKey(window.clientWidget(), Qt::Key_Right);
-    EXPECT_EQ(window.commands.size(), 1u);
-    QApplication::instance()->removeEventFilter(&accelerators);
+    pressKey(window.clientWidget(), Qt::Key_D, Qt::ControlModifier);
+    pressKey(window.clientWidget(), Qt::Key_D);
+    pressKey(window.clientWidget(), Qt::Key_Up, Qt::ShiftModifier);
+    pressKey(other.clientWidget(), Qt::Key_Left);
+    qApp->removeEventFilter(&filter);
+    const std::uintptr_t fromKey = std::uintptr_t{1} << 16;
+    EXPECT_EQ(window.commands,
+              (std::vector<std::uintptr_t>{fromKey | CMD_NEXT_MONTH, fromKey | CMD_DATASET_KEY}));
+    EXPECT_TRUE(other.commands.empty());
 }
 
 // Work queued from another thread runs on the user-interface thread, in order and before the
@@ -155,7 +160,7 @@ TEST(UiThreadTest, WorkAndMessagesFromAnotherThreadRunInOrderOnTheUiThread) {
     std::thread::id uiThread = std::this_thread::get_id();
     bool allOnUiThread = true;
     std::size_t seenByWorker = 0;
-    std::thread worker([&] {
+    showDuring(dialog, [&] {
         for (int i = 0; i < 100; ++i) {
             ZUiThread::run(&seen, [&, i] {
                 seen.push_back(i);
@@ -164,10 +169,7 @@ TEST(UiThreadTest, WorkAndMessagesFromAnotherThreadRunInOrderOnTheUiThread) {
         }
         ZSystem::showMessage(nullptr, "Text", "Titel", false);
         ZUiThread::runAndWait([&] { seenByWorker = log.messages.size(); });
-        dialog.close(0);
     });
-    dialog.show(true);
-    worker.join();
     EXPECT_EQ(seen, expected);
     EXPECT_TRUE(allOnUiThread);
     EXPECT_EQ(seenByWorker, 1u);
@@ -186,24 +188,6 @@ TEST(UiThreadTest, CancelDropsQueuedWorkOfThatOwnerOnly) {
     QApplication::processEvents();
     EXPECT_EQ(dropped, 0);
     EXPECT_EQ(kept, 1);
-}
-
-TEST(AcceleratorTest, TableKeysBecomeCommandsOfTheirWindowOnly) {
-    CommandWindow window;
-    CommandWindow other;
-    ZAcceleratorFilter filter(window, ZSystem::getInstance().findAccelerators(IDR_ACCELERATORS));
-    qApp->installEventFilter(&filter);
-    pressKey(window.clientWidget(), Qt::Key_Right);
-    pressKey(window.clientWidget(), Qt::Key_D, Qt::ControlModifier);
-    pressKey(window.clientWidget(), Qt::Key_D);
-    pressKey(window.clientWidget(), Qt::Key_Up, Qt::ShiftModifier);
-    pressKey(other.clientWidget(), Qt::Key_Left);
-    qApp->removeEventFilter(&filter);
-
-    const std::uintptr_t fromKey = std::uintptr_t{1} << 16;
-    EXPECT_EQ(window.commands,
-              (std::vector<std::uintptr_t>{fromKey | CMD_NEXT_MONTH, fromKey | CMD_DATASET_KEY}));
-    EXPECT_TRUE(other.commands.empty());
 }
 
 // A chosen item reaches its window as a command with the item's id.

@@ -10,10 +10,8 @@
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZDialogWindow.h"
 
-// Answers real message boxes the way a user would, with the Enter key, while it lives: the
-// message sink is off, so the boxes go through the same window stack as on a desktop. Records
-// each box's text, whether a wait window was on screen at the same time and whether the box
-// could take the key at all.
+// Answers real message boxes with the Enter key while it lives, the message sink off so that
+// they go through the desktop's window stack; records their texts and what stood in their way.
 class MessageBoxAnswerer {
   public:
     MessageBoxAnswerer() {
@@ -46,8 +44,7 @@ class MessageBoxAnswerer {
             return;
         }
         waitWindowSeenWithBox = waitWindowSeenWithBox || waitWindowSeen_;
-        // A box is answered only once it has been up for a moment, long after any wait window
-        // would have appeared.
+        // Answered only after a moment, long after any wait window would have appeared.
         if (++pollsWithBox_ < 15) {
             return;
         }
@@ -57,7 +54,7 @@ class MessageBoxAnswerer {
             QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
             QApplication::sendEvent(box, &enter);
         } else {
-            // Out of the user's reach: closed from here, so that the test ends and reports it.
+            // Out of the user's reach: closed from here so that the test ends and reports it.
             boxBlocked = true;
             box->done(QMessageBox::Ok);
         }
