@@ -22,22 +22,16 @@ ZBitmap coordinatePicture(int width, int height) {
     return bitmap;
 }
 
-struct Pixel {
-    int x;
-    int y;
-    bool operator==(const Pixel&) const = default;
-};
-
-Pixel sampled(const ZBitmap& picture, double lon, double lat) {
+QPoint sampled(const ZBitmap& picture, double lon, double lat) {
     ZColour c = samplePicture(picture, lon, lat);
-    return Pixel{zRed(c) + ((zGreen(c) & 0xF) << 8), zBlue(c) + ((zGreen(c) >> 4) << 8)};
+    return QPoint(zRed(c) + ((zGreen(c) & 0xF) << 8), zBlue(c) + ((zGreen(c) >> 4) << 8));
 }
 
 TEST(BackgroundPicture, WorkedPixelsLongitudesWrapAndPolesStayInside) {
     ZBitmap picture = coordinatePicture(1000, 500);
-    EXPECT_EQ(sampled(picture, 0.174533, 1.332249), (Pixel{528, 38}));
-    EXPECT_EQ(sampled(picture, 3.316126, 1.280332), (Pixel{28, 46}));
-    EXPECT_EQ(sampled(picture, 0.0, 0.0), (Pixel{500, 250}));
+    EXPECT_EQ(sampled(picture, 0.174533, 1.332249), QPoint(528, 38));
+    EXPECT_EQ(sampled(picture, 3.316126, 1.280332), QPoint(28, 46));
+    EXPECT_EQ(sampled(picture, 0.0, 0.0), QPoint(500, 250));
     EXPECT_EQ(sampled(picture, PI, 0.0).x, 0);
     EXPECT_EQ(sampled(picture, -PI, 0.0).x, 0);
     EXPECT_EQ(sampled(picture, 3 * PI / 2, 0.0).x, 250);
@@ -47,7 +41,7 @@ TEST(BackgroundPicture, WorkedPixelsLongitudesWrapAndPolesStayInside) {
     EXPECT_EQ(sampled(picture, 0.0, -HALF_PI).y, 499);
     // Any size of picture: the same shares of its width and height.
     ZBitmap odd = coordinatePicture(300, 101);
-    EXPECT_EQ(sampled(odd, 0.0, 0.0), (Pixel{150, 51}));
+    EXPECT_EQ(sampled(odd, 0.0, 0.0), QPoint(150, 51));
     EXPECT_EQ(samplePicture(ZBitmap(), 0.0, 0.0), 0u);
 }
 
