@@ -32,13 +32,13 @@ TEST(BackgroundPicture, WorkedPixelsLongitudesWrapAndPolesStayInside) {
     EXPECT_EQ(sampled(picture, 0.174533, 1.332249), QPoint(528, 38));
     EXPECT_EQ(sampled(picture, 3.316126, 1.280332), QPoint(28, 46));
     EXPECT_EQ(sampled(picture, 0.0, 0.0), QPoint(500, 250));
-    EXPECT_EQ(sampled(picture, PI, 0.0).x, 0);
-    EXPECT_EQ(sampled(picture, -PI, 0.0).x, 0);
-    EXPECT_EQ(sampled(picture, 3 * PI / 2, 0.0).x, 250);
-    EXPECT_EQ(sampled(picture, -3 * PI / 2, 0.0).x, 750);
-    EXPECT_EQ(sampled(picture, -PI - 0.01, 0.0).x, 998);
-    EXPECT_EQ(sampled(picture, 0.0, HALF_PI).y, 0);
-    EXPECT_EQ(sampled(picture, 0.0, -HALF_PI).y, 499);
+    EXPECT_EQ(sampled(picture, PI, 0.0).x(), 0);
+    EXPECT_EQ(sampled(picture, -PI, 0.0).x(), 0);
+    EXPECT_EQ(sampled(picture, 3 * PI / 2, 0.0).x(), 250);
+    EXPECT_EQ(sampled(picture, -3 * PI / 2, 0.0).x(), 750);
+    EXPECT_EQ(sampled(picture, -PI - 0.01, 0.0).x(), 998);
+    EXPECT_EQ(sampled(picture, 0.0, HALF_PI).y(), 0);
+    EXPECT_EQ(sampled(picture, 0.0, -HALF_PI).y(), 499);
     // Any size of picture: the same shares of its width and height.
     ZBitmap odd = coordinatePicture(300, 101);
     EXPECT_EQ(sampled(odd, 0.0, 0.0), QPoint(150, 51));
