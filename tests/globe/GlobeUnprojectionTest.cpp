@@ -61,19 +61,6 @@ TEST(GlobeUnprojection, PixelsAndColumnPairsEqualTheProjectionsInverse) {
     EXPECT_TRUE(GlobeUnprojection(GlobeFrame{view, 405, 217, 0, 0}).pixel(592, 217, angles));
 }
 
-// A flat image whose every pixel tells where it lies: colour y * width + x.
-ZBitmap codedFlatImage(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            image.setPixel(x, y, 0xFF000000u | static_cast<QRgb>(y * width + x));
-        }
-    }
-    ZBitmap bitmap;
-    bitmap.create(image);
-    return bitmap;
-}
-
 // The kept table against evaluating each pixel on its own (inverse with the quadrant correction,
 // then the flat image), at each scale, with either pole in view and the date line at the centre.
 TEST(GlobePixelTable, EveryPixelOfTheDiscAsEvaluatedOnItsOwn) {
@@ -88,7 +75,7 @@ TEST(GlobePixelTable, EveryPixelOfTheDiscAsEvaluatedOnItsOwn) {
         view.orthView = true;
         PictureGeometry geometry = PictureGeometry::of(view);
         GlobeFrame frame{view, geometry.centreX, geometry.centreY, c.lon0, c.lat0};
-        ZBitmap flat = codedFlatImage(roundPixel(1000 * c.scale), roundPixel(500 * c.scale));
+        ZBitmap flat = codedPicture(roundPixel(1000 * c.scale), roundPixel(500 * c.scale));
         QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
         image.fill(UNTOUCHED);
         {
