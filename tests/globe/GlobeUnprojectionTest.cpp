@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "PixelChecks.h"
 #include "map/BackgroundPicture.h"
 #include "map/GlobePixelTable.h"
 #include "map/GlobeUnprojection.h"
@@ -20,10 +21,8 @@ bool bitEqual(const GeoAngles& a, const GeoAngles& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// Every pixel of the square the pass visits, bit for bit against the projection's own inverse,
-// through the mirrored column pairs and (east half) one pixel at a time: with either pole in
-// view, the date line at the centre and a centre west of the prime meridian. Off the disc the
-// angles must stay as they were.
+// Every pixel of the visited square, through the mirrored column pairs and (east half) one pixel
+// at a time, bit for bit against the projection's own inverse.
 TEST(GlobeUnprojection, PixelsAndColumnPairsEqualTheProjectionsInverse) {
     ViewState view;
     view.scaleX = view.scaleY = 0.5;
@@ -62,29 +61,12 @@ TEST(GlobeUnprojection, PixelsAndColumnPairsEqualTheProjectionsInverse) {
     EXPECT_TRUE(GlobeUnprojection(GlobeFrame{view, 405, 217, 0, 0}).pixel(592, 217, angles));
 }
 
-// A flat image whose every pixel tells where it lies: colour y * width + x.
-ZBitmap codedFlatImage(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            image.setPixel(x, y, 0xFF000000u | static_cast<QRgb>(y * width + x));
-        }
-    }
-    ZBitmap bitmap;
-    bitmap.create(image);
-    return bitmap;
-}
-
-// The table kept for a view must give every pixel of the square the colour that evaluating the
-// pixel on its own gives: the projection's inverse with the quadrant correction, then the flat
-// image at that point; pixels off the disc stay untouched. At each scale, with either pole in
-// view and the date line at the centre.
+// The kept table against evaluating each pixel on its own (inverse with the quadrant correction,
+// then the flat image), at each scale, with either pole in view and the date line at the centre.
 TEST(GlobePixelTable, EveryPixelOfTheDiscAsEvaluatedOnItsOwn) {
     constexpr QRgb UNTOUCHED = 0xFFFFFFFF;
     struct Case {
-        double scale;
-        double lon0;
-        double lat0;
+        double scale, lon0, lat0;
     };
     for (Case c : {Case{1.0, PI / 18, PI / 4}, Case{1.0, -2.9, -1.05}, Case{0.75, PI / 18, PI / 4},
                    Case{0.75, PI, 0.0}, Case{0.5, 0.3, 1.56}, Case{0.5, -0.0, 0.2}}) {
@@ -93,7 +75,7 @@ TEST(GlobePixelTable, EveryPixelOfTheDiscAsEvaluatedOnItsOwn) {
         view.orthView = true;
         PictureGeometry geometry = PictureGeometry::of(view);
         GlobeFrame frame{view, geometry.centreX, geometry.centreY, c.lon0, c.lat0};
-        ZBitmap flat = codedFlatImage(roundPixel(1000 * c.scale), roundPixel(500 * c.scale));
+        ZBitmap flat = codedPicture(roundPixel(1000 * c.scale), roundPixel(500 * c.scale));
         QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
         image.fill(UNTOUCHED);
         {
@@ -108,8 +90,7 @@ TEST(GlobePixelTable, EveryPixelOfTheDiscAsEvaluatedOnItsOwn) {
                 QRgb expected = UNTOUCHED;
                 if (unprojectOrthographic(view, x, y, frame.cx, frame.cy, c.lon0, c.lat0, true,
                                           angles)) {
-                    ZColour colour = samplePicture(flat, angles.lon, angles.lat);
-                    expected = qRgb(zRed(colour), zGreen(colour), zBlue(colour));
+                    expected = toQRgb(samplePicture(flat, angles.lon, angles.lat));
                     ++inside;
                 }
                 mismatches += image.pixel(x, y) != expected;
@@ -117,13 +98,7 @@ TEST(GlobePixelTable, EveryPixelOfTheDiscAsEvaluatedOnItsOwn) {
         }
         EXPECT_EQ(mismatches, 0) << c.scale << " centre " << c.lon0 << ", " << c.lat0;
         // Nothing outside the square either: only the disc's pixels changed.
-        int changed = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                changed += image.pixel(x, y) != UNTOUCHED;
-            }
-        }
-        EXPECT_EQ(changed, inside);
+        EXPECT_EQ(countOtherThan(image, UNTOUCHED), inside);
         EXPECT_GT(inside, 3 * geometry.radiusX * geometry.radiusY);
     }
 }

@@ -46,7 +46,7 @@ class CoastlineDrawing : public testing::Test {
     TemporaryDirectory workingDirectory{true};
 };
 
-TEST_F(CoastlineDrawing, PointsLandOnTheMapAndJoinUntilThePenLifts) {
+TEST_F(CoastlineDrawing, PointsLandOnTheMapScaleWithItAndJoinUntilThePenLifts) {
     workingDirectory.write(
         "worldmap.txt", "0,5 0,25\n0.75 0.25\n\n0.75 0.4\n2 0\n0.1 0.2\n2 0\n0.3 0.2\n0.3 0.3\n");
     QImage image = draw(1.0);
@@ -56,12 +56,10 @@ TEST_F(CoastlineDrawing, PointsLandOnTheMapAndJoinUntilThePenLifts) {
     expectColourAt(image, BLACK, {530, 280, 779, 280, 780, 280, 780, 131, 330, 330});
     expectColourAt(image, WHITE, {780, 130, 130, 330, 230, 330});
     EXPECT_EQ(countOtherThan(image, WHITE), 250 + 150 + 100);
-}
 
-TEST_F(CoastlineDrawing, PointsScaleWithTheMap) {
+    // At 75 %: from (375, 187.5 rounded to 188) past the margin to the corner (780, 30).
     workingDirectory.write("worldmap.txt", "0.5 0.25\n1.0 0.5\n");
-    QImage image = draw(0.75);
-    // From (375, 187.5 rounded to 188) past the margin to the north-east corner (780, 30).
+    image = draw(0.75);
     expectColourAt(image, BLACK, {405, 218});
     expectColourAt(image, WHITE, {780, 30});
 }

@@ -63,8 +63,9 @@ class MapRendering : public testing::Test {
     ZBitmap background;
 };
 
-TEST_F(MapRendering, CellsTileTheMapWithoutGapOrOverlapAtEveryScale) {
+TEST_F(MapRendering, CellsTileTheMapWithoutGapOrOverlapAndHugePicturesAreRefused) {
     TestDataset data([](int, int) { return 0.5; });
+    EXPECT_THROW(render(data.grid(), 2, -1.0), ZException);
     for (double scale : {1.0, 0.75, 0.5}) {
         QImage image = render(data.grid(), 2, scale);
         PictureGeometry geometry = PictureGeometry::of(view);
@@ -82,8 +83,7 @@ TEST_F(MapRendering, CellsTileTheMapWithoutGapOrOverlapAtEveryScale) {
     }
 }
 
-// Neighbours of one colour are filled as one run; the pixels must be those of filling every cell
-// on its own rectangle, over a picture and opaque, with and without the frame, at every scale.
+// Neighbours of one colour are filled as one run: the pixels of filling cell by cell.
 TEST_F(MapRendering, CellsFilledInRunsLookAsFilledOneByOne) {
     TestDataset data([](int c, int r) {
         int k = (c / 3 + r * 5 + c * c % 7) % 13;
@@ -137,13 +137,9 @@ TEST_F(MapRendering, CellsFilledInRunsLookAsFilledOneByOne) {
     }
 }
 
-TEST_F(MapRendering, PictureTooLargeForMemoryIsReportedNotDrawn) {
-    TestDataset data([](int, int) { return 0.5; });
-    EXPECT_THROW(render(data.grid(), 2, -1.0), ZException);
-}
-
-TEST_F(MapRendering, OutlineMapsFillCellsOpaquelyOnTheirOwnRectangles) {
-    // A chequerboard of two classes shows where each cell ends.
+// A chequerboard of two classes shows where each cell ends; coastlines only on the outline map.
+TEST_F(MapRendering, OutlineMapsFillCellsOpaquelyAndDrawTheCoastlines) {
+    workingDirectory.write("worldmap.txt", "0,5 0,125\n0.75 0.125\n");  // 45 S
     TestDataset data([](int c, int r) { return (c + r) % 2 ? 2.0 : -2.0; });
     QImage image = render(data.grid(), 1, 1.0);
     QRgb even = toQRgb(colourForValue(-2.0));
@@ -152,6 +148,8 @@ TEST_F(MapRendering, OutlineMapsFillCellsOpaquelyOnTheirOwnRectangles) {
     expectColourAt(image, odd, {530, 266, 543, 279});
     expectColourAt(image, even, {529, 279, 544, 279, 543, 265, 543, 280, 30, 30, 1029, 529});
     expectColourAt(image, WHITE, {1030, 529});
+    expectColourAt(image, BLACK, {600, 405});
+    EXPECT_NE(render(data.grid(), 2, 1.0).pixel(600, 405), BLACK);
 }
 
 TEST_F(MapRendering, PictureIsStretchedOntoTheMapAndShowsThroughTheCells) {
@@ -166,14 +164,6 @@ TEST_F(MapRendering, PictureIsStretchedOntoTheMapAndShowsThroughTheCells) {
     EXPECT_NEAR(blended.red(), zRed(cell) / 2, 2);
     EXPECT_NEAR(blended.green(), (zGreen(cell) + 200) / 2, 2);
     EXPECT_EQ(view.mapCentreX * 1000 + view.mapCentreY, 405217);
-}
-
-TEST_F(MapRendering, CoastlinesOnlyOnTheOutlineMap) {
-    workingDirectory.write("worldmap.txt", "0,5 0,25\n0.75 0.25\n");
-    TestDataset data([](int, int) { return -99.9; });
-    QImage outline = render(data.grid(), 1, 1.0);
-    EXPECT_EQ(outline.pixel(600, 280), qRgb(0, 0, 0));
-    EXPECT_EQ(render(data.grid(), 2, 1.0).pixel(600, 280), WHITE);
 }
 
 TEST_F(MapRendering, ProgressCountsEveryPercentOnceUpToTheLastCell) {

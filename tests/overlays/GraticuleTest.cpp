@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "OverlayImage.h"
@@ -17,36 +18,25 @@ QImage drawFrame(const ViewState& view) {
     return image;
 }
 
-struct FrameCase {
-    double scale;
-    int right;
-    int bottom;
-};
-
-class FrameAtScale : public testing::TestWithParam<FrameCase> {};
-
-TEST_P(FrameAtScale, EdgesRunAroundTheMapWithNothingInside) {
-    FrameCase c = GetParam();
-    QImage image = drawFrame(viewAt(c.scale));
-    int width = c.right - 30;
-    int height = c.bottom - 30;
-    EXPECT_EQ(countOtherThan(image.copy(30, 30, width, 1), BLACK), 0);
-    EXPECT_EQ(countOtherThan(image.copy(30, c.bottom, width, 1), BLACK), 0);
-    EXPECT_EQ(countOtherThan(image.copy(30, 30, 1, height), BLACK), 0);
-    EXPECT_EQ(countOtherThan(image.copy(c.right, 30, 1, height), BLACK), 0);
-    expectColourAt(image, WHITE, {c.right + 1, 30, 30, c.bottom + 1});
-    // Inside the frame only the five inner ticks of each edge, four pixels each.
-    EXPECT_EQ(countOtherThan(image.copy(31, 31, width - 1, height - 1), WHITE), 4 * 5 * 4);
+TEST(Graticule, FrameRunsAroundTheMapWithOnlyTicksInsideAtEveryScale) {
+    for (auto [scale, right, bottom] :
+         {std::tuple{1.0, 1030, 530}, std::tuple{0.75, 780, 405}, std::tuple{0.5, 530, 280}}) {
+        SCOPED_TRACE(scale);
+        QImage image = drawFrame(viewAt(scale));
+        int width = right - 30;
+        int height = bottom - 30;
+        EXPECT_EQ(countOtherThan(image.copy(30, 30, width, 1), BLACK), 0);
+        EXPECT_EQ(countOtherThan(image.copy(30, bottom, width, 1), BLACK), 0);
+        EXPECT_EQ(countOtherThan(image.copy(30, 30, 1, height), BLACK), 0);
+        EXPECT_EQ(countOtherThan(image.copy(right, 30, 1, height), BLACK), 0);
+        expectColourAt(image, WHITE, {right + 1, 30, 30, bottom + 1});
+        // The five inner ticks of each edge, four pixels each.
+        EXPECT_EQ(countOtherThan(image.copy(31, 31, width - 1, height - 1), WHITE), 4 * 5 * 4);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, FrameAtScale,
-                         testing::Values(FrameCase{1.0, 1030, 530}, FrameCase{0.75, 780, 405},
-                                         FrameCase{0.5, 530, 280}));
-
-// Degree labels centred under the bottom ticks, none under the first (its 180 degrees stand
-// under the last), and right-aligned left of the frame at the left ticks; each tick is rounded
-// on its own. Large pictures draw the frame at their
-// own size and each label through the logical picture, restoring the mapping after it.
+// No label under the first bottom tick (its 180 degrees stand under the last). Large pictures
+// draw the frame at their own size and each label through the logical picture.
 TEST(Graticule, LabelsStandUnderAndLeftOfTheFrameAtEverySize) {
     for (double scale : {1.0, 10.0}) {
         ViewState view = viewAt(scale);

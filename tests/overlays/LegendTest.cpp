@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <tuple>
 
 #include "OverlayImage.h"
 #include "RecordingSurface.h"
@@ -10,40 +11,27 @@
 
 namespace {
 
-struct LegendCase {
-    double scale;
-    int left;
-    int width;
-    int top;
-};
-
-class LegendAtScale : public testing::TestWithParam<LegendCase> {};
-
-TEST_P(LegendAtScale, ElevenBoxesInTheColoursOfTheScale) {
-    LegendCase c = GetParam();
-    ViewState view = viewAt(c.scale);
-    QImage image = blankPicture(view);
-    {
-        ZRasterSurface surface(image);
-        surface.selectFont(labelFont());
-        drawLegend(surface, view);
+TEST(Legend, ElevenBoxesInTheColoursOfTheScaleAtEveryScale) {
+    for (auto [scale, left, width, top] :
+         {std::tuple{1.0, 30, 91, 550}, std::tuple{0.75, 31, 68, 425},
+          std::tuple{0.5, 32, 45, 300}}) {
+        ViewState view = viewAt(scale);
+        QImage image = blankPicture(view);
+        {
+            ZRasterSurface surface(image);
+            surface.selectFont(labelFont());
+            drawLegend(surface, view);
+        }
+        for (int k = 0; k < 11; ++k) {
+            QRgb colour = toQRgb(COLOUR_SCALE[static_cast<std::size_t>(k)].colour);
+            int boxLeft = left + k * width;
+            EXPECT_EQ(image.pixel(boxLeft, top), colour) << scale << " " << k;
+            EXPECT_EQ(image.pixel(boxLeft + width - 1, top + 14), colour) << scale << " " << k;
+            EXPECT_NE(image.pixel(boxLeft + width / 2, top + 15), colour) << scale << " " << k;
+        }
+        expectColourAt(image, WHITE, {left - 1, top, left + 11 * width, top, left, top - 1});
     }
-    for (int k = 0; k < 11; ++k) {
-        QRgb colour = toQRgb(COLOUR_SCALE[static_cast<std::size_t>(k)].colour);
-        int boxLeft = c.left + k * c.width;
-        EXPECT_EQ(image.pixel(boxLeft, c.top), colour) << k;
-        EXPECT_EQ(image.pixel(boxLeft + c.width - 1, c.top + 14), colour) << k;
-        EXPECT_NE(image.pixel(boxLeft + c.width / 2, c.top + 15), colour) << k;
-    }
-    EXPECT_EQ(image.pixel(c.left - 1, c.top), WHITE);
-    EXPECT_EQ(image.pixel(c.left + 11 * c.width, c.top), WHITE);
-    EXPECT_EQ(image.pixel(c.left, c.top - 1), WHITE);
 }
-
-INSTANTIATE_TEST_SUITE_P(Scales, LegendAtScale,
-                         testing::Values(LegendCase{1.0, 30, 91, 550},
-                                         LegendCase{0.75, 31, 68, 425},
-                                         LegendCase{0.5, 32, 45, 300}));
 
 // Labels read the bounds with one decimal, under the borders of the boxes; on large pictures
 // the row is scaled and the labels go through the logical picture.

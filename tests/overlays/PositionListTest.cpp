@@ -25,8 +25,6 @@ std::string order(PositionList& list) {
     return text;
 }
 
-// Ids are unique, 0 is never used, the first on an empty list is 1, and the counter neither
-// wraps below 0 nor leads to a position being overwritten.
 TEST(PositionList, IdsStayUniqueThroughGlobeAndFlatAddsAndRemovals) {
     PositionList list;
     // On the globe the view position is put under 1 without the counter.
@@ -71,8 +69,7 @@ TEST(PositionList, PutKeepsThePlaceAndLoadedPositionsAreNumberedInOrder) {
     EXPECT_EQ(list.add(named("d")), 4u);
 }
 
-// Only the markers the last painting drew can be hit; a hit copies the position, and the
-// first in list order wins where two squares overlap.
+// The first in list order wins where two squares overlap.
 TEST(PositionList, HitTestCountsOnlyDrawnMarkersAndTheirSquares) {
     PositionList list;
     list.assignLoaded({named("a"), named("b")});
@@ -88,8 +85,7 @@ TEST(PositionList, HitTestCountsOnlyDrawnMarkersAndTheirSquares) {
     EXPECT_EQ(hit.name, "a");
     EXPECT_EQ(list.findAt(99, 49, nullptr), 1u);
     EXPECT_EQ(list.findAt(104, 54, nullptr), 2u);
-    EXPECT_EQ(list.findAt(105, 53, nullptr), 0u);
-    EXPECT_EQ(list.findAt(98, 50, nullptr), 0u);
+    EXPECT_EQ(list.findAt(105, 53, nullptr) + list.findAt(98, 50, nullptr), 0u);
     // On the globe only the first was drawn.
     list.setDrawnMarkers(1);
     EXPECT_EQ(list.findAt(104, 54, nullptr), 0u);

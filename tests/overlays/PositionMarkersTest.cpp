@@ -71,12 +71,22 @@ TEST(PositionMarkers, GlobeShowsOnlyTheViewPositionAtTheCentre) {
     EXPECT_EQ(positions.findAt(positions.get(2)->x, positions.get(2)->y, nullptr), 0u);
 }
 
-// The caption's bottom-left line belongs to the view position; without one it is left out.
-TEST(PositionMarkers, CaptionNamesTheViewPositionAndItsValue) {
+// The caption's bottom-left line belongs to the view position; without one it is left out. The
+// legend belongs to the graticule layer and stays in the globe view, which has no frame.
+TEST(MapOverlayPainter, CaptionNamesTheViewPositionAndTheGlobeKeepsTheLegend) {
     GridDatabase grid;
     ViewState view = viewAt(1.0);
     PositionList positions;
     MapOverlayPainter painter(grid, view, captionFont(), labelFont(), &positions);
+    for (bool globe : {false, true}) {
+        view.orthView = globe;
+        RecordingSurface surface;
+        painter.drawGraticule(surface);
+        EXPECT_EQ(surface.callsStartingWith("fill").size(), 11u) << globe;
+        EXPECT_EQ(surface.callsStartingWith("text").size(), globe ? 10u : 23u) << globe;
+        EXPECT_EQ(surface.callsStartingWith("line").empty(), globe) << globe;
+    }
+    view.orthView = false;
     RecordingSurface without;
     painter.drawCaption(without);
     EXPECT_EQ(without.callsStartingWith("text").size(), 2u);

@@ -3,7 +3,7 @@
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 #include "overlays/PositionList.h"
@@ -17,9 +17,7 @@ class PositionsFile : public testing::Test {
   protected:
     std::string read() const {
         std::ifstream in(name(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return {std::istreambuf_iterator<char>(in), {}};
     }
     std::string name() const { return folder.file("positions.txt"); }
 

@@ -1,6 +1,5 @@
-// The sample data generator, run as a program into a scratch folder; its files are read back
-// here with a small parser of their own, so that a fault in the viewer's reader cannot hide one
-// in the files.
+// The generator's files read back with a parser of their own, so the viewer's reader cannot hide
+// a fault in them.
 
 #include <gtest/gtest.h>
 
@@ -56,8 +55,7 @@ bool runGenerator(const fs::path& folder, const std::string& environment) {
     return std::system(command.c_str()) == 0;
 }
 
-// One block into 2592 values (NaN where a cell has no data); an empty text means the block is
-// laid out exactly as the viewer needs it, otherwise it says what is wrong.
+// One block into 2592 values (NaN: no data); returns what is wrong with its layout, if anything.
 std::string parseBlock(std::string_view block, const FileLayout& layout,
                        std::vector<double>& values, std::vector<int>& headerNumbers) {
     const std::string_view lineEnd = layout.crlf ? "\r\n" : "\n";
@@ -184,8 +182,7 @@ TEST_F(SampleDataTest, EveryFileIsWholeBlocksOfTheLayoutTheViewerReads) {
                 std::size_t(k) * layout.blockBytes, layout.blockBytes);
             const std::string fault = parseBlock(block, layout, values, header);
             ASSERT_EQ(fault, "") << "block " << k;
-            // The header names the block's own month, so the blocks are in calendar order; the
-            // climatology has a value in every cell.
+            // Blocks in calendar order; the climatology has a value in every cell.
             if (&layout == &ABSOLUTE) {
                 ASSERT_EQ(header.at(0), k + 1);
                 ASSERT_EQ(std::count_if(values.begin(), values.end(),
@@ -207,8 +204,8 @@ TEST_F(SampleDataTest, RunsGiveTheSameBytesWhateverTheLocale) {
     }
 }
 
-// Coverage grows from northern land to most of the Earth, and the fields warm by about 1.2
-// degrees, less over the sea, without wild anomalies; the sea-surface file covers only ocean.
+// Coverage grows from northern land to most of the Earth, the fields warm by about 1.2 degrees
+// (less over the sea), and the sea-surface file covers only ocean.
 TEST_F(SampleDataTest, CoverageGrowsAndTheFieldsWarm) {
     const auto coverage = &MonthFigures::coverage;
     const auto mean = &MonthFigures::mean;
