@@ -90,7 +90,9 @@ void MainWindow::positionsChanged() {
         reRender();
         return;
     }
+    // Painted at once, so that the new marker counts for the read-out under the mouse.
     mapPanel.invalidateWindow();
+    mapPanel.updateWindow();
     updateReadout();
 }
 

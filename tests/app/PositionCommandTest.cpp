@@ -68,12 +68,13 @@ class PositionCommandTest : public WindowTest {
 
 TEST_F(PositionCommandTest, DoubleClickAddsTheViewPositionThatSurvivesARestart) {
     start("YEAR=1850\nMONTH=1\n");
-    // The dialog comes filled with the place clicked, which the status bar then names.
+    // The dialog comes filled with the place clicked, which the status bar names at once,
+    // under the mouse that is still there.
+    window->mouseMovedTo(600, 130);
     doubleClick(600, 130, ok);
+    EXPECT_EQ(statusText(0), QString::fromUtf8("Neue Position: 54° 0' N / 25° 12' O"));
     EXPECT_EQ(listed(), "1:Neue Position ");
     EXPECT_EQ(paint().pixel(600, 130), qRgb(0, 0, 255));
-    window->mouseMovedTo(601, 131);
-    EXPECT_EQ(statusText(0), QString::fromUtf8("Neue Position: 54° 0' N / 25° 12' O"));
     closeWindow();
     EXPECT_EQ(folder.read("positions.txt"), "Neue Position\t54\t0\t0\t0\t25\t12\t0\t0\n");
 

@@ -61,6 +61,12 @@ void ZWindowContext::invalidateWindow() {
     });
 }
 
+void ZWindowContext::updateWindow() {
+    if (client_ && client_->isVisible()) {
+        client_->repaint();
+    }
+}
+
 void ZWindowContext::destroy() {
     ZUiThread::run(this, [this] {
         if (!widget_) {

@@ -19,6 +19,8 @@ class ZWindowContext {
     void showWindow();
     // Repaints the whole client area.
     void invalidateWindow();
+    // Paints what is invalid now, on the user-interface thread, before returning.
+    void updateWindow();
     // Removes the window from the screen and frees it once the current event is handled.
     void destroy();
 
