@@ -1,18 +1,13 @@
 #include "overlays/PositionsFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-#include <cerrno>
 #include <charconv>
 #include <climits>
-#include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "overlays/PositionList.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFile.h"
-#include "toolkit/ZFormattedString.h"
+#include "toolkit/ZReplacedFile.h"
 #include "toolkit/ZStringTokenizer.h"
 
 namespace {
@@ -48,36 +43,6 @@ void appendNumber(std::string& line, std::int32_t value) {
     auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     line += '\t';
     line.append(digits, end);
-}
-
-// Writes the text as the whole file and waits until it is on the disk; 0 or the system's error.
-int writeWhole(const ZString& fileName, const std::string& text) {
-    int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return errno;
-    }
-    int error = 0;
-    for (std::size_t done = 0; done < text.size() && error == 0;) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-        } else if (n == 0) {
-            error = EIO;
-        } else if (errno != EINTR) {
-            error = errno;
-        }
-    }
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
-    }
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    return error;
-}
-
-ZString systemError(const ZString& fileName, int error) {
-    return ZFormattedString("\"%s\": %s", fileName.c_str(), std::strerror(error));
 }
 
 }  // namespace
@@ -117,33 +82,20 @@ bool readPositions(const ZString& fileName, PositionList& positions) {
 }
 
 void writePositions(const ZString& fileName, PositionList& positions) {
-    // A file that may not be written is left alone, as it would be by an editor.
-    if (access(fileName.c_str(), F_OK) == 0 && access(fileName.c_str(), W_OK) != 0) {
-        throw ZException(systemError(fileName, EACCES), EACCES);
-    }
-    std::string text;
+    ZReplacedFile file(fileName);
     positions.forEach([&](std::uint32_t, const Position& position) {
         const GeoPosition& place = position.coordinates;
         // Appended, not formatted: a name read with a zero byte in it stays whole.
-        text += position.name.view();
+        std::string line(position.name.view());
         for (std::int32_t number :
              {place.latDegrees, place.latMinutes, place.latReserved, place.south, place.lonDegrees,
               place.lonMinutes, place.lonReserved, place.west}) {
-            appendNumber(text, number);
+            appendNumber(line, number);
         }
-        text += '\n';
+        file.writeln(ZString(std::move(line)));
         return true;
     });
-    // The new file is complete on the disk before it takes the old one's name.
-    ZString temporary = fileName + ".new";
-    int error = writeWhole(temporary, text);
-    if (error == 0 && std::rename(temporary.c_str(), fileName.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        std::remove(temporary.c_str());
-        throw ZException(systemError(fileName, error), error);
-    }
+    file.commit();
 }
 
 ZString cleanPositionName(const ZString& name) {

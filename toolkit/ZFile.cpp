@@ -61,6 +61,10 @@ bool ZFile::close() {
     return written;
 }
 
+bool ZFile::sync() {
+    return file_ && std::fflush(file_) == 0 && fsync(fileno(file_)) == 0;
+}
+
 bool ZFile::readln(ZString& line) {
     line.assign(std::string_view());
     if (!file_) {

@@ -34,6 +34,8 @@ class ZFile {
     void create(const ZString& name, bool append);
     // False when data still buffered could not be written.
     bool close();
+    // Writes what is buffered and waits until it is on the disk; false when that fails.
+    bool sync();
     bool isOpen() const { return file_ != nullptr; }
     const ZString& getName() const { return name_; }
 

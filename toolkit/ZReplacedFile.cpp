@@ -33,7 +33,8 @@ ZReplacedFile::~ZReplacedFile() {
 }
 
 void ZReplacedFile::commit() {
-    if (!file_.close()) {
+    // The new file is complete on the disk before it takes the old one's name.
+    if (!file_.sync() || !file_.close()) {
         throw failure(temporary_, errno);
     }
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
