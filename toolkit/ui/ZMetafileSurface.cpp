@@ -407,21 +407,12 @@ void ZMetafileSurface::drawText(const ZString& text, const ZRect& rect, unsigned
     QFontMetrics metrics(qFont_);
     int width = metrics.horizontalAdvance(line);
     int height = metrics.ascent() + metrics.descent();
-    int x = rect.left;
-    if (flags & Z_TEXT_CENTER) {
-        x = (rect.left + rect.right - width) / 2;
-    } else if (flags & Z_TEXT_RIGHT) {
-        x = rect.right - width;
-    }
-    int y = rect.top;
-    if (flags & Z_TEXT_BOTTOM) {
-        y = rect.bottom - height;
-    } else if (flags & Z_TEXT_VCENTER) {
-        y = (rect.top + rect.bottom - height) / 2;
-    }
+    const ZRect box = zTextBox(rect, flags, width, height);
+    const int x = box.left;
+    const int y = box.top;
 
     // Black on a white cell behind the text only, cut at the rectangle.
-    ZRect cell = intersection(ZRect{x, y, x + width, y + height}, rect);
+    ZRect cell = intersection(box, rect);
     if (cell.width() > 0 && cell.height() > 0) {
         whiteBehindText(cell);
     }

@@ -232,23 +232,14 @@ void ZRasterSurface::drawText(const ZString& text, const ZRect& rect, unsigned f
     int width = metrics.horizontalAdvance(line);
     int height = metrics.ascent() + metrics.descent();
 
-    int x = rect.left;
-    if (flags & Z_TEXT_CENTER) {
-        x = (rect.left + rect.right - width) / 2;
-    } else if (flags & Z_TEXT_RIGHT) {
-        x = rect.right - width;
-    }
-    int y = rect.top;
-    if (flags & Z_TEXT_BOTTOM) {
-        y = rect.bottom - height;
-    } else if (flags & Z_TEXT_VCENTER) {
-        y = (rect.top + rect.bottom - height) / 2;
-    }
+    const ZRect box = zTextBox(rect, flags, width, height);
+    const int x = box.left;
+    const int y = box.top;
 
     // Black on an opaque white cell behind the text only, all of it cut at the rectangle.
-    QRect box = toQRect(rect);
+    QRect clip = toQRect(rect);
     painter_.save();
-    painter_.setClipRect(box, Qt::IntersectClip);
+    painter_.setClipRect(clip, Qt::IntersectClip);
     painter_.fillRect(QRect(x, y, width, height), Qt::white);
     painter_.setPen(Qt::black);
     painter_.drawText(QPoint(x, y + metrics.ascent()), line);

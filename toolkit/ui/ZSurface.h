@@ -20,11 +20,29 @@ enum ZTextFlags : unsigned {
     Z_TEXT_SINGLELINE = 0x20,
 };
 
+// Where a text of width x height lands in the rectangle by the placement flags; every surface
+// places its texts alike.
+inline ZRect zTextBox(const ZRect& rect, unsigned flags, int width, int height) {
+    int x = rect.left;
+    if (flags & Z_TEXT_CENTER) {
+        x = (rect.left + rect.right - width) / 2;
+    } else if (flags & Z_TEXT_RIGHT) {
+        x = rect.right - width;
+    }
+    int y = rect.top;
+    if (flags & Z_TEXT_BOTTOM) {
+        y = rect.bottom - height;
+    } else if (flags & Z_TEXT_VCENTER) {
+        y = (rect.top + rect.bottom - height) / 2;
+    }
+    return ZRect{x, y, x + width, y + height};
+}
+
 // Where the render passes draw: the old raster rules (fills exclude right and bottom edges, lines
 // exclude their end point, nothing anti-aliased except fillTranslucent and drawEllipse) on any
 // target. Implementations: raster (QPainter on an image or a widget) and metafile.
 class ZSurface {
-public:
+  public:
     virtual ~ZSurface() = default;
 
     // Solid pen of a whole-pixel width for moveTo and lineTo.
