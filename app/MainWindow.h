@@ -128,9 +128,10 @@ class MainWindow : public ZWindow,
     void runCommand(int command);
     // Renders anew after a change of data or view.
     void reRender();
-    // Tells the user, once per file, when the dataset's blocks are not where its layout says,
-    // and once per run when the coastlines are wanted but their file is missing.
+    // Tells the user, once per file, when the dataset's blocks are not where its layout says.
     void reportMissingData();
+    // Tells the user, once per run, when the coastlines are chosen but their file is missing.
+    void reportMissingCoastlines();
     // Asks for a file name in the format; false when cancelled or refused.
     bool askSaveName(const SaveFormat& format, ZString& name);
     // The worker's task 1.

@@ -140,6 +140,9 @@ void MainWindow::setMapType(std::uint32_t type, bool redraw) {
         ZSystem::showException(this, exception);
     }
     view.mapType = type;
+    if (type == 1) {
+        reportMissingCoastlines();
+    }
     if (redraw) {
         reRender();
     }

@@ -34,7 +34,10 @@ void MainWindow::reportMissingData() {
         layoutProblemShownFor = database.fileName;
         ZSystem::showMessage(this, problem, "Information", false);
     }
-    if (view.mapType == 1 && !coastlinesMissingShown && !coastlinesReadable()) {
+}
+
+void MainWindow::reportMissingCoastlines() {
+    if (!coastlinesMissingShown && !coastlinesReadable()) {
         coastlinesMissingShown = true;
         ZSystem::showMessage(this,
                              "Die Umrissdatei \"worldmap.txt\" fehlt im Arbeitsverzeichnis oder "
