@@ -17,24 +17,12 @@ fail() {
   exit 1
 }
 
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-  local seconds=$1
-  shift
-  local deadline=$((SECONDS + seconds))
-  until "$@" > /dev/null 2>&1; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
+source "$source/tools/virtual-screen.sh"
 
 work=$(mktemp -d)
 trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
-pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do
-    kill "$pid" 2> /dev/null || true
-  done
+  stop_started
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -42,17 +30,8 @@ trap cleanup EXIT
 "$source/tools/prepare-run" "$build" "$work" > /dev/null
 printf 'YEAR=1850\nMONTH=1\nSCALE_PERCENT=75\n' > "$work/init.txt"
 
-# Xvfb picks a free display itself and tells its number.
-Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3> "$work/display" 2> /dev/null &
-pids+=($!)
-wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-openbox > /dev/null 2>&1 &
-pids+=($!)
-wait_for 20 wmctrl -m || fail "openbox did not start"
+start_virtual_screen "$work" || fail "no virtual screen"
 
 # The desktop's "open" for the exported table: a stub that notes what it was asked to open.
 mkdir -p "$work/bin"

@@ -12,22 +12,11 @@ fail() {
   [[ -f "$root/viewer.log" ]] && sed 's/^/viewer: /' "$root/viewer.log" >&2
   exit 1
 }
-wait_for() {
-  local seconds=$1
-  shift
-  local deadline=$((SECONDS + seconds))
-  until "$@" > /dev/null 2>&1; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "$0")/../../tools/virtual-screen.sh"
 
 root=$(mktemp -d)
-pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do
-    kill "$pid" 2> /dev/null || true
-  done
+  stop_started
   rm -rf "$root"
 }
 trap cleanup EXIT
@@ -57,16 +46,10 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" > "
 
 # A virtual screen with a window manager, and a user whose home holds nothing of the program
 # but settings that ask for the coastlines, which come from the installed files too.
-Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3> "$root/display" 2> /dev/null &
-pids+=($!)
-wait_for 20 test -s "$root/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$root/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_DATA_HOME
-export HOME="$root/home" XDG_RUNTIME_DIR="$root/runtime"
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-openbox > /dev/null 2>&1 &
-pids+=($!)
-wait_for 20 wmctrl -m || fail "openbox did not start"
+export HOME="$root/home"
+mkdir -p "$HOME"
+start_virtual_screen "$root" || fail "no virtual screen"
 work="$HOME/.local/share/sorvo-visualizer"
 mkdir -p "$work"
 printf 'MAP_TYPE=1\n' > "$work/init.txt"
