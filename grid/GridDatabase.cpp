@@ -7,8 +7,10 @@
 
 #include "grid/BlockHeader.h"
 #include "grid/GridLineParser.h"
+#include "grid/NetcdfReader.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
 
 namespace {
 
@@ -39,7 +41,14 @@ const char* lineEndGuess(std::uint64_t expected, std::uint64_t found) {
     return nullptr;
 }
 
+bool namedNetcdf(const ZString& name) {
+    ZString extension = ZSystem::extractFileExtension(name);
+    return extension.toLowerCase() == "nc";
+}
+
 }  // namespace
+
+GridDatabase::GridDatabase() = default;
 
 GridDatabase::~GridDatabase() {
     close();
@@ -52,8 +61,19 @@ void GridDatabase::open(std::uint32_t type, const ZString& name) {
         cellSize = 5;
         fileName = name;
         file.open(name, false);
-        blockSize_ = blockSizeFor(name);
-        probeBlockSize();
+        if (NetcdfReader::hasSignature(file)) {
+            file.close();
+            netcdf_ = std::make_unique<NetcdfReader>(ZSystem::findProgramFile(name), name);
+        } else if (namedNetcdf(name)) {
+            file.close();
+            throw ZException(ZFormattedString("Die Datei \"%s\" ist keine netCDF-Datei: Sie "
+                                              "beginnt nicht wie eine netCDF- oder HDF5-Datei.",
+                                              name.c_str()),
+                             0);
+        } else {
+            blockSize_ = blockSizeFor(name);
+            probeBlockSize();
+        }
     } else if (type == 2) {
         fileName = name;
         cellSize = 1;
@@ -74,6 +94,7 @@ void GridDatabase::close() {
     values.reset();
     counts.reset();
     file.close();
+    netcdf_.reset();
     blockSize_ = 0;
     layoutProblem_ = ZString();
     layoutNote_ = ZString();
@@ -217,6 +238,16 @@ void GridDatabase::read() {
     std::fill_n(counts.get(), cells, 0u);
     std::fill_n(values.get(), cells, 0.0);
 
+    if (netcdf_) {
+        if (readNetcdfMonths()) {
+            finishRead();
+        } else {
+            clearValues();
+            globalMean = 0.0;
+            coverage = 0.0;
+        }
+        return;
+    }
     const std::uint64_t fileSize = file.size();
     const std::uint32_t months = yearAverage ? 12 : 1;
     for (std::uint32_t i = 0; i < months; ++i) {
@@ -320,6 +351,26 @@ bool GridDatabase::readBlockByLines(std::uint64_t k, std::uint32_t blockMonth) {
             static_cast<unsigned long long>(found), guess ? " (" : "", guess ? guess : "",
             guess ? ")" : "");
         return false;
+    }
+    return true;
+}
+
+bool GridDatabase::readNetcdfMonths() {
+    const std::uint32_t months = yearAverage ? 12 : 1;
+    for (std::uint32_t i = 0; i < months; ++i) {
+        const std::int64_t m = yearAverage ? i + 1 : std::int64_t{month};
+        const std::optional<std::uint64_t> step = netcdf_->stepOf(year, m);
+        if (!step) {
+            // A year's average takes the months of that year the file holds.
+            if (!yearAverage) {
+                return false;
+            }
+            continue;
+        }
+        if (!netcdf_->addStep(*step, values.get(), counts.get())) {
+            layoutProblem_ = netcdf_->problem();
+            return false;
+        }
     }
     return true;
 }

@@ -7,22 +7,27 @@
 #include "toolkit/ZFile.h"
 #include "toolkit/ZString.h"
 
+class NetcdfReader;
+
 // Value of a cell without data and of a look-up outside the grid.
 inline constexpr double MISSING_VALUE = -99.9;
 // The first month block of every dataset file is January of this year.
 inline constexpr std::uint32_t FIRST_YEAR = 1850;
 
 // One month (or one year's average) of a gridded anomaly dataset: cell values, month counts,
-// area weights per row, and the global figures of the last read.
+// area weights per row, and the global figures of the last read. Type 1 reads month blocks of
+// text or, when the file is netCDF, the months of a netCDF grid.
 class GridDatabase {
   public:
-    GridDatabase() = default;
+    GridDatabase();
     GridDatabase(const GridDatabase&) = delete;
     GridDatabase& operator=(const GridDatabase&) = delete;
     ~GridDatabase();
 
     // Type 1: 5-degree grid read from the file; type 2: 1-degree grid without a file.
-    // Any other type raises ZException "Unkown sorvo database dbType." (code 0).
+    // Any other type raises ZException "Unkown sorvo database dbType." (code 0). A netCDF file
+    // (by its first bytes, or any file named ".nc") that is not a monthly 5-degree grid raises
+    // ZException saying what is wrong, as a file that cannot be opened does.
     void open(std::uint32_t type, const ZString& name);
     void close();
     void clearValues();
@@ -44,7 +49,8 @@ class GridDatabase {
     // Bytes per month block for a file name.
     static std::uint64_t blockSizeFor(const ZString& name);
     // What was wrong with the blocks of the last read: empty when every block was in place. A
-    // block that is not where its month should be gives no data, never shifted data.
+    // block that is not where its month should be gives no data, never shifted data. For a
+    // netCDF file, why the library could not read the month.
     const ZString& layoutProblem() const { return layoutProblem_; }
     // Set by open when the blocks have another size than the name says and the file shows which
     // (LF line ends where CRLF are expected, say); the file is then read with that size.
@@ -79,10 +85,14 @@ class GridDatabase {
     bool readBlockByLines(std::uint64_t k, std::uint32_t month);
     // Turns sums into means and computes the global figures.
     void finishRead();
+    // Adds the months of the selection that the netCDF file holds; false when a single month is
+    // not there or a month cannot be read (with layoutProblem set).
+    bool readNetcdfMonths();
 
     std::uint64_t blockSize_ = 0;
     std::unique_ptr<char[]> blockBuffer_;
     std::uint64_t blockBufferSize_ = 0;
     ZString layoutProblem_;
     ZString layoutNote_;
+    std::unique_ptr<NetcdfReader> netcdf_;
 };

@@ -1,0 +1,330 @@
+// netCDF grids against the text reader: the same cells must give the same figures to the bit.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <thread>
+
+#include "grid/GridDatabase.h"
+#include "grid/TimeUnits.h"
+#include "tests/grid/DatasetFiles.h"
+#include "tests/grid/NetcdfFiles.h"
+#include "toolkit/ZException.h"
+
+namespace {
+
+// A field with gaps that move from month to month, values with three decimals as in the text
+// files, some of them markers outside (-99, 99).
+std::optional<double> field(int k, int r, int c) {
+    const int code = (k * 131 + r * 37 + c * 11) % 1000;
+    if (code % 7 == 0) {
+        return std::nullopt;
+    }
+    if (code == 13) {
+        return 99.0;
+    }
+    return (code - 500) / 173.0;
+}
+
+class NetcdfReading : public ::testing::Test {
+  protected:
+    std::string writeGrid(const NetcdfGrid& grid, const NetcdfCells& cells = field,
+                          const char* name = "data/cru/grid.nc") {
+        // The library locks a netCDF-4 file while it is open.
+        database.close();
+        const std::string path = directory.file(name);
+        writeNetcdf(path, grid, cells);
+        return path;
+    }
+
+    // The message open raises, empty when it opens.
+    std::string openMessage(const std::string& path) {
+        try {
+            database.open(1, path.c_str());
+        } catch (const ZException& e) {
+            return e.getMessage().str();
+        }
+        return "";
+    }
+
+    static void expectNoData(const GridDatabase& grid) {
+        EXPECT_EQ(grid.cellsWithData, 0u);
+        EXPECT_EQ(grid.globalMean, 0.0);
+        EXPECT_EQ(grid.coverage, 0.0);
+        EXPECT_EQ(grid.cellValue(3, 3), MISSING_VALUE);
+        EXPECT_EQ(grid.cellCount(71, 35), 0u);
+    }
+
+    TemporaryDirectory directory;
+    GridDatabase database;
+};
+
+TEST_F(NetcdfReading, TheSameCellsGiveTheTextReadersFiguresToTheLastBit) {
+    const std::string text = directory.file("data/cru/hadcrut4.dat");
+    writeFile(text, makeBlocks(HADCRUT4_LAYOUT, 24, [](int k) -> CellFunction {
+                  return [k](int r, int c) { return field(k, r, c); };
+              }));
+    const std::string netcdf = writeGrid({}, [](int k, int r, int c) -> std::optional<double> {
+        std::optional<double> value = field(k, r, c);
+        return value ? std::optional(asWritten(*value)) : std::nullopt;
+    });
+    GridDatabase blocks;
+    blocks.open(1, text.c_str());
+    database.open(1, netcdf.c_str());
+    for (bool average : {false, true}) {
+        SCOPED_TRACE(average);
+        blocks.select(1851, 5, average);
+        database.select(1851, 5, average);
+        EXPECT_EQ(database.globalMean, blocks.globalMean);
+        EXPECT_EQ(database.coverage, blocks.coverage);
+        EXPECT_EQ(database.cellsWithData, blocks.cellsWithData);
+        EXPECT_LT(blocks.cellsWithData, average ? 36u * 72u + 1 : 36u * 72u);
+        for (std::uint32_t cell = 0; cell < 36 * 72; ++cell) {
+            ASSERT_EQ(database.cellValue(cell % 72, cell / 72),
+                      blocks.cellValue(cell % 72, cell / 72))
+                << cell;
+            ASSERT_EQ(database.cellCount(cell % 72, cell / 72),
+                      blocks.cellCount(cell % 72, cell / 72));
+        }
+    }
+    EXPECT_TRUE(database.layoutProblem().isEmpty());
+}
+
+// Each cell tells its place; the file's order of rows and columns must not matter, nor its
+// format (classic, 64-bit offsets, CDF-5, netCDF-4), nor the names lat and lon.
+TEST_F(NetcdfReading, EveryOrderOfTheBandsLandsInTheSameCells) {
+    const NetcdfCells place = [](int k, int r, int c) -> std::optional<double> {
+        return k + r + c / 100.0;
+    };
+    struct Case {
+        int format;
+        bool southToNorth;
+        bool eastFromGreenwich;
+        const char* lat;
+        const char* lon;
+    };
+    for (const Case& c :
+         {Case{NC_NETCDF4, true, false, "latitude", "longitude"},
+          Case{NC_NETCDF4, false, true, "lat", "lon"}, Case{0, true, true, "latitude", "longitude"},
+          Case{NC_64BIT_OFFSET, false, false, "lat", "longitude"},
+          Case{NC_64BIT_DATA, true, false, "latitude", "lon"}}) {
+        SCOPED_TRACE(testing::Message() << c.format << c.southToNorth << c.eastFromGreenwich);
+        NetcdfGrid grid;
+        grid.format = c.format;
+        grid.southToNorth = c.southToNorth;
+        grid.eastFromGreenwich = c.eastFromGreenwich;
+        grid.type = NC_DOUBLE;
+        grid.dimensions = {"time", c.lat, c.lon};
+        database.open(1, writeGrid(grid, place).c_str());
+        database.select(1850, 2, false);
+        ASSERT_EQ(database.cellsWithData, 36u * 72u);
+        EXPECT_EQ(database.cellValue(0, 0), static_cast<float>(1.0));
+        EXPECT_EQ(database.cellValue(36, 17), static_cast<float>(18.36));
+        EXPECT_EQ(database.cellValue(71, 35), static_cast<float>(36.71));
+        GeoPosition berlin{};
+        berlin.latDegrees = 52;
+        berlin.lonDegrees = 13;
+        EXPECT_EQ(database.valueAt(berlin), static_cast<float>(1 + 7 + 38 / 100.0));
+    }
+}
+
+// NaN always, the fill value, missing_value, and values outside (-99, 99) after unpacking.
+TEST_F(NetcdfReading, MissingMarkersAndPackedValues) {
+    const NetcdfCells cells = [](int, int r, int c) -> std::optional<double> {
+        switch (c) {
+            case 0:
+                return std::nullopt;
+            case 1:
+                return -999.0;  // missing_value
+            case 2:
+                return NAN;
+            case 3:
+                return 99.0;
+            default:
+                return r - 17.5 + c / 4.0;
+        }
+    };
+    NetcdfGrid withNan;
+    withNan.fillValue = std::nullopt;
+    withNan.missingValue = -999.0;
+    NetcdfGrid withNumber;
+    withNumber.type = NC_DOUBLE;
+    withNumber.missingValue = -999.0;
+    for (const NetcdfGrid& grid : {withNan, withNumber}) {
+        database.open(1, writeGrid(grid, cells).c_str());
+        database.select(1850, 1, false);
+        EXPECT_EQ(database.cellsWithData, 36u * 68u);
+        EXPECT_EQ(database.cellValue(0, 5), MISSING_VALUE);
+        EXPECT_EQ(database.cellValue(1, 5), MISSING_VALUE);
+        EXPECT_EQ(database.cellValue(2, 5), MISSING_VALUE);
+        EXPECT_EQ(database.cellValue(3, 5), MISSING_VALUE);
+        EXPECT_EQ(database.cellValue(4, 5), -12.5 + 1.0);
+    }
+    // Hundredths of a degree in whole numbers around an offset; the fill value is a number the
+    // unpacked values could hold.
+    NetcdfGrid packed;
+    packed.type = NC_SHORT;
+    packed.fillValue = -32767;
+    packed.scaleFactor = 0.01;
+    packed.addOffset = 0.5;
+    database.open(1, writeGrid(packed, [](int, int r, int c) -> std::optional<double> {
+                         return c == 0 ? std::nullopt : std::optional((r - c) / 4.0);
+                     }).c_str());
+    database.select(1850, 1, false);
+    EXPECT_EQ(database.cellsWithData, 36u * 71u);
+    EXPECT_EQ(database.cellValue(0, 0), MISSING_VALUE);
+    EXPECT_EQ(database.cellValue(10, 3), static_cast<float>(-1.75));
+}
+
+// A file from March 1851 in hours: a month before it or after it shows no data, in the same
+// state as a month past the end of a text file; a year's average takes the months there are.
+TEST_F(NetcdfReading, MonthsCountFromTheFirstTimeStep) {
+    NetcdfGrid grid;
+    grid.timeUnits = "hours since 1850-01-01";
+    grid.calendar = "proleptic_gregorian";
+    grid.firstYear = 1851;
+    grid.firstMonth = 3;
+    grid.months = 12;
+    const NetcdfCells code = [](int k, int, int) -> std::optional<double> { return k; };
+    database.open(1, writeGrid(grid, code).c_str());
+    database.select(1851, 3, false);
+    EXPECT_EQ(database.cellValue(7, 7), 0.0);
+    database.nextYear();
+    database.previousMonth();
+    EXPECT_EQ(database.cellValue(7, 7), 11.0);
+    database.nextMonth();
+    expectNoData(database);
+    database.select(1851, 2, false);
+    expectNoData(database);
+    database.select(1850, 1, true);
+    expectNoData(database);
+    database.select(1851, 1, true);
+    EXPECT_EQ(database.cellValue(7, 7), (0 + 9) * 10 / 2 / 10.0);
+    EXPECT_EQ(database.cellCount(7, 7), 10u);
+    database.select(1852, 1, true);
+    EXPECT_EQ(database.cellValue(7, 7), 10.5);
+    database.select(1851, 13, false);
+    expectNoData(database);
+    EXPECT_TRUE(database.layoutProblem().isEmpty());
+}
+
+TEST_F(NetcdfReading, AFileThatIsNoSuchGridSaysWhatIsWrong) {
+    directory.write("data/cru/text.nc", "1850 1\n 0.1 0.2\n");
+    EXPECT_EQ(openMessage(directory.file("data/cru/text.nc")),
+              "Die Datei \"" + directory.file("data/cru/text.nc") +
+                  "\" ist keine netCDF-Datei: Sie beginnt nicht wie eine netCDF- oder "
+                  "HDF5-Datei.");
+    // The object is then a dataset without a grid, as after a file that cannot be opened.
+    EXPECT_EQ(database.dbType, 1u);
+    EXPECT_EQ(database.rows, 0u);
+    database.select(1850, 1, false);
+    EXPECT_EQ(database.cellsWithData, 0u);
+
+    directory.write("data/cru/broken.dat", std::string("CDF\x01", 4) + std::string(200, 'x'));
+    EXPECT_NE(openMessage(directory.file("data/cru/broken.dat"))
+                  .find("broken.dat\" kann nicht geöffnet werden: "),
+              std::string::npos);
+
+    struct Case {
+        const char* expected;
+        std::function<void(NetcdfGrid&)> change;
+    };
+    const Case cases[] = {
+        {"enthält weder \"tas_mean\" noch \"temperature_anomaly\" noch genau eine",
+         [](NetcdfGrid& g) {
+             g.variable = "anomaly";
+             g.type = NC_INT;
+             g.fillValue = -999;
+         }},
+        {"Die Variable \"tas_mean\" hat die Dimensionen (time, longitude, latitude) statt",
+         [](NetcdfGrid& g) {
+             g.dimensions = {"time", "longitude", "latitude"};
+         }},
+        {"Das Gitter hat 72 x 144 statt 36 x 72 Zellen zu 5 Grad",
+         [](NetcdfGrid& g) {
+             g.rows = 72;
+             g.columns = 144;
+         }},
+        {"Die Breiten sind nicht die Mitten", [](NetcdfGrid& g) { g.latitudeShift = 2.5; }},
+        {"Die Längen sind nicht die Mitten", [](NetcdfGrid& g) { g.longitudeShift = 0.5; }},
+        {"Die Zeiteinheit \"months since 1850-01-01\" ist nicht lesbar",
+         [](NetcdfGrid& g) { g.timeUnits = "months since 1850-01-01"; }},
+        {"Der Kalender \"360_day\" wird nicht unterstützt",
+         [](NetcdfGrid& g) { g.calendar = "360_day"; }},
+        {"Schritt 5 fällt in 05/1850 statt in 06/1850",
+         [](NetcdfGrid& g) {
+             g.firstMonth = 2;
+             g.stepDays = 25;
+         }},
+        {"Sie enthält keinen Zeitschritt", [](NetcdfGrid& g) { g.months = 0; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        NetcdfGrid grid;
+        c.change(grid);
+        const std::string path = writeGrid(grid, [](int, int, int) { return 0.5; });
+        const std::string message = openMessage(path);
+        EXPECT_EQ(message.rfind("Die Datei \"" + path +
+                                    "\" ist kein netCDF-Datensatz mit Monatswerten im "
+                                    "5-Grad-Gitter: ",
+                                0),
+                  0u)
+            << message;
+        EXPECT_NE(message.find(c.expected), std::string::npos) << message;
+        EXPECT_EQ(database.rows, 0u);
+    }
+}
+
+TEST(TimeUnitsTest, DatesAndTimesOfTheReferenceAndTheirMonths) {
+    struct Case {
+        const char* units;
+        double value;
+        std::int64_t month;  // year x 12 + month - 1
+    };
+    for (const Case& c : {Case{"days since 1850-01-01 00:00:00", 15.5, 1850 * 12},
+                          Case{"days since 1850-1-1", 59.0, 1850 * 12 + 2},
+                          Case{"days since 1850-01-01T12:00:00Z", 58.75, 1850 * 12 + 2},
+                          Case{"hours since 1900-01-01 00:00:0.0", -24.0, 1899 * 12 + 11},
+                          Case{"Hours since 2000-02-29 UTC", 24.0, 2000 * 12 + 2},
+                          Case{"days since 1850-01-01", 365 * 175 + 42 + 14.5, 2025 * 12}}) {
+        SCOPED_TRACE(c.units);
+        const std::optional<TimeUnits> units = TimeUnits::parse(c.units);
+        ASSERT_TRUE(units);
+        EXPECT_EQ(units->monthOf(c.value), c.month);
+    }
+    for (const char* units :
+         {"months since 1850-01-01", "days after 1850-01-01", "days since", "days since 1850-02-30",
+          "days since 1850-01-01 25:00", "days since 1850-01-01 00:00 +01:00"}) {
+        EXPECT_FALSE(TimeUnits::parse(units)) << units;
+    }
+    EXPECT_FALSE(TimeUnits::parse("days since 1850-01-01")->monthOf(NAN));
+    EXPECT_TRUE(TimeUnits::isGregorian(""));
+    EXPECT_TRUE(TimeUnits::isGregorian("Standard"));
+    EXPECT_FALSE(TimeUnits::isGregorian("noleap"));
+}
+
+// The export reads its own dataset on its own thread while the window may read: the library
+// must never be entered twice at once.
+TEST_F(NetcdfReading, TwoThreadsReadTheirOwnDatasets) {
+    const std::string path = writeGrid({});
+    database.open(1, path.c_str());
+    database.select(1851, 1, true);
+    const double expected = database.globalMean;
+    auto readMany = [&path, expected](bool& same) {
+        GridDatabase own;
+        own.open(1, path.c_str());
+        same = true;
+        for (int i = 0; i < 60; ++i) {
+            own.select(1851, 1, true);
+            same = same && own.globalMean == expected;
+        }
+    };
+    bool first = false, second = false;
+    std::thread a(readMany, std::ref(first));
+    std::thread b(readMany, std::ref(second));
+    a.join();
+    b.join();
+    EXPECT_TRUE(first);
+    EXPECT_TRUE(second);
+}
+
+}  // namespace
