@@ -89,6 +89,8 @@ void MainWindow::buildMenus() {
     saveAsMenu.addItem(CMD_SAVE_JPEG, "JPEG");
     programMenu.addSubmenu("Speichern als ...", saveAsMenu);
     programMenu.addSeparator();
+    programMenu.addItem(CMD_OPEN_FILE, "Datei öffnen ...\tSTRG+O");
+    programMenu.addSeparator();
     programMenu.addItem(CMD_EXIT, "Beenden");
 
     viewMenu.createPopupMenu();

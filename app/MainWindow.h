@@ -150,6 +150,9 @@ class MainWindow : public ZWindow,
     // The view position's place, the centre of the globe; null when there is none.
     const GeoPosition* viewCentre() const;
     void showDatasetDialog();
+    // A dataset file of any name, text or netCDF, chosen in the desktop's open dialog; one that
+    // cannot be read is reported and the shown dataset kept.
+    void openDatasetFile();
     void showExportDialog();
     void showHelpDialog();
     // The map at ten times the scale as a metafile, on this thread; raises ZException when the

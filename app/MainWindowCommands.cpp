@@ -1,4 +1,6 @@
 // The main window's commands: menus and keys, view state, save names.
+#include <filesystem>
+
 #include "app/MainWindow.h"
 #include "app/SaveFormat.h"
 #include "dialogs/DatasetDialog.h"
@@ -9,6 +11,21 @@
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZFileSelectDialog.h"
+
+namespace {
+
+// A file inside the working directory by its path from there ("data/cru/hadcrut4.dat"), so
+// that the names which give the block sizes of the text files still apply; others as chosen.
+ZString workingDirectoryName(const ZString& chosen) {
+    const std::filesystem::path path = std::filesystem::absolute(chosen.str()).lexically_normal();
+    const std::filesystem::path relative = path.lexically_relative(std::filesystem::current_path());
+    if (relative.empty() || *relative.begin() == ".." || relative == ".") {
+        return chosen;
+    }
+    return ZString(relative.generic_string());
+}
+
+}  // namespace
 
 std::intptr_t MainWindow::onWindowMessage(ZWindowContext&, unsigned message, std::uintptr_t first,
                                           std::intptr_t) {
@@ -39,6 +56,10 @@ void MainWindow::runCommand(int command) {
             break;
         case CMD_EXPORT:
             showExportDialog();
+            break;
+        case CMD_OPEN_FILE:
+        case CMD_OPEN_FILE_KEY:
+            openDatasetFile();
             break;
         case CMD_SAVE_GIF:
         case CMD_SAVE_GIF_KEY:
@@ -213,6 +234,25 @@ void MainWindow::showDatasetDialog() {
         database.open(1, dialog.dbFile);
     }
     database.select(dialog.year, dialog.month, dialog.yearAverage);
+    reRender();
+}
+
+void MainWindow::openDatasetFile() {
+    ZFileSelectDialog dialog(
+        this, {ZFileFilter{"Datensätze", "*.dat *.nc"}, ZFileFilter{"Alle Dateien", "*"}});
+    dialog.setInitialFilename(database.fileName);
+    if (!dialog.showOpenDialog("Datensatz öffnen")) {
+        return;
+    }
+    const ZString name = workingDirectoryName(dialog.getFilename());
+    // Tried on a dataset of its own first: a file that cannot be read raises here and the
+    // shown one stays as it was.
+    {
+        GridDatabase trial;
+        trial.open(1, name);
+    }
+    database.open(1, name);
+    database.select(database.year, database.month, database.yearAverage);
     reRender();
 }
 

@@ -14,6 +14,7 @@ constexpr std::array MAIN_ACCELERATORS{
     ZAccelerator{'S', Z_ACCEL_CONTROL, CMD_SAVE_GIF_KEY},
     ZAccelerator{Z_VK_DOWN, 0, CMD_PREVIOUS_YEAR},
     ZAccelerator{Z_VK_UP, 0, CMD_NEXT_YEAR},
+    ZAccelerator{'O', Z_ACCEL_CONTROL, CMD_OPEN_FILE_KEY},
 };
 
 }  // namespace

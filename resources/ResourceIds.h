@@ -52,6 +52,7 @@ enum Command : int {
     CMD_POSITION = 11000,
     CMD_DATASET = 11001,
     CMD_EXPORT = 11003,
+    CMD_OPEN_FILE = 11004,
     CMD_SAVE_GIF = 11100,
     CMD_SAVE_JPEG = 11101,
     CMD_SAVE_EMF = 11102,
@@ -71,4 +72,5 @@ enum Command : int {
     CMD_DATASET_KEY = 40006,
     CMD_POSITION_KEY = 40007,
     CMD_SAVE_GIF_KEY = 40008,
+    CMD_OPEN_FILE_KEY = 40009,
 };

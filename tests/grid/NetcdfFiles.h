@@ -39,6 +39,8 @@ struct NetcdfGrid {
     int months = 24;
     // Days between two time steps; 0 for one step a month (at the middle of the month).
     double stepDays = 0.0;
+    // netCDF-4 only: one chunk a month, compressed at this level (0: stored as it is).
+    int deflateLevel = 0;
 };
 
 // The cell (row 0 north, column 0 at 180W) of month step k; nothing for a cell without data.
@@ -93,6 +95,11 @@ inline void writeNetcdf(const std::filesystem::path& path, const NetcdfGrid& gri
             ncCheck(nc_put_att_double(ncid, var, name, grid.type, 1, &*value));
         }
     };
+    if (grid.deflateLevel > 0) {
+        const std::size_t chunk[3] = {1, grid.rows, grid.columns};
+        ncCheck(nc_def_var_chunking(ncid, var, NC_CHUNKED, chunk));
+        ncCheck(nc_def_var_deflate(ncid, var, 0, 1, grid.deflateLevel));
+    }
     numberAttribute("_FillValue", grid.fillValue);
     numberAttribute("missing_value", grid.missingValue);
     if (grid.scaleFactor) {

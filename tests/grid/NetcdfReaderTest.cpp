@@ -1,7 +1,8 @@
 // netCDF grids against the text reader: the same cells must give the same figures to the bit.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "grid/GridDatabase.h"
@@ -9,6 +10,7 @@
 #include "tests/grid/DatasetFiles.h"
 #include "tests/grid/NetcdfFiles.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
 
 namespace {
 
@@ -272,6 +274,45 @@ TEST_F(NetcdfReading, AFileThatIsNoSuchGridSaysWhatIsWrong) {
         EXPECT_NE(message.find(c.expected), std::string::npos) << message;
         EXPECT_EQ(database.rows, 0u);
     }
+}
+
+// A compressed month damaged on the disk: that month shows no data and says why; the others
+// read as before.
+TEST_F(NetcdfReading, AMonthTheLibraryCannotReadShowsNoData) {
+    NetcdfGrid grid;
+    grid.deflateLevel = 1;
+    grid.months = 12;
+    const std::string path = writeGrid(grid, [](int k, int r, int c) -> std::optional<double> {
+        return ((k * 7919 + r * 104729 + c * 1299709) % 10007) / 1000.0 - 5.0;
+    });
+    const std::uintmax_t size = std::filesystem::file_size(path);
+    {
+        std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(static_cast<std::streamoff>(size * 6 / 10));
+        file.write(std::string(64, '\xff').data(), 64);
+    }
+    database.open(1, path.c_str());
+    int broken = 0;
+    for (std::uint32_t m = 1; m <= 12; ++m) {
+        database.select(1850, m, false);
+        const std::string problem = database.layoutProblem().str();
+        if (problem.empty()) {
+            EXPECT_EQ(database.cellsWithData, 36u * 72u);
+            continue;
+        }
+        ++broken;
+        SCOPED_TRACE(problem);
+        EXPECT_EQ(problem.rfind(ZFormattedString("Der Monat %02u/1850 kann aus \"%s\" nicht "
+                                                 "gelesen werden: NetCDF: ",
+                                                 m, path.c_str())
+                                    .str(),
+                                0),
+                  0u);
+        expectNoData(database);
+        database.select(1850, m, true);
+        expectNoData(database);
+    }
+    EXPECT_EQ(broken, 1);
 }
 
 TEST(TimeUnitsTest, DatesAndTimesOfTheReferenceAndTheirMonths) {

@@ -15,6 +15,14 @@ void ZFileSelectDialog::setInitialFilename(const ZString& name) {
 }
 
 bool ZFileSelectDialog::showSaveDialog(const ZString& title) {
+    return run(title, true);
+}
+
+bool ZFileSelectDialog::showOpenDialog(const ZString& title) {
+    return run(title, false);
+}
+
+bool ZFileSelectDialog::run(const ZString& title, bool save) {
     if (const ZFileDialogScript* script = ZDialogDriver::fileDialogScript()) {
         std::optional<ZString> chosen = (*script)(title, fileName_);
         if (chosen) {
@@ -29,7 +37,8 @@ bool ZFileSelectDialog::showSaveDialog(const ZString& title) {
     }
     QFileDialog dialog(parent_ ? parent_->widget() : nullptr, QString::fromUtf8(title.c_str()),
                        QDir::currentPath());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     dialog.selectFile(QString::fromUtf8(fileName_.c_str()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
