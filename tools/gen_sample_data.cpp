@@ -1,6 +1,8 @@
-// Writes the five sample datasets into a folder: synthetic monthly temperature anomalies on the
+// Writes the sample datasets into a folder: synthetic monthly temperature anomalies on the
 // 5-degree grid from January 1850 to December 2025 in the layouts of the real gridded records,
-// and a monthly climatology of absolute temperatures. The same bytes on every run.
+// a monthly climatology of absolute temperatures, and the field of "hadcrut4.dat" once more as
+// netCDF ("synthetic.nc"). The same bytes on every run. Names after the folder write only those
+// files.
 
 #include <algorithm>
 #include <charconv>
@@ -9,7 +11,10 @@
 #include <filesystem>
 #include <iostream>
 #include <limits>
+#include <optional>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "sampledata/AnomalyModel.h"
@@ -18,6 +23,7 @@
 #include "sampledata/CoverageModel.h"
 #include "sampledata/Grid.h"
 #include "sampledata/LandMask.h"
+#include "sampledata/NetcdfWriter.h"
 #include "sampledata/Random.h"
 
 using namespace sampledata;
@@ -97,13 +103,29 @@ double observationSpread(double year, bool land) {
     return (land ? 0.12 : 0.15) * (1.0 + 1.5 * sparse);
 }
 
-void writeAnomalyFiles(const fs::path& folder) {
+const std::set<std::string> ALL_FILES{"hadcrut3v.dat", "hadcrut3.dat", "hadcrut4.dat",
+                                      "hadsst2.dat",   "abstem3.dat",  "synthetic.nc"};
+
+void writeAnomalyFiles(const fs::path& folder, const std::set<std::string>& files) {
+    // Only the writers of the files asked for exist.
+    std::optional<BlockWriter> cru3v, cru3, cru4, sst;
+    std::optional<NetcdfWriter> netcdf;
+    for (auto [writer, name, layout] : {std::tuple{&cru3v, "hadcrut3v.dat", CRU3_LAYOUT},
+                                        std::tuple{&cru3, "hadcrut3.dat", CRU3_LAYOUT},
+                                        std::tuple{&cru4, "hadcrut4.dat", CRU4_LAYOUT},
+                                        std::tuple{&sst, "hadsst2.dat", SST_LAYOUT}}) {
+        if (files.count(name)) {
+            writer->emplace(folder / name, layout);
+        }
+    }
+    if (files.count("synthetic.nc")) {
+        netcdf.emplace(folder / "synthetic.nc", CRU4_LAYOUT.decimals);
+    }
+    if (!cru3v && !cru3 && !cru4 && !sst && !netcdf) {
+        return;
+    }
     AnomalyModel model(ANOMALY_SEED);
     CoverageModel coverage(COVERAGE_SEED);
-    BlockWriter cru3v(folder / "hadcrut3v.dat", CRU3_LAYOUT);
-    BlockWriter cru3(folder / "hadcrut3.dat", CRU3_LAYOUT);
-    BlockWriter cru4(folder / "hadcrut4.dat", CRU4_LAYOUT);
-    BlockWriter sst(folder / "hadsst2.dat", SST_LAYOUT);
     const double missing = std::numeric_limits<double>::quiet_NaN();
     std::vector<double> values3v(CELLS), values3(CELLS), values4(CELLS), valuesSst(CELLS);
     for (int t = 0; t < MONTHS; ++t) {
@@ -125,15 +147,30 @@ void writeAnomalyFiles(const fs::path& folder) {
             valuesSst[cell] = standard && !land ? 0.9 * truth[cell] + errorSst : missing;
         }
         const int y = FIRST_YEAR + t / 12, m = t % 12 + 1;
-        cru3v.write(cru3Header(y, m), values3v);
-        cru3.write(cru3Header(y, m), values3);
-        cru4.write(cru4Header(y, m, t >= FIRST_PROVISIONAL), values4);
-        sst.write(sstHeader(y, m), valuesSst);
+        if (cru3v) {
+            cru3v->write(cru3Header(y, m), values3v);
+        }
+        if (cru3) {
+            cru3->write(cru3Header(y, m), values3);
+        }
+        if (cru4) {
+            cru4->write(cru4Header(y, m, t >= FIRST_PROVISIONAL), values4);
+        }
+        if (sst) {
+            sst->write(sstHeader(y, m), valuesSst);
+        }
+        if (netcdf) {
+            netcdf->write(t, values4);
+        }
     }
-    cru3v.finish();
-    cru3.finish();
-    cru4.finish();
-    sst.finish();
+    for (std::optional<BlockWriter>* writer : {&cru3v, &cru3, &cru4, &sst}) {
+        if (*writer) {
+            (*writer)->finish();
+        }
+    }
+    if (netcdf) {
+        netcdf->finish();
+    }
 }
 
 void writeClimatology(const fs::path& folder) {
@@ -152,15 +189,24 @@ void writeClimatology(const fs::path& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: gen_sample_data <output-folder>\n";
+    std::set<std::string> files(argv + std::min(argc, 2), argv + argc);
+    if (argc < 2 ||
+        !std::includes(ALL_FILES.begin(), ALL_FILES.end(), files.begin(), files.end())) {
+        std::cerr << "usage: gen_sample_data <output-folder> [file ...]\n"
+                     "files: hadcrut3v.dat hadcrut3.dat hadcrut4.dat hadsst2.dat abstem3.dat "
+                     "synthetic.nc (all when none is named)\n";
         return 2;
+    }
+    if (files.empty()) {
+        files = ALL_FILES;
     }
     try {
         const fs::path folder(argv[1]);
         fs::create_directories(folder);
-        writeAnomalyFiles(folder);
-        writeClimatology(folder);
+        writeAnomalyFiles(folder, files);
+        if (files.count("abstem3.dat")) {
+            writeClimatology(folder);
+        }
     } catch (const std::exception& e) {
         std::cerr << "gen_sample_data: " << e.what() << '\n';
         return 1;

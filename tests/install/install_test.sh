@@ -31,7 +31,7 @@ for f in bin/sorvo bin/sorvo-visualizer; do
 done
 for f in Information.rtf worldmap.txt weltkarte1.jpg weltkarte2.jpg weltkarte3.jpg \
   data/cru/hadcrut3v.dat data/cru/hadcrut3.dat data/cru/hadcrut4.dat data/cru/hadsst2.dat \
-  data/cru/abstem3.dat; do
+  data/cru/abstem3.dat data/cru/synthetic.nc; do
   [[ -s "$share/$f" ]] || fail "share/sorvo-visualizer/$f is missing"
 done
 for size in 16 24 32 48 64 128; do

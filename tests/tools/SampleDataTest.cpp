@@ -2,6 +2,7 @@
 // a fault in them.
 
 #include <gtest/gtest.h>
+#include <netcdf.h>
 
 #include <algorithm>
 #include <charconv>
@@ -194,6 +195,54 @@ TEST_F(SampleDataTest, EveryFileIsWholeBlocksOfTheLayoutTheViewerReads) {
             }
         }
     }
+}
+
+// The netCDF file holds the field of the version-4 text file, read with the library itself:
+// latitudes from the south, the same floats where the text has a number, the fill value where
+// it has none. Written alone it comes out with the same bytes.
+TEST_F(SampleDataTest, TheNetcdfFileHoldsTheVersionFourField) {
+    const fs::path path = folder() / "synthetic.nc";
+    int ncid = 0, field = 0, latitudes = 0;
+    ASSERT_EQ(nc_open(path.c_str(), NC_NOWRITE, &ncid), NC_NOERR);
+    ASSERT_EQ(nc_inq_varid(ncid, "tas_mean", &field), NC_NOERR);
+    ASSERT_EQ(nc_inq_varid(ncid, "latitude", &latitudes), NC_NOERR);
+    double south = 0.0;
+    const std::size_t first = 0;
+    nc_get_var1_double(ncid, latitudes, &first, &south);
+    EXPECT_EQ(south, -87.5);
+    float fill = 0.0f;
+    ASSERT_EQ(nc_get_att_float(ncid, field, "_FillValue", &fill), NC_NOERR);
+    const std::string text = readAll(folder() / CRU4.name);
+    std::vector<double> values;
+    std::vector<int> header;
+    std::vector<float> stored(CELLS);
+    for (int k : {0, 7, 1201, MONTHS - 1}) {
+        ASSERT_EQ(parseBlock(std::string_view(text).substr(std::size_t(k) * CRU4.blockBytes,
+                                                           CRU4.blockBytes),
+                             CRU4, values, header),
+                  "");
+        const std::size_t start[3] = {std::size_t(k), 0, 0};
+        const std::size_t count[3] = {1, ROWS, COLUMNS};
+        ASSERT_EQ(nc_get_vara_float(ncid, field, start, count, stored.data()), NC_NOERR);
+        for (int cell = 0; cell < CELLS; ++cell) {
+            const double v = values[cell];
+            const float s = stored[(ROWS - 1 - cell / COLUMNS) * COLUMNS + cell % COLUMNS];
+            ASSERT_EQ(s, std::isnan(v) ? fill : static_cast<float>(v)) << k << " " << cell;
+        }
+    }
+    std::size_t months = 0;
+    int time = 0;
+    nc_inq_dimid(ncid, "time", &time);
+    nc_inq_dimlen(ncid, time, &months);
+    EXPECT_EQ(months, std::size_t(MONTHS));
+    nc_close(ncid);
+
+    fs::remove_all(secondFolder());
+    const std::string alone =
+        "'" GEN_SAMPLE_DATA "' '" + secondFolder().string() + "' synthetic.nc > /dev/null";
+    ASSERT_EQ(std::system(alone.c_str()), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(secondFolder()), fs::directory_iterator()), 1);
+    EXPECT_TRUE(readAll(path) == readAll(secondFolder() / "synthetic.nc"));
 }
 
 TEST_F(SampleDataTest, RunsGiveTheSameBytesWhateverTheLocale) {
