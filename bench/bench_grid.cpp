@@ -11,6 +11,7 @@
 
 #include "grid/GridDatabase.h"
 #include "tests/grid/DatasetFiles.h"
+#include "tests/grid/NetcdfFiles.h"
 
 namespace {
 
@@ -51,6 +52,49 @@ class Dataset {
                           return std::round(1000.0 * (2.0 * patch + noise)) / 1000.0;
                       };
                   }));
+    }
+
+    std::unique_ptr<TemporaryDirectory> scratch_;
+};
+
+// The same cells twice: the version-4 text file and the netCDF file of the working directory
+// (both written by the sample generator), or, where none were prepared, a pair written once for
+// this run, the netCDF one as netCDF-4 with a compressed chunk a month.
+class SameCells {
+  public:
+    static const SameCells& get() {
+        static const SameCells pair;
+        return pair;
+    }
+
+    std::string text = "data/cru/hadcrut4.dat";
+    std::string netcdf = "data/cru/synthetic.nc";
+
+  private:
+    SameCells() {
+        if (std::filesystem::exists(text) && std::filesystem::exists(netcdf)) {
+            return;
+        }
+        scratch_ = std::make_unique<TemporaryDirectory>();
+        text = scratch_->file("data/cru/hadcrut4.dat");
+        netcdf = scratch_->file("data/cru/synthetic.nc");
+        auto cell = [](int k, int r, int c) -> std::optional<double> {
+            const double patch = std::sin(r * 0.35 + k * 0.002) * std::cos(c * 0.17);
+            if (0.5 + 0.5 * patch > 0.15 + 0.7 * k / MONTHS) {
+                return std::nullopt;
+            }
+            return std::round(1000.0 * patch) / 1000.0;
+        };
+        writeFile(text, makeBlocks(HADCRUT4_LAYOUT, MONTHS, [&cell](int k) -> CellFunction {
+                      return [&cell, k](int r, int c) { return cell(k, r, c); };
+                  }));
+        NetcdfGrid grid;
+        grid.months = MONTHS;
+        grid.deflateLevel = 4;
+        writeNetcdf(netcdf, grid, [&cell](int k, int r, int c) -> std::optional<double> {
+            const std::optional<double> value = cell(k, r, c);
+            return value ? std::optional(asWritten(*value)) : std::nullopt;
+        });
     }
 
     std::unique_ptr<TemporaryDirectory> scratch_;
@@ -98,6 +142,34 @@ void BM_ReadEveryMonth(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadEveryMonth)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// One month of the netCDF file, and the same month of the text file with the same cells.
+void readSpreadMonths(benchmark::State& state, const std::string& name) {
+    GridDatabase grid;
+    grid.open(1, name.c_str());
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        int k = spreadMonth(i++);
+        grid.select(FIRST_YEAR + k / 12, k % 12 + 1, false);
+        benchmark::DoNotOptimize(grid.globalMean);
+    }
+}
+
+void BM_ReadMonthNetcdf(benchmark::State& state) {
+    readSpreadMonths(state, SameCells::get().netcdf);
+}
+BENCHMARK(BM_ReadMonthNetcdf)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+void BM_ReadMonthSameCellsText(benchmark::State& state) {
+    readSpreadMonths(state, SameCells::get().text);
+}
+BENCHMARK(BM_ReadMonthSameCellsText)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 // The ceiling for one month: the block's bytes by pread and every number in it by from_chars,
 // with nothing else done.
