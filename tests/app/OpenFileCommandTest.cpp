@@ -8,6 +8,7 @@
 #include "WindowTest.h"
 #include "overlays/Caption.h"
 #include "resources/AcceleratorTables.h"
+#include "tests/dialogs/support/DialogScript.h"
 #include "tests/grid/NetcdfFiles.h"
 #include "toolkit/ui/ZDialogDriver.h"
 
@@ -68,6 +69,19 @@ TEST_F(OpenFileCommandTest, ANetcdfFileOpensInTheShownMonthAndIsRemembered) {
     EXPECT_EQ(window->defaultSaveName("gif"), "synthetic_1851_03.gif");
     EXPECT_NE(pictureKey(), before);
     EXPECT_TRUE(log.messages.empty());
+
+    // The dataset dialog lists only its own datasets and shows the first; cancelled, the file
+    // stays open.
+    ZString shown;
+    {
+        DialogScript scope(IDD_DATASET, [&shown](ZDialog& dialog) {
+            shown = ZDialogDriver::selectedItemText(dialog, IDC_DATASET_FILE);
+            ZDialogDriver::pressEscape(dialog);
+        });
+        command(CMD_DATASET_KEY);
+    }
+    EXPECT_EQ(shown, "HADCRUT4");
+    EXPECT_EQ(window->database.fileName, "data/cru/synthetic.nc");
 
     closeWindow();
     EXPECT_NE(folder.read("init.txt").find("DB_FILE=data/cru/synthetic.nc\n"), std::string::npos);
