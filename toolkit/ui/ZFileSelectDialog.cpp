@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "toolkit/ui/ZDialogDriver.h"
@@ -35,12 +36,14 @@ bool ZFileSelectDialog::run(const ZString& title, bool save) {
         filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(filter.description.c_str()),
                                                  QString::fromUtf8(filter.pattern.c_str()));
     }
+    // A name with a folder (the dataset shown, say) opens the dialog in that folder.
+    const QFileInfo initial(QDir::current(), QString::fromUtf8(fileName_.c_str()));
     QFileDialog dialog(parent_ ? parent_->widget() : nullptr, QString::fromUtf8(title.c_str()),
-                       QDir::currentPath());
+                       initial.absolutePath());
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
-    dialog.selectFile(QString::fromUtf8(fileName_.c_str()));
+    dialog.selectFile(initial.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
     }
