@@ -81,7 +81,7 @@ void MapPictureWriter::writePng(const ZString& name, ProgressSink* progress) con
     }
 }
 
-void MapPictureWriter::writeEmf(const ZString& name) const {
+void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) const {
     ViewState rendered = view_;
     rendered.scaleX = METAFILE_SCALE;
     rendered.scaleY = METAFILE_SCALE;
@@ -96,7 +96,7 @@ void MapPictureWriter::writeEmf(const ZString& name) const {
         throw ZException("Cannot create EMF-File.", 0);
     }
     MapOverlayPainter overlays(database_, rendered, captionFont_, labelFont_, positions_);
-    MapRenderer(MapScene{database_, rendered, background_, globeCentre_, &overlays, nullptr})
+    MapRenderer(MapScene{database_, rendered, background_, globeCentre_, &overlays, progress})
         .renderMap(metafile, true, false);
     if (!metafile.close()) {
         throw ZException("Cannot create EMF-File.", 0);

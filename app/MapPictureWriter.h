@@ -32,7 +32,7 @@ class MapPictureWriter {
     void writeJpeg(const ZString& name, ProgressSink* progress) const;
     void writePng(const ZString& name, ProgressSink* progress) const;
     // At ten times the scale, whatever the view's scale; drawn on the calling thread.
-    void writeEmf(const ZString& name) const;
+    void writeEmf(const ZString& name, ProgressSink* progress) const;
 
   private:
     const GridDatabase& database_;

@@ -22,5 +22,6 @@ void MainWindow::saveAsJpeg(const char* name) {
 }
 
 void MainWindow::saveAsEmf(const ZString& name) {
-    pictureWriter().writeEmf(name);
+    // No wait dialog: the metafile is drawn on this thread.
+    pictureWriter().writeEmf(name, nullptr);
 }
