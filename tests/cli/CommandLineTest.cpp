@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
 #include "app/CommandLineTexts.h"
+#include "app/TerminalProgress.h"
 
 namespace {
 
@@ -155,6 +157,23 @@ TEST(CommandLineTest, RefusalsAreOneLineNamingTheArgument) {
     EXPECT_EQ(CommandLineTexts(Language::English)
                   .refused({ArgumentProblem::Needs, "--centre", "--globe"}),
               "sorvo: --centre needs --globe (see sorvo --help)\n");
+}
+
+// On a terminal each new percentage overwrites the last and the line is wiped at the end;
+// elsewhere nothing is written.
+TEST(CommandLineTest, ProgressShowsOnlyOnATerminal) {
+    std::ostringstream terminal;
+    std::ostringstream pipe;
+    {
+        TerminalProgress shown(terminal, true);
+        TerminalProgress quiet(pipe, false);
+        for (int percent : {1, 1, 50, 101}) {
+            shown.setProgress(percent);
+            quiet.setProgress(percent);
+        }
+    }
+    EXPECT_EQ(terminal.str(), "\rsorvo: 1 %\rsorvo: 50 %\rsorvo: 100 %\r              \r");
+    EXPECT_EQ(pipe.str(), "");
 }
 
 }  // namespace
