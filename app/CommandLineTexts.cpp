@@ -36,9 +36,9 @@ Optionen (Werte auch in der Form --option=WERT):
   --help, -h             diese Hilfe
 
 Rückgabewert: 0 Bild geschrieben; 1 kein Bild: der Datensatz lässt sich nicht öffnen, er
-hat für den Monat keine Daten, das Hintergrundbild oder worldmap.txt fehlt, oder die Datei
-lässt sich nicht schreiben (eine vorhandene Datei bleibt dann unverändert); 2 falsche
-Argumente. Meldungen gehen nach stderr.
+hat für den Monat keine Daten, das Hintergrundbild oder bei umrisse worldmap.txt fehlt, oder
+die Datei lässt sich nicht schreiben (eine vorhandene Datei bleibt dann unverändert);
+2 falsche Argumente. Meldungen gehen nach stderr.
 
 Sprache: Deutsch, wenn die erste gesetzte der Variablen LANGUAGE, LC_ALL, LC_MESSAGES und
 LANG mit "de" beginnt, sonst Englisch.
@@ -79,9 +79,9 @@ Options (values also as --option=VALUE):
   --help, -h             this help
 
 Exit status: 0 picture written; 1 no picture: the dataset cannot be opened, it has no data
-for the month, the background picture or worldmap.txt is missing, or the file cannot be
-written (a file already there is then left as it was); 2 bad arguments. Messages go to
-stderr.
+for the month, the background picture or for outlines worldmap.txt is missing, or the file
+cannot be written (a file already there is then left as it was); 2 bad arguments. Messages
+go to stderr.
 
 Language: German when the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that is set begins
 with "de", otherwise English.
