@@ -5,6 +5,7 @@
 
 #include "app/MapPanel.h"
 #include "app/MapPanelListener.h"
+#include "app/MapPictureWriter.h"
 #include "app/WaitDialog.h"
 #include "dialogs/IntMap.h"
 #include "grid/GridDatabase.h"
@@ -139,7 +140,8 @@ class MainWindow : public ZWindow,
     // The worker's tasks 3 and 4: the map with its caption, without markers, into the file.
     void saveAsGif(const char* name);
     void saveAsJpeg(const char* name);
-    ZBitmap renderSavedPicture();
+    // The saved picture of the map as it stands: caption on, markers off.
+    MapPictureWriter pictureWriter();
 
     void showPositionDialog();
     // The dialog for a new position; on OK it becomes the view position on the globe and a new

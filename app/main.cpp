@@ -1,4 +1,12 @@
-// Sorvo Visualizer: one window over the gridded temperature anomalies.
+// Sorvo Visualizer: one window over the gridded temperature anomalies, or, with options of its
+// own, pictures from the command line.
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/CommandLineProgram.h"
+#include "app/CommandLineTexts.h"
 #include "app/MainWindow.h"
 #include "resources/ResourceIds.h"
 #include "resources/SorvoResources.h"
@@ -6,6 +14,11 @@
 #include "toolkit/ZSystem.h"
 
 int main(int argc, char** argv) {
+    CommandLine line = CommandLine::parse(std::vector<std::string_view>(argv + 1, argv + argc));
+    if (line.error || line.mode != ProgramMode::Window) {
+        CommandLineTexts texts(CommandLineTexts::languageOf(std::getenv));
+        return CommandLineProgram(line, texts).run(argv[0]);
+    }
     int result = 0;
     try {
         ZSystem::startup("SorvoVisualizer", argc, argv, sorvoResources());

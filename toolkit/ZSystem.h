@@ -32,8 +32,8 @@ class ZSystem {
     // it fails under the name the user knows.
     static ZString findProgramFile(const ZString& name);
 
-    // Window layer (implemented in the toolkit_ui library). The command line is not read: the
-    // program has no options.
+    // Window layer (implemented in the toolkit_ui library). The command line is not read here:
+    // the window takes no options, and the program's own are read before the window starts.
     static void startup(const ZString& applicationName, int& argc, char** argv,
                         const ZResourceModule& resources);
     static void shutdown();

@@ -1,0 +1,257 @@
+#include "app/CommandLine.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <span>
+#include <utility>
+
+namespace {
+
+// The datasets begin in January 1850; four digits are plenty after that.
+constexpr std::uint32_t FIRST_YEAR = 1850;
+constexpr std::uint32_t LAST_YEAR = 9999;
+
+using Values = std::span<const std::string_view>;
+// Takes an option's values into the command line; the problem when a value is refused.
+using Take = std::optional<ArgumentProblem> (*)(CommandLine&, Values);
+
+// An option: its name, how many values follow it, and the mode it selects (Window for an
+// option that only shapes the picture). A new way to run the program is a row with its own
+// mode, plus rules below: one that excludes the other modes, and those that tie its options
+// together.
+struct Option {
+    std::string_view name;
+    std::size_t valueCount;
+    ProgramMode mode;
+    Take take;
+};
+
+// A whole number from lowest to highest, digits only.
+std::optional<std::uint32_t> wholeNumber(std::string_view text, std::uint32_t lowest,
+                                         std::uint32_t highest) {
+    std::uint32_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        value < lowest || value > highest) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> decimal(std::string_view text, double limit) {
+    double value = 0.0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value) || std::abs(value) > limit) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The map types by German and English name; their numbers are those of init.txt.
+constexpr std::array<std::pair<std::string_view, std::uint32_t>, 8> MAP_TYPE_NAMES{{
+    {"umrisse", 1},
+    {"satellit", 2},
+    {"land-wasser", 3},
+    {"nacht", 4},
+    {"outlines", 1},
+    {"satellite", 2},
+    {"land-water", 3},
+    {"night", 4},
+}};
+
+std::optional<std::uint32_t> mapTypeOf(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const auto& [name, type] : MAP_TYPE_NAMES) {
+        if (name == lower) {
+            return type;
+        }
+    }
+    return wholeNumber(text, 1, 4);
+}
+
+const Option OPTIONS[] = {
+    {"--render", 1, ProgramMode::Render,
+     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+         std::optional<PictureFormat> format = pictureFormatOf(values[0]);
+         if (!format) {
+             return ArgumentProblem::BadExtension;
+         }
+         line.output = values[0];
+         line.format = *format;
+         return std::nullopt;
+     }},
+    {"--dataset", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+         line.picture.dataset = std::string(values[0]);
+         return std::nullopt;
+     }},
+    {"--year", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+         line.picture.year = wholeNumber(values[0], FIRST_YEAR, LAST_YEAR);
+         return line.picture.year ? std::nullopt : std::optional(ArgumentProblem::BadYear);
+     }},
+    {"--month", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+         line.picture.month = wholeNumber(values[0], 1, 12);
+         return line.picture.month ? std::nullopt : std::optional(ArgumentProblem::BadMonth);
+     }},
+    {"--year-average", 0, ProgramMode::Window,
+     [](CommandLine& line, Values) -> std::optional<ArgumentProblem> {
+         line.picture.yearAverage = true;
+         return std::nullopt;
+     }},
+    {"--scale", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+         // The scales of the window's menu.
+         std::optional<std::uint32_t> scale = wholeNumber(values[0], 50, 100);
+         if (scale != 50u && scale != 75u && scale != 100u) {
+             return ArgumentProblem::BadScale;
+         }
+         line.picture.scalePercent = scale;
+         return std::nullopt;
+     }},
+    {"--map-type", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+         line.picture.mapType = mapTypeOf(values[0]);
+         return line.picture.mapType ? std::nullopt : std::optional(ArgumentProblem::BadMapType);
+     }},
+    {"--globe", 0, ProgramMode::Window,
+     [](CommandLine& line, Values) -> std::optional<ArgumentProblem> {
+         line.picture.globe = true;
+         return std::nullopt;
+     }},
+    {"--flat", 0, ProgramMode::Window,
+     [](CommandLine& line, Values) -> std::optional<ArgumentProblem> {
+         line.picture.globe = false;
+         return std::nullopt;
+     }},
+    {"--centre", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+         std::string_view text = values[0];
+         std::size_t comma = text.find(',');
+         if (comma == std::string_view::npos) {
+             return ArgumentProblem::BadCentre;
+         }
+         std::optional<double> lon = decimal(text.substr(0, comma), 180.0);
+         std::optional<double> lat = decimal(text.substr(comma + 1), 90.0);
+         if (!lon || !lat) {
+             return ArgumentProblem::BadCentre;
+         }
+         line.picture.centre = GlobeCentre{*lon, *lat};
+         return std::nullopt;
+     }},
+};
+
+// How options given together must fit: the first needs, or excludes, the second.
+struct Rule {
+    std::string_view option;
+    ArgumentProblem problem;
+    std::string_view other;
+};
+
+constexpr Rule RULES[] = {
+    {"--globe", ArgumentProblem::Excludes, "--flat"},
+    {"--centre", ArgumentProblem::Needs, "--globe"},
+    {"--year-average", ArgumentProblem::Needs, "--year"},
+    {"--year-average", ArgumentProblem::Excludes, "--month"},
+};
+
+constexpr std::string_view HELP_NAMES[] = {"--help", "-h"};
+
+// "--name=value" as name and value; a plain argument as itself and no value.
+std::pair<std::string_view, std::optional<std::string_view>> splitValue(std::string_view argument) {
+    std::size_t equals = argument.find('=');
+    if (!argument.starts_with("--") || equals == std::string_view::npos) {
+        return {argument, std::nullopt};
+    }
+    return {argument.substr(0, equals), argument.substr(equals + 1)};
+}
+
+const Option* findOption(std::string_view name) {
+    for (const Option& option : OPTIONS) {
+        if (option.name == name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+bool isHelp(std::string_view argument) {
+    return std::find(std::begin(HELP_NAMES), std::end(HELP_NAMES), argument) !=
+           std::end(HELP_NAMES);
+}
+
+bool isOurs(std::string_view argument) {
+    return isHelp(argument) || findOption(splitValue(argument).first) != nullptr;
+}
+
+CommandLine refused(ArgumentProblem problem, std::string_view argument,
+                    std::string_view other = {}) {
+    CommandLine line;
+    line.error = ArgumentError{problem, std::string(argument), std::string(other)};
+    return line;
+}
+
+}  // namespace
+
+CommandLine CommandLine::parse(const std::vector<std::string_view>& arguments) {
+    CommandLine line;
+    if (std::none_of(arguments.begin(), arguments.end(), isOurs)) {
+        return line;
+    }
+    if (std::any_of(arguments.begin(), arguments.end(), isHelp)) {
+        line.mode = ProgramMode::Help;
+        return line;
+    }
+    std::vector<std::string_view> given;
+    bool modeGiven = false;
+    for (std::size_t i = 0; i < arguments.size();) {
+        auto [name, inlineValue] = splitValue(arguments[i]);
+        const Option* option = findOption(name);
+        if (option == nullptr || (inlineValue && option->valueCount != 1)) {
+            return refused(ArgumentProblem::Unknown, arguments[i]);
+        }
+        if (std::find(given.begin(), given.end(), option->name) != given.end()) {
+            return refused(ArgumentProblem::Repeated, option->name);
+        }
+        given.push_back(option->name);
+        ++i;
+        std::vector<std::string_view> values;
+        if (inlineValue) {
+            values.push_back(*inlineValue);
+        }
+        while (values.size() < option->valueCount && i < arguments.size() &&
+               !arguments[i].starts_with("--")) {
+            values.push_back(arguments[i++]);
+        }
+        if (values.size() < option->valueCount ||
+            std::any_of(values.begin(), values.end(), [](auto v) { return v.empty(); })) {
+            return refused(ArgumentProblem::MissingValue, option->name);
+        }
+        if (option->mode != ProgramMode::Window) {
+            modeGiven = true;
+            line.mode = option->mode;
+        }
+        if (std::optional<ArgumentProblem> problem = option->take(line, values)) {
+            return refused(*problem, option->name, values.empty() ? "" : values[0]);
+        }
+    }
+    if (!modeGiven) {
+        return refused(ArgumentProblem::WithoutMode, given.front());
+    }
+    auto isGiven = [&](std::string_view name) {
+        return std::find(given.begin(), given.end(), name) != given.end();
+    };
+    for (const Rule& rule : RULES) {
+        if (isGiven(rule.option) &&
+            isGiven(rule.other) == (rule.problem == ArgumentProblem::Excludes)) {
+            return refused(rule.problem, rule.option, rule.other);
+        }
+    }
+    return line;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/PictureFormat.h"
+
+// What the program is asked to do: open the window (no options of ours, as it always did),
+// print the help, or write a picture without a window.
+enum class ProgramMode { Window, Help, Render };
+
+// A globe centre in decimal degrees, east and north positive.
+struct GlobeCentre {
+    double lon = 0.0;
+    double lat = 0.0;
+};
+
+// What a picture shows. A field left unset keeps what the viewer would show in the working
+// directory.
+struct PictureChoice {
+    std::optional<std::string> dataset;
+    std::optional<std::uint32_t> year;
+    std::optional<std::uint32_t> month;
+    bool yearAverage = false;
+    std::optional<std::uint32_t> scalePercent;
+    std::optional<std::uint32_t> mapType;
+    // True for the globe, false for the flat map.
+    std::optional<bool> globe;
+    std::optional<GlobeCentre> centre;
+};
+
+// Why the arguments were refused.
+enum class ArgumentProblem {
+    Unknown,
+    MissingValue,
+    Repeated,
+    BadYear,
+    BadMonth,
+    BadScale,
+    BadMapType,
+    BadCentre,
+    BadExtension,
+    // A picture option without an option that says what to make.
+    WithoutMode,
+    // The option needs another one, named in other.
+    Needs,
+    // The option cannot go with the one named in other.
+    Excludes,
+};
+
+struct ArgumentError {
+    ArgumentProblem problem = ArgumentProblem::Unknown;
+    // The option (or the unknown argument) at fault.
+    std::string argument;
+    // The value refused, or for Needs and Excludes the other option.
+    std::string other;
+};
+
+// The program's arguments, parsed without touching anything. Options that take a value take
+// it as the next argument or after "=" ("--scale=50"). Options are found by name wherever
+// they stand; when none of them is there the window opens and every argument is left alone.
+class CommandLine {
+  public:
+    // The arguments after the program's name.
+    static CommandLine parse(const std::vector<std::string_view>& arguments);
+
+    ProgramMode mode = ProgramMode::Window;
+    // Set when the arguments were refused; mode then says nothing.
+    std::optional<ArgumentError> error;
+
+    // --render: the picture's file and the format its extension asks for.
+    std::string output;
+    PictureFormat format = PictureFormat::Png;
+    PictureChoice picture;
+};

@@ -1,0 +1,225 @@
+#include "app/CommandLineTexts.h"
+
+#include "app/CommandLine.h"
+
+namespace {
+
+constexpr std::string_view HELP_DE = R"(Aufruf: sorvo
+       sorvo --render BILD [Optionen]
+       sorvo --help
+
+Ohne Optionen öffnet sorvo das Fenster. Mit --render zeichnet es die Karte ohne Fenster und
+ohne Bildschirm in eine Datei und endet; ein DISPLAY wird nicht gebraucht.
+
+Das Bild zeigt zunächst, was das Fenster in diesem Arbeitsverzeichnis zeigen würde: Datensatz,
+Monat oder Jahresmittel, Maßstab, Karte und Ansicht aus init.txt (ohne init.txt die
+Voreinstellungen), die Ansichtsposition aus positions.txt als Mitte des Globus und in der
+Bildunterschrift. Die Optionen ändern davon nur, was sie nennen. init.txt und positions.txt
+werden nur gelesen, nie geschrieben. Wie beim Speichern im Fenster trägt das Bild die
+Bildunterschrift und keine Positionsmarken.
+
+Optionen (Werte auch in der Form --option=WERT):
+  --render BILD          schreibt das Bild; die Endung wählt das Format, gleich in welcher
+                         Schreibweise: .png, .gif, .jpg oder .jpeg (Qualität 85), .emf
+                         (Metadatei im zehnfachen Maßstab)
+  --dataset DATEI        Datensatzdatei, etwa data/cru/hadcrut4.dat
+  --year JAHR            Jahr, ab 1850
+  --month MONAT          Monat, 1 bis 12
+  --year-average         Jahresmittel des mit --year gewählten Jahres (nicht mit --month)
+  --scale PROZENT        50, 75 oder 100
+  --map-type KARTE       umrisse (1), satellit (2), land-wasser (3) oder nacht (4);
+                         auch outlines, satellite, land-water, night
+  --globe                Globus (orthographische Ansicht)
+  --flat                 flache Weltkarte
+  --centre LÄNGE,BREITE  Mitte des Globus in Dezimalgrad, Ost und Nord positiv, etwa
+                         13.4,52.5; nur mit --globe, statt der Ansichtsposition
+  --help, -h             diese Hilfe
+
+Rückgabewert: 0 Bild geschrieben; 1 kein Bild: der Datensatz lässt sich nicht öffnen, er
+hat für den Monat keine Daten, das Hintergrundbild oder bei umrisse worldmap.txt fehlt, oder
+die Datei lässt sich nicht schreiben (eine vorhandene Datei bleibt dann unverändert);
+2 falsche Argumente. Meldungen gehen nach stderr.
+
+Sprache: Deutsch, wenn die erste gesetzte der Variablen LANGUAGE, LC_ALL, LC_MESSAGES und
+LANG mit "de" beginnt, sonst Englisch.
+
+Beispiele:
+  sorvo --render karte.png --year 2024 --month 6
+  sorvo --render globus.jpg --globe --centre 13.4,52.5 --scale 100
+)";
+
+constexpr std::string_view HELP_EN = R"(Usage: sorvo
+       sorvo --render PICTURE [options]
+       sorvo --help
+
+Without options sorvo opens its window. With --render it draws the map into a file without a
+window and without a screen, then ends; no DISPLAY is needed.
+
+The picture starts from what the window would show in this working directory: dataset, month
+or year average, scale, map and view from init.txt (the defaults without init.txt), and the
+view position from positions.txt as the centre of the globe and in the caption. The options
+change only what they name. init.txt and positions.txt are only read, never written. As when
+saving from the window, the picture carries the caption and no position markers.
+
+Options (values also as --option=VALUE):
+  --render PICTURE       writes the picture; the extension picks the format, in any case:
+                         .png, .gif, .jpg or .jpeg (quality 85), .emf (metafile at ten
+                         times the scale)
+  --dataset FILE         dataset file, e.g. data/cru/hadcrut4.dat
+  --year YEAR            year, 1850 or later
+  --month MONTH          month, 1 to 12
+  --year-average         average of the year given with --year (not with --month)
+  --scale PERCENT        50, 75 or 100
+  --map-type MAP         outlines (1), satellite (2), land-water (3) or night (4);
+                         also umrisse, satellit, land-wasser, nacht
+  --globe                the globe (orthographic view)
+  --flat                 the flat world map
+  --centre LON,LAT       centre of the globe in decimal degrees, east and north positive,
+                         e.g. 13.4,52.5; only with --globe, instead of the view position
+  --help, -h             this help
+
+Exit status: 0 picture written; 1 no picture: the dataset cannot be opened, it has no data
+for the month, the background picture or for outlines worldmap.txt is missing, or the file
+cannot be written (a file already there is then left as it was); 2 bad arguments. Messages
+go to stderr.
+
+Language: German when the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that is set begins
+with "de", otherwise English.
+
+Examples:
+  sorvo --render map.png --year 2024 --month 6
+  sorvo --render globe.jpg --globe --centre 13.4,52.5 --scale 100
+)";
+
+std::string quoted(Language language, std::string_view text) {
+    std::string result = language == Language::German ? "„" : "\"";
+    result += text;
+    result += language == Language::German ? "“" : "\"";
+    return result;
+}
+
+}  // namespace
+
+Language CommandLineTexts::languageOf(const std::function<const char*(const char*)>& variable) {
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = variable(name);
+        if (value != nullptr && *value != '\0') {
+            return std::string_view(value).starts_with("de") ? Language::German : Language::English;
+        }
+    }
+    return Language::English;
+}
+
+std::string CommandLineTexts::help() const {
+    return std::string(language_ == Language::German ? HELP_DE : HELP_EN);
+}
+
+std::string CommandLineTexts::line(std::string_view text) const {
+    // The system's own texts may break their lines; a message here is one line.
+    std::string joined;
+    for (char c : text) {
+        if (c == '\n') {
+            joined += ' ';
+        } else if (c != '\r') {
+            joined += c;
+        }
+    }
+    return "sorvo: " + joined + "\n";
+}
+
+std::string CommandLineTexts::refused(const ArgumentError& error) const {
+    Language language = language_;
+    std::string option = error.argument;
+    std::string value = option + " " + quoted(language, error.other);
+    std::string text;
+    switch (error.problem) {
+        case ArgumentProblem::Unknown:
+            text = pick("unbekanntes Argument ", "unknown argument ");
+            text += quoted(language, error.argument);
+            break;
+        case ArgumentProblem::MissingValue:
+            text = option + pick(" braucht einen Wert", " needs a value");
+            break;
+        case ArgumentProblem::Repeated:
+            text = option + pick(" ist mehrfach angegeben", " is given more than once");
+            break;
+        case ArgumentProblem::BadYear:
+            text =
+                value + pick(": erwartet wird ein Jahr ab 1850", ": expected a year from 1850 on");
+            break;
+        case ArgumentProblem::BadMonth:
+            text = value + pick(": erwartet wird ein Monat von 1 bis 12",
+                                ": expected a month from 1 to 12");
+            break;
+        case ArgumentProblem::BadScale:
+            text = value + pick(": nur 50, 75 oder 100", ": only 50, 75 or 100");
+            break;
+        case ArgumentProblem::BadMapType:
+            text = value + pick(": umrisse, satellit, land-wasser, nacht oder 1 bis 4",
+                                ": outlines, satellite, land-water, night or 1 to 4");
+            break;
+        case ArgumentProblem::BadCentre:
+            text = value + pick(
+                               ": erwartet wird LÄNGE,BREITE in Dezimalgrad, etwa 13.4,52.5 "
+                               "(Länge bis 180, Breite bis 90)",
+                               ": expected LON,LAT in decimal degrees, e.g. 13.4,52.5 "
+                               "(longitude up to 180, latitude up to 90)");
+            break;
+        case ArgumentProblem::BadExtension:
+            text = value + pick(": die Endung wählt das Format: .png, .gif, .jpg, .jpeg oder .emf",
+                                ": the extension picks the format: .png, .gif, .jpg, .jpeg or "
+                                ".emf");
+            break;
+        case ArgumentProblem::WithoutMode:
+            text = option + pick(" gilt nur zusammen mit --render", " only works with --render");
+            break;
+        case ArgumentProblem::Needs:
+            text = option + pick(" braucht ", " needs ") + error.other;
+            break;
+        case ArgumentProblem::Excludes:
+            text = option + pick(" und ", " and ") + error.other +
+                   pick(" schließen einander aus", " exclude each other");
+            break;
+    }
+    text += pick(" (Hilfe: sorvo --help)", " (see sorvo --help)");
+    return line(text);
+}
+
+std::string CommandLineTexts::datasetNotOpened(std::string_view reason) const {
+    return line((pick("Datensatz lässt sich nicht öffnen: ", "the dataset cannot be opened: ")) +
+                std::string(reason));
+}
+
+std::string CommandLineTexts::backgroundMissing(std::string_view reason) const {
+    return line((pick("Hintergrundbild fehlt: ", "background picture missing: ")) +
+                std::string(reason));
+}
+
+std::string CommandLineTexts::coastlinesMissing() const {
+    return line(
+        pick("die Umrissdatei \"worldmap.txt\" fehlt im Arbeitsverzeichnis oder kann "
+             "nicht gelesen werden",
+             "the coastline file \"worldmap.txt\" is missing from the working "
+             "directory or cannot be read"));
+}
+
+std::string CommandLineTexts::noData(std::string_view dataset, std::uint32_t year,
+                                     std::uint32_t month) const {
+    std::string when = month == 0 ? (pick("im Jahr ", "for the year ")) + std::to_string(year)
+                                  : (pick("für ", "for ")) + std::to_string(year) + "-" +
+                                        (month < 10 ? "0" : "") + std::to_string(month);
+    return line(std::string(dataset) + pick(" hat keine Daten ", " has no data ") + when +
+                pick("; kein Bild geschrieben", "; no picture written"));
+}
+
+std::string CommandLineTexts::layoutProblem(std::string_view reason) const {
+    return line(std::string(reason));
+}
+
+std::string CommandLineTexts::note(std::string_view text) const {
+    return line((pick("Hinweis: ", "note: ")) + std::string(text));
+}
+
+std::string CommandLineTexts::notWritten(std::string_view reason) const {
+    return line((pick("Bild nicht geschrieben: ", "picture not written: ")) + std::string(reason));
+}

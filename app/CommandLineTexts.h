@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+struct ArgumentError;
+
+enum class Language { German, English };
+
+// What the program says on the command line, in German or English. Every message is one line
+// beginning with "sorvo: " and ending with a line end.
+class CommandLineTexts {
+  public:
+    explicit CommandLineTexts(Language language) : language_(language) {}
+
+    // German when the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that is set and not
+    // empty begins with "de", otherwise English. variable gives a variable's value, or null.
+    static Language languageOf(const std::function<const char*(const char*)>& variable);
+
+    std::string help() const;
+    // Names the argument and points to --help.
+    std::string refused(const ArgumentError& error) const;
+
+    // The reason is the system's own text.
+    std::string datasetNotOpened(std::string_view reason) const;
+    std::string backgroundMissing(std::string_view reason) const;
+    std::string coastlinesMissing() const;
+    // For a month of a year, or with month 0 for the year's average.
+    std::string noData(std::string_view dataset, std::uint32_t year, std::uint32_t month) const;
+    // The dataset's blocks were not where its layout says.
+    std::string layoutProblem(std::string_view reason) const;
+    // A note that does not stop the picture.
+    std::string note(std::string_view text) const;
+    std::string notWritten(std::string_view reason) const;
+
+  private:
+    // The German or the English text.
+    std::string pick(const char* german, const char* english) const {
+        return language_ == Language::German ? german : english;
+    }
+    std::string line(std::string_view text) const;
+
+    Language language_;
+};

@@ -1,0 +1,104 @@
+#include "app/MapPictureWriter.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include "image/OctreeReduction.h"
+#include "image/Picture.h"
+#include "map/MapRenderer.h"
+#include "map/PictureGeometry.h"
+#include "overlays/MapOverlayPainter.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZMetafileSurface.h"
+
+namespace {
+
+// JPEG quality of saved maps.
+constexpr int JPEG_QUALITY = 85;
+
+// Metafiles are drawn at ten times the scale, whatever the window shows, with 0.3 mm per unit
+// (30 hundredths of a millimetre): a frame of 3180 mm x 1830 mm.
+constexpr double METAFILE_SCALE = 10.0;
+constexpr double METAFILE_UNIT = 30.0;
+constexpr char16_t METAFILE_DESCRIPTION[] =
+    u"Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten\0";
+
+ZException notWritten(const ZString& name, const std::string& reason) {
+    return ZException(ZFormattedString("Bild kann nicht gespeichert werden: %s (%s)", name.c_str(),
+                                       reason.c_str()),
+                      3);
+}
+
+}  // namespace
+
+MapPictureWriter::MapPictureWriter(const GridDatabase& database, const ViewState& view,
+                                   const ZBitmap& background, const GeoPosition* globeCentre,
+                                   PositionList* positions, const ZFont& captionFont,
+                                   const ZFont& labelFont)
+    : database_(database),
+      view_(view),
+      background_(background),
+      globeCentre_(globeCentre),
+      positions_(positions),
+      captionFont_(captionFont),
+      labelFont_(labelFont) {}
+
+ZBitmap MapPictureWriter::render(ProgressSink* progress) const {
+    // Rendering writes the map centre (and on the globe what it keeps) into the view it is
+    // given: a copy for each picture.
+    ViewState rendered = view_;
+    MapOverlayPainter frameAndCaption(database_, rendered, captionFont_, labelFont_, positions_);
+    ZBitmap picture;
+    MapRenderer(
+        MapScene{database_, rendered, background_, globeCentre_, &frameAndCaption, progress})
+        .renderToBitmap(picture, true, false);
+    return picture;
+}
+
+void MapPictureWriter::writeGif(const ZString& name, ProgressSink* progress) const {
+    Picture picture(render(progress).image());
+    if (!reduceToOctreePalette(picture) || !picture.save(name.str(), PICTURE_FORMAT_GIF)) {
+        throw notWritten(name, picture.getLastError());
+    }
+}
+
+void MapPictureWriter::writeJpeg(const ZString& name, ProgressSink* progress) const {
+    render(progress).save(name, JPEG_QUALITY);
+}
+
+void MapPictureWriter::writePng(const ZString& name, ProgressSink* progress) const {
+    QImage image = render(progress).image();
+    // Written next to the target and renamed over it when complete.
+    QSaveFile file(QString::fromUtf8(name.c_str()));
+    QImageWriter writer(&file, "PNG");
+    bool written = file.open(QIODevice::WriteOnly) && writer.write(image) && file.commit();
+    if (!written) {
+        QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        throw notWritten(name, reason.toStdString());
+    }
+}
+
+void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) const {
+    ViewState rendered = view_;
+    rendered.scaleX = METAFILE_SCALE;
+    rendered.scaleY = METAFILE_SCALE;
+    rendered.frameScale = METAFILE_SCALE;
+    PictureGeometry geometry = PictureGeometry::of(rendered);
+    ZRect frame{0, 0, static_cast<int>(ZSystem::round(geometry.width * METAFILE_UNIT, 0)),
+                static_cast<int>(ZSystem::round(geometry.height * METAFILE_UNIT, 0))};
+    // The description's own terminator and the empty picture name after it.
+    std::u16string description(METAFILE_DESCRIPTION, std::size(METAFILE_DESCRIPTION));
+    ZMetafileSurface metafile(geometry.width, geometry.height, frame, description);
+    if (!metafile.create(QString::fromUtf8(name.c_str()))) {
+        throw ZException("Cannot create EMF-File.", 0);
+    }
+    MapOverlayPainter overlays(database_, rendered, captionFont_, labelFont_, positions_);
+    MapRenderer(MapScene{database_, rendered, background_, globeCentre_, &overlays, progress})
+        .renderMap(metafile, true, false);
+    if (!metafile.close()) {
+        throw ZException("Cannot create EMF-File.", 0);
+    }
+}

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "WindowTest.h"
+#include "app/MapPictureWriter.h"
+
+namespace {
+
+// Our own program run as a script would run it: in the working folder, without a display and
+// without a Qt platform in its environment.
+class RenderProcessTest : public WindowTest {
+  protected:
+    struct Run {
+        int status = -1;
+        std::string errors;
+        std::string output;
+    };
+
+    Run sorvo(const QStringList& arguments, const QString& lang = "C") {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE",
+                                 "LC_ALL", "LC_MESSAGES"}) {
+            environment.remove(name);
+        }
+        environment.insert("LANG", lang);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(QString::fromStdString(folder.path().string()));
+        process.start(SORVO_PROGRAM, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        Run run;
+        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.errors = process.readAllStandardError().toStdString();
+        run.output = process.readAllStandardOutput().toStdString();
+        return run;
+    }
+
+    void expectWritten(const QStringList& arguments) {
+        Run run = sorvo(arguments);
+        EXPECT_EQ(run.status, 0) << run.errors;
+        EXPECT_EQ(run.errors, "");
+    }
+
+    static QImage picture(const std::string& name) {
+        return QImage(QString::fromStdString(name)).convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+// Without options of its own the picture is the window's saved picture of the working folder:
+// the globe turned to the view position of positions.txt, the caption with its line. The
+// settings are only read.
+TEST_F(RenderProcessTest, PicturesAreTheWindowsSavedPictures) {
+    const std::string settings = "YEAR=1850\nMONTH=3\nSCALE_PERCENT=50\nORTH_VIEW=1\n";
+    const std::string places = "Berlin\t52\t31\t0\t0\t13\t24\t0\t0\n";
+    folder.write("init.txt", settings);
+    folder.write("positions.txt", places);
+    for (const char* name : {"cli.png", "cli.gif", "cli.jpg"}) {
+        expectWritten({"--render", name});
+    }
+    EXPECT_EQ(folder.read("init.txt"), settings);
+    EXPECT_EQ(folder.read("positions.txt"), places);
+
+    MainWindow& w = start(settings);
+    w.saveFileName = "window.gif";
+    w.startWork(TASK_SAVE_GIF);
+    w.saveFileName = "window.jpg";
+    w.startWork(TASK_SAVE_JPEG);
+    EXPECT_EQ(folder.read("cli.gif"), folder.read("window.gif"));
+    EXPECT_EQ(folder.read("cli.jpg"), folder.read("window.jpg"));
+    ZBitmap saved =
+        MapPictureWriter(w.database, w.view, w.background, &w.positions.viewPosition()->coordinates,
+                         &w.positions, w.captionFont, w.labelFont)
+            .render(nullptr);
+    EXPECT_EQ(picture("cli.png"), saved.image());
+}
+
+// Each option stands for its setting: the same picture as from a working folder that holds it.
+TEST_F(RenderProcessTest, OptionsActAsTheSettingsTheyName) {
+    folder.write("init.txt", "YEAR=1851\nMONTH=5\nMAP_TYPE=3\nSCALE_PERCENT=50\nORTH_VIEW=1\n");
+    expectWritten({"--render", "stored.png"});
+    folder.write("init.txt", "YEAR=1851\nYEAR_AVERAGE=1\n");
+    expectWritten({"--render", "stored-average.png"});
+
+    folder.write("init.txt", "YEAR=1850\nMONTH=3\nMAP_TYPE=2\nSCALE_PERCENT=100\n");
+    expectWritten({"--render", "chosen.png", "--year", "1851", "--month", "5", "--map-type",
+                   "land-wasser", "--scale=50", "--globe"});
+    expectWritten(
+        {"--render", "chosen-average.png", "--year", "1851", "--year-average", "--scale", "75"});
+    EXPECT_EQ(picture("chosen.png"), picture("stored.png"));
+    EXPECT_EQ(picture("chosen-average.png"), picture("stored-average.png"));
+    EXPECT_NE(picture("chosen.png"), picture("chosen-average.png"));
+}
+
+TEST_F(RenderProcessTest, EveryFormatAtEveryScale) {
+    folder.write("init.txt", "YEAR=1850\nMONTH=3\n");
+    expectWritten({"--render", "klein.GIF", "--scale", "50"});
+    expectWritten({"--render", "mittel.png"});
+    expectWritten({"--render", "gross.jpeg", "--scale", "100"});
+    expectWritten({"--render", "karte.emf", "--scale", "50"});
+    EXPECT_EQ(QImage("klein.GIF", "GIF").size(), QSize(560, 360));
+    EXPECT_EQ(std::system("gifbuild -d klein.GIF > /dev/null 2>&1"), 0);
+    EXPECT_EQ(QImage("mittel.png", "PNG").size(), QSize(810, 485));
+    EXPECT_EQ(QImage("gross.jpeg", "JPEG").size(), QSize(1060, 610));
+    // The metafile's header: its signature and the frame of ten times the scale, in hundredths
+    // of a millimetre, whatever the scale asked for.
+    QByteArray emf = QByteArray::fromStdString(folder.read("karte.emf"));
+    ASSERT_GT(emf.size(), 100);
+    EXPECT_EQ(emf.mid(40, 4), QByteArray(" EMF"));
+    auto word = [&](int offset) { return *reinterpret_cast<const qint32*>(emf.data() + offset); };
+    EXPECT_EQ(word(24 + 8), 318000);
+    EXPECT_EQ(word(24 + 12), 183000);
+}
+
+// --centre turns the globe away from its default centre, and away from the view position.
+TEST_F(RenderProcessTest, CentreTurnsTheGlobe) {
+    folder.write("init.txt", "YEAR=1850\nMONTH=3\nSCALE_PERCENT=50\n");
+    expectWritten({"--render", "europa.png", "--globe"});
+    expectWritten({"--render", "amerika.png", "--globe", "--centre", "-60,-10"});
+    folder.write("positions.txt", "Berlin\t52\t31\t0\t0\t13\t24\t0\t0\n");
+    expectWritten({"--render", "nicht-berlin.png", "--globe", "--centre", "-60,-10"});
+    QRect globe(180, 100, 200, 150);
+    EXPECT_NE(picture("europa.png").copy(globe), picture("amerika.png").copy(globe));
+    EXPECT_EQ(picture("nicht-berlin.png").copy(globe), picture("amerika.png").copy(globe));
+}
+
+TEST_F(RenderProcessTest, HelpAndRefusedArgumentsSpeakTheLocalesLanguage) {
+    Run german = sorvo({"--help"}, "de_DE.UTF-8");
+    EXPECT_EQ(german.status, 0);
+    EXPECT_TRUE(german.output.starts_with("Aufruf: sorvo")) << german.output;
+    EXPECT_TRUE(sorvo({"-h"}).output.starts_with("Usage: sorvo"));
+
+    Run format = sorvo({"--render", "karte.bmp"}, "de_DE.UTF-8");
+    EXPECT_EQ(format.status, 2);
+    EXPECT_EQ(format.errors,
+              "sorvo: --render „karte.bmp“: die Endung wählt das Format: .png, .gif, .jpg, "
+              ".jpeg oder .emf (Hilfe: sorvo --help)\n");
+    Run scale = sorvo({"--render", "karte.png", "--scale", "60"});
+    EXPECT_EQ(scale.status, 2);
+    EXPECT_EQ(scale.errors, "sorvo: --scale \"60\": only 50, 75 or 100 (see sorvo --help)\n");
+    EXPECT_FALSE(std::filesystem::exists("karte.png"));
+    EXPECT_FALSE(std::filesystem::exists("init.txt"));
+}
+
+// Work that fails says why, writes nothing and leaves an earlier picture as it was.
+TEST_F(RenderProcessTest, FailuresLeaveNoPictureBehind) {
+    folder.write("init.txt", "DB_FILE=data/cru/fehlt.dat\nYEAR=1850\nMONTH=3\n");
+    Run missing = sorvo({"--render", "karte.png"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.errors.starts_with("sorvo: the dataset cannot be opened: "))
+        << missing.errors;
+    EXPECT_NE(missing.errors.find("fehlt.dat"), std::string::npos);
+    expectWritten({"--render", "karte.png", "--dataset", "data/cru/hadcrut3v.dat"});
+
+    std::string earlier = folder.read("karte.png");
+    Run noData =
+        sorvo({"--render", "karte.png", "--dataset", "data/cru/hadcrut3v.dat", "--year", "1900"},
+              "de_DE.UTF-8");
+    EXPECT_EQ(noData.status, 1);
+    EXPECT_EQ(noData.errors,
+              "sorvo: data/cru/hadcrut3v.dat hat keine Daten für 1900-03; kein Bild "
+              "geschrieben\n");
+    EXPECT_EQ(folder.read("karte.png"), earlier);
+
+    folder.write("init.txt", "YEAR=1850\nMONTH=3\n");
+    std::filesystem::remove("weltkarte1.jpg");
+    Run background = sorvo({"--render", "bild.png"});
+    EXPECT_EQ(background.status, 1);
+    EXPECT_NE(background.errors.find("weltkarte1.jpg"), std::string::npos) << background.errors;
+    Run coastlines = sorvo({"--render", "bild.png", "--map-type", "outlines"});
+    EXPECT_EQ(coastlines.status, 1);
+    EXPECT_NE(coastlines.errors.find("worldmap.txt"), std::string::npos) << coastlines.errors;
+    EXPECT_FALSE(std::filesystem::exists("bild.png"));
+
+    for (const char* target : {"fehlt/karte.png", "fehlt/karte.gif"}) {
+        Run unwritable = sorvo({"--render", target, "--map-type", "land-water"});
+        EXPECT_EQ(unwritable.status, 1);
+        EXPECT_TRUE(unwritable.errors.starts_with("sorvo: picture not written: "))
+            << unwritable.errors;
+    }
+    EXPECT_FALSE(std::filesystem::exists("fehlt"));
+}
+
+}  // namespace
