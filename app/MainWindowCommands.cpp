@@ -53,6 +53,9 @@ void MainWindow::runCommand(int command) {
                 startWork(TASK_SAVE_JPEG);
             }
             break;
+        case CMD_SAVE_ANIMATION:
+            showAnimationDialog();
+            break;
         case CMD_SAVE_EMF:
             // The metafile is drawn on this thread, without the worker.
             if (askSaveName(EMF_FORMAT, name)) {
@@ -186,7 +189,7 @@ ZString MainWindow::defaultSaveName(const ZString& extension) const {
 
 bool MainWindow::askSaveName(const SaveFormat& format, ZString& name) {
     ZFileSelectDialog dialog(this, {ZFileFilter{format.filterDescription, format.pattern}});
-    dialog.setInitialFilename(defaultSaveName(format.extension));
+    dialog.setInitialFilename(name.isEmpty() ? defaultSaveName(format.extension) : name);
     if (!dialog.showSaveDialog(format.dialogTitle)) {
         return false;
     }
