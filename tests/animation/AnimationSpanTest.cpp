@@ -31,14 +31,6 @@ TEST(AnimationSpanTest, FramesRunThroughTheSpan) {
     EXPECT_EQ(months(1850, 1, 4294967295u, 12).frameCount(), (4294967295ull - 1850 + 1) * 12);
 }
 
-TEST(AnimationSpanTest, DelayIsTheRoundedFrameTime) {
-    AnimationSpan span;
-    for (auto [fps, delay] : {std::pair{1u, 100}, {3u, 33}, {4u, 25}, {7u, 14}, {50u, 2}}) {
-        span.framesPerSecond = fps;
-        EXPECT_EQ(span.delayHundredths(), delay) << fps;
-    }
-}
-
 // One message for the first problem: years, months (only when months are shown), order, speed.
 TEST(AnimationSpanTest, ProblemsInTheirOrder) {
     EXPECT_EQ(months(1849, 13, 1848, 1).problem(), "Jahr ab 1850 möglich.");

@@ -51,8 +51,6 @@ TEST_F(AnimationCommandTest, TheMenuItemAsksForTheFileThenWritesTheShownYear) {
     command(CMD_SAVE_ANIMATION);
     answerWith(ZString("film"));
     ZDialogDriver::setScript(IDD_ANIMATION, [this](ZDialog& shown) {
-        EXPECT_EQ(ZDialogDriver::text(shown, IDC_ANIMATION_FROM_YEAR), "1851");
-        EXPECT_EQ(ZDialogDriver::text(shown, IDC_ANIMATION_TO_MONTH), "12");
         ZDialogDriver::click(shown, IDC_ANIMATION_START);
         QElapsedTimer clock;
         clock.start();
