@@ -87,6 +87,7 @@ void MainWindow::buildMenus() {
     saveAsMenu.createPopupMenu();
     saveAsMenu.addItem(CMD_SAVE_GIF, "GIF");
     saveAsMenu.addItem(CMD_SAVE_JPEG, "JPEG");
+    saveAsMenu.addItem(CMD_SAVE_ANIMATION, "Animation (GIF) ...");
     programMenu.addSubmenu("Speichern als ...", saveAsMenu);
     programMenu.addSeparator();
     programMenu.addItem(CMD_OPEN_FILE, "Datei öffnen ...\tSTRG+O");

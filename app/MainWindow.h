@@ -133,7 +133,8 @@ class MainWindow : public ZWindow,
     void reportMissingData();
     // Tells the user, once per run, when the coastlines are chosen but their file is missing.
     void reportMissingCoastlines();
-    // Asks for a file name in the format; false when cancelled or refused.
+    // Asks for a file name in the format, offering the name given (the default save name when
+    // it is empty); false when cancelled or refused.
     bool askSaveName(const SaveFormat& format, ZString& name);
     // The worker's task 1.
     void renderMapPicture();
@@ -157,6 +158,8 @@ class MainWindow : public ZWindow,
     void openDatasetFile();
     void showExportDialog();
     void showHelpDialog();
+    // Asks for the file, then shows the animation dialog on the shown month's span.
+    void showAnimationDialog();
     // The map at ten times the scale as a metafile, on this thread; raises ZException when the
     // file cannot be made.
     void saveAsEmf(const ZString& name);

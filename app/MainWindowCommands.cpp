@@ -74,6 +74,9 @@ void MainWindow::runCommand(int command) {
                 startWork(TASK_SAVE_JPEG);
             }
             break;
+        case CMD_SAVE_ANIMATION:
+            showAnimationDialog();
+            break;
         case CMD_SAVE_EMF:
             // The metafile is drawn on this thread, without the worker.
             if (askSaveName(EMF_FORMAT, name)) {
@@ -207,7 +210,7 @@ ZString MainWindow::defaultSaveName(const ZString& extension) const {
 
 bool MainWindow::askSaveName(const SaveFormat& format, ZString& name) {
     ZFileSelectDialog dialog(this, {ZFileFilter{format.filterDescription, format.pattern}});
-    dialog.setInitialFilename(defaultSaveName(format.extension));
+    dialog.setInitialFilename(name.isEmpty() ? defaultSaveName(format.extension) : name);
     if (!dialog.showSaveDialog(format.dialogTitle)) {
         return false;
     }

@@ -30,6 +30,12 @@ inline constexpr SaveFormat JPEG_FORMAT{"JPG-Dateien",
                                         "jpeg",
                                         "Als JPG speichern",
                                         "Unbekannte Dateiendung.\r\n*.jpg erlaubt."};
+inline constexpr SaveFormat ANIMATION_FORMAT{"GIF-Dateien",
+                                             "*.gif",
+                                             "gif",
+                                             nullptr,
+                                             "Als Animation speichern",
+                                             "Unbekannte Dateiendung.\r\n*.gif erlaubt."};
 inline constexpr SaveFormat EMF_FORMAT{"EMF-Dateien",
                                        "*.emf",
                                        "emf",

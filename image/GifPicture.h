@@ -17,29 +17,7 @@ class GifPicture : public Picture {
     bool encodeGif(ByteSink* stream);
 
   private:
-    // What one encoding reads and packs; the dictionary is shared by all (see the .cpp).
-    struct GifEncoder {
-        std::int32_t width = 0;
-        std::int32_t height = 0;
-        int bitsPerPixel = 0;
-        std::int64_t pixelsLeft = 0;
-        std::int32_t curX = 0;
-        std::int32_t curY = 0;
-        std::uint32_t bitBuffer = 0;
-        int bitCount = 0;
-    };
-
     void writeHeader(ByteSink& stream);
-    void compress(int minimumCodeSize);
-    // The next pixel in file order (rows from the top), -1 after the last.
-    int nextPixel();
-    // Points rowPixels at row curY of an 8-bit picture.
-    void startRow();
-    void outputCode(int code);
-    void putByte(std::uint8_t byte);
-    void writeBlock();
-
-    GifEncoder encoder;
-    const std::uint8_t* rowPixels = nullptr;
-    ByteSink* output = nullptr;
+    // Every pixel in file order (rows from the top) into the LZW coder.
+    void compress(int minimumCodeSize, ByteSink& stream);
 };

@@ -65,6 +65,27 @@ constexpr std::array EXPORT_ITEMS{
     ZDialogItem{IDC_EXPORT_CANCEL, K::PushButton, "Abbrechen", 84, 129, 67, 14},
 };
 
+constexpr std::array ANIMATION_ITEMS{
+    ZDialogItem{NONE, K::Static, "Die Karte als Animation über eine Zeitspanne speichern:", 7, 7,
+                185, 8},
+    ZDialogItem{IDC_ANIMATION_FILE, K::Static, "", 7, 18, 185, 8},
+    ZDialogItem{NONE, K::Static, "von Jahr", 9, 39, 29, 8},
+    ZDialogItem{IDC_ANIMATION_FROM_YEAR, K::Edit, "", 42, 36, 30, 14},
+    ZDialogItem{NONE, K::Static, "von Monat", 101, 39, 35, 8},
+    ZDialogItem{IDC_ANIMATION_FROM_MONTH, K::Edit, "", 138, 36, 30, 14},
+    ZDialogItem{NONE, K::Static, "bis Jahr", 9, 57, 26, 8},
+    ZDialogItem{IDC_ANIMATION_TO_YEAR, K::Edit, "", 42, 54, 30, 14},
+    ZDialogItem{NONE, K::Static, "bis Monat", 104, 57, 32, 8},
+    ZDialogItem{IDC_ANIMATION_TO_MONTH, K::Edit, "", 138, 54, 30, 14},
+    ZDialogItem{NONE, K::Static, "Bilder pro Sekunde (1-50)", 9, 75, 90, 8},
+    ZDialogItem{IDC_ANIMATION_FRAMES_PER_SECOND, K::Edit, "", 138, 72, 30, 14},
+    ZDialogItem{IDC_ANIMATION_YEAR_AVERAGES, K::CheckBox, "Jahresdurchschnitte", 11, 92, 84, 10},
+    ZDialogItem{IDC_ANIMATION_LOOP, K::CheckBox, "Endlos wiederholen", 101, 92, 84, 10},
+    ZDialogItem{IDC_ANIMATION_PROGRESS, K::ProgressBar, "", 6, 108, 186, 14},
+    ZDialogItem{IDC_ANIMATION_START, K::DefaultPushButton, "Start ...", 7, 130, 66, 14},
+    ZDialogItem{IDC_ANIMATION_CANCEL, K::PushButton, "Abbrechen", 84, 129, 67, 14},
+};
+
 constexpr std::array WAIT_ITEMS{
     ZDialogItem{IDC_WAIT_TEXT, K::Static, "Die Karte wird erstellt ...", 7, 7, 132, 15},
     ZDialogItem{IDC_WAIT_PROGRESS, K::ProgressBar, "", 7, 19, 132, 8},
@@ -78,6 +99,8 @@ constexpr std::array TEMPLATES{
     ZDialogTemplate{IDD_HELP, "Hilfe", DIALOG_FONT, 8, Z_DIALOG_SYSMENU, 556, 251, HELP_ITEMS},
     ZDialogTemplate{IDD_EXPORT, "Datenreihe exportieren", DIALOG_FONT, 8, Z_DIALOG_SYSMENU, 202,
                     150, EXPORT_ITEMS},
+    ZDialogTemplate{IDD_ANIMATION, "Als Animation speichern", DIALOG_FONT, 8, Z_DIALOG_SYSMENU, 202,
+                    150, ANIMATION_ITEMS},
     ZDialogTemplate{IDD_WAIT, "Bitte waren ...", "Microsoft Sans Serif", 14, Z_DIALOG_TOPMOST, 146,
                     34, WAIT_ITEMS},
 };

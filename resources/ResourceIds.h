@@ -12,6 +12,7 @@ inline constexpr int IDB_CHECKED_MARK = 105;
 inline constexpr int IDB_UNCHECKED_MARK = 106;
 inline constexpr int IDD_EXPORT = 111;
 inline constexpr int IDD_WAIT = 115;
+inline constexpr int IDD_ANIMATION = 116;
 
 // Controls of the position dialog.
 inline constexpr int IDC_POSITION_LAT_DEGREES = 1001;
@@ -46,6 +47,19 @@ inline constexpr int IDC_EXPORT_MONTHLY_AVERAGE = 1033;
 inline constexpr int IDC_WAIT_PROGRESS = 1034;
 inline constexpr int IDC_WAIT_TEXT = 1036;
 
+// Controls of the animation dialog.
+inline constexpr int IDC_ANIMATION_FILE = 1040;
+inline constexpr int IDC_ANIMATION_FROM_YEAR = 1041;
+inline constexpr int IDC_ANIMATION_FROM_MONTH = 1042;
+inline constexpr int IDC_ANIMATION_TO_YEAR = 1043;
+inline constexpr int IDC_ANIMATION_TO_MONTH = 1044;
+inline constexpr int IDC_ANIMATION_FRAMES_PER_SECOND = 1045;
+inline constexpr int IDC_ANIMATION_YEAR_AVERAGES = 1046;
+inline constexpr int IDC_ANIMATION_LOOP = 1047;
+inline constexpr int IDC_ANIMATION_PROGRESS = 1048;
+inline constexpr int IDC_ANIMATION_START = 1049;
+inline constexpr int IDC_ANIMATION_CANCEL = 1050;
+
 // Commands of the main window.
 enum Command : int {
     CMD_EXIT = 10000,
@@ -56,6 +70,7 @@ enum Command : int {
     CMD_SAVE_GIF = 11100,
     CMD_SAVE_JPEG = 11101,
     CMD_SAVE_EMF = 11102,
+    CMD_SAVE_ANIMATION = 11103,
     CMD_SCALE_100 = 12000,
     CMD_SCALE_75 = 12001,
     CMD_SCALE_50 = 12002,

@@ -1,0 +1,119 @@
+#include "animation/AnimationDialog.h"
+
+#include "animation/AnimationProgress.h"
+#include "animation/AnimationWriter.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZDialogTemplate.h"
+#include "toolkit/ui/ZUiThread.h"
+
+namespace {
+
+// The dialog's progress bar: one step per frame written.
+class ProgressBarSink : public AnimationProgress {
+  public:
+    explicit ProgressBarSink(ZControlProgressBar& bar) : bar_(bar) {}
+
+    void begin(std::uint64_t frames) override {
+        bar_.setRange(0, static_cast<std::int64_t>(frames));
+        bar_.setStep(1);
+    }
+    void frameDone() override { bar_.nextStep(); }
+
+  private:
+    ZControlProgressBar& bar_;
+};
+
+}  // namespace
+
+AnimationDialog::AnimationDialog(ZWindowContext* parent) : ZDialog(parent, IDD_ANIMATION) {
+    form.reset(this);
+}
+
+AnimationDialog::~AnimationDialog() {
+    // The worker reports through this dialog until it ends.
+    cancelRequested = true;
+    thread_.wait();
+}
+
+void AnimationDialog::onDialogInit() {
+    form.addUnsignedField(IDC_ANIMATION_FROM_YEAR, span.fromYear);
+    form.addUnsignedField(IDC_ANIMATION_FROM_MONTH, span.fromMonth);
+    form.addUnsignedField(IDC_ANIMATION_TO_YEAR, span.toYear);
+    form.addUnsignedField(IDC_ANIMATION_TO_MONTH, span.toMonth);
+    form.addUnsignedField(IDC_ANIMATION_FRAMES_PER_SECOND, span.framesPerSecond);
+    form.addCheckField(IDC_ANIMATION_YEAR_AVERAGES, span.yearAverages);
+    form.addCheckField(IDC_ANIMATION_LOOP, span.loop);
+    fileText.create(*this, "", IDC_ANIMATION_FILE);
+    ZString shownName;
+    ZSystem::extractPath(fileName, shownName, true);
+    fileText.setText(shownName);
+    progressBar.create(*this, "", IDC_ANIMATION_PROGRESS);
+    progressBar.setRange(0, 100);
+    form.showValues();
+}
+
+void AnimationDialog::onDialogCommand(int controlId) {
+    try {
+        if (controlId == IDC_ANIMATION_START) {
+            start();
+        } else if (controlId == IDC_ANIMATION_CANCEL || controlId == Z_IDCANCEL) {
+            cancel();
+        }
+    } catch (const ZException& exception) {
+        ZSystem::showException(this, exception);
+    }
+}
+
+void AnimationDialog::onDialogClose() {
+    cancel();
+}
+
+void AnimationDialog::cancel() {
+    if (writing_) {
+        cancelRequested = true;
+        return;
+    }
+    close(0);
+}
+
+void AnimationDialog::start() {
+    if (writing_ || !form.validate()) {
+        return;
+    }
+    form.takeValues();
+    if (ZString problem = span.problem(); !problem.isEmpty()) {
+        ZSystem::showMessage(this, problem, "Information", false);
+        return;
+    }
+    request.span = span;
+    cancelRequested = false;
+    writing_ = true;
+    thread_.start(*this);
+}
+
+void AnimationDialog::run() {
+    progressBar.setPos(0);
+    ProgressBarSink progress(progressBar);
+    AnimationResult result = AnimationWriter(request, cancelRequested, progress).write(fileName);
+    if (result.complete()) {
+        ZSystem::showMessage(
+            this,
+            ZFormattedString("Animation mit %llu %s gespeichert:\r\n%s",
+                             static_cast<unsigned long long>(result.frames),
+                             result.frames == 1 ? "Bild" : "Bildern", fileName.c_str()),
+            "Information", false);
+    } else if (!result.stopped) {
+        ZSystem::showMessage(
+            this,
+            ZFormattedString("Die Animation konnte nicht gespeichert werden.\r\n%s",
+                             result.error.c_str()),
+            "Information", false);
+    }
+    ZUiThread::run(this, [this] {
+        writing_ = false;
+        close(0);
+    });
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+#include "animation/AnimationSpan.h"
+#include "map/ViewState.h"
+#include "overlays/Position.h"
+#include "toolkit/ZString.h"
+#include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZFont.h"
+
+// Everything an animation is drawn from, copied when it starts, so that the writer needs no
+// window: the dataset file, the view (scale, map type, globe), its background picture, the
+// positions in their order (the first, the view position, turns the globe and names its value
+// in the caption; markers are not drawn), the caption's fonts and the span.
+struct AnimationRequest {
+    ZString dbFile;
+    ViewState view;
+    ZBitmap background;
+    std::vector<Position> positions;
+    ZFont captionFont;
+    ZFont labelFont;
+    AnimationSpan span;
+};

@@ -1,0 +1,68 @@
+#include "animation/AnimationSpan.h"
+
+#include <algorithm>
+
+#include "grid/GridDatabase.h"
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
+
+AnimationSpan AnimationSpan::around(std::uint32_t year, bool yearAverage) {
+    AnimationSpan span;
+    span.yearAverages = yearAverage;
+    span.toYear = std::max(year, FIRST_YEAR);
+    span.fromYear = yearAverage ? std::max(span.toYear - 9, FIRST_YEAR) : span.toYear;
+    return span;
+}
+
+std::uint64_t AnimationSpan::frameCount() const {
+    if (yearAverages) {
+        return std::uint64_t(toYear) - fromYear + 1;
+    }
+    return lastIndex() - firstIndex() + 1;
+}
+
+AnimationFrame AnimationSpan::frame(std::uint64_t index) const {
+    if (yearAverages) {
+        return AnimationFrame{static_cast<std::uint32_t>(fromYear + index), 1};
+    }
+    const std::uint64_t month = firstIndex() + index;
+    return AnimationFrame{static_cast<std::uint32_t>(month / 12),
+                          static_cast<std::uint32_t>(month % 12 + 1)};
+}
+
+std::uint16_t AnimationSpan::delayHundredths() const {
+    return static_cast<std::uint16_t>((100 + framesPerSecond / 2) / framesPerSecond);
+}
+
+ZString AnimationSpan::problem() const {
+    if (fromYear < FIRST_YEAR || toYear < FIRST_YEAR) {
+        return ZFormattedString("Jahr ab %u möglich.", FIRST_YEAR);
+    }
+    if (!yearAverages && (fromMonth < 1 || fromMonth > 12 || toMonth < 1 || toMonth > 12)) {
+        return "Monatsbereich 1-12.";
+    }
+    if (yearAverages ? toYear < fromYear : lastIndex() < firstIndex()) {
+        return "Das Ende der Animation darf nicht vor ihrem Anfang liegen.";
+    }
+    if (framesPerSecond < 1 || framesPerSecond > MAX_FRAMES_PER_SECOND) {
+        return ZFormattedString("Bilder pro Sekunde 1-%u.", MAX_FRAMES_PER_SECOND);
+    }
+    return ZString();
+}
+
+ZString AnimationSpan::fileName(const ZString& dbFile) const {
+    ZString name = dbFile;
+    std::size_t dot = name.indexOf('.');
+    if (dot != ZString::npos) {
+        name = name.substring(0, dot);
+    }
+    if (yearAverages) {
+        name += ZFormattedString("_%u-%u.gif", fromYear, toYear).view();
+    } else {
+        name +=
+            ZFormattedString("_%u_%.2u-%u_%.2u.gif", fromYear, fromMonth, toYear, toMonth).view();
+    }
+    ZString fileName;
+    ZSystem::extractPath(name, fileName, true);
+    return fileName;
+}

@@ -1,0 +1,147 @@
+#include "animation/AnimationWriter.h"
+
+#include <unistd.h>
+
+#include <QSaveFile>
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <new>
+
+#include "animation/AnimationProgress.h"
+#include "grid/GridDatabase.h"
+#include "image/DeviceSink.h"
+#include "image/GifAnimation.h"
+#include "image/Picture.h"
+#include "image/SharedPalette.h"
+#include "map/MapRenderer.h"
+#include "map/PictureGeometry.h"
+#include "overlays/MapOverlayPainter.h"
+#include "overlays/PositionList.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
+
+namespace {
+
+// Draws the frames: one dataset, one view and one set of overlays for all, so that what the
+// globe keeps from one pass to the next is made once.
+class FrameRenderer {
+  public:
+    explicit FrameRenderer(const AnimationRequest& request) : request_(request) {
+        database_.open(1, request.dbFile);
+        positions_.assignLoaded(request.positions);
+    }
+
+    std::unique_ptr<Picture> render(const AnimationFrame& frame) {
+        database_.select(frame.year, frame.month, request_.span.yearAverages);
+        const Position* viewPosition = positions_.viewPosition();
+        MapOverlayPainter overlays(database_, view_, request_.captionFont, request_.labelFont,
+                                   &positions_);
+        ZBitmap bitmap;
+        MapRenderer(MapScene{database_, view_, request_.background,
+                             viewPosition ? &viewPosition->coordinates : nullptr, &overlays,
+                             nullptr})
+            .renderToBitmap(bitmap, true, false);
+        auto picture = std::make_unique<Picture>(bitmap.image());
+        if (picture->isEmpty()) {
+            throw std::bad_alloc();
+        }
+        return picture;
+    }
+
+  private:
+    const AnimationRequest& request_;
+    GridDatabase database_;
+    PositionList positions_;
+    ViewState view_ = request_.view;
+};
+
+ZString cannotWrite(const ZString& target) {
+    return ZFormattedString("Die Datei \"%s\" kann nicht geschrieben werden.", target.c_str());
+}
+
+}  // namespace
+
+AnimationResult AnimationWriter::write(const ZString& target) {
+    try {
+        return writeFrames(target);
+    } catch (const ZException& exception) {
+        return AnimationResult{false, 0, exception.getMessage()};
+    } catch (const std::bad_alloc&) {
+        return AnimationResult{false, 0, "Für die Animation reicht der Speicher nicht."};
+    } catch (const std::exception& exception) {
+        return AnimationResult{false, 0,
+                               ZFormattedString("Unerwarteter Fehler: %s", exception.what())};
+    }
+}
+
+AnimationResult AnimationWriter::writeFrames(const ZString& target) {
+    const AnimationSpan& span = request_.span;
+    if (ZString problem = span.problem(); !problem.isEmpty()) {
+        return AnimationResult{false, 0, problem};
+    }
+    FrameRenderer renderer(request_);
+    // A target that is there but may not be written is refused, though its folder would allow
+    // replacing it.
+    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) {
+        return AnimationResult{false, 0, cannotWrite(target)};
+    }
+    QSaveFile file(QString::fromUtf8(target.c_str()));
+    if (!file.open(QIODevice::WriteOnly)) {
+        return AnimationResult{
+            false, 0,
+            ZFormattedString("Die Datei \"%s\" kann nicht angelegt werden.", target.c_str())};
+    }
+
+    const std::uint64_t frames = span.frameCount();
+    progress_.begin(frames);
+    AnimationResult result;
+    // The palette comes from frames spread evenly over the span, drawn first and kept; no
+    // more than the palette's sums can take.
+    const PictureGeometry geometry = PictureGeometry::of(request_.view);
+    const std::uint64_t sampleCount =
+        std::min({frames, PALETTE_SAMPLES,
+                  SharedPalette::sampleCapacity(std::uint64_t(geometry.width) * geometry.height)});
+    std::map<std::uint64_t, std::unique_ptr<Picture>> samples;
+    SharedPalette palette;
+    for (std::uint64_t s = 0; s < sampleCount; ++s) {
+        if (stopRequested_) {
+            result.stopped = true;
+            return result;
+        }
+        const std::uint64_t index = sampleCount == 1 ? 0 : s * (frames - 1) / (sampleCount - 1);
+        auto picture = renderer.render(span.frame(index));
+        palette.addSample(*picture);
+        samples.emplace(index, std::move(picture));
+    }
+    palette.finish();
+
+    DeviceSink sink(file);
+    GifAnimation gif(sink, geometry.width, geometry.height, palette.colors(), span.loop);
+    for (std::uint64_t i = 0; i < frames; ++i) {
+        if (stopRequested_) {
+            result.stopped = true;
+            return result;
+        }
+        std::unique_ptr<Picture> picture;
+        if (auto sample = samples.find(i); sample != samples.end()) {
+            picture = std::move(sample->second);
+            samples.erase(sample);
+        } else {
+            picture = renderer.render(span.frame(i));
+        }
+        // Reducing fails only for want of memory; every frame has the picture's size.
+        if (!palette.reduce(*picture)) {
+            throw std::bad_alloc();
+        }
+        if (!gif.addFrame(*picture, span.delayHundredths())) {
+            return AnimationResult{false, result.frames, cannotWrite(target)};
+        }
+        ++result.frames;
+        progress_.frameDone();
+    }
+    if (!gif.finish() || !file.commit()) {
+        return AnimationResult{false, result.frames, cannotWrite(target)};
+    }
+    return result;
+}

@@ -1,0 +1,27 @@
+// The main window's animation: the file first, then the dialog that writes it.
+#include "animation/AnimationDialog.h"
+#include "app/MainWindow.h"
+#include "app/SaveFormat.h"
+
+void MainWindow::showAnimationDialog() {
+    AnimationSpan span = AnimationSpan::around(database.year, database.yearAverage);
+    ZString name = span.fileName(database.fileName);
+    if (!askSaveName(ANIMATION_FORMAT, name)) {
+        return;
+    }
+    AnimationDialog dialog(this);
+    dialog.span = span;
+    dialog.fileName = name;
+    // The dialog's worker draws from copies, as a saved picture is drawn.
+    AnimationRequest& request = dialog.request;
+    request.dbFile = database.fileName;
+    request.view = view;
+    request.background = background;
+    request.captionFont = captionFont;
+    request.labelFont = labelFont;
+    positions.forEach([&request](std::uint32_t, const Position& position) {
+        request.positions.push_back(position);
+        return true;
+    });
+    dialog.show(true);
+}

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <filesystem>
+#include <functional>
+
+#include "DialogScript.h"
+#include "MessageLog.h"
+#include "WorkingFolder.h"
+#include "animation/AnimationDialog.h"
+#include "map/BackgroundPicture.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/ui/ZDialogDriver.h"
+
+namespace {
+
+using D = ZDialogDriver;
+using Messages = decltype(MessageLog::messages);
+
+bool waitFor(const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 20000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return condition();
+}
+
+class AnimationDialogTest : public testing::Test {
+  protected:
+    AnimationDialogTest() {
+        dialog.span = AnimationSpan::around(1850, false);
+        dialog.fileName = "film.gif";
+        dialog.request.dbFile = "data/cru/hadcrut3v.dat";
+        dialog.request.view.scalePercent = 50;
+        dialog.request.view.scaleX = dialog.request.view.scaleY = 0.5;
+        loadBackground(dialog.request.background, dialog.request.view.mapType);
+    }
+
+    int show(const std::function<void(ZDialog&)>& script) {
+        DialogScript scope(IDD_ANIMATION, script);
+        return dialog.show(true);
+    }
+
+    static void start(ZDialog& shown, const char* fromYear, const char* fromMonth,
+                      const char* toYear, const char* toMonth, const char* framesPerSecond) {
+        D::enterText(shown, IDC_ANIMATION_FROM_YEAR, fromYear);
+        D::enterText(shown, IDC_ANIMATION_FROM_MONTH, fromMonth);
+        D::enterText(shown, IDC_ANIMATION_TO_YEAR, toYear);
+        D::enterText(shown, IDC_ANIMATION_TO_MONTH, toMonth);
+        D::enterText(shown, IDC_ANIMATION_FRAMES_PER_SECOND, framesPerSecond);
+        D::click(shown, IDC_ANIMATION_START);
+    }
+
+    WorkingFolder folder;
+    MessageLog log;
+    AnimationDialog dialog{nullptr};
+};
+
+// The span shown, then the span's checks, one message a press, the dialog staying open.
+TEST_F(AnimationDialogTest, OpensWithTheSpanAndChecksIt) {
+    show([&](ZDialog& shown) {
+        EXPECT_EQ(qobject_cast<QLabel*>(shown.findControl(IDC_ANIMATION_FILE))->text(), "film.gif");
+        EXPECT_EQ(D::text(shown, IDC_ANIMATION_FROM_YEAR), "1850");
+        EXPECT_EQ(D::text(shown, IDC_ANIMATION_FROM_MONTH), "1");
+        EXPECT_EQ(D::text(shown, IDC_ANIMATION_TO_YEAR), "1850");
+        EXPECT_EQ(D::text(shown, IDC_ANIMATION_TO_MONTH), "12");
+        EXPECT_EQ(D::text(shown, IDC_ANIMATION_FRAMES_PER_SECOND), "4");
+        EXPECT_FALSE(D::isChecked(shown, IDC_ANIMATION_YEAR_AVERAGES));
+        EXPECT_TRUE(D::isChecked(shown, IDC_ANIMATION_LOOP));
+        start(shown, "1849", "1", "1850", "1", "4");
+        start(shown, "1850", "1", "1850", "2", "51");
+        EXPECT_TRUE(shown.isCreated());
+        EXPECT_FALSE(dialog.isWriting());
+    });
+    EXPECT_EQ(log.messages, (Messages{{"Jahr ab 1850 möglich.", "Information"},
+                                      {"Bilder pro Sekunde 1-50.", "Information"}}));
+    EXPECT_FALSE(std::filesystem::exists("film.gif"));
+}
+
+// A finished animation is named with its frames, and the dialog closes by itself.
+TEST_F(AnimationDialogTest, StartWritesReportsAndCloses) {
+    bool closedByItself = false;
+    show([&](ZDialog& shown) {
+        start(shown, "1850", "11", "1851", "2", "10");
+        closedByItself = waitFor([&] { return !dialog.isWriting(); });
+    });
+    EXPECT_TRUE(closedByItself);
+    EXPECT_EQ(log.messages,
+              (Messages{{"Animation mit 4 Bildern gespeichert:\r\nfilm.gif", "Information"}}));
+    EXPECT_TRUE(std::filesystem::exists("film.gif"));
+}
+
+// "Abbrechen", Escape and the close box each stop a long run and close once it has ended;
+// nothing is written and nothing is said.
+TEST_F(AnimationDialogTest, AbbrechenEscapeAndCloseBoxStopAndClose) {
+    for (int way = 0; way < 3; ++way) {
+        show([&](ZDialog& shown) {
+            start(shown, "1850", "1", "4000000000", "12", "4");
+            ASSERT_TRUE(dialog.isWriting());
+            if (way == 0) {
+                D::click(shown, IDC_ANIMATION_CANCEL);
+            } else if (way == 1) {
+                D::pressEscape(shown);
+            }
+            // The close box is the driver's, once the script is done.
+            if (way < 2) {
+                EXPECT_TRUE(waitFor([&] { return !dialog.isWriting(); })) << way;
+            }
+        });
+        EXPECT_FALSE(dialog.isWriting()) << way;
+    }
+    EXPECT_TRUE(log.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists("film.gif"));
+}
+
+}  // namespace

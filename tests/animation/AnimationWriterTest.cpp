@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImageReader>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+#include "WorkingFolder.h"
+#include "animation/AnimationProgress.h"
+#include "animation/AnimationWriter.h"
+#include "grid/GridDatabase.h"
+#include "map/BackgroundPicture.h"
+#include "map/MapRenderer.h"
+#include "overlays/MapOverlayPainter.h"
+#include "overlays/PositionList.h"
+
+namespace {
+
+class CountingProgress : public AnimationProgress {
+  public:
+    void begin(std::uint64_t frames) override { total = frames; }
+    void frameDone() override {
+        ++done;
+        if (onFrame) {
+            onFrame(done);
+        }
+    }
+
+    std::uint64_t total = 0;
+    std::uint64_t done = 0;
+    std::function<void(std::uint64_t)> onFrame;
+};
+
+// What a command prints, and whether it ended well.
+std::string output(const std::string& command, int* status = nullptr) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[256];
+    while (pipe && fgets(buffer, sizeof buffer, pipe)) {
+        text += buffer;
+    }
+    int result = pipe ? pclose(pipe) : -1;
+    if (status) {
+        *status = result;
+    }
+    return text;
+}
+
+std::string pillowReads(const std::string& file) {
+    return output("/usr/bin/python3 " SORVO_SOURCE_DIR "/tests/animation/gif_frames.py " + file +
+                  " 2>&1");
+}
+
+int count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+std::set<std::string> filesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+class AnimationWriterTest : public testing::Test {
+  protected:
+    AnimationWriterTest() {
+        request.dbFile = "data/cru/hadcrut3v.dat";
+        request.view.mapType = 2;
+        request.view.scalePercent = 50;
+        request.view.scaleX = request.view.scaleY = 0.5;
+        loadBackground(request.background, 2);
+        request.captionFont.create("Times New Roman", 12, 0, 400, 0);
+        request.labelFont.create("Arial", 8, 0, 400, 0);
+        request.span.fromYear = request.span.toYear = 1850;
+    }
+
+    AnimationResult write(const std::string& target) {
+        return AnimationWriter(request, stop, progress).write(target);
+    }
+
+    // The month as the single GIF save draws it.
+    QImage savedPicture(std::uint32_t year, std::uint32_t month, bool yearAverage) {
+        GridDatabase database;
+        database.open(1, request.dbFile);
+        database.select(year, month, yearAverage);
+        PositionList positions;
+        positions.assignLoaded(request.positions);
+        ViewState view = request.view;
+        MapOverlayPainter overlays(database, view, request.captionFont, request.labelFont,
+                                   &positions);
+        const Position* centre = positions.viewPosition();
+        ZBitmap bitmap;
+        MapRenderer(MapScene{database, view, request.background,
+                             centre ? &centre->coordinates : nullptr, &overlays, nullptr})
+            .renderToBitmap(bitmap, true, false);
+        return bitmap.image();
+    }
+
+    // Mean difference per channel, which the dithering keeps small.
+    static double difference(const QImage& a, const QImage& b) {
+        EXPECT_EQ(a.size(), b.size());
+        long long sum = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x) {
+                QRgb p = a.pixel(x, y);
+                QRgb q = b.pixel(x, y);
+                sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                       std::abs(qBlue(p) - qBlue(q));
+            }
+        }
+        return double(sum) / (3.0 * a.width() * a.height());
+    }
+
+    static std::vector<QImage> decodedFrames(const std::string& file) {
+        QImageReader reader(QString::fromStdString(file), "GIF");
+        std::vector<QImage> frames;
+        for (QImage frame = reader.read(); !frame.isNull(); frame = reader.read()) {
+            frames.push_back(frame.convertToFormat(QImage::Format_RGB32));
+        }
+        return frames;
+    }
+
+    WorkingFolder folder;
+    AnimationRequest request;
+    std::atomic<bool> stop{false};
+    CountingProgress progress;
+};
+
+// Twelve months, looping at four frames a second: every decoder reads every frame, and each
+// frame is the month as a saved picture shows it.
+TEST_F(AnimationWriterTest, TwelveMonthsAreReadByEveryDecoder) {
+    AnimationResult result = write("film.gif");
+    ASSERT_EQ(result.error, "");
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(result.frames, 12u);
+    EXPECT_EQ(progress.total, 12u);
+    EXPECT_EQ(progress.done, 12u);
+
+    EXPECT_EQ(pillowReads("film.gif"),
+              "frames 12\ndurations 250,250,250,250,250,250,250,250,250,250,250,250\n"
+              "loop 0\nsize 560x360\n");
+    int status = -1;
+    std::string dump = output("gifbuild -d film.gif", &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(count(dump, "image # "), 12);
+    EXPECT_EQ(count(dump, "\tdelay 25\n"), 12);
+    EXPECT_EQ(count(dump, "netscape loop 0"), 1);
+
+    std::vector<QImage> frames = decodedFrames("film.gif");
+    ASSERT_EQ(frames.size(), 12u);
+    for (std::uint32_t month : {1u, 2u, 12u}) {
+        QImage saved = savedPicture(1850, month, false);
+        EXPECT_LT(difference(frames[month - 1], saved), 4.0) << month;
+        // Each month's cells differ from the next one's.
+        EXPECT_GT(difference(frames[month % 12], saved), difference(frames[month - 1], saved))
+            << month;
+    }
+}
+
+// Year averages at the fastest speed, played once, on the globe turned to the view position.
+TEST_F(AnimationWriterTest, YearAveragesOnTheGlobePlayOnce) {
+    request.span.yearAverages = true;
+    request.span.toYear = 1851;
+    request.span.framesPerSecond = 50;
+    request.span.loop = false;
+    request.view.orthView = true;
+    Position viewPosition;
+    viewPosition.name = "Osterinsel";
+    viewPosition.coordinates.latDegrees = 27;
+    viewPosition.coordinates.south = 1;
+    viewPosition.coordinates.lonDegrees = 109;
+    viewPosition.coordinates.west = 1;
+    request.positions.push_back(viewPosition);
+    ASSERT_TRUE(write("jahre.gif").complete());
+    EXPECT_EQ(pillowReads("jahre.gif"), "frames 2\ndurations 20,20\nloop none\nsize 560x360\n");
+    std::vector<QImage> frames = decodedFrames("jahre.gif");
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_LT(difference(frames[1], savedPicture(1851, 1, true)), 4.0);
+    request.positions.clear();
+    EXPECT_GT(difference(frames[1], savedPicture(1851, 1, true)), 4.0);
+}
+
+// A stop, before the first frame or after some, writes nothing: an earlier file stays as it
+// was, and no other file is left behind.
+TEST_F(AnimationWriterTest, StopLeavesTheOldFileAndNoOther) {
+    folder.write("film.gif", "alt");
+    const std::set<std::string> before = filesIn(folder.path());
+    progress.onFrame = [this](std::uint64_t done) { stop = done == 3; };
+    AnimationResult result = write("film.gif");
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(result.frames, 3u);
+    EXPECT_EQ(result.error, "");
+    EXPECT_EQ(folder.read("film.gif"), "alt");
+    EXPECT_EQ(filesIn(folder.path()), before);
+
+    progress.onFrame = nullptr;
+    stop = true;
+    result = write("neu.gif");
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(result.frames, 0u);
+    EXPECT_EQ(filesIn(folder.path()), before);
+}
+
+// Every failure comes back as a message, also an exception inside the worker, and costs no
+// earlier file.
+TEST_F(AnimationWriterTest, FailuresComeBackAsMessages) {
+    folder.write("film.gif", "alt");
+    const std::set<std::string> before = filesIn(folder.path());
+
+    AnimationResult result = write("fehlt/film.gif");
+    EXPECT_EQ(result.error, "Die Datei \"fehlt/film.gif\" kann nicht angelegt werden.");
+    EXPECT_FALSE(result.complete());
+
+    progress.onFrame = [](std::uint64_t done) {
+        if (done == 2) {
+            throw std::runtime_error("kaputt");
+        }
+    };
+    result = write("film.gif");
+    EXPECT_EQ(result.error, "Unerwarteter Fehler: kaputt");
+    progress.onFrame = nullptr;
+
+    request.view.scaleX = request.view.scaleY = 1000.0;
+    result = write("film.gif");
+    EXPECT_NE(result.error.str().find("kann nicht erstellt werden"), std::string::npos)
+        << result.error.str();
+
+    request.dbFile = "data/cru/fehlt.dat";
+    result = write("film.gif");
+    EXPECT_NE(result.error.str().find("data/cru/fehlt.dat"), std::string::npos)
+        << result.error.str();
+
+    request.span.framesPerSecond = 0;
+    EXPECT_EQ(write("film.gif").error, "Bilder pro Sekunde 1-50.");
+
+    EXPECT_EQ(folder.read("film.gif"), "alt");
+    EXPECT_EQ(filesIn(folder.path()), before);
+}
+
+}  // namespace

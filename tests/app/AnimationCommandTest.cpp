@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <filesystem>
+#include <optional>
+
+#include "WindowTest.h"
+#include "toolkit/ui/ZDialog.h"
+#include "toolkit/ui/ZDialogDriver.h"
+
+namespace {
+
+class AnimationCommandTest : public WindowTest {
+  protected:
+    ~AnimationCommandTest() override {
+        ZDialogDriver::setFileDialogScript(nullptr);
+        ZDialogDriver::setScript(IDD_ANIMATION, nullptr);
+    }
+
+    // Answers the file dialog with the name and records what it was asked.
+    void answerWith(std::optional<ZString> name) {
+        ZDialogDriver::setFileDialogScript(
+            [this, name](const ZString& title, const ZString& initial) {
+                asked.emplace_back(title.str(), initial.str());
+                return name;
+            });
+    }
+
+    std::vector<std::pair<std::string, std::string>> asked;
+};
+
+// "Animation (GIF) ..." follows "JPEG"; it asks for the file like the GIF save, then the dialog
+// offers the shown year's months and writes them.
+TEST_F(AnimationCommandTest, TheMenuItemAsksForTheFileThenWritesTheShownYear) {
+    start("YEAR=1851\nMONTH=3\nSCALE_PERCENT=50\n");
+    QStringList items;
+    for (QAction* program : window->menuBar.menuBar()->actions().first()->menu()->actions()) {
+        if (program->text() == "Speichern als ...") {
+            for (QAction* item : program->menu()->actions()) {
+                items << item->text();
+            }
+        }
+    }
+    EXPECT_EQ(items, (QStringList{"GIF", "JPEG", "Animation (GIF) ..."}));
+
+    answerWith(ZString("film.png"));
+    command(CMD_SAVE_ANIMATION);
+    answerWith(ZString("film"));
+    ZDialogDriver::setScript(IDD_ANIMATION, [this](ZDialog& shown) {
+        ZDialogDriver::click(shown, IDC_ANIMATION_START);
+        QElapsedTimer clock;
+        clock.start();
+        while (log.messages.size() < 2 && clock.elapsed() < 20000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    });
+    command(CMD_SAVE_ANIMATION);
+    EXPECT_EQ(asked,
+              (decltype(asked){{"Als Animation speichern", "hadcrut3v_1851_01-1851_12.gif"},
+                               {"Als Animation speichern", "hadcrut3v_1851_01-1851_12.gif"}}));
+    EXPECT_EQ(log.messages,
+              (decltype(log.messages){
+                  {"Unbekannte Dateiendung.\r\n*.gif erlaubt.", "Information"},
+                  {"Animation mit 12 Bildern gespeichert:\r\nfilm.gif", "Information"}}));
+    EXPECT_EQ(QImage("film.gif", "GIF").size(), QSize(560, 360));
+}
+
+}  // namespace
