@@ -21,4 +21,7 @@ struct AnimationRequest {
     ZFont captionFont;
     ZFont labelFont;
     AnimationSpan span;
+    // False keeps the view's own globe centre (chosen on the command line) while the caption
+    // still names the view position.
+    bool turnToViewPosition = true;
 };

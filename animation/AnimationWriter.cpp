@@ -34,7 +34,8 @@ class FrameRenderer {
 
     std::unique_ptr<Picture> render(const AnimationFrame& frame) {
         database_.select(frame.year, frame.month, request_.span.yearAverages);
-        const Position* viewPosition = positions_.viewPosition();
+        const Position* viewPosition =
+            request_.turnToViewPosition ? positions_.viewPosition() : nullptr;
         MapOverlayPainter overlays(database_, view_, request_.captionFont, request_.labelFont,
                                    &positions_);
         ZBitmap bitmap;

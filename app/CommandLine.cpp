@@ -14,8 +14,16 @@ constexpr std::uint32_t FIRST_YEAR = 1850;
 constexpr std::uint32_t LAST_YEAR = 9999;
 
 using Values = std::span<const std::string_view>;
+
+// A refused value: the problem and which of the option's values it lies in.
+struct Refusal {
+    Refusal(ArgumentProblem problem, std::size_t value = 0) : problem(problem), value(value) {}
+    ArgumentProblem problem;
+    std::size_t value;
+};
+
 // Takes an option's values into the command line; the problem when a value is refused.
-using Take = std::optional<ArgumentProblem> (*)(CommandLine&, Values);
+using Take = std::optional<Refusal> (*)(CommandLine&, Values);
 
 // An option: its name, how many values follow it, and the mode it selects (Window for an
 // option that only shapes the picture). A new way to run the program is a row with its own
@@ -62,6 +70,23 @@ constexpr std::array<std::pair<std::string_view, std::uint32_t>, 8> MAP_TYPE_NAM
     {"night", 4},
 }};
 
+// "YYYY-MM" as a month of a year, "YYYY" as a year (month 0).
+std::optional<std::pair<std::uint32_t, std::uint32_t>> spanEnd(std::string_view text) {
+    std::size_t dash = text.find('-');
+    std::optional<std::uint32_t> year = wholeNumber(text.substr(0, dash), FIRST_YEAR, LAST_YEAR);
+    if (!year) {
+        return std::nullopt;
+    }
+    if (dash == std::string_view::npos) {
+        return std::pair{*year, 0u};
+    }
+    std::optional<std::uint32_t> month = wholeNumber(text.substr(dash + 1), 1, 12);
+    if (!month) {
+        return std::nullopt;
+    }
+    return std::pair{*year, *month};
+}
+
 std::optional<std::uint32_t> mapTypeOf(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -76,7 +101,7 @@ std::optional<std::uint32_t> mapTypeOf(std::string_view text) {
 
 const Option OPTIONS[] = {
     {"--render", 1, ProgramMode::Render,
-     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
          std::optional<PictureFormat> format = pictureFormatOf(values[0]);
          if (!format) {
              return ArgumentProblem::BadExtension;
@@ -85,28 +110,66 @@ const Option OPTIONS[] = {
          line.format = *format;
          return std::nullopt;
      }},
+    {"--animate", 3, ProgramMode::Animate,
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
+         auto from = spanEnd(values[0]);
+         if (!from) {
+             return Refusal(ArgumentProblem::BadSpan, 0);
+         }
+         auto to = spanEnd(values[1]);
+         // Both ends months, or both years; the end not before the start.
+         if (!to || (from->second == 0) != (to->second == 0) || *to < *from) {
+             return Refusal(ArgumentProblem::BadSpan, 1);
+         }
+         if (pictureFormatOf(values[2]) != PictureFormat::Gif) {
+             return Refusal(ArgumentProblem::NotGif, 2);
+         }
+         AnimationChoice& animation = line.animation;
+         animation.yearAverages = from->second == 0;
+         animation.fromYear = from->first;
+         animation.toYear = to->first;
+         animation.fromMonth = animation.yearAverages ? 1 : from->second;
+         animation.toMonth = animation.yearAverages ? 12 : to->second;
+         line.output = values[2];
+         line.format = PictureFormat::Gif;
+         return std::nullopt;
+     }},
+    {"--fps", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
+         std::optional<std::uint32_t> fps = wholeNumber(values[0], 1, 50);
+         if (!fps) {
+             return ArgumentProblem::BadFramesPerSecond;
+         }
+         line.animation.framesPerSecond = *fps;
+         return std::nullopt;
+     }},
+    {"--no-loop", 0, ProgramMode::Window,
+     [](CommandLine& line, Values) -> std::optional<Refusal> {
+         line.animation.loop = false;
+         return std::nullopt;
+     }},
     {"--dataset", 1, ProgramMode::Window,
-     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
          line.picture.dataset = std::string(values[0]);
          return std::nullopt;
      }},
     {"--year", 1, ProgramMode::Window,
-     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
          line.picture.year = wholeNumber(values[0], FIRST_YEAR, LAST_YEAR);
          return line.picture.year ? std::nullopt : std::optional(ArgumentProblem::BadYear);
      }},
     {"--month", 1, ProgramMode::Window,
-     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
          line.picture.month = wholeNumber(values[0], 1, 12);
          return line.picture.month ? std::nullopt : std::optional(ArgumentProblem::BadMonth);
      }},
     {"--year-average", 0, ProgramMode::Window,
-     [](CommandLine& line, Values) -> std::optional<ArgumentProblem> {
+     [](CommandLine& line, Values) -> std::optional<Refusal> {
          line.picture.yearAverage = true;
          return std::nullopt;
      }},
     {"--scale", 1, ProgramMode::Window,
-     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
          // The scales of the window's menu.
          std::optional<std::uint32_t> scale = wholeNumber(values[0], 50, 100);
          if (scale != 50u && scale != 75u && scale != 100u) {
@@ -116,22 +179,22 @@ const Option OPTIONS[] = {
          return std::nullopt;
      }},
     {"--map-type", 1, ProgramMode::Window,
-     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
          line.picture.mapType = mapTypeOf(values[0]);
          return line.picture.mapType ? std::nullopt : std::optional(ArgumentProblem::BadMapType);
      }},
     {"--globe", 0, ProgramMode::Window,
-     [](CommandLine& line, Values) -> std::optional<ArgumentProblem> {
+     [](CommandLine& line, Values) -> std::optional<Refusal> {
          line.picture.globe = true;
          return std::nullopt;
      }},
     {"--flat", 0, ProgramMode::Window,
-     [](CommandLine& line, Values) -> std::optional<ArgumentProblem> {
+     [](CommandLine& line, Values) -> std::optional<Refusal> {
          line.picture.globe = false;
          return std::nullopt;
      }},
     {"--centre", 1, ProgramMode::Window,
-     [](CommandLine& line, Values values) -> std::optional<ArgumentProblem> {
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
          std::string_view text = values[0];
          std::size_t comma = text.find(',');
          if (comma == std::string_view::npos) {
@@ -155,6 +218,13 @@ struct Rule {
 };
 
 constexpr Rule RULES[] = {
+    {"--animate", ArgumentProblem::Excludes, "--render"},
+    // The span says which months an animation shows.
+    {"--year", ArgumentProblem::Excludes, "--animate"},
+    {"--month", ArgumentProblem::Excludes, "--animate"},
+    {"--year-average", ArgumentProblem::Excludes, "--animate"},
+    {"--fps", ArgumentProblem::Needs, "--animate"},
+    {"--no-loop", ArgumentProblem::Needs, "--animate"},
     {"--globe", ArgumentProblem::Excludes, "--flat"},
     {"--centre", ArgumentProblem::Needs, "--globe"},
     {"--year-average", ArgumentProblem::Needs, "--year"},
@@ -237,8 +307,9 @@ CommandLine CommandLine::parse(const std::vector<std::string_view>& arguments) {
             modeGiven = true;
             line.mode = option->mode;
         }
-        if (std::optional<ArgumentProblem> problem = option->take(line, values)) {
-            return refused(*problem, option->name, values.empty() ? "" : values[0]);
+        if (std::optional<Refusal> refusal = option->take(line, values)) {
+            return refused(refusal->problem, option->name,
+                           values.empty() ? "" : values[refusal->value]);
         }
     }
     if (!modeGiven) {

@@ -9,8 +9,8 @@
 #include "app/PictureFormat.h"
 
 // What the program is asked to do: open the window (no options of ours, as it always did),
-// print the help, or write a picture without a window.
-enum class ProgramMode { Window, Help, Render };
+// print the help, or write a picture or an animation without a window.
+enum class ProgramMode { Window, Help, Render, Animate };
 
 // A globe centre in decimal degrees, east and north positive.
 struct GlobeCentre {
@@ -32,6 +32,18 @@ struct PictureChoice {
     std::optional<GlobeCentre> centre;
 };
 
+// The frames of an animation: every month from the first to the last, or with yearAverages the
+// average of every year between them.
+struct AnimationChoice {
+    std::uint32_t fromYear = 0;
+    std::uint32_t fromMonth = 1;
+    std::uint32_t toYear = 0;
+    std::uint32_t toMonth = 12;
+    bool yearAverages = false;
+    std::uint32_t framesPerSecond = 4;
+    bool loop = true;
+};
+
 // Why the arguments were refused.
 enum class ArgumentProblem {
     Unknown,
@@ -43,6 +55,11 @@ enum class ArgumentProblem {
     BadMapType,
     BadCentre,
     BadExtension,
+    // FROM and TO of an animation: not both months or both years, or the end before the start.
+    BadSpan,
+    // An animation is written as GIF only.
+    NotGif,
+    BadFramesPerSecond,
     // A picture option without an option that says what to make.
     WithoutMode,
     // The option needs another one, named in other.
@@ -71,8 +88,9 @@ class CommandLine {
     // Set when the arguments were refused; mode then says nothing.
     std::optional<ArgumentError> error;
 
-    // --render: the picture's file and the format its extension asks for.
+    // --render: the picture's file and the format its extension asks for; --animate: the GIF.
     std::string output;
     PictureFormat format = PictureFormat::Png;
     PictureChoice picture;
+    AnimationChoice animation;
 };

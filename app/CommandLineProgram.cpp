@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <iostream>
 
+#include "app/AnimationCommand.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineTexts.h"
 #include "app/PictureCommand.h"
@@ -33,8 +34,8 @@ int CommandLineProgram::run(char* programName) {
         std::cout << texts_.help();
         return 0;
     }
-    // Pictures need fonts and image plugins but never a screen: the offscreen platform,
-    // whatever DISPLAY or QT_QPA_PLATFORM say.
+    // Pictures and animations need fonts and image plugins but never a screen: the offscreen
+    // platform, whatever DISPLAY or QT_QPA_PLATFORM say.
     char platformOption[] = "-platform";
     char platform[] = "offscreen";
     char* arguments[] = {programName, platformOption, platform, nullptr};
@@ -42,5 +43,8 @@ int CommandLineProgram::run(char* programName) {
     qtHandler = qInstallMessageHandler(onlyCriticalMessages);
     QGuiApplication application(count, arguments);
     qInstallMessageHandler(qtHandler);
+    if (line_.mode == ProgramMode::Animate) {
+        return AnimationCommand(line_, texts_, std::cerr).run();
+    }
     return PictureCommand(line_, texts_, std::cerr).run();
 }

@@ -4,7 +4,7 @@ class CommandLine;
 class CommandLineTexts;
 
 // What the program does from the command line instead of opening its window: the help, a
-// refusal of bad arguments, or a picture. Never shows a widget and needs no screen.
+// refusal of bad arguments, a picture or an animation. Never shows a widget and needs no screen.
 class CommandLineProgram {
   public:
     CommandLineProgram(const CommandLine& line, const CommandLineTexts& texts);

@@ -6,10 +6,12 @@ namespace {
 
 constexpr std::string_view HELP_DE = R"(Aufruf: sorvo
        sorvo --render BILD [Optionen]
+       sorvo --animate VON BIS ANIMATION.gif [Optionen]
        sorvo --help
 
 Ohne Optionen öffnet sorvo das Fenster. Mit --render zeichnet es die Karte ohne Fenster und
-ohne Bildschirm in eine Datei und endet; ein DISPLAY wird nicht gebraucht.
+ohne Bildschirm in eine Datei und endet, mit --animate ebenso eine GIF-Animation mit einem
+Bild je Monat oder je Jahresmittel; ein DISPLAY wird nicht gebraucht.
 
 Das Bild zeigt zunächst, was das Fenster in diesem Arbeitsverzeichnis zeigen würde: Datensatz,
 Monat oder Jahresmittel, Maßstab, Karte und Ansicht aus init.txt (ohne init.txt die
@@ -33,12 +35,20 @@ Optionen (Werte auch in der Form --option=WERT):
   --flat                 flache Weltkarte
   --centre LÄNGE,BREITE  Mitte des Globus in Dezimalgrad, Ost und Nord positiv, etwa
                          13.4,52.5; nur mit --globe, statt der Ansichtsposition
+  --animate VON BIS DATEI.gif
+                         schreibt eine Animation: VON und BIS als JAHR-MONAT (2024-01
+                         2024-12) für jeden Monat oder als JAHR (1990 2020) für jedes
+                         Jahresmittel; nicht mit --render, --year, --month, --year-average.
+                         Monate ohne Daten werden als Bilder ohne Daten gezeigt.
+  --fps ZAHL             Bilder pro Sekunde der Animation, 1 bis 50 (sonst 4)
+  --no-loop              die Animation läuft einmal statt endlos
   --help, -h             diese Hilfe
 
 Rückgabewert: 0 Bild geschrieben; 1 kein Bild: der Datensatz lässt sich nicht öffnen, er
 hat für den Monat keine Daten, das Hintergrundbild oder bei umrisse worldmap.txt fehlt, oder
 die Datei lässt sich nicht schreiben (eine vorhandene Datei bleibt dann unverändert);
-2 falsche Argumente. Meldungen gehen nach stderr.
+2 falsche Argumente. Für eine Animation gilt dasselbe, nur dass Monate ohne Daten kein Fehler
+sind. Meldungen gehen nach stderr.
 
 Sprache: Deutsch, wenn die erste gesetzte der Variablen LANGUAGE, LC_ALL, LC_MESSAGES und
 LANG mit "de" beginnt, sonst Englisch.
@@ -46,14 +56,17 @@ LANG mit "de" beginnt, sonst Englisch.
 Beispiele:
   sorvo --render karte.png --year 2024 --month 6
   sorvo --render globus.jpg --globe --centre 13.4,52.5 --scale 100
+  sorvo --animate 2024-01 2024-12 jahr.gif --fps 2
 )";
 
 constexpr std::string_view HELP_EN = R"(Usage: sorvo
        sorvo --render PICTURE [options]
+       sorvo --animate FROM TO ANIMATION.gif [options]
        sorvo --help
 
 Without options sorvo opens its window. With --render it draws the map into a file without a
-window and without a screen, then ends; no DISPLAY is needed.
+window and without a screen, then ends; with --animate likewise a GIF animation with one
+frame per month or per year's average. No DISPLAY is needed.
 
 The picture starts from what the window would show in this working directory: dataset, month
 or year average, scale, map and view from init.txt (the defaults without init.txt), and the
@@ -76,12 +89,19 @@ Options (values also as --option=VALUE):
   --flat                 the flat world map
   --centre LON,LAT       centre of the globe in decimal degrees, east and north positive,
                          e.g. 13.4,52.5; only with --globe, instead of the view position
+  --animate FROM TO FILE.gif
+                         writes an animation: FROM and TO as YEAR-MONTH (2024-01 2024-12)
+                         for every month, or as YEAR (1990 2020) for every year's average;
+                         not with --render, --year, --month, --year-average. Months without
+                         data are shown as frames without data.
+  --fps NUMBER           frames per second of the animation, 1 to 50 (default 4)
+  --no-loop              the animation plays once instead of for ever
   --help, -h             this help
 
 Exit status: 0 picture written; 1 no picture: the dataset cannot be opened, it has no data
 for the month, the background picture or for outlines worldmap.txt is missing, or the file
-cannot be written (a file already there is then left as it was); 2 bad arguments. Messages
-go to stderr.
+cannot be written (a file already there is then left as it was); 2 bad arguments. The same
+holds for an animation, except that months without data are no error. Messages go to stderr.
 
 Language: German when the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that is set begins
 with "de", otherwise English.
@@ -89,6 +109,7 @@ with "de", otherwise English.
 Examples:
   sorvo --render map.png --year 2024 --month 6
   sorvo --render globe.jpg --globe --centre 13.4,52.5 --scale 100
+  sorvo --animate 2024-01 2024-12 year.gif --fps 2
 )";
 
 std::string quoted(Language language, std::string_view text) {
@@ -170,8 +191,24 @@ std::string CommandLineTexts::refused(const ArgumentError& error) const {
                                 ": the extension picks the format: .png, .gif, .jpg, .jpeg or "
                                 ".emf");
             break;
+        case ArgumentProblem::BadSpan:
+            text = value + pick(
+                               ": erwartet werden VON und BIS als JAHR-MONAT (etwa 2024-01 "
+                               "2024-12) oder beide als JAHR ab 1850, das Ende nicht vor dem "
+                               "Anfang",
+                               ": expected FROM and TO as YEAR-MONTH (e.g. 2024-01 2024-12) or "
+                               "both as a YEAR from 1850 on, the end not before the start");
+            break;
+        case ArgumentProblem::NotGif:
+            text = value + pick(": eine Animation wird als .gif geschrieben",
+                                ": an animation is written as .gif");
+            break;
+        case ArgumentProblem::BadFramesPerSecond:
+            text = value + pick(": 1 bis 50 Bilder pro Sekunde", ": 1 to 50 frames per second");
+            break;
         case ArgumentProblem::WithoutMode:
-            text = option + pick(" gilt nur zusammen mit --render", " only works with --render");
+            text = option + pick(" gilt nur zusammen mit --render oder --animate",
+                                 " only works with --render or --animate");
             break;
         case ArgumentProblem::Needs:
             text = option + pick(" braucht ", " needs ") + error.other;
@@ -222,4 +259,9 @@ std::string CommandLineTexts::note(std::string_view text) const {
 
 std::string CommandLineTexts::notWritten(std::string_view reason) const {
     return line((pick("Bild nicht geschrieben: ", "picture not written: ")) + std::string(reason));
+}
+
+std::string CommandLineTexts::animationNotWritten(std::string_view reason) const {
+    return line((pick("Animation nicht geschrieben: ", "animation not written: ")) +
+                std::string(reason));
 }

@@ -34,6 +34,7 @@ class CommandLineTexts {
     // A note that does not stop the picture.
     std::string note(std::string_view text) const;
     std::string notWritten(std::string_view reason) const;
+    std::string animationNotWritten(std::string_view reason) const;
 
   private:
     // The German or the English text.

@@ -68,6 +68,26 @@ TEST(CommandLineTest, RenderTakesEveryPictureOption) {
     EXPECT_EQ(parse({"--render", "a.emf"}).format, PictureFormat::Emf);
 }
 
+TEST(CommandLineTest, AnimateTakesMonthsOrYearsAndItsOwnOptions) {
+    CommandLine months = parse({"--animate", "2023-11", "2024-02", "jahr.GIF", "--fps", "2",
+                                "--no-loop", "--globe", "--scale", "50"});
+    ASSERT_FALSE(months.error);
+    EXPECT_EQ(months.mode, ProgramMode::Animate);
+    EXPECT_EQ(months.output, "jahr.GIF");
+    const AnimationChoice& m = months.animation;
+    EXPECT_EQ(std::vector({m.fromYear, m.fromMonth, m.toYear, m.toMonth, m.framesPerSecond}),
+              std::vector({2023u, 11u, 2024u, 2u, 2u}));
+    EXPECT_FALSE(m.yearAverages || m.loop);
+    EXPECT_EQ(months.picture.scalePercent, 50u);
+
+    CommandLine years = parse({"--animate", "1990", "1990", "a.gif"});
+    ASSERT_FALSE(years.error);
+    const AnimationChoice& y = years.animation;
+    EXPECT_TRUE(y.yearAverages && y.loop);
+    EXPECT_EQ(std::vector({y.fromYear, y.fromMonth, y.toYear, y.toMonth, y.framesPerSecond}),
+              std::vector({1990u, 1u, 1990u, 12u, 4u}));
+}
+
 struct Refusal {
     std::vector<std::string_view> arguments;
     ArgumentProblem problem;
@@ -110,6 +130,19 @@ TEST(CommandLineTest, BadArgumentsNameTheirOption) {
         {with({"--year", "2000", "--month", "3", "--year-average"}), P::Excludes, "--year-average",
          "--month"},
         {with({"--flat", "--globe"}), P::Excludes, "--globe", "--flat"},
+        {{"--animate", "1990-13", "1991-01", "a.gif"}, P::BadSpan, "--animate", "1990-13"},
+        {{"--animate", "1990-01", "1990", "a.gif"}, P::BadSpan, "--animate", "1990"},
+        {{"--animate", "1991", "1990", "a.gif"}, P::BadSpan, "--animate", "1990"},
+        {{"--animate", "1990-02", "1990-01", "a.gif"}, P::BadSpan, "--animate", "1990-01"},
+        {{"--animate", "1990", "1991", "a.png"}, P::NotGif, "--animate", "a.png"},
+        {{"--animate", "1990", "1991"}, P::MissingValue, "--animate", ""},
+        {{"--animate", "1990", "1991", "a.gif", "--fps", "0"}, P::BadFramesPerSecond, "--fps", "0"},
+        {with({"--fps", "2"}), P::Needs, "--fps", "--animate"},
+        {with({"--animate", "1990", "1991", "a.gif"}), P::Excludes, "--animate", "--render"},
+        {{"--animate", "1990", "1991", "a.gif", "--year", "1990"},
+         P::Excludes,
+         "--year",
+         "--animate"},
     };
     for (const Refusal& refusal : refusals) {
         CommandLine line = parse(refusal.arguments);

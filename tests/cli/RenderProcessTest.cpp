@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <cstdlib>
 #include <filesystem>
@@ -183,6 +184,26 @@ TEST_F(RenderProcessTest, FailuresLeaveNoPictureBehind) {
         EXPECT_TRUE(unwritable.errors.starts_with("sorvo: picture not written: "))
             << unwritable.errors;
     }
+    EXPECT_FALSE(std::filesystem::exists("fehlt"));
+}
+
+// An animation from the command line: one frame per month at the speed asked for, read back
+// by Qt's decoder and giflib; a target that cannot be written leaves nothing behind.
+TEST_F(RenderProcessTest, AnimationOfMonths) {
+    folder.write("init.txt", "SCALE_PERCENT=50\n");
+    expectWritten({"--animate", "1850-02", "1850-04", "monate.gif", "--fps", "5", "--no-loop",
+                   "--globe", "--centre", "-60,-10"});
+    QImageReader reader("monate.gif");
+    EXPECT_EQ(reader.imageCount(), 3);
+    EXPECT_EQ(reader.loopCount(), 0);
+    EXPECT_EQ(reader.nextImageDelay(), 200);
+    EXPECT_EQ(reader.read().size(), QSize(560, 360));
+    EXPECT_EQ(std::system("gifbuild -d monate.gif > /dev/null 2>&1"), 0);
+
+    Run unwritable = sorvo({"--animate", "1850", "1851", "fehlt/jahre.gif"}, "de_DE.UTF-8");
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_TRUE(unwritable.errors.starts_with("sorvo: Animation nicht geschrieben: "))
+        << unwritable.errors;
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
 }
 

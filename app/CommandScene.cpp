@@ -1,0 +1,90 @@
+#include "app/CommandScene.h"
+
+#include <ostream>
+
+#include "app/CommandLine.h"
+#include "app/CommandLineTexts.h"
+#include "map/BackgroundPicture.h"
+#include "map/Coastlines.h"
+#include "map/MapConstants.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFile.h"
+
+namespace {
+
+constexpr std::uint32_t OUTLINES_ONLY = 1;
+
+// The window's fonts: caption and labels.
+ZFont makeFont(const char* face, int size) {
+    ZFont font;
+    font.create(face, size, 0, 400, 0);
+    return font;
+}
+
+bool coastlinesReadable() {
+    ZFile file;
+    try {
+        file.open(COASTLINE_FILE, false);
+    } catch (const ZFileNotFoundException&) {
+        return false;
+    }
+    return true;
+}
+
+// The command line's choices over what the working directory shows.
+void choose(const PictureChoice& choice, StoredView& stored) {
+    if (choice.dataset) {
+        stored.dataset = *choice.dataset;
+    }
+    if (choice.year) {
+        stored.year = *choice.year;
+    }
+    if (choice.month) {
+        stored.month = *choice.month;
+        stored.yearAverage = false;
+    }
+    if (choice.yearAverage) {
+        stored.yearAverage = true;
+    }
+    ViewState& view = stored.view;
+    if (choice.scalePercent) {
+        view.scalePercent = *choice.scalePercent;
+        view.scaleX = view.scaleY = view.scalePercent * 0.01;
+    }
+    if (choice.mapType) {
+        view.mapType = *choice.mapType;
+    }
+    if (choice.globe) {
+        view.orthView = *choice.globe;
+    }
+    if (choice.centre) {
+        // Degrees to radians as the map's own projections count them.
+        view.orthoCentreLon = choice.centre->lon * ONE_180TH * PI;
+        view.orthoCentreLat = choice.centre->lat * ONE_90TH * HALF_PI;
+    }
+}
+
+}  // namespace
+
+CommandScene::CommandScene()
+    : captionFont(makeFont("Times New Roman", 12)), labelFont(makeFont("Arial", 8)) {}
+
+bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& texts,
+                           std::ostream& errors) {
+    stored.load();
+    choose(choice, stored);
+    if (stored.view.mapType == OUTLINES_ONLY) {
+        if (!coastlinesReadable()) {
+            errors << texts.coastlinesMissing();
+            return false;
+        }
+        return true;
+    }
+    try {
+        loadBackground(background, stored.view.mapType);
+    } catch (const ZException& exception) {
+        errors << texts.backgroundMissing(exception.getMessage().view());
+        return false;
+    }
+    return true;
+}

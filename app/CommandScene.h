@@ -1,0 +1,28 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "app/StoredView.h"
+#include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZFont.h"
+
+class CommandLineTexts;
+struct PictureChoice;
+
+// What a picture or an animation from the command line is drawn from: the view stored in the
+// working directory with the command line's choices laid over it, its background picture and
+// the window's fonts.
+class CommandScene {
+  public:
+    CommandScene();
+
+    // Reads the stored view, takes the choices over it and loads the background picture (or
+    // checks the coastlines for the outlines). False, with the reason on errors, when the
+    // picture's background is missing.
+    bool prepare(const PictureChoice& choice, const CommandLineTexts& texts, std::ostream& errors);
+
+    StoredView stored;
+    ZBitmap background;
+    ZFont captionFont;
+    ZFont labelFont;
+};
