@@ -12,7 +12,6 @@
 #include "app/CommandScene.h"
 #include "app/TerminalProgress.h"
 #include "grid/GridDatabase.h"
-#include "toolkit/ZException.h"
 
 namespace {
 
@@ -62,14 +61,8 @@ int AnimationCommand::run() {
     }
     StoredView& stored = scene.stored;
     // The dataset is tried here too, so that a file that cannot be read is named as such.
-    {
-        GridDatabase database;
-        try {
-            database.open(1, stored.dataset);
-        } catch (const ZException& exception) {
-            errors_ << texts_.datasetNotOpened(exception.getMessage().view());
-            return 1;
-        }
+    if (GridDatabase database; !scene.openDataset(database, texts_, errors_)) {
+        return 1;
     }
 
     AnimationRequest request;

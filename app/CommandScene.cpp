@@ -4,11 +4,11 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandLineTexts.h"
+#include "grid/GridDatabase.h"
 #include "map/BackgroundPicture.h"
 #include "map/Coastlines.h"
 #include "map/MapConstants.h"
 #include "toolkit/ZException.h"
-#include "toolkit/ZFile.h"
 
 namespace {
 
@@ -19,16 +19,6 @@ ZFont makeFont(const char* face, int size) {
     ZFont font;
     font.create(face, size, 0, 400, 0);
     return font;
-}
-
-bool coastlinesReadable() {
-    ZFile file;
-    try {
-        file.open(COASTLINE_FILE, false);
-    } catch (const ZFileNotFoundException&) {
-        return false;
-    }
-    return true;
 }
 
 // The command line's choices over what the working directory shows.
@@ -84,6 +74,17 @@ bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& 
         loadBackground(background, stored.view.mapType);
     } catch (const ZException& exception) {
         errors << texts.backgroundMissing(exception.getMessage().view());
+        return false;
+    }
+    return true;
+}
+
+bool CommandScene::openDataset(GridDatabase& database, const CommandLineTexts& texts,
+                               std::ostream& errors) const {
+    try {
+        database.open(1, stored.dataset);
+    } catch (const ZException& exception) {
+        errors << texts.datasetNotOpened(exception.getMessage().view());
         return false;
     }
     return true;

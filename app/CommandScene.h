@@ -7,6 +7,7 @@
 #include "toolkit/ui/ZFont.h"
 
 class CommandLineTexts;
+class GridDatabase;
 struct PictureChoice;
 
 // What a picture or an animation from the command line is drawn from: the view stored in the
@@ -20,6 +21,9 @@ class CommandScene {
     // checks the coastlines for the outlines). False, with the reason on errors, when the
     // picture's background is missing.
     bool prepare(const PictureChoice& choice, const CommandLineTexts& texts, std::ostream& errors);
+    // Opens the chosen dataset; false, with the reason on errors, when it cannot be opened.
+    bool openDataset(GridDatabase& database, const CommandLineTexts& texts,
+                     std::ostream& errors) const;
 
     StoredView stored;
     ZBitmap background;

@@ -1,24 +1,12 @@
 // What the main window tells the user about data it cannot show.
 #include "app/MainWindow.h"
 #include "map/Coastlines.h"
-#include "toolkit/ZException.h"
-#include "toolkit/ZFile.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
 
 // How long a note stays over the status bar.
 constexpr int NOTE_MS = 15000;
-
-bool coastlinesReadable() {
-    ZFile file;
-    try {
-        file.open(COASTLINE_FILE, false);
-    } catch (const ZFileNotFoundException&) {
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 

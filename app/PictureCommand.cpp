@@ -24,10 +24,7 @@ int PictureCommand::run() {
     StoredView& stored = scene.stored;
 
     GridDatabase database;
-    try {
-        database.open(1, stored.dataset);
-    } catch (const ZException& exception) {
-        errors_ << texts_.datasetNotOpened(exception.getMessage().view());
+    if (!scene.openDataset(database, texts_, errors_)) {
         return 1;
     }
     database.select(stored.year, stored.month, stored.yearAverage);

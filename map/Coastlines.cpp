@@ -14,7 +14,6 @@
 #include "toolkit/ZFile.h"
 #include "toolkit/ui/ZSurface.h"
 
-
 CoastlinePoint parseCoastlineLine(const ZString& line) {
     std::string_view text = line.view();
     // Decimal commas become points in a copy; lines with points are read in place.
@@ -33,6 +32,16 @@ CoastlinePoint parseCoastlineLine(const ZString& line) {
         scanFloat(afterA, end, point.b);
     }
     return point;
+}
+
+bool coastlinesReadable() {
+    ZFile file;
+    try {
+        file.open(COASTLINE_FILE, false);
+    } catch (const ZFileNotFoundException&) {
+        return false;
+    }
+    return true;
 }
 
 void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place) {

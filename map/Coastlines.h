@@ -28,6 +28,9 @@ CoastlinePoint parseCoastlineLine(const ZString& line);
 // Where a point is drawn, or nothing when it is hidden (which lifts the pen as well).
 using CoastlinePlacer = std::function<std::optional<ScreenPoint>(const CoastlinePoint&)>;
 
+// Whether the coastline file is there to be read.
+bool coastlinesReadable();
+
 // Reads the coastline file and joins consecutive placed points with the surface's pen; empty
 // lines are skipped. Without the file no coastlines are drawn and the map goes on without them.
 void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place);
