@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 #include "grid/GridDatabase.h"
 #include "grid/TimeUnits.h"
@@ -341,31 +340,6 @@ TEST(TimeUnitsTest, DatesAndTimesOfTheReferenceAndTheirMonths) {
     EXPECT_TRUE(TimeUnits::isGregorian(""));
     EXPECT_TRUE(TimeUnits::isGregorian("Standard"));
     EXPECT_FALSE(TimeUnits::isGregorian("noleap"));
-}
-
-// The export reads its own dataset on its own thread while the window may read: the library
-// must never be entered twice at once.
-TEST_F(NetcdfReading, TwoThreadsReadTheirOwnDatasets) {
-    const std::string path = writeGrid({});
-    database.open(1, path.c_str());
-    database.select(1851, 1, true);
-    const double expected = database.globalMean;
-    auto readMany = [&path, expected](bool& same) {
-        GridDatabase own;
-        own.open(1, path.c_str());
-        same = true;
-        for (int i = 0; i < 60; ++i) {
-            own.select(1851, 1, true);
-            same = same && own.globalMean == expected;
-        }
-    };
-    bool first = false, second = false;
-    std::thread a(readMany, std::ref(first));
-    std::thread b(readMany, std::ref(second));
-    a.join();
-    b.join();
-    EXPECT_TRUE(first);
-    EXPECT_TRUE(second);
 }
 
 }  // namespace
