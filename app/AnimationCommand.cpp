@@ -36,18 +36,6 @@ class FramesOnTerminal : public AnimationProgress {
     std::uint64_t done_ = 0;
 };
 
-AnimationSpan spanOf(const AnimationChoice& choice) {
-    AnimationSpan span;
-    span.fromYear = choice.fromYear;
-    span.fromMonth = choice.fromMonth;
-    span.toYear = choice.toYear;
-    span.toMonth = choice.toMonth;
-    span.yearAverages = choice.yearAverages;
-    span.framesPerSecond = choice.framesPerSecond;
-    span.loop = choice.loop;
-    return span;
-}
-
 }  // namespace
 
 AnimationCommand::AnimationCommand(const CommandLine& line, const CommandLineTexts& texts,
@@ -71,7 +59,7 @@ int AnimationCommand::run() {
     request.background = scene.background;
     request.captionFont = scene.captionFont;
     request.labelFont = scene.labelFont;
-    request.span = spanOf(line_.animation);
+    request.span = line_.animation;
     request.turnToViewPosition = !line_.picture.centre;
     stored.positions.forEach([&request](std::uint32_t, const Position& position) {
         request.positions.push_back(position);

@@ -124,7 +124,7 @@ const Option OPTIONS[] = {
          if (pictureFormatOf(values[2]) != PictureFormat::Gif) {
              return Refusal(ArgumentProblem::NotGif, 2);
          }
-         AnimationChoice& animation = line.animation;
+         AnimationSpan& animation = line.animation;
          animation.yearAverages = from->second == 0;
          animation.fromYear = from->first;
          animation.toYear = to->first;
@@ -136,7 +136,8 @@ const Option OPTIONS[] = {
      }},
     {"--fps", 1, ProgramMode::Window,
      [](CommandLine& line, Values values) -> std::optional<Refusal> {
-         std::optional<std::uint32_t> fps = wholeNumber(values[0], 1, 50);
+         std::optional<std::uint32_t> fps =
+             wholeNumber(values[0], 1, AnimationSpan::MAX_FRAMES_PER_SECOND);
          if (!fps) {
              return ArgumentProblem::BadFramesPerSecond;
          }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "animation/AnimationSpan.h"
 #include "app/PictureFormat.h"
 
 // What the program is asked to do: open the window (no options of ours, as it always did),
@@ -30,18 +31,6 @@ struct PictureChoice {
     // True for the globe, false for the flat map.
     std::optional<bool> globe;
     std::optional<GlobeCentre> centre;
-};
-
-// The frames of an animation: every month from the first to the last, or with yearAverages the
-// average of every year between them.
-struct AnimationChoice {
-    std::uint32_t fromYear = 0;
-    std::uint32_t fromMonth = 1;
-    std::uint32_t toYear = 0;
-    std::uint32_t toMonth = 12;
-    bool yearAverages = false;
-    std::uint32_t framesPerSecond = 4;
-    bool loop = true;
 };
 
 // Why the arguments were refused.
@@ -92,5 +81,6 @@ class CommandLine {
     std::string output;
     PictureFormat format = PictureFormat::Png;
     PictureChoice picture;
-    AnimationChoice animation;
+    // --animate, --fps and --no-loop: the span (its fields only; the parser checks it itself).
+    AnimationSpan animation;
 };

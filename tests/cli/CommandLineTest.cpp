@@ -74,7 +74,7 @@ TEST(CommandLineTest, AnimateTakesMonthsOrYearsAndItsOwnOptions) {
     ASSERT_FALSE(months.error);
     EXPECT_EQ(months.mode, ProgramMode::Animate);
     EXPECT_EQ(months.output, "jahr.GIF");
-    const AnimationChoice& m = months.animation;
+    const AnimationSpan& m = months.animation;
     EXPECT_EQ(std::vector({m.fromYear, m.fromMonth, m.toYear, m.toMonth, m.framesPerSecond}),
               std::vector({2023u, 11u, 2024u, 2u, 2u}));
     EXPECT_FALSE(m.yearAverages || m.loop);
@@ -82,7 +82,7 @@ TEST(CommandLineTest, AnimateTakesMonthsOrYearsAndItsOwnOptions) {
 
     CommandLine years = parse({"--animate", "1990", "1990", "a.gif"});
     ASSERT_FALSE(years.error);
-    const AnimationChoice& y = years.animation;
+    const AnimationSpan& y = years.animation;
     EXPECT_TRUE(y.yearAverages && y.loop);
     EXPECT_EQ(std::vector({y.fromYear, y.fromMonth, y.toYear, y.toMonth, y.framesPerSecond}),
               std::vector({1990u, 1u, 1990u, 12u, 4u}));
