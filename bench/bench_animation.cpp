@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QSaveFile>
 #include <array>
 #include <atomic>
@@ -165,12 +164,3 @@ BENCHMARK(BM_AnimationOwnPalettes)->Unit(benchmark::kMillisecond)->Repetitions(5
 BENCHMARK(BM_AnimationWriterTwelveMonths)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Fonts need the application object.
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <filesystem>
 #include <memory>
@@ -248,15 +247,3 @@ BENCHMARK(BM_GlobeKeptMemory)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// Fonts for the legend and caption need an application object.
-int main(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImageWriter>
 #include <filesystem>
 
@@ -111,12 +110,3 @@ BENCHMARK(BM_GifEncodeOnly)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_JpegEncode)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Fonts need the application object.
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <filesystem>
 
 #include "grid/GridDatabase.h"
@@ -117,12 +116,3 @@ BENCHMARK(BM_MonthStep)
     ->Repetitions(5);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Fonts need the application object.
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
