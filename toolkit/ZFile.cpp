@@ -4,8 +4,8 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 
+#include "toolkit/ZErrorText.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
@@ -13,7 +13,7 @@
 namespace {
 
 ZString describe(const char* what, const ZString& name) {
-    return ZFormattedString("%s \"%s\": %s", what, name.c_str(), std::strerror(errno));
+    return ZFormattedString("%s \"%s\": %s", what, name.c_str(), errorText(errno).c_str());
 }
 
 }  // namespace

@@ -4,15 +4,16 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
+#include "toolkit/ZErrorText.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 
 namespace {
 
 ZException failure(const ZString& name, int error) {
-    return ZException(ZFormattedString("\"%s\": %s", name.c_str(), std::strerror(error)), error);
+    return ZException(ZFormattedString("\"%s\": %s", name.c_str(), errorText(error).c_str()),
+                      error);
 }
 
 }  // namespace

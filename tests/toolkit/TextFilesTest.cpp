@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <clocale>
 #include <string>
 #include <vector>
 
 #include "tests/grid/DatasetFiles.h"
+#include "toolkit/ZErrorText.h"
 #include "toolkit/ZFile.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZStringTokenizer.h"
@@ -49,6 +51,12 @@ TEST(TextFiles, FormattedNumbersKeepTheDecimalPointUnderAGermanLocale) {
     ZFormattedString text("%f;%.2f;%d", -3.7, 0.375, 42);
     std::setlocale(LC_ALL, previous.c_str());
     EXPECT_EQ(text, "-3.700000;0.38;42");
+}
+
+TEST(TextFiles, ErrorTextNamesTheSystemsReasonAndNeverComesBackEmpty) {
+    EXPECT_EQ(errorText(ENOSPC), "No space left on device");
+    EXPECT_EQ(errorText(EROFS), "Read-only file system");
+    EXPECT_FALSE(errorText(-5).isEmpty());
 }
 
 }  // namespace
