@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -7,6 +8,7 @@
 #include "WindowTest.h"
 #include "map/MapConstants.h"
 #include "tests/dialogs/support/DialogScript.h"
+#include "toolkit/ZErrorText.h"
 #include "toolkit/ui/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
@@ -208,10 +210,11 @@ TEST_F(PositionCommandTest, EachFileIsSavedAndReportedOnItsOwn) {
     ASSERT_EQ(log.messages.size(), 2u);
     EXPECT_EQ(log.messages[0].first.substr(0, 48),
               "Konfiguration konnte nicht gespeichert werden.\r\n");
-    EXPECT_EQ(log.messages[1],
-              std::make_pair(std::string("Positionen konnten nicht gespeichert werden.\r\n"
-                                         "\"positions.txt~\": Is a directory"),
-                             std::string("Information")));
+    // The reason in the language of the user's locale.
+    EXPECT_EQ(log.messages[1], std::make_pair("Positionen konnten nicht gespeichert werden.\r\n"
+                                              "\"positions.txt~\": " +
+                                                  errorText(EISDIR).str(),
+                                              std::string("Information")));
     EXPECT_EQ(folder.read("positions.txt"), old);
 
     std::filesystem::remove(folder.path() / "init.txt");
