@@ -25,9 +25,9 @@ void MainWindow::savePositions() {
             ZSystem::showMessage(
                 this,
                 ZFormattedString(
-                    "Die bisherige Datei \"%s\" enthielt Zeilen, die beim Speichern nicht "
-                    "übernommen werden (Kommentare oder nicht lesbare Zeilen). Sie ist als "
-                    "\"%s\" aufbewahrt.",
+                    "Die bisherige Datei \"%s\" enthielt Zeilen, die das Programm nicht "
+                    "zurückschreibt (Kommentare oder Zeilen, die es nicht vollständig lesen "
+                    "kann). Sie wurde als \"%s\" aufbewahrt.",
                     POSITIONS_FILE, positionsBackupName(POSITIONS_FILE).c_str()),
                 "Information", false);
         }
