@@ -216,17 +216,6 @@ TEST_F(PositionCommandTest, EachFileIsSavedAndReportedOnItsOwn) {
                                                   errorText(EISDIR).str(),
                                               std::string("Information")));
     EXPECT_EQ(folder.read("positions.txt"), old);
-
-    std::filesystem::remove(folder.path() / "init.txt");
-    std::filesystem::remove(folder.path() / "positions.txt~");
-    log.messages.clear();
-    start("");
-    doubleClick(300, 200, ok);
-    closeWindow();
-    ASSERT_EQ(log.messages.size(), 1u);
-    EXPECT_EQ(folder.read("positions.txt~"), old);
-    EXPECT_EQ(folder.read("positions.txt"),
-              "Alt\t1\t2\t0\t0\t3\t4\t0\t0\nNeue Position\t28\t48\t0\t0\t82\t48\t0\t1\n");
 }
 
 // A name of the older program in Windows-1252 is read as such and saved in UTF-8; the hand-made
