@@ -5,7 +5,6 @@
 #include "overlays/Readout.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
-#include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZResourceModule.h"
 
@@ -146,15 +145,7 @@ void MainWindow::setScale(double scale, int x, int y) {
 }
 
 void MainWindow::onWindowClose() {
-    try {
-        saveSettings();
-    } catch (const ZException& exception) {
-        ZSystem::showMessage(
-            this,
-            ZFormattedString("Konfiguration konnte nicht gespeichert werden.\r\n%s",
-                             exception.getMessage().c_str()),
-            exception.getMessage(), false);
-    }
+    saveSettings();
     destroy();
     ZSystem::postQuitMessage(0);
 }

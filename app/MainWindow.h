@@ -57,11 +57,13 @@ class MainWindow : public ZWindow,
     void startWork(std::uint32_t task);
     // "init.txt": a missing file reads as empty, so every default applies.
     void loadSettings();
-    // Replaces "init.txt" as a whole, then "positions.txt"; raises ZException when one cannot
-    // be written.
+    // Replaces "init.txt" as a whole, then "positions.txt"; a file that cannot be written is
+    // reported in a message of its own and does not keep the other from being saved.
     void saveSettings();
     // "positions.txt": a missing file means no positions.
     void loadPositions();
+    // Reports a failure, and an old file kept as "positions.txt~" because it held lines that
+    // are not written back.
     void savePositions();
     // The id of the position whose marker (as last painted) covers the point, copied into hit;
     // 0 for none.

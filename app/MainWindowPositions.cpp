@@ -6,6 +6,7 @@
 #include "overlays/PositionsFile.h"
 #include "overlays/Readout.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
@@ -19,7 +20,23 @@ void MainWindow::loadPositions() {
 }
 
 void MainWindow::savePositions() {
-    writePositions(POSITIONS_FILE, positions);
+    try {
+        if (writePositions(POSITIONS_FILE, positions)) {
+            ZSystem::showMessage(
+                this,
+                ZFormattedString(
+                    "Die bisherige Datei \"%s\" enthielt Zeilen, die das Programm nicht "
+                    "zurückschreibt (Kommentare oder Zeilen, die es nicht vollständig lesen "
+                    "kann). Sie wurde als \"%s\" aufbewahrt.",
+                    POSITIONS_FILE, positionsBackupName(POSITIONS_FILE).c_str()),
+                "Information", false);
+        }
+    } catch (const ZException& exception) {
+        ZSystem::showMessage(this,
+                             ZFormattedString("Positionen konnten nicht gespeichert werden.\r\n%s",
+                                              exception.getMessage().c_str()),
+                             "Information", false);
+    }
 }
 
 std::uint32_t MainWindow::findPositionAt(int x, int y, Position& hit) {

@@ -1,6 +1,9 @@
 // The main window's settings file "init.txt", and after it the positions.
 #include "app/MainWindow.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
 #include "toolkit/ZInitFile.h"
+#include "toolkit/ZSystem.h"
 
 namespace {
 
@@ -39,6 +42,16 @@ void MainWindow::saveSettings() {
     settings.putValue("SCALE_PERCENT", static_cast<int>(view.scalePercent));
     settings.putValue("MAP_TYPE", static_cast<int>(view.mapType));
     settings.putValue("ORTH_VIEW", view.orthView);
-    settings.save(SETTINGS_FILE, SEPARATOR);
+    // Each file is saved and reported on its own: settings that cannot be written must not cost
+    // the positions.
+    try {
+        settings.save(SETTINGS_FILE, SEPARATOR);
+    } catch (const ZException& exception) {
+        ZSystem::showMessage(
+            this,
+            ZFormattedString("Konfiguration konnte nicht gespeichert werden.\r\n%s",
+                             exception.getMessage().c_str()),
+            exception.getMessage(), false);
+    }
     savePositions();
 }

@@ -2,6 +2,9 @@
 
 #include <charconv>
 #include <climits>
+#include <filesystem>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "overlays/PositionList.h"
@@ -9,6 +12,7 @@
 #include "toolkit/ZFile.h"
 #include "toolkit/ZReplacedFile.h"
 #include "toolkit/ZStringTokenizer.h"
+#include "toolkit/ZTextEncoding.h"
 
 namespace {
 
@@ -45,6 +49,74 @@ void appendNumber(std::string& line, std::int32_t value) {
     line.append(digits, end);
 }
 
+// The older program wrote names in Windows-1252: a line that is not UTF-8 is read as such.
+ZString decodedLine(const ZString& line) {
+    return isValidUtf8(line.view()) ? line : fromWindows1252(line.view());
+}
+
+// A decoded and trimmed line as a position; nothing for a comment, an empty or a short line.
+std::optional<Position> parseLine(const ZString& line) {
+    if (line.isEmpty() || line.startsWith("#")) {
+        return std::nullopt;
+    }
+    ZStringTokenizer fields(line, "\t", true);
+    if (fields.size() < FIELDS) {
+        return std::nullopt;
+    }
+    Position position;
+    position.name = fields.nextValue();
+    GeoPosition& place = position.coordinates;
+    // The minutes stand before the reserved number in the file.
+    for (std::int32_t* number :
+         {&place.latDegrees, &place.latMinutes, &place.latReserved, &place.south, &place.lonDegrees,
+          &place.lonMinutes, &place.lonReserved, &place.west}) {
+        *number = readNumber(fields.nextValue());
+    }
+    return position;
+}
+
+ZString formatLine(const Position& position) {
+    const GeoPosition& place = position.coordinates;
+    // Appended, not formatted: a name read with a zero byte in it stays whole.
+    std::string line(position.name.view());
+    for (std::int32_t number :
+         {place.latDegrees, place.latMinutes, place.latReserved, place.south, place.lonDegrees,
+          place.lonMinutes, place.lonReserved, place.west}) {
+        appendNumber(line, number);
+    }
+    return ZString(std::move(line));
+}
+
+// The bytes of the file now there when it holds a line that a save would not write back as it
+// stands (a comment, a line the reader skips or reads only in part); nothing otherwise. Empty
+// lines, blanks at the ends of a line and the line ends are not worth keeping.
+std::optional<std::string> handEditedFile(const ZString& fileName) {
+    // A device behind a link has no lines to keep, and some never end.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileName.str(), error)) {
+        return std::nullopt;
+    }
+    ZFile file;
+    try {
+        file.open(fileName, false);
+    } catch (const ZFileNotFoundException&) {
+        return std::nullopt;
+    }
+    bool lossy = false;
+    ZString line;
+    while (!lossy && file.readln(line)) {
+        ZString text = decodedLine(line);
+        text.trim();
+        std::optional<Position> position = parseLine(text);
+        lossy = position ? formatLine(*position) != text : !text.isEmpty();
+    }
+    std::string bytes(file.size(), '\0');
+    if (!lossy || !file.readAt(0, bytes.data(), bytes.size())) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 }  // namespace
 
 bool readPositions(const ZString& fileName, PositionList& positions) {
@@ -58,44 +130,35 @@ bool readPositions(const ZString& fileName, PositionList& positions) {
     }
     ZString line;
     while (file.readln(line)) {
-        line.trim();
-        if (line.isEmpty() || line.startsWith("#")) {
-            continue;
+        ZString text = decodedLine(line);
+        if (std::optional<Position> position = parseLine(text.trim())) {
+            loaded.push_back(std::move(*position));
         }
-        ZStringTokenizer fields(line, "\t", true);
-        if (fields.size() < FIELDS) {
-            continue;
-        }
-        Position position;
-        position.name = fields.nextValue();
-        GeoPosition& place = position.coordinates;
-        // The minutes stand before the reserved number in the file.
-        for (std::int32_t* number :
-             {&place.latDegrees, &place.latMinutes, &place.latReserved, &place.south,
-              &place.lonDegrees, &place.lonMinutes, &place.lonReserved, &place.west}) {
-            *number = readNumber(fields.nextValue());
-        }
-        loaded.push_back(std::move(position));
     }
     positions.assignLoaded(std::move(loaded));
     return true;
 }
 
-void writePositions(const ZString& fileName, PositionList& positions) {
+ZString positionsBackupName(const ZString& fileName) {
+    return fileName + "~";
+}
+
+bool writePositions(const ZString& fileName, PositionList& positions) {
     ZReplacedFile file(fileName);
     positions.forEach([&](std::uint32_t, const Position& position) {
-        const GeoPosition& place = position.coordinates;
-        // Appended, not formatted: a name read with a zero byte in it stays whole.
-        std::string line(position.name.view());
-        for (std::int32_t number :
-             {place.latDegrees, place.latMinutes, place.latReserved, place.south, place.lonDegrees,
-              place.lonMinutes, place.lonReserved, place.west}) {
-            appendNumber(line, number);
-        }
-        file.writeln(ZString(std::move(line)));
+        file.writeln(formatLine(position));
         return true;
     });
+    // The old file goes to the backup before the new one takes its name; when the backup
+    // cannot be written, the old file stays as it is.
+    std::optional<std::string> handEdited = handEditedFile(fileName);
+    if (handEdited) {
+        ZReplacedFile backup(positionsBackupName(fileName));
+        backup.write(*handEdited);
+        backup.commit();
+    }
     file.commit();
+    return handEdited.has_value();
 }
 
 ZString cleanPositionName(const ZString& name) {

@@ -4,8 +4,8 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 
+#include "toolkit/ZErrorText.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
@@ -13,7 +13,7 @@
 namespace {
 
 ZString describe(const char* what, const ZString& name) {
-    return ZFormattedString("%s \"%s\": %s", what, name.c_str(), std::strerror(errno));
+    return ZFormattedString("%s \"%s\": %s", what, name.c_str(), errorText(errno).c_str());
 }
 
 }  // namespace
@@ -50,6 +50,16 @@ void ZFile::create(const ZString& name, bool append) {
     if (!file_) {
         throw ZFileNotFoundException(describe("Datei kann nicht erstellt werden:", name), errno);
     }
+}
+
+bool ZFile::createNew(const ZString& name) {
+    close();
+    name_ = name;
+    file_ = std::fopen(name.c_str(), "wbx");
+    if (!file_ && errno != EEXIST) {
+        throw ZFileNotFoundException(describe("Datei kann nicht erstellt werden:", name), errno);
+    }
+    return file_ != nullptr;
 }
 
 bool ZFile::close() {
@@ -92,6 +102,12 @@ bool ZFile::readln(ZString& line) {
 void ZFile::writeln(const ZString& line) {
     if (!file_ || std::fwrite(line.c_str(), 1, line.length(), file_) != line.length() ||
         std::fputc('\n', file_) == EOF) {
+        throw ZException(describe("Schreiben fehlgeschlagen:", name_), errno);
+    }
+}
+
+void ZFile::write(std::string_view bytes) {
+    if (!file_ || std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         throw ZException(describe("Schreiben fehlgeschlagen:", name_), errno);
     }
 }

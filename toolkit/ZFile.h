@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 
 #include "toolkit/ZString.h"
 
@@ -32,6 +33,9 @@ class ZFile {
     void open(const ZString& name, bool writable);
     // Creates (or empties) a file for writing; raises ZFileNotFoundException on failure.
     void create(const ZString& name, bool append);
+    // Creates a file that must not exist yet; false when one of that name is there. Raises
+    // ZFileNotFoundException on any other failure.
+    bool createNew(const ZString& name);
     // False when data still buffered could not be written.
     bool close();
     // Writes what is buffered and waits until it is on the disk; false when that fails.
@@ -43,6 +47,8 @@ class ZFile {
     bool readln(ZString& line);
     // Writes the text and a "\n" line end; raises ZException when the disk refuses.
     void writeln(const ZString& line);
+    // Writes the bytes as they are; raises ZException when the disk refuses.
+    void write(std::string_view bytes);
     // Size of the file in bytes.
     std::uint64_t size() const;
     // Moves the read position to an absolute byte offset.

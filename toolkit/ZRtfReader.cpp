@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "toolkit/ZTextEncoding.h"
+
 namespace {
 
 // Numbers of control words are kept within this bound, whatever the file says.
@@ -13,40 +15,8 @@ constexpr int MAX_HALF_POINTS = 3276;
 // Fallback characters after "\u" are at most this many.
 constexpr int MAX_UC_SKIP = 10;
 
-// The code points of Windows-1252 from 0x80 to 0x9F; 0 where the code page has no character.
-constexpr std::array<char32_t, 32> CP1252_HIGH{
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 constexpr char32_t LINE_SEPARATOR = 0x2028;
 constexpr char32_t REPLACEMENT = 0xFFFD;
-
-char32_t fromCp1252(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) {
-        char32_t mapped = CP1252_HIGH[byte - 0x80];
-        return mapped ? mapped : REPLACEMENT;
-    }
-    return byte;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') {

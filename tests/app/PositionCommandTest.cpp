@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -7,6 +8,7 @@
 #include "WindowTest.h"
 #include "map/MapConstants.h"
 #include "tests/dialogs/support/DialogScript.h"
+#include "toolkit/ZErrorText.h"
 #include "toolkit/ui/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
@@ -194,19 +196,47 @@ TEST_F(PositionCommandTest, TheGlobeKeepsTheCentreOfARemovedViewPosition) {
     EXPECT_EQ(listed(), "1:Neue Position ");
 }
 
-// The save is reported like that of the settings, and the positions of the last run stay.
-TEST_F(PositionCommandTest, FailedSaveIsReportedAndKeepsTheLastSavedPositions) {
-    const std::string old = "Alt\t1\t2\t0\t0\t3\t4\t0\t0\n";
+// Each file is saved and reported on its own: settings that cannot be written do not cost the
+// positions, and a backup that cannot be written keeps the hand-edited file as it was.
+TEST_F(PositionCommandTest, EachFileIsSavedAndReportedOnItsOwn) {
+    const std::string old = "# Orte\nAlt\t1\t2\t0\t0\t3\t4\t0\t0\n";
     folder.write("positions.txt", old);
     start("");
     doubleClick(300, 200, ok);
-    std::filesystem::create_directory(folder.path() / "positions.txt.new");
+    std::filesystem::remove(folder.path() / "init.txt");
+    std::filesystem::create_directory(folder.path() / "init.txt");
+    std::filesystem::create_directory(folder.path() / "positions.txt~");
+    closeWindow();
+    ASSERT_EQ(log.messages.size(), 2u);
+    EXPECT_EQ(log.messages[0].first.substr(0, 48),
+              "Konfiguration konnte nicht gespeichert werden.\r\n");
+    // The reason in the language of the user's locale.
+    EXPECT_EQ(log.messages[1], std::make_pair("Positionen konnten nicht gespeichert werden.\r\n"
+                                              "\"positions.txt~\": " +
+                                                  errorText(EISDIR).str(),
+                                              std::string("Information")));
+    EXPECT_EQ(folder.read("positions.txt"), old);
+}
+
+// A name of the older program in Windows-1252 is read as such and saved in UTF-8; the hand-made
+// comment goes to "positions.txt~", which is said once, and only when the file held one.
+TEST_F(PositionCommandTest, HandEditedFileIsKeptAndTheUserToldOnce) {
+    const std::string old = "# von Hand\nK\xF6ln\t50\t56\t0\t0\t6\t57\t0\t0\n";
+    folder.write("positions.txt", old);
+    start("");
+    EXPECT_EQ(listed(), "1:Köln ");
     closeWindow();
     ASSERT_EQ(log.messages.size(), 1u);
-    const std::string prefix = "Konfiguration konnte nicht gespeichert werden.\r\n";
-    EXPECT_EQ(log.messages[0].first.substr(0, prefix.size()), prefix);
-    EXPECT_NE(log.messages[0].second.find("positions.txt"), std::string::npos);
-    EXPECT_EQ(folder.read("positions.txt"), old);
+    EXPECT_EQ(log.messages[0].second, "Information");
+    EXPECT_NE(log.messages[0].first.find("\"positions.txt~\""), std::string::npos);
+    EXPECT_EQ(folder.read("positions.txt~"), old);
+    EXPECT_EQ(folder.read("positions.txt"), "Köln\t50\t56\t0\t0\t6\t57\t0\t0\n");
+
+    log.messages.clear();
+    start("");
+    closeWindow();
+    EXPECT_TRUE(log.messages.empty());
+    EXPECT_EQ(folder.read("positions.txt~"), old);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "overlays/PositionList.h"
 #include "overlays/PositionsFile.h"
@@ -67,7 +68,48 @@ TEST_F(PositionsFile, WritesOneLinePerPositionThatReadsBackUnchanged) {
               "Groß\t2147483647\t0\t0\t0\t0\t0\t0\t0\n");
     readPositions(name().c_str(), positions);
     EXPECT_EQ(listed(), before);
-    EXPECT_FALSE(std::filesystem::exists(name() + ".new"));
+}
+
+// The older program wrote Windows-1252; a line that is UTF-8 throughout stays as it is.
+TEST_F(PositionsFile, ReadsALineThatIsNotUtf8AsWindows1252) {
+    const std::pair<const char*, const char*> names[] = {
+        {"K\xF6ln", "Köln"}, {"\x84Zitat\x93 \x80 \x9C", "„Zitat“ € œ"},
+        {"Köln", "Köln"},    {"Kö\xE9", "KÃ¶é"},
+        {"\xC0\x80", "À€"},  {"\xED\xA0\x80", "í\xC2\xA0€"},
+    };
+    for (const auto& [bytes, expected] : names) {
+        folder.write("positions.txt", std::string(bytes) + "\t1\t2\t0\t0\t3\t4\t0\t0\n");
+        readPositions(name().c_str(), positions);
+        EXPECT_EQ(listed(), std::string("1:") + expected + ":1°2'0N 3°4'0O\n") << bytes;
+    }
+}
+
+// The old file is kept as "positions.txt~" exactly when a line of it would be lost or changed
+// by the save; positions the user changed in the program do not count.
+TEST_F(PositionsFile, KeepsAHandEditedFileAsBackup) {
+    const std::string line = "Berlin\t52\t31\t0\t0\t13\t24\t0\t0";
+    const std::pair<std::string, bool> files[] = {
+        {line + "\n", false},
+        {"\n  \n" + line + " \r\n", false},
+        {"K\xF6ln\t1\t2\t0\t0\t3\t4\t0\t0\n", false},
+        {"# Orte\n" + line + "\n", true},
+        {line + "\nkurz\t1\t2\n", true},
+        {line + "\tNotiz\n", true},
+        {"Berlin\t052\t31\t0\t0\t13\t24\t0\t0\n", true},
+    };
+    for (const auto& [old, kept] : files) {
+        std::filesystem::remove(name() + "~");
+        folder.write("positions.txt", old);
+        readPositions(name().c_str(), positions);
+        positions.add(Position{"Neu", 0, 0, {}});
+        EXPECT_EQ(writePositions(name().c_str(), positions), kept) << old;
+        EXPECT_EQ(std::filesystem::exists(name() + "~"), kept) << old;
+        if (kept) {
+            std::ifstream in(name() + "~", std::ios::binary);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), old);
+        }
+        EXPECT_NE(read().find("Neu\t0"), std::string::npos) << old;
+    }
 }
 
 TEST_F(PositionsFile, MissingFileMeansNoPositions) {
@@ -79,14 +121,14 @@ TEST_F(PositionsFile, MissingFileMeansNoPositions) {
 
 // The last saved positions survive a save that cannot be finished or may not overwrite them.
 TEST_F(PositionsFile, FailedSaveKeepsTheOldFile) {
-    const std::string old = "Berlin\t52\t31\t0\t0\t13\t24\t0\t0\n";
+    const std::string old = "# Orte\nBerlin\t52\t31\t0\t0\t13\t24\t0\t0\n";
     folder.write("positions.txt", old);
     positions.add(Position{"Neu", 0, 0, {}});
-    // A folder in the way of the new file.
-    std::filesystem::create_directory(name() + ".new");
+    // A folder in the way of the backup: the hand-edited file stays rather than being lost.
+    std::filesystem::create_directory(name() + "~");
     EXPECT_THROW(writePositions(name().c_str(), positions), ZException);
     EXPECT_EQ(read(), old);
-    std::filesystem::remove(name() + ".new");
+    std::filesystem::remove(name() + "~");
     if (geteuid() == 0) {
         return;  // the superuser may write any file
     }

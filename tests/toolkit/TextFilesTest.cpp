@@ -1,12 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "tests/grid/DatasetFiles.h"
+#include "toolkit/ZErrorText.h"
+#include "toolkit/ZException.h"
 #include "toolkit/ZFile.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZReplacedFile.h"
 #include "toolkit/ZStringTokenizer.h"
 
 namespace {
@@ -21,6 +34,25 @@ Lines readLines(const std::string& name) {
         lines.push_back(line.str());
     }
     return lines;
+}
+
+std::string contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::set<std::string> entries(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+void replace(const std::filesystem::path& target, const std::string& line) {
+    ZReplacedFile file(target.c_str());
+    file.writeln(line.c_str());
+    file.commit();
 }
 
 TEST(TextFiles, ReadlnDropsEitherLineEndAndKeepsAnUnendedLastLine) {
@@ -49,6 +81,105 @@ TEST(TextFiles, FormattedNumbersKeepTheDecimalPointUnderAGermanLocale) {
     ZFormattedString text("%f;%.2f;%d", -3.7, 0.375, 42);
     std::setlocale(LC_ALL, previous.c_str());
     EXPECT_EQ(text, "-3.700000;0.38;42");
+}
+
+TEST(TextFiles, ErrorTextNamesTheSystemsReasonAndNeverComesBackEmpty) {
+    EXPECT_EQ(errorText(ENOSPC), "No space left on device");
+    EXPECT_EQ(errorText(EROFS), "Read-only file system");
+    EXPECT_FALSE(errorText(-5).isEmpty());
+}
+
+// Two writers of one file at the same time each write a file of their own: the last commit wins
+// whole, nothing is mixed and neither fails.
+TEST(ReplacedFile, TwoWritersAtOnceNeverShareTheNewFile) {
+    TemporaryDirectory folder;
+    const std::filesystem::path target = folder.path() / "init.txt";
+    ZReplacedFile first(target.c_str());
+    first.writeln("YEAR=1990");
+    ZReplacedFile second(target.c_str());
+    second.writeln("YEAR=2000");
+    first.commit();
+    EXPECT_EQ(contents(target), "YEAR=1990\n");
+    second.commit();
+    EXPECT_EQ(contents(target), "YEAR=2000\n");
+    EXPECT_EQ(entries(folder.path()), std::set<std::string>{"init.txt"});
+}
+
+// A new file left by a killed run is removed; one of a running writer and other names stay.
+TEST(ReplacedFile, RemovesOnlyTheLeftoversOfProcessesThatAreGone) {
+    TemporaryDirectory folder;
+    pid_t gone = fork();
+    if (gone == 0) {
+        _exit(0);
+    }
+    waitpid(gone, nullptr, 0);
+    // Process 1 always runs.
+    const std::set<std::string> others{"init.txt.bak", "init.txt.1.2", "init.txt.1.0000000a",
+                                       "positions.txt." + std::to_string(gone) + ".0000000b"};
+    for (const std::string& name : others) {
+        folder.write(name, "x");
+    }
+    folder.write("init.txt." + std::to_string(gone) + ".0000000c", "halb");
+    replace(folder.path() / "init.txt", "YEAR=2000");
+    std::set<std::string> expected = others;
+    expected.insert("init.txt");
+    EXPECT_EQ(entries(folder.path()), expected);
+}
+
+// A link stays a link and the file behind it (existing or not yet) gets the new contents; the
+// old file keeps its permissions.
+TEST(ReplacedFile, WritesThroughLinksAndKeepsThePermissions) {
+    TemporaryDirectory folder;
+    folder.write("real/init.txt", "alt\n");
+    std::filesystem::permissions(folder.path() / "real/init.txt",
+                                 std::filesystem::perms::owner_read |
+                                     std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_read);
+    std::filesystem::create_symlink("real/init.txt", folder.path() / "init.txt");
+    std::filesystem::create_symlink("real/later.txt", folder.path() / "later.txt");
+    std::filesystem::create_symlink(folder.path() / "later.txt", folder.path() / "chain.txt");
+    replace(folder.path() / "init.txt", "neu");
+    replace(folder.path() / "chain.txt", "später");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "init.txt"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "chain.txt"));
+    EXPECT_EQ(contents(folder.path() / "real/init.txt"), "neu\n");
+    EXPECT_EQ(contents(folder.path() / "real/later.txt"), "später\n");
+    struct stat info {};
+    ASSERT_EQ(stat((folder.path() / "real/init.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+// Each failure names the file and the system's reason, and leaves the folder as it was. These
+// work for the superuser too: a full device, a folder under a file, a folder in the file's place.
+TEST(ReplacedFile, FailuresNameTheReasonAndLeaveEverythingAsItWas) {
+    struct Case {
+        const char* reason;
+        std::function<void(const std::filesystem::path& folder)> prepare;
+        const char* target;
+    };
+    const Case cases[] = {
+        {"No space left on device",
+         [](const auto& folder) { std::filesystem::create_symlink("/dev/full", folder / "t"); },
+         "t"},
+        {"Not a directory", [](const auto& folder) { writeFile(folder / "f", "alt"); }, "f/t"},
+        {"Is a directory",
+         [](const auto& folder) { std::filesystem::create_directory(folder / "t"); }, "t"},
+        {"Too many levels of symbolic links",
+         [](const auto& folder) { std::filesystem::create_symlink("t", folder / "t"); }, "t"},
+    };
+    for (const Case& c : cases) {
+        TemporaryDirectory folder;
+        c.prepare(folder.path());
+        const std::set<std::string> before = entries(folder.path());
+        const std::string target = (folder.path() / c.target).string();
+        try {
+            replace(target, std::string(10000, 'x'));
+            ADD_FAILURE() << c.reason;
+        } catch (const ZException& exception) {
+            EXPECT_EQ(exception.getMessage(), "\"" + target + "\": " + c.reason);
+        }
+        EXPECT_EQ(entries(folder.path()), before) << c.reason;
+    }
 }
 
 }  // namespace

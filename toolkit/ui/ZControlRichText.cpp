@@ -5,9 +5,9 @@
 #include <QTextCursor>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "toolkit/ZErrorText.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZRtfReader.h"
 #include "toolkit/ZSystem.h"
@@ -182,7 +182,7 @@ bool ZControlRichText::loadFile(const ZString& name, bool rtf) {
                                    name.c_str(), ZSystem::getCurrentDirectory().c_str())
                       .str()
                 : ZFormattedString("Die Datei \"%s\" kann nicht gelesen werden: %s", name.c_str(),
-                                   std::strerror(error))
+                                   errorText(error).c_str())
                       .str());
     } else {
         text_ = rtf ? ZRtfReader::read(bytes) : plainText(bytes);
