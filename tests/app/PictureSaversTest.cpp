@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
+#include "FileFaults.h"
 #include "WindowTest.h"
 
 namespace {
@@ -100,17 +102,30 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
     EXPECT_NE(with.copy(300, 150, 200, 150), without.copy(300, 150, 200, 150));
 }
 
-// A JPEG that cannot be written is reported and the window goes on; a GIF fails quietly.
-// Neither leaves a file behind.
-TEST_F(PictureSaversTest, UnwritableTargetsLeaveNoFile) {
-    start("");
-    save(TASK_SAVE_JPEG, "fehlt/bild.jpg");
-    ASSERT_EQ(log.messages.size(), 1u);
-    EXPECT_NE(log.messages[0].first.find("fehlt/bild.jpg"), std::string::npos);
-    save(TASK_SAVE_GIF, "fehlt/karte.gif");
-    EXPECT_EQ(log.messages.size(), 1u);
+// A picture that cannot be written or drawn is reported, the GIF as the JPEG, with the
+// system's reason; the window goes on and no file is left behind.
+TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
+    MainWindow& w = start("");
+    for (auto [task, name] : {std::pair{TASK_SAVE_JPEG, "fehlt/bild.jpg"},
+                              std::pair{TASK_SAVE_GIF, "fehlt/karte.gif"}}) {
+        log.messages.clear();
+        save(task, name);
+        ASSERT_EQ(log.messages.size(), 1u) << name;
+        EXPECT_EQ(log.messages[0].first, std::string("Bild kann nicht gespeichert werden: ") +
+                                             name + " (" + systemReason(ENOENT) + ")");
+    }
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
 
+    log.messages.clear();
+    w.view.scaleX = w.view.scaleY = 1000.0;
+    save(TASK_SAVE_JPEG, "gross.jpg");
+    save(TASK_SAVE_GIF, "gross.gif");
+    ASSERT_EQ(log.messages.size(), 2u);
+    EXPECT_NE(log.messages[0].first.find("kann nicht erstellt werden"), std::string::npos);
+    EXPECT_EQ(log.messages[1].first, log.messages[0].first);
+    EXPECT_FALSE(std::filesystem::exists("gross.gif"));
+
+    w.view.scaleX = w.view.scaleY = 0.5;
     save(TASK_SAVE_GIF, "karte.gif");
     EXPECT_TRUE(std::filesystem::exists("karte.gif"));
 }
