@@ -4,6 +4,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
 
 #include "FileFaults.h"
 #include "WindowTest.h"
@@ -128,6 +131,39 @@ TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
     w.view.scaleX = w.view.scaleY = 0.5;
     save(TASK_SAVE_GIF, "karte.gif");
     EXPECT_TRUE(std::filesystem::exists("karte.gif"));
+}
+
+// The bytes of a real map's GIF, its palette included: the land and water picture under cells
+// of many classes, with the caption, so that the quantizer's pixel order, the reduction and
+// the encoder all show. The golden file is this program's own output, checked with giflib and
+// by eye; after a deliberate change run the test with SORVO_WRITE_GOLDEN=1 and look at the new
+// picture before committing it.
+TEST_F(PictureSaversTest, RealMapGifMatchesItsGoldenFile) {
+    const std::filesystem::path source(SORVO_SOURCE_DIR);
+    std::filesystem::copy_file(source / "assets/weltkarte3.jpg", "weltkarte3.jpg",
+                               std::filesystem::copy_options::overwrite_existing);
+    folder.write("data/cru/hadcrut3v.dat", makeBlocks(HADCRUT3_LAYOUT, 3, [](int) {
+                     return [](int row, int column) -> std::optional<double> {
+                         if ((row + column) % 4 == 0) {
+                             return std::nullopt;
+                         }
+                         return ((row * 5 + column * 3) % 13 - 6) * 0.6;
+                     };
+                 }));
+    start("MAP_TYPE=3\nSCALE_PERCENT=50\n");
+    save(TASK_SAVE_GIF, "karte.gif");
+    const std::string saved = folder.read("karte.gif");
+
+    const std::filesystem::path golden = source / "tests/app/golden/land-water-50.gif";
+    if (std::getenv("SORVO_WRITE_GOLDEN")) {
+        std::ofstream(golden, std::ios::binary) << saved;
+    }
+    std::stringstream expected;
+    expected << std::ifstream(golden, std::ios::binary).rdbuf();
+    // Signature, screen and the global colour table first, so that a changed palette says so.
+    constexpr std::size_t PALETTE_END = 13 + 3 * 256;
+    EXPECT_EQ(saved.substr(0, PALETTE_END), expected.str().substr(0, PALETTE_END));
+    EXPECT_TRUE(saved == expected.str()) << "the pixels differ from " << golden;
 }
 
 }  // namespace
