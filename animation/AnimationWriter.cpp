@@ -1,8 +1,5 @@
 #include "animation/AnimationWriter.h"
 
-#include <unistd.h>
-
-#include <QSaveFile>
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -10,9 +7,9 @@
 
 #include "animation/AnimationProgress.h"
 #include "grid/GridDatabase.h"
-#include "image/DeviceSink.h"
 #include "image/GifAnimation.h"
 #include "image/Picture.h"
+#include "image/SaveFileSink.h"
 #include "image/SharedPalette.h"
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
@@ -20,6 +17,7 @@
 #include "overlays/PositionList.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSaveFile.h"
 
 namespace {
 
@@ -57,8 +55,11 @@ class FrameRenderer {
     ViewState view_ = request_.view;
 };
 
-ZString cannotWrite(const ZString& target) {
-    return ZFormattedString("Die Datei \"%s\" kann nicht geschrieben werden.", target.c_str());
+// The file's own reason when it failed, otherwise the encoder's.
+ZString cannotWrite(const ZString& target, const ZSaveFile& file, const GifAnimation& gif) {
+    ZString reason = file.error() != 0 ? file.errorText() : ZString(gif.getLastError());
+    return ZFormattedString("Die Datei \"%s\" kann nicht geschrieben werden (%s).", target.c_str(),
+                            reason.c_str());
 }
 
 }  // namespace
@@ -82,16 +83,11 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
         return AnimationResult{false, 0, problem};
     }
     FrameRenderer renderer(request_);
-    // A target that is there but may not be written is refused, though its folder would allow
-    // replacing it.
-    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) {
-        return AnimationResult{false, 0, cannotWrite(target)};
-    }
-    QSaveFile file(QString::fromUtf8(target.c_str()));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return AnimationResult{
-            false, 0,
-            ZFormattedString("Die Datei \"%s\" kann nicht angelegt werden.", target.c_str())};
+    ZSaveFile file(target);
+    if (!file.open()) {
+        return AnimationResult{false, 0,
+                               ZFormattedString("Die Datei \"%s\" kann nicht angelegt werden (%s).",
+                                                target.c_str(), file.errorText().c_str())};
     }
 
     const std::uint64_t frames = span.frameCount();
@@ -117,7 +113,7 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
     }
     palette.finish();
 
-    DeviceSink sink(file);
+    SaveFileSink sink(file);
     GifAnimation gif(sink, geometry.width, geometry.height, palette.colors(), span.loop);
     for (std::uint64_t i = 0; i < frames; ++i) {
         if (stopRequested_) {
@@ -135,14 +131,15 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
         if (!palette.reduce(*picture)) {
             throw std::bad_alloc();
         }
-        if (!gif.addFrame(*picture, span.delayHundredths())) {
-            return AnimationResult{false, result.frames, cannotWrite(target)};
+        // A full disk ends the run at once instead of after the last frame.
+        if (!gif.addFrame(*picture, span.delayHundredths()) || file.error() != 0) {
+            return AnimationResult{false, result.frames, cannotWrite(target, file, gif)};
         }
         ++result.frames;
         progress_.frameDone();
     }
     if (!gif.finish() || !file.commit()) {
-        return AnimationResult{false, result.frames, cannotWrite(target)};
+        return AnimationResult{false, result.frames, cannotWrite(target, file, gif)};
     }
     return result;
 }

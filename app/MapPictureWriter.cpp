@@ -1,8 +1,5 @@
 #include "app/MapPictureWriter.h"
 
-#include <QImageWriter>
-#include <QSaveFile>
-
 #include "image/OctreeReduction.h"
 #include "image/Picture.h"
 #include "map/MapRenderer.h"
@@ -29,6 +26,11 @@ ZException notWritten(const ZString& name, const std::string& reason) {
     return ZException(ZFormattedString("Bild kann nicht gespeichert werden: %s (%s)", name.c_str(),
                                        reason.c_str()),
                       3);
+}
+
+ZException cannotCreateMetafile(const ZMetafileSurface& metafile) {
+    return ZException(
+        ZFormattedString("Cannot create EMF-File. (%s)", metafile.errorText().c_str()), 0);
 }
 
 }  // namespace
@@ -69,16 +71,7 @@ void MapPictureWriter::writeJpeg(const ZString& name, ProgressSink* progress) co
 }
 
 void MapPictureWriter::writePng(const ZString& name, ProgressSink* progress) const {
-    QImage image = render(progress).image();
-    // Written next to the target and renamed over it when complete.
-    QSaveFile file(QString::fromUtf8(name.c_str()));
-    QImageWriter writer(&file, "PNG");
-    bool written = file.open(QIODevice::WriteOnly) && writer.write(image) && file.commit();
-    if (!written) {
-        QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-        throw notWritten(name, reason.toStdString());
-    }
+    render(progress).savePng(name);
 }
 
 void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) const {
@@ -93,12 +86,12 @@ void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) con
     std::u16string description(METAFILE_DESCRIPTION, std::size(METAFILE_DESCRIPTION));
     ZMetafileSurface metafile(geometry.width, geometry.height, frame, description);
     if (!metafile.create(QString::fromUtf8(name.c_str()))) {
-        throw ZException("Cannot create EMF-File.", 0);
+        throw cannotCreateMetafile(metafile);
     }
     MapOverlayPainter overlays(database_, rendered, captionFont_, labelFont_, positions_);
     MapRenderer(MapScene{database_, rendered, background_, globeCentre_, &overlays, progress})
         .renderMap(metafile, true, false);
     if (!metafile.close()) {
-        throw ZException("Cannot create EMF-File.", 0);
+        throw cannotCreateMetafile(metafile);
     }
 }

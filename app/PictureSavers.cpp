@@ -2,7 +2,6 @@
 // and JPEG on the worker thread behind the wait dialog, the metafile on the user-interface
 // thread.
 #include "app/MainWindow.h"
-#include "toolkit/ZException.h"
 
 MapPictureWriter MainWindow::pictureWriter() {
     return MapPictureWriter(database, view, background, viewCentre(), &positions, captionFont,
@@ -10,11 +9,7 @@ MapPictureWriter MainWindow::pictureWriter() {
 }
 
 void MainWindow::saveAsGif(const char* name) {
-    // A GIF that cannot be written is not reported; any earlier file stays as it was.
-    try {
-        pictureWriter().writeGif(name, waitDialog.get());
-    } catch (const ZException&) {
-    }
+    pictureWriter().writeGif(name, waitDialog.get());
 }
 
 void MainWindow::saveAsJpeg(const char* name) {

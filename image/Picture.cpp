@@ -1,15 +1,15 @@
 #include "image/Picture.h"
 
 #include <QImage>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <new>
 
-#include "image/DeviceSink.h"
 #include "image/GifPicture.h"
 #include "image/PaletteSearch.h"
+#include "image/SaveFileSink.h"
+#include "toolkit/ZSaveFile.h"
 
 namespace {
 
@@ -440,20 +440,16 @@ void Picture::borrow(const Picture& other) {
 
 bool Picture::save(const std::string& name, int format) {
     // The old file stays as it was until the new one is complete.
-    QSaveFile file(QString::fromStdString(name));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return encode(nullptr, format);
+    ZSaveFile file(name);
+    bool written = file.open();
+    if (written) {
+        SaveFileSink sink(file);
+        written = encode(&sink, format) && file.commit();
     }
-    DeviceSink sink(file);
-    if (!encode(&sink, format)) {
-        file.cancelWriting();
-        return false;
+    if (file.error() != 0) {
+        lastError = file.errorText().str();
     }
-    if (!file.commit()) {
-        lastError = "Write Error in GIF file";
-        return false;
-    }
-    return true;
+    return written;
 }
 
 bool Picture::encode(ByteSink* stream, int format) {

@@ -49,7 +49,8 @@ class Picture {
     // Takes over the other picture's block and members and leaves it empty.
     void transfer(Picture& other);
 
-    // Writes the picture to a new file that replaces the named one only when complete.
+    // Writes the picture to a new file that replaces the named one only when complete; when
+    // the file fails, getLastError() gives the system's reason.
     bool save(const std::string& name, int format);
     bool encode(ByteSink* stream, int format);
 

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -9,6 +10,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "FileFaults.h"
 #include "WorkingFolder.h"
 #include "animation/AnimationProgress.h"
 #include "animation/AnimationWriter.h"
@@ -215,10 +217,12 @@ TEST_F(AnimationWriterTest, StopLeavesTheOldFileAndNoOther) {
 // earlier file.
 TEST_F(AnimationWriterTest, FailuresComeBackAsMessages) {
     folder.write("film.gif", "alt");
+    makeFullFile("voll.gif");
     const std::set<std::string> before = filesIn(folder.path());
 
     AnimationResult result = write("fehlt/film.gif");
-    EXPECT_EQ(result.error, "Die Datei \"fehlt/film.gif\" kann nicht angelegt werden.");
+    EXPECT_EQ(result.error, "Die Datei \"fehlt/film.gif\" kann nicht angelegt werden (" +
+                                systemReason(ENOENT) + ").");
     EXPECT_FALSE(result.complete());
 
     progress.onFrame = [](std::uint64_t done) {
@@ -229,6 +233,12 @@ TEST_F(AnimationWriterTest, FailuresComeBackAsMessages) {
     result = write("film.gif");
     EXPECT_EQ(result.error, "Unerwarteter Fehler: kaputt");
     progress.onFrame = nullptr;
+
+    // A full disk ends the run before its first frame is done.
+    result = write("voll.gif");
+    EXPECT_EQ(result.frames, 0u);
+    EXPECT_EQ(result.error, "Die Datei \"voll.gif\" kann nicht geschrieben werden (" +
+                                systemReason(ENOSPC) + ").");
 
     request.view.scaleX = request.view.scaleY = 1000.0;
     result = write("film.gif");

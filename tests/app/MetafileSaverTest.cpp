@@ -5,11 +5,13 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "FileFaults.h"
 #include "WindowTest.h"
 #include "map/MapRenderer.h"
 #include "toolkit/ui/ZDialogDriver.h"
@@ -177,13 +179,14 @@ TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWi
     EXPECT_EQ(w.view.scaleX, 1.0);
 }
 
-// A folder that cannot be written: the message, no file, and the window as it was.
+// A folder that cannot be written: the message with the system's reason, no file, and the
+// window as it was.
 TEST_F(MetafileSaverTest, UnwritableFolderIsReported) {
     MainWindow& w = start("");
     ViewState before = w.view;
     saveAs("fehlt/karte.emf");
     EXPECT_EQ(log.messages.size(), 1u);
-    EXPECT_EQ(log.messages.at(0).first, "Cannot create EMF-File.");
+    EXPECT_EQ(log.messages.at(0).first, "Cannot create EMF-File. (" + systemReason(ENOENT) + ")");
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
     EXPECT_EQ(w.view.scaleX, before.scaleX);
     EXPECT_EQ(w.view.frameScale, 1.0);
@@ -192,7 +195,7 @@ TEST_F(MetafileSaverTest, UnwritableFolderIsReported) {
     std::filesystem::create_directory("karte.emf");
     saveAs("karte.emf");
     ASSERT_EQ(log.messages.size(), 2u);
-    EXPECT_EQ(log.messages[1].first, "Cannot create EMF-File.");
+    EXPECT_EQ(log.messages[1].first, "Cannot create EMF-File. (" + systemReason(EISDIR) + ")");
     EXPECT_TRUE(std::filesystem::is_directory("karte.emf"));
 }
 

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
 
+#include "FileFaults.h"
 #include "WindowTest.h"
 
 namespace {
@@ -100,19 +105,65 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
     EXPECT_NE(with.copy(300, 150, 200, 150), without.copy(300, 150, 200, 150));
 }
 
-// A JPEG that cannot be written is reported and the window goes on; a GIF fails quietly.
-// Neither leaves a file behind.
-TEST_F(PictureSaversTest, UnwritableTargetsLeaveNoFile) {
-    start("");
-    save(TASK_SAVE_JPEG, "fehlt/bild.jpg");
-    ASSERT_EQ(log.messages.size(), 1u);
-    EXPECT_NE(log.messages[0].first.find("fehlt/bild.jpg"), std::string::npos);
-    save(TASK_SAVE_GIF, "fehlt/karte.gif");
-    EXPECT_EQ(log.messages.size(), 1u);
+// A picture that cannot be written or drawn is reported, the GIF as the JPEG, with the
+// system's reason; the window goes on and no file is left behind.
+TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
+    MainWindow& w = start("");
+    for (auto [task, name] : {std::pair{TASK_SAVE_JPEG, "fehlt/bild.jpg"},
+                              std::pair{TASK_SAVE_GIF, "fehlt/karte.gif"}}) {
+        log.messages.clear();
+        save(task, name);
+        ASSERT_EQ(log.messages.size(), 1u) << name;
+        EXPECT_EQ(log.messages[0].first, std::string("Bild kann nicht gespeichert werden: ") +
+                                             name + " (" + systemReason(ENOENT) + ")");
+    }
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
 
+    log.messages.clear();
+    w.view.scaleX = w.view.scaleY = 1000.0;
+    save(TASK_SAVE_JPEG, "gross.jpg");
+    save(TASK_SAVE_GIF, "gross.gif");
+    ASSERT_EQ(log.messages.size(), 2u);
+    EXPECT_NE(log.messages[0].first.find("kann nicht erstellt werden"), std::string::npos);
+    EXPECT_EQ(log.messages[1].first, log.messages[0].first);
+    EXPECT_FALSE(std::filesystem::exists("gross.gif"));
+
+    w.view.scaleX = w.view.scaleY = 0.5;
     save(TASK_SAVE_GIF, "karte.gif");
     EXPECT_TRUE(std::filesystem::exists("karte.gif"));
+}
+
+// The bytes of a real map's GIF, its palette included: the land and water picture under cells
+// of many classes, with the caption, so that the quantizer's pixel order, the reduction and
+// the encoder all show. The golden file is this program's own output, checked with giflib and
+// by eye; after a deliberate change run the test with SORVO_WRITE_GOLDEN=1 and look at the new
+// picture before committing it.
+TEST_F(PictureSaversTest, RealMapGifMatchesItsGoldenFile) {
+    const std::filesystem::path source(SORVO_SOURCE_DIR);
+    std::filesystem::copy_file(source / "assets/weltkarte3.jpg", "weltkarte3.jpg",
+                               std::filesystem::copy_options::overwrite_existing);
+    folder.write("data/cru/hadcrut3v.dat", makeBlocks(HADCRUT3_LAYOUT, 3, [](int) {
+                     return [](int row, int column) -> std::optional<double> {
+                         if ((row + column) % 4 == 0) {
+                             return std::nullopt;
+                         }
+                         return ((row * 5 + column * 3) % 13 - 6) * 0.6;
+                     };
+                 }));
+    start("MAP_TYPE=3\nSCALE_PERCENT=50\n");
+    save(TASK_SAVE_GIF, "karte.gif");
+    const std::string saved = folder.read("karte.gif");
+
+    const std::filesystem::path golden = source / "tests/app/golden/land-water-50.gif";
+    if (std::getenv("SORVO_WRITE_GOLDEN")) {
+        std::ofstream(golden, std::ios::binary) << saved;
+    }
+    std::stringstream expected;
+    expected << std::ifstream(golden, std::ios::binary).rdbuf();
+    // Signature, screen and the global colour table first, so that a changed palette says so.
+    constexpr std::size_t PALETTE_END = 13 + 3 * 256;
+    EXPECT_EQ(saved.substr(0, PALETTE_END), expected.str().substr(0, PALETTE_END));
+    EXPECT_TRUE(saved == expected.str()) << "the pixels differ from " << golden;
 }
 
 }  // namespace

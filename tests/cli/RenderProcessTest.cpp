@@ -5,9 +5,11 @@
 #include <QProcess>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "FileFaults.h"
 #include "WindowTest.h"
 #include "app/MapPictureWriter.h"
 
@@ -185,6 +187,60 @@ TEST_F(RenderProcessTest, FailuresLeaveNoPictureBehind) {
             << unwritable.errors;
     }
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
+}
+
+// A file that cannot be written, in every format: exit 1, one line naming the system's reason,
+// and whatever stands at the name stays as it was. A file in the way of a folder, or a folder
+// in the way of the file, fails with or without root's rights.
+TEST_F(RenderProcessTest, UnwritableFilesNameTheReason) {
+    folder.write("init.txt", "YEAR=1850\nMONTH=3\nSCALE_PERCENT=50\nMAP_TYPE=3\n");
+    folder.write("datei", "alt");
+    struct Format {
+        QStringList command;
+        const char* extension;
+        const char* refusal;
+    };
+    const Format formats[] = {
+        {{"--render"}, "png", "sorvo: picture not written: "},
+        {{"--render"}, "gif", "sorvo: picture not written: "},
+        {{"--render"}, "jpg", "sorvo: picture not written: "},
+        {{"--render"}, "emf", "sorvo: picture not written: "},
+        {{"--animate", "1850-01", "1850-02"}, "gif", "sorvo: animation not written: "},
+    };
+    const std::pair<const char*, const char*> faults[] = {
+        {"voll", "No space left on device"},
+        {"datei/karte", "Not a directory"},
+        {"ordner", "Is a directory"},
+    };
+    for (const Format& format : formats) {
+        std::filesystem::remove(std::string("voll.") + format.extension);
+        makeFullFile(std::string("voll.") + format.extension);
+        std::filesystem::create_directory(std::string("ordner.") + format.extension);
+    }
+    auto names = [] {
+        std::set<std::string> found;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(".")) {
+            found.insert(entry.path().string());
+        }
+        return found;
+    };
+    const std::set<std::string> before = names();
+
+    for (const Format& format : formats) {
+        for (auto [name, reason] : faults) {
+            QString target = QString("%1.%2").arg(name, format.extension);
+            Run run = sorvo(QStringList(format.command) << target);
+            const std::string what = format.command.front().toStdString() + " " +
+                                     target.toStdString() + ": " + run.errors;
+            EXPECT_EQ(run.status, 1) << what;
+            EXPECT_TRUE(run.errors.starts_with(format.refusal)) << what;
+            EXPECT_NE(run.errors.find(reason), std::string::npos) << what;
+            EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << what;
+        }
+    }
+    EXPECT_EQ(names(), before);
+    EXPECT_EQ(folder.read("datei"), "alt");
+    EXPECT_TRUE(std::filesystem::is_character_file("voll.png"));
 }
 
 // An animation from the command line: one frame per month at the speed asked for, read back

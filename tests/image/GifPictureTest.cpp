@@ -233,7 +233,8 @@ TEST(GifPictureTest, FailuresAreReportedInTheErrorText) {
     EXPECT_TRUE(sink.bytes.empty());
 }
 
-// A file is replaced only by a complete new one; a failed encoding leaves the old in place.
+// A file is replaced only by a complete new one; a failed encoding leaves the old in place, and
+// a file that cannot be made gives the system's reason.
 TEST(GifPictureTest, SaveReplacesOnlyWhenComplete) {
     QTemporaryDir folder;
     std::string path = folder.filePath("karte.gif").toStdString();
@@ -254,7 +255,7 @@ TEST(GifPictureTest, SaveReplacesOnlyWhenComplete) {
 
     EXPECT_FALSE(
         picture.save(folder.filePath("missing/karte.gif").toStdString(), PICTURE_FORMAT_GIF));
-    EXPECT_EQ(picture.getLastError(), "Can't open GIF for writing");
+    EXPECT_EQ(picture.getLastError(), "No such file or directory");
 }
 
 }  // namespace

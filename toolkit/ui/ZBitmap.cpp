@@ -1,12 +1,13 @@
 #include "toolkit/ui/ZBitmap.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSaveFile.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZSurface.h"
 
@@ -29,17 +30,31 @@ void ZBitmap::open(const ZString& name) {
 }
 
 void ZBitmap::save(const ZString& name, int quality) const {
-    // Written next to the target and renamed over it when complete, so a failure keeps the old
-    // file.
-    QSaveFile file(QString::fromUtf8(name.c_str()));
-    QImageWriter writer(&file, "JPEG");
+    write(name, "JPEG", quality);
+}
+
+void ZBitmap::savePng(const ZString& name) const {
+    write(name, "PNG", -1);
+}
+
+void ZBitmap::write(const ZString& name, const char* format, int quality) const {
+    // Encoded in memory, then written next to the target and renamed over it when complete,
+    // so a failure keeps the old file and names the system's reason.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
-    bool written = !image_.isNull() && file.open(QIODevice::WriteOnly) && writer.write(image_);
-    if (!written || !file.commit()) {
-        QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+    ZString reason;
+    if (!writer.write(image_)) {
+        reason = writer.errorString().toUtf8().constData();
+    } else if (ZSaveFile file(name);
+               !file.open() || !file.write(bytes.constData(), bytes.size()) || !file.commit()) {
+        reason = file.errorText();
+    }
+    if (!reason.isEmpty()) {
         throw ZBitmapException(ZFormattedString("Bild kann nicht gespeichert werden: %s (%s)",
-                                                name.c_str(), reason.toUtf8().constData()),
+                                                name.c_str(), reason.c_str()),
                                3);
     }
 }

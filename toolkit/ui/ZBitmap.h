@@ -8,18 +8,20 @@
 
 class ZSurface;
 
-// A picture in memory: opened from and saved to JPEG, created from a rendered image, read
-// pixel by pixel and stretched onto a drawing surface.
+// A picture in memory: opened from JPEG, saved as JPEG or PNG, created from a rendered image,
+// read pixel by pixel and stretched onto a drawing surface.
 class ZBitmap {
-public:
+  public:
     ZBitmap() = default;
 
     // Loads a JPEG file; raises ZBitmapException (and leaves the bitmap empty) when the file is
     // missing or not a readable JPEG.
     void open(const ZString& name);
     void close() { image_ = QImage(); }
-    // Writes the picture as JPEG at a quality of 0..100; raises ZBitmapException on failure.
+    // Write the picture as JPEG at a quality of 0..100, or as PNG, into a new file that replaces
+    // the named one only when complete; raise ZBitmapException, naming the reason, on failure.
     void save(const ZString& name, int quality) const;
+    void savePng(const ZString& name) const;
     // Takes a copy of a rendered image.
     void create(const QImage& image);
 
@@ -33,6 +35,8 @@ public:
     // The pixels, always in QImage::Format_RGB32.
     const QImage& image() const { return image_; }
 
-private:
+  private:
+    void write(const ZString& name, const char* format, int quality) const;
+
     QImage image_;
 };

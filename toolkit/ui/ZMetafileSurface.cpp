@@ -7,6 +7,7 @@
 #include <cmath>
 #include <utility>
 
+#include "toolkit/ZSaveFile.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
@@ -80,8 +81,9 @@ ZMetafileSurface::ZMetafileSurface(int width, int height, const ZRect& frame,
 ZMetafileSurface::~ZMetafileSurface() = default;
 
 bool ZMetafileSurface::create(const QString& fileName) {
-    file_ = std::make_unique<QSaveFile>(fileName);
-    if (!file_->open(QIODevice::WriteOnly)) {
+    file_ = std::make_unique<ZSaveFile>(fileName.toUtf8().toStdString());
+    if (!file_->open()) {
+        errorText_ = file_->errorText();
         file_.reset();
         return false;
     }
@@ -95,15 +97,11 @@ bool ZMetafileSurface::close() {
     std::vector<unsigned char> head = header();
     std::vector<unsigned char> tail = endRecord();
     const std::vector<unsigned char>& body = records_.bytes();
-    bool written = file_->write(reinterpret_cast<const char*>(head.data()), head.size()) ==
-                       static_cast<qint64>(head.size()) &&
-                   file_->write(reinterpret_cast<const char*>(body.data()), body.size()) ==
-                       static_cast<qint64>(body.size()) &&
-                   file_->write(reinterpret_cast<const char*>(tail.data()), tail.size()) ==
-                       static_cast<qint64>(tail.size());
-    bool committed = written && file_->commit();
+    bool committed = file_->write(head.data(), head.size()) &&
+                     file_->write(body.data(), body.size()) &&
+                     file_->write(tail.data(), tail.size()) && file_->commit();
     if (!committed) {
-        file_->cancelWriting();
+        errorText_ = file_->errorText();
     }
     file_.reset();
     return committed;

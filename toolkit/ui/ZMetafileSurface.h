@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFont>
-#include <QSaveFile>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -9,10 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/ZString.h"
 #include "toolkit/ui/ZMetafileRecords.h"
 #include "toolkit/ui/ZSurface.h"
 
 class QImage;
+class ZSaveFile;
 
 // The drawing surface as an enhanced metafile of plain records, which vector renderers read
 // without EMF+. One device unit is one picture pixel: the header gives the device the size of
@@ -32,6 +33,8 @@ class ZMetafileSurface : public ZSurface {
     // Writes the metafile and renames it into place; false when that fails, and then the file
     // that was there is left as it was.
     bool close();
+    // Why create or close failed: the system's text.
+    const ZString& errorText() const { return errorText_; }
 
     void selectPen(ZColour colour, int width) override;
     void selectFont(const ZFont& font) override;
@@ -83,7 +86,8 @@ class ZMetafileSurface : public ZSurface {
     ZRect frame_;
     std::u16string description_;
     ZMetafileRecords records_;
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<ZSaveFile> file_;
+    ZString errorText_;
 
     // Object table: which slots are taken; slot 0 is the metafile's own.
     std::vector<bool> slots_{true};
