@@ -2,6 +2,7 @@
 
 #include "animation/AnimationProgress.h"
 #include "animation/AnimationWriter.h"
+#include "grid/SpanPastData.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
@@ -86,6 +87,18 @@ void AnimationDialog::start() {
     form.takeValues();
     if (ZString problem = span.problem(); !problem.isEmpty()) {
         ZSystem::showMessage(this, problem, "Information", false);
+        return;
+    }
+    if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(request.dbFile, span.lastMonth());
+        dataEnd && !ZSystem::showMessage(
+                       this,
+                       ZFormattedString("Die Animation reicht mehr als zehn Jahre über den letzten "
+                                        "Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur "
+                                        "Bilder ohne Daten, und das Speichern kann sehr lange "
+                                        "dauern.\r\n\r\nTrotzdem speichern?",
+                                        static_cast<unsigned>(*dataEnd % 12 + 1),
+                                        static_cast<unsigned long long>(*dataEnd / 12)),
+                       "Information", true)) {
         return;
     }
     request.span = span;

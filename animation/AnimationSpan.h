@@ -33,6 +33,11 @@ struct AnimationSpan {
     AnimationFrame frame(std::uint64_t index) const;
     // A frame's time in hundredths of a second, as a GIF counts it.
     std::uint16_t delayHundredths() const;
+    // The last month the span reads, as year x 12 + month - 1: December of toYear for year
+    // averages. Valid spans only.
+    std::uint64_t lastMonth() const {
+        return yearAverages ? std::uint64_t(toYear) * 12 + 11 : lastIndex();
+    }
 
     // What is wrong with the span, as the message for the user: the years first, then the
     // months, then their order, then the speed. Empty when nothing is.

@@ -19,6 +19,12 @@ namespace {
 using D = ZDialogDriver;
 using Messages = decltype(MessageLog::messages);
 
+// The test dataset ends in December 1851.
+const std::string FAR_PAST =
+    "Die Animation reicht mehr als zehn Jahre über den letzten Monat mit Daten (12-1851) hinaus. "
+    "Danach folgen nur Bilder ohne Daten, und das Speichern kann sehr lange dauern.\r\n\r\n"
+    "Trotzdem speichern?";
+
 bool waitFor(const std::function<bool()>& condition) {
     QElapsedTimer clock;
     clock.start();
@@ -94,7 +100,7 @@ TEST_F(AnimationDialogTest, StartWritesReportsAndCloses) {
 }
 
 // "Abbrechen", Escape and the close box each stop a long run and close once it has ended;
-// nothing is written and nothing is said.
+// nothing is written and nothing is said after the question about the far span.
 TEST_F(AnimationDialogTest, AbbrechenEscapeAndCloseBoxStopAndClose) {
     for (int way = 0; way < 3; ++way) {
         show([&](ZDialog& shown) {
@@ -112,7 +118,21 @@ TEST_F(AnimationDialogTest, AbbrechenEscapeAndCloseBoxStopAndClose) {
         });
         EXPECT_FALSE(dialog.isWriting()) << way;
     }
-    EXPECT_TRUE(log.messages.empty());
+    EXPECT_EQ(log.messages, Messages(3, {FAR_PAST, "Information"}));
+    EXPECT_FALSE(std::filesystem::exists("film.gif"));
+}
+
+// A span ending more than ten years past the data is asked about first; "Nein" starts nothing
+// and keeps the dialog with its values.
+TEST_F(AnimationDialogTest, FarPastTheDataAsksFirst) {
+    ZSystem::setSinkAnswer(false);
+    show([&](ZDialog& shown) {
+        start(shown, "1850", "1", "1862", "1", "4");
+        EXPECT_FALSE(dialog.isWriting());
+        EXPECT_TRUE(shown.isCreated());
+        EXPECT_EQ(D::text(shown, IDC_ANIMATION_TO_YEAR), "1862");
+    });
+    EXPECT_EQ(log.messages, (Messages{{FAR_PAST, "Information"}}));
     EXPECT_FALSE(std::filesystem::exists("film.gif"));
 }
 
