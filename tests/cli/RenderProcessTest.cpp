@@ -10,6 +10,7 @@
 
 #include "WindowTest.h"
 #include "app/MapPictureWriter.h"
+#include "app/OwnFiles.h"
 
 namespace {
 
@@ -201,6 +202,13 @@ TEST_F(RenderProcessTest, TheProgramsOwnFilesAreNeverReplaced) {
     EXPECT_TRUE(folder.read("weltkarte1.jpg") + folder.read("weltkarte2.jpg") == pictures);
     EXPECT_FALSE(std::filesystem::exists("weltkarte3.jpg"));
     EXPECT_FALSE(std::filesystem::exists("daten.png"));
+    // The files no picture's extension reaches today are the program's all the same.
+    for (const char* name :
+         {"init.txt", "positions.txt", "worldmap.txt", "Information.rtf", "Auswertung.csv"}) {
+        EXPECT_EQ(ownFileAt(std::string("./") + name, "data/cru/hadcrut3v.dat"), name);
+    }
+    EXPECT_EQ(ownFileAt("data/cru/../cru/hadcrut3v.dat", "data/cru/hadcrut3v.dat"),
+              "data/cru/hadcrut3v.dat");
 }
 
 // Work that fails says why, writes nothing and leaves an earlier picture as it was.
