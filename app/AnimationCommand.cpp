@@ -48,25 +48,9 @@ std::string monthName(std::uint64_t month) {
 }
 
 // A frame as the command line names its month ("1850-03"), or its year for year averages.
-std::string frameName(const AnimationSpan& span, std::uint64_t index) {
-    const AnimationFrame frame = span.frame(index);
+std::string frameName(const AnimationSpan& span, const AnimationFrame& frame) {
     return span.yearAverages ? std::to_string(frame.year)
                              : monthName(std::uint64_t{frame.year} * 12 + frame.month - 1);
-}
-
-// Frames in order as runs of neighbours, each named by its first and last frame.
-std::vector<std::pair<std::string, std::string>> frameRuns(
-    const AnimationSpan& span, const std::vector<std::uint64_t>& frames) {
-    std::vector<std::pair<std::string, std::string>> runs;
-    for (std::size_t i = 0; i < frames.size();) {
-        std::size_t last = i;
-        while (last + 1 < frames.size() && frames[last + 1] == frames[last] + 1) {
-            ++last;
-        }
-        runs.emplace_back(frameName(span, frames[i]), frameName(span, frames[last]));
-        i = last + 1;
-    }
-    return runs;
 }
 
 }  // namespace
@@ -89,8 +73,8 @@ int AnimationCommand::run() {
     }
     const AnimationSpan& span = line_.animation;
     if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(database, span.lastMonth())) {
-        errors_ << texts_.farPastData(frameName(span, span.frameCount() - 1), stored.dataset.view(),
-                                      monthName(*dataEnd));
+        errors_ << texts_.farPastData(frameName(span, span.frame(span.frameCount() - 1)),
+                                      stored.dataset.view(), monthName(*dataEnd));
         return 2;
     }
     database.close();
@@ -118,8 +102,11 @@ int AnimationCommand::run() {
         return 1;
     }
     if (!writer.unreadableFrames().empty()) {
-        errors_ << texts_.unreadableFrames(frameRuns(span, writer.unreadableFrames()),
-                                           span.yearAverages);
+        std::vector<std::pair<std::string, std::string>> runs;
+        for (const auto& [first, last] : span.runsOf(writer.unreadableFrames())) {
+            runs.emplace_back(frameName(span, first), frameName(span, last));
+        }
+        errors_ << texts_.unreadableFrames(runs, span.yearAverages);
     }
     return 0;
 }

@@ -99,6 +99,23 @@ TEST_F(AnimationDialogTest, StartWritesReportsAndCloses) {
     EXPECT_TRUE(std::filesystem::exists("film.gif"));
 }
 
+// Months that cannot be read show no data, and the final message names them.
+TEST_F(AnimationDialogTest, UnreadableMonthsAreNamed) {
+    std::string data = folder.read("data/cru/hadcrut3v.dat");
+    for (std::size_t month : {2, 4, 5}) {
+        data[month * HADCRUT3_LAYOUT.blockSize()] = 'X';
+    }
+    folder.write("data/cru/hadcrut3v.dat", data);
+    show([&](ZDialog& shown) {
+        start(shown, "1850", "1", "1850", "6", "10");
+        EXPECT_TRUE(waitFor([&] { return !dialog.isWriting(); }));
+    });
+    EXPECT_EQ(log.messages, (Messages{{"Animation mit 6 Bildern gespeichert:\r\nfilm.gif\r\n\r\n"
+                                       "Nicht lesbar und daher ohne Daten, die Monate: 03-1850, "
+                                       "05-1850 bis 06-1850",
+                                       "Information"}}));
+}
+
 // "Abbrechen", Escape and the close box each stop a long run and close once it has ended;
 // nothing is written and nothing is said after the question about the far span.
 TEST_F(AnimationDialogTest, AbbrechenEscapeAndCloseBoxStopAndClose) {
