@@ -1,7 +1,10 @@
 #include "animation/AnimationDialog.h"
 
+#include <vector>
+
 #include "animation/AnimationProgress.h"
 #include "animation/AnimationWriter.h"
+#include "grid/SpanPastData.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
@@ -25,6 +28,29 @@ class ProgressBarSink : public AnimationProgress {
   private:
     ZControlProgressBar& bar_;
 };
+
+// A frame as the window's messages name a month ("03-1850"), or its year for year averages.
+ZString frameName(const AnimationSpan& span, const AnimationFrame& frame) {
+    return span.yearAverages ? ZFormattedString("%u", frame.year)
+                             : ZFormattedString("%.2u-%u", frame.month, frame.year);
+}
+
+// The frames whose months could not be read: they show "Keine Daten" like months past the data.
+ZString unreadableNote(const AnimationSpan& span, const std::vector<std::uint64_t>& frames) {
+    ZString note = span.yearAverages ? "\r\n\r\nNicht lesbar und daher ohne Daten, die Jahre: "
+                                     : "\r\n\r\nNicht lesbar und daher ohne Daten, die Monate: ";
+    bool firstRun = true;
+    for (const auto& [first, last] : span.runsOf(frames)) {
+        note += firstRun ? "" : ", ";
+        note += frameName(span, first).view();
+        if (last.year != first.year || last.month != first.month) {
+            note += " bis ";
+            note += frameName(span, last).view();
+        }
+        firstRun = false;
+    }
+    return note;
+}
 
 }  // namespace
 
@@ -88,6 +114,18 @@ void AnimationDialog::start() {
         ZSystem::showMessage(this, problem, "Information", false);
         return;
     }
+    if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(request.dbFile, span.lastMonth());
+        dataEnd && !ZSystem::showMessage(
+                       this,
+                       ZFormattedString("Die Animation reicht mehr als zehn Jahre über den letzten "
+                                        "Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur "
+                                        "Bilder ohne Daten, und das Speichern kann sehr lange "
+                                        "dauern.\r\n\r\nTrotzdem speichern?",
+                                        static_cast<unsigned>(*dataEnd % 12 + 1),
+                                        static_cast<unsigned long long>(*dataEnd / 12)),
+                       "Information", true)) {
+        return;
+    }
     request.span = span;
     cancelRequested = false;
     writing_ = true;
@@ -97,14 +135,16 @@ void AnimationDialog::start() {
 void AnimationDialog::run() {
     progressBar.setPos(0);
     ProgressBarSink progress(progressBar);
-    AnimationResult result = AnimationWriter(request, cancelRequested, progress).write(fileName);
+    AnimationWriter writer(request, cancelRequested, progress);
+    AnimationResult result = writer.write(fileName);
     if (result.complete()) {
-        ZSystem::showMessage(
-            this,
-            ZFormattedString("Animation mit %llu %s gespeichert:\r\n%s",
-                             static_cast<unsigned long long>(result.frames),
-                             result.frames == 1 ? "Bild" : "Bildern", fileName.c_str()),
-            "Information", false);
+        ZString text = ZFormattedString("Animation mit %llu %s gespeichert:\r\n%s",
+                                        static_cast<unsigned long long>(result.frames),
+                                        result.frames == 1 ? "Bild" : "Bildern", fileName.c_str());
+        if (!writer.unreadableFrames().empty()) {
+            text += unreadableNote(request.span, writer.unreadableFrames()).view();
+        }
+        ZSystem::showMessage(this, text, "Information", false);
     } else if (!result.stopped) {
         ZSystem::showMessage(
             this,

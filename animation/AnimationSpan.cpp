@@ -30,6 +30,20 @@ AnimationFrame AnimationSpan::frame(std::uint64_t index) const {
                           static_cast<std::uint32_t>(month % 12 + 1)};
 }
 
+std::vector<std::pair<AnimationFrame, AnimationFrame>> AnimationSpan::runsOf(
+    const std::vector<std::uint64_t>& indices) const {
+    std::vector<std::pair<AnimationFrame, AnimationFrame>> runs;
+    for (std::size_t first = 0; first < indices.size();) {
+        std::size_t last = first;
+        while (last + 1 < indices.size() && indices[last + 1] == indices[last] + 1) {
+            ++last;
+        }
+        runs.emplace_back(frame(indices[first]), frame(indices[last]));
+        first = last + 1;
+    }
+    return runs;
+}
+
 std::uint16_t AnimationSpan::delayHundredths() const {
     return static_cast<std::uint16_t>((100 + framesPerSecond / 2) / framesPerSecond);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "toolkit/ZString.h"
 
@@ -31,8 +33,16 @@ struct AnimationSpan {
     // Valid spans only (problem() empty).
     std::uint64_t frameCount() const;
     AnimationFrame frame(std::uint64_t index) const;
+    // Frames given by index, in order, as runs of neighbours: each run's first and last frame.
+    std::vector<std::pair<AnimationFrame, AnimationFrame>> runsOf(
+        const std::vector<std::uint64_t>& indices) const;
     // A frame's time in hundredths of a second, as a GIF counts it.
     std::uint16_t delayHundredths() const;
+    // The last month the span reads, as year x 12 + month - 1: December of toYear for year
+    // averages. Valid spans only.
+    std::uint64_t lastMonth() const {
+        return yearAverages ? std::uint64_t(toYear) * 12 + 11 : lastIndex();
+    }
 
     // What is wrong with the span, as the message for the user: the years first, then the
     // months, then their order, then the speed. Empty when nothing is.

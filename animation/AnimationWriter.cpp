@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <new>
+#include <set>
 
 #include "animation/AnimationProgress.h"
 #include "grid/GridDatabase.h"
@@ -30,8 +31,12 @@ class FrameRenderer {
         positions_.assignLoaded(request.positions);
     }
 
-    std::unique_ptr<Picture> render(const AnimationFrame& frame) {
+    std::unique_ptr<Picture> render(std::uint64_t index) {
+        const AnimationFrame frame = request_.span.frame(index);
         database_.select(frame.year, frame.month, request_.span.yearAverages);
+        if (!database_.layoutProblem().isEmpty()) {
+            unreadable_.insert(index);
+        }
         const Position* viewPosition =
             request_.turnToViewPosition ? positions_.viewPosition() : nullptr;
         MapOverlayPainter overlays(database_, view_, request_.captionFont, request_.labelFont,
@@ -48,8 +53,15 @@ class FrameRenderer {
         return picture;
     }
 
+    // The frames drawn so far whose months could not be read, in order.
+    std::vector<std::uint64_t> unreadable() const {
+        return {unreadable_.begin(), unreadable_.end()};
+    }
+
   private:
     const AnimationRequest& request_;
+    // A set: the palette's frames are drawn out of turn.
+    std::set<std::uint64_t> unreadable_;
     GridDatabase database_;
     PositionList positions_;
     ViewState view_ = request_.view;
@@ -78,6 +90,7 @@ AnimationResult AnimationWriter::write(const ZString& target) {
 }
 
 AnimationResult AnimationWriter::writeFrames(const ZString& target) {
+    unreadable_.clear();
     const AnimationSpan& span = request_.span;
     if (ZString problem = span.problem(); !problem.isEmpty()) {
         return AnimationResult{false, 0, problem};
@@ -107,7 +120,7 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
             return result;
         }
         const std::uint64_t index = sampleCount == 1 ? 0 : s * (frames - 1) / (sampleCount - 1);
-        auto picture = renderer.render(span.frame(index));
+        auto picture = renderer.render(index);
         palette.addSample(*picture);
         samples.emplace(index, std::move(picture));
     }
@@ -125,7 +138,7 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
             picture = std::move(sample->second);
             samples.erase(sample);
         } else {
-            picture = renderer.render(span.frame(i));
+            picture = renderer.render(i);
         }
         // Reducing fails only for want of memory; every frame has the picture's size.
         if (!palette.reduce(*picture)) {
@@ -141,5 +154,6 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
     if (!gif.finish() || !file.commit()) {
         return AnimationResult{false, result.frames, cannotWrite(target, file, gif)};
     }
+    unreadable_ = renderer.unreadable();
     return result;
 }

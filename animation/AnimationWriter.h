@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 #include "animation/AnimationRequest.h"
 #include "toolkit/ZString.h"
@@ -35,6 +36,10 @@ class AnimationWriter {
         : request_(request), stopRequested_(stopRequested), progress_(progress) {}
 
     AnimationResult write(const ZString& target);
+    // After a complete write: the frames (by index, in order) whose month, or a month of whose
+    // year, could not be read: blocks out of place in a text file, a netCDF chunk the library
+    // cannot read. They say "Keine Daten" like months past the data, so they are named here.
+    const std::vector<std::uint64_t>& unreadableFrames() const { return unreadable_; }
 
   private:
     AnimationResult writeFrames(const ZString& target);
@@ -42,4 +47,5 @@ class AnimationWriter {
     const AnimationRequest& request_;
     const std::atomic<bool>& stopRequested_;
     AnimationProgress& progress_;
+    std::vector<std::uint64_t> unreadable_;
 };

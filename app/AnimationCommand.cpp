@@ -3,7 +3,11 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "animation/AnimationProgress.h"
 #include "animation/AnimationWriter.h"
@@ -12,6 +16,7 @@
 #include "app/CommandScene.h"
 #include "app/TerminalProgress.h"
 #include "grid/GridDatabase.h"
+#include "grid/SpanPastData.h"
 
 namespace {
 
@@ -36,6 +41,18 @@ class FramesOnTerminal : public AnimationProgress {
     std::uint64_t done_ = 0;
 };
 
+// A month as "1850-03".
+std::string monthName(std::uint64_t month) {
+    const unsigned number = static_cast<unsigned>(month % 12 + 1);
+    return std::to_string(month / 12) + (number < 10 ? "-0" : "-") + std::to_string(number);
+}
+
+// A frame as the command line names its month ("1850-03"), or its year for year averages.
+std::string frameName(const AnimationSpan& span, const AnimationFrame& frame) {
+    return span.yearAverages ? std::to_string(frame.year)
+                             : monthName(std::uint64_t{frame.year} * 12 + frame.month - 1);
+}
+
 }  // namespace
 
 AnimationCommand::AnimationCommand(const CommandLine& line, const CommandLineTexts& texts,
@@ -44,14 +61,23 @@ AnimationCommand::AnimationCommand(const CommandLine& line, const CommandLineTex
 
 int AnimationCommand::run() {
     CommandScene scene;
-    if (!scene.prepare(line_.picture, texts_, errors_)) {
+    if (!scene.prepare(line_.picture, texts_, errors_) ||
+        !scene.targetAllowed("--animate", line_.output, texts_, errors_)) {
         return 1;
     }
     StoredView& stored = scene.stored;
     // The dataset is tried here too, so that a file that cannot be read is named as such.
-    if (GridDatabase database; !scene.openDataset(database, texts_, errors_)) {
+    GridDatabase database;
+    if (!scene.openDataset(database, texts_, errors_)) {
         return 1;
     }
+    const AnimationSpan& span = line_.animation;
+    if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(database, span.lastMonth())) {
+        errors_ << texts_.farPastData(frameName(span, span.frame(span.frameCount() - 1)),
+                                      stored.dataset.view(), monthName(*dataEnd));
+        return 2;
+    }
+    database.close();
 
     AnimationRequest request;
     request.dbFile = stored.dataset;
@@ -59,7 +85,7 @@ int AnimationCommand::run() {
     request.background = scene.background;
     request.captionFont = scene.captionFont;
     request.labelFont = scene.labelFont;
-    request.span = line_.animation;
+    request.span = span;
     request.turnToViewPosition = !line_.picture.centre;
     stored.positions.forEach([&request](std::uint32_t, const Position& position) {
         request.positions.push_back(position);
@@ -69,11 +95,18 @@ int AnimationCommand::run() {
     TerminalProgress terminal(errors_, isatty(STDERR_FILENO) == 1);
     FramesOnTerminal progress(terminal);
     const std::atomic<bool> neverStopped{false};
-    AnimationResult result =
-        AnimationWriter(request, neverStopped, progress).write(ZString(line_.output));
+    AnimationWriter writer(request, neverStopped, progress);
+    AnimationResult result = writer.write(ZString(line_.output));
     if (!result.complete()) {
         errors_ << texts_.animationNotWritten(result.error.view());
         return 1;
+    }
+    if (!writer.unreadableFrames().empty()) {
+        std::vector<std::pair<std::string, std::string>> runs;
+        for (const auto& [first, last] : span.runsOf(writer.unreadableFrames())) {
+            runs.emplace_back(frameName(span, first), frameName(span, last));
+        }
+        errors_ << texts_.unreadableFrames(runs, span.yearAverages);
     }
     return 0;
 }

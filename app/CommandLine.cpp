@@ -9,9 +9,8 @@
 
 namespace {
 
-// The datasets begin in January 1850; four digits are plenty after that.
-constexpr std::uint32_t FIRST_YEAR = 1850;
-constexpr std::uint32_t LAST_YEAR = 9999;
+constexpr std::uint32_t FIRST_YEAR = CommandLine::FIRST_YEAR;
+constexpr std::uint32_t LAST_YEAR = CommandLine::LAST_YEAR;
 
 using Values = std::span<const std::string_view>;
 
@@ -268,13 +267,25 @@ CommandLine refused(ArgumentProblem problem, std::string_view argument,
     return line;
 }
 
+// Without options of ours the window opens (the window takes no options, not even Qt's); an
+// argument that looks like an option is a typing error ("--rendr") and refused, so that a script
+// never opens the window by mistake.
+CommandLine windowLine(const std::vector<std::string_view>& arguments) {
+    for (std::string_view argument : arguments) {
+        if (argument.starts_with("-")) {
+            return refused(ArgumentProblem::Unknown, argument);
+        }
+    }
+    return CommandLine();
+}
+
 }  // namespace
 
 CommandLine CommandLine::parse(const std::vector<std::string_view>& arguments) {
-    CommandLine line;
     if (std::none_of(arguments.begin(), arguments.end(), isOurs)) {
-        return line;
+        return windowLine(arguments);
     }
+    CommandLine line;
     if (std::any_of(arguments.begin(), arguments.end(), isHelp)) {
         line.mode = ProgramMode::Help;
         return line;

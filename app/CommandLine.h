@@ -67,9 +67,15 @@ struct ArgumentError {
 
 // The program's arguments, parsed without touching anything. Options that take a value take
 // it as the next argument or after "=" ("--scale=50"). Options are found by name wherever
-// they stand; when none of them is there the window opens and every argument is left alone.
+// they stand; when none of them is there the window opens, and an argument beginning with "-"
+// is refused.
 class CommandLine {
   public:
+    // The years an option may name: the datasets begin in January 1850, and four digits are
+    // plenty after that.
+    static constexpr std::uint32_t FIRST_YEAR = 1850;
+    static constexpr std::uint32_t LAST_YEAR = 9999;
+
     // The arguments after the program's name.
     static CommandLine parse(const std::vector<std::string_view>& arguments);
 

@@ -25,7 +25,7 @@ Optionen (Werte auch in der Form --option=WERT):
                          Schreibweise: .png, .gif, .jpg oder .jpeg (Qualität 85), .emf
                          (Metadatei im zehnfachen Maßstab)
   --dataset DATEI        Datensatzdatei, etwa data/cru/hadcrut4.dat
-  --year JAHR            Jahr, ab 1850
+  --year JAHR            Jahr, 1850 bis 9999
   --month MONAT          Monat, 1 bis 12
   --year-average         Jahresmittel des mit --year gewählten Jahres (nicht mit --month)
   --scale PROZENT        50, 75 oder 100
@@ -45,10 +45,15 @@ Optionen (Werte auch in der Form --option=WERT):
   --help, -h             diese Hilfe
 
 Rückgabewert: 0 Bild geschrieben; 1 kein Bild: der Datensatz lässt sich nicht öffnen, er
-hat für den Monat keine Daten, das Hintergrundbild oder bei umrisse worldmap.txt fehlt, oder
-die Datei lässt sich nicht schreiben (eine vorhandene Datei bleibt dann unverändert);
-2 falsche Argumente. Für eine Animation gilt dasselbe, nur dass Monate ohne Daten kein Fehler
-sind. Meldungen gehen nach stderr.
+hat für den Monat keine Daten, das Hintergrundbild oder bei umrisse worldmap.txt fehlt, die
+Datei ist eine des Programms (Hintergrundbilder, worldmap.txt, init.txt, positions.txt,
+Information.rtf, Auswertung.csv, der Datensatz), oder sie lässt sich nicht schreiben (eine
+vorhandene Datei bleibt dann unverändert); 2 falsche Argumente, auch jedes unbekannte, das
+mit "-" beginnt. Für eine Animation gilt dasselbe, nur dass Monate ohne Daten kein Fehler
+sind; Monate, die sich nicht lesen lassen, nennt eine Zeile. Eine Animation, die mehr als
+zehn Jahre über den letzten Monat mit Daten hinausreicht, wird abgelehnt (2). Ohne Optionen
+und ohne Bildschirm (weder DISPLAY noch WAYLAND_DISPLAY) endet sorvo mit 1. Meldungen gehen
+nach stderr.
 
 Sprache: Deutsch, wenn die erste gesetzte der Variablen LANGUAGE, LC_ALL, LC_MESSAGES und
 LANG mit "de" beginnt, sonst Englisch.
@@ -79,7 +84,7 @@ Options (values also as --option=VALUE):
                          .png, .gif, .jpg or .jpeg (quality 85), .emf (metafile at ten
                          times the scale)
   --dataset FILE         dataset file, e.g. data/cru/hadcrut4.dat
-  --year YEAR            year, 1850 or later
+  --year YEAR            year, 1850 to 9999
   --month MONTH          month, 1 to 12
   --year-average         average of the year given with --year (not with --month)
   --scale PERCENT        50, 75 or 100
@@ -99,9 +104,14 @@ Options (values also as --option=VALUE):
   --help, -h             this help
 
 Exit status: 0 picture written; 1 no picture: the dataset cannot be opened, it has no data
-for the month, the background picture or for outlines worldmap.txt is missing, or the file
-cannot be written (a file already there is then left as it was); 2 bad arguments. The same
-holds for an animation, except that months without data are no error. Messages go to stderr.
+for the month, the background picture or for outlines worldmap.txt is missing, the file is
+one of the program's own (the background pictures, worldmap.txt, init.txt, positions.txt,
+Information.rtf, Auswertung.csv, the dataset), or it cannot be written (a file already there
+is then left as it was); 2 bad arguments, also any unknown one beginning with "-". The same
+holds for an animation, except that months without data are no error; months that cannot be
+read are named in one line. An animation reaching more than ten years past the last month
+with data is refused (2). Without options and without a display (neither DISPLAY nor
+WAYLAND_DISPLAY) sorvo ends with 1. Messages go to stderr.
 
 Language: German when the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that is set begins
 with "de", otherwise English.
@@ -152,6 +162,8 @@ std::string CommandLineTexts::refused(const ArgumentError& error) const {
     Language language = language_;
     std::string option = error.argument;
     std::string value = option + " " + quoted(language, error.other);
+    const std::string years = std::to_string(CommandLine::FIRST_YEAR) + pick(" bis ", " to ") +
+                              std::to_string(CommandLine::LAST_YEAR);
     std::string text;
     switch (error.problem) {
         case ArgumentProblem::Unknown:
@@ -165,8 +177,7 @@ std::string CommandLineTexts::refused(const ArgumentError& error) const {
             text = option + pick(" ist mehrfach angegeben", " is given more than once");
             break;
         case ArgumentProblem::BadYear:
-            text =
-                value + pick(": erwartet wird ein Jahr ab 1850", ": expected a year from 1850 on");
+            text = value + pick(": erwartet wird ein Jahr von ", ": expected a year from ") + years;
             break;
         case ArgumentProblem::BadMonth:
             text = value + pick(": erwartet wird ein Monat von 1 bis 12",
@@ -192,12 +203,14 @@ std::string CommandLineTexts::refused(const ArgumentError& error) const {
                                 ".emf");
             break;
         case ArgumentProblem::BadSpan:
-            text = value + pick(
-                               ": erwartet werden VON und BIS als JAHR-MONAT (etwa 2024-01 "
-                               "2024-12) oder beide als JAHR ab 1850, das Ende nicht vor dem "
-                               "Anfang",
-                               ": expected FROM and TO as YEAR-MONTH (e.g. 2024-01 2024-12) or "
-                               "both as a YEAR from 1850 on, the end not before the start");
+            text = value +
+                   pick(
+                       ": erwartet werden VON und BIS als JAHR-MONAT (etwa 2024-01 2024-12) oder "
+                       "beide als JAHR, Jahre von ",
+                       ": expected FROM and TO as YEAR-MONTH (e.g. 2024-01 2024-12) or both as "
+                       "a YEAR, years from ") +
+                   years +
+                   pick(", das Ende nicht vor dem Anfang", ", the end not before the start");
             break;
         case ArgumentProblem::NotGif:
             text = value + pick(": eine Animation wird als .gif geschrieben",
@@ -264,4 +277,49 @@ std::string CommandLineTexts::notWritten(std::string_view reason) const {
 std::string CommandLineTexts::animationNotWritten(std::string_view reason) const {
     return line((pick("Animation nicht geschrieben: ", "animation not written: ")) +
                 std::string(reason));
+}
+
+std::string CommandLineTexts::noDisplay() const {
+    return line(
+        pick("kein Bildschirm: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt, das "
+             "Fenster kann nicht öffnen (Bilder ohne Bildschirm: sorvo --render, siehe "
+             "sorvo --help)",
+             "no display: neither DISPLAY nor WAYLAND_DISPLAY is set, so the window "
+             "cannot open (pictures without a display: sorvo --render, see sorvo --help)"));
+}
+
+std::string CommandLineTexts::ownFile(std::string_view option, std::string_view target,
+                                      std::string_view file) const {
+    return line(std::string(option) + " " + quoted(language_, target) +
+                pick(": das ist ", ": that is ") + quoted(language_, file) +
+                pick(", eine Datei des Programms, die nie überschrieben wird; nichts geschrieben",
+                     ", one of the program's own files, which is never overwritten; nothing "
+                     "written"));
+}
+
+std::string CommandLineTexts::farPastData(std::string_view to, std::string_view dataset,
+                                          std::string_view lastWithData) const {
+    return line("--animate " + quoted(language_, to) +
+                pick(": das Ende liegt mehr als zehn Jahre nach dem letzten Monat mit Daten in ",
+                     ": the end lies more than ten years after the last month with data in ") +
+                std::string(dataset) + " (" + std::string(lastWithData) + ")" +
+                pick("; keine Animation geschrieben (Hilfe: sorvo --help)",
+                     "; no animation written (see sorvo --help)"));
+}
+
+std::string CommandLineTexts::unreadableFrames(
+    const std::vector<std::pair<std::string, std::string>>& runs, bool years) const {
+    std::string list;
+    for (const auto& [first, last] : runs) {
+        list += list.empty() ? "" : ", ";
+        list += first;
+        if (last != first) {
+            list += pick(" bis ", " to ") + last;
+        }
+    }
+    std::string what = years ? pick("Jahre", "years") : pick("Monate", "months");
+    return line(pick("diese ", "these ") + what +
+                pick(" ließen sich nicht lesen und zeigen „Keine Daten“: ",
+                     " could not be read and show \"Keine Daten\": ") +
+                list);
 }

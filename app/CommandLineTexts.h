@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 struct ArgumentError;
 
@@ -35,6 +37,19 @@ class CommandLineTexts {
     std::string note(std::string_view text) const;
     std::string notWritten(std::string_view reason) const;
     std::string animationNotWritten(std::string_view reason) const;
+    // The window cannot open: no display, and no Qt platform that needs none.
+    std::string noDisplay() const;
+    // The target given to option is the program's own file, named as the program knows it.
+    std::string ownFile(std::string_view option, std::string_view target,
+                        std::string_view file) const;
+    // The span of --animate ends at "to", more than ten years past the dataset's last month
+    // with data ("2025-12").
+    std::string farPastData(std::string_view to, std::string_view dataset,
+                            std::string_view lastWithData) const;
+    // The frames of an animation whose months could not be read, as runs from a first to a
+    // last month (or year, for year averages), both the same for a single one.
+    std::string unreadableFrames(const std::vector<std::pair<std::string, std::string>>& runs,
+                                 bool years) const;
 
   private:
     // The German or the English text.

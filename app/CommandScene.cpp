@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandLineTexts.h"
+#include "app/OwnFiles.h"
 #include "grid/GridDatabase.h"
 #include "map/BackgroundPicture.h"
 #include "map/Coastlines.h"
@@ -74,6 +75,15 @@ bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& 
         loadBackground(background, stored.view.mapType);
     } catch (const ZException& exception) {
         errors << texts.backgroundMissing(exception.getMessage().view());
+        return false;
+    }
+    return true;
+}
+
+bool CommandScene::targetAllowed(std::string_view option, const std::string& target,
+                                 const CommandLineTexts& texts, std::ostream& errors) const {
+    if (std::optional<std::string> own = ownFileAt(target, stored.dataset.str())) {
+        errors << texts.ownFile(option, target, *own);
         return false;
     }
     return true;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
+#include <string_view>
 
 #include "app/StoredView.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -21,6 +23,10 @@ class CommandScene {
     // checks the coastlines for the outlines). False, with the reason on errors, when the
     // picture's background is missing.
     bool prepare(const PictureChoice& choice, const CommandLineTexts& texts, std::ostream& errors);
+    // False, with the reason on errors, when the target given to option is one of the
+    // program's own files (the chosen dataset among them).
+    bool targetAllowed(std::string_view option, const std::string& target,
+                       const CommandLineTexts& texts, std::ostream& errors) const;
     // Opens the chosen dataset; false, with the reason on errors, when it cannot be opened.
     bool openDataset(GridDatabase& database, const CommandLineTexts& texts,
                      std::ostream& errors) const;

@@ -18,7 +18,8 @@ PictureCommand::PictureCommand(const CommandLine& line, const CommandLineTexts& 
 
 int PictureCommand::run() {
     CommandScene scene;
-    if (!scene.prepare(line_.picture, texts_, errors_)) {
+    if (!scene.prepare(line_.picture, texts_, errors_) ||
+        !scene.targetAllowed("--render", line_.output, texts_, errors_)) {
         return 1;
     }
     StoredView& stored = scene.stored;

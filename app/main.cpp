@@ -1,6 +1,7 @@
 // Sorvo Visualizer: one window over the gridded temperature anomalies, or, with options of its
 // own, pictures from the command line.
 #include <cstdlib>
+#include <iostream>
 #include <string_view>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "app/CommandLineProgram.h"
 #include "app/CommandLineTexts.h"
 #include "app/MainWindow.h"
+#include "app/WindowDisplay.h"
 #include "resources/ResourceIds.h"
 #include "resources/SorvoResources.h"
 #include "toolkit/ZException.h"
@@ -15,9 +17,13 @@
 
 int main(int argc, char** argv) {
     CommandLine line = CommandLine::parse(std::vector<std::string_view>(argv + 1, argv + argc));
+    CommandLineTexts texts(CommandLineTexts::languageOf(std::getenv));
     if (line.error || line.mode != ProgramMode::Window) {
-        CommandLineTexts texts(CommandLineTexts::languageOf(std::getenv));
         return CommandLineProgram(line, texts).run(argv[0]);
+    }
+    if (!windowHasDisplay(std::getenv)) {
+        std::cerr << texts.noDisplay();
+        return 1;
     }
     int result = 0;
     try {

@@ -2,6 +2,7 @@
 
 #include "export/ExportProgress.h"
 #include "grid/GridDatabase.h"
+#include "grid/SpanPastData.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
@@ -103,11 +104,20 @@ void ExportDialog::start() {
     if (exporting_) {
         return;
     }
-    request_ = ExportRequest{dbFile,
-                             ExportSpan{fromYear, fromMonth, toYear, toMonth},
-                             monthlyAverage,
-                             hasPositions && positions,
-                             {}};
+    const ExportSpan span{fromYear, fromMonth, toYear, toMonth};
+    if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(dbFile, span.lastIndex());
+        dataEnd && !ZSystem::showMessage(
+                       this,
+                       ZFormattedString("Der Zeitraum reicht mehr als zehn Jahre über den letzten "
+                                        "Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur "
+                                        "Monate ohne Daten, und der Export kann sehr lange "
+                                        "dauern.\r\n\r\nTrotzdem exportieren?",
+                                        monthOfIndex(*dataEnd),
+                                        static_cast<unsigned long long>(yearOfIndex(*dataEnd))),
+                       "Information", true)) {
+        return;
+    }
+    request_ = ExportRequest{dbFile, span, monthlyAverage, hasPositions && positions, {}};
     if (request_.hasPositions) {
         positions->forEach([this](std::uint32_t, const Position& position) {
             request_.places.push_back(position.coordinates);
@@ -137,7 +147,17 @@ void ExportDialog::run() {
             ZSystem::showMessage(this, "Export wurde erfolgreich durchgeführt.", "Information",
                                  false);
         }
-        ZSystem::openDocument(EXPORT_TABLE_FILE);
+        if (!ZSystem::openDocument(EXPORT_TABLE_FILE)) {
+            ZString folder = ZSystem::getCurrentDirectory();
+            if (!folder.isEmpty() && folder.str().back() != '/') {
+                folder += "/";
+            }
+            ZSystem::showMessage(this,
+                                 ZFormattedString("Kein Programm konnte die Tabelle öffnen. Sie "
+                                                  "wurde gespeichert unter:\r\n%s%s",
+                                                  folder.c_str(), EXPORT_TABLE_FILE),
+                                 "Information", false);
+        }
     } catch (const ZException& exception) {
         ZSystem::showException(this, exception);
     }

@@ -12,3 +12,7 @@ std::uint64_t ExportSpan::groups() const {
 std::uint64_t ExportSpan::firstIndex() const {
     return std::uint64_t{fromYear} * 12 + fromMonth - 1;
 }
+
+std::uint64_t ExportSpan::lastIndex() const {
+    return firstIndex() + (groups() - 1) * 12 + monthsPerGroup() - 1;
+}

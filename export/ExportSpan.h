@@ -15,6 +15,9 @@ struct ExportSpan {
     std::uint64_t groups() const;
     std::uint64_t totalMonths() const { return groups() * monthsPerGroup(); }
     std::uint64_t firstIndex() const;
+    // The last month read: that of the last group, in the year after toYear when the groups run
+    // over the turn of the year. Spans with at least one group only.
+    std::uint64_t lastIndex() const;
 };
 
 inline std::uint64_t yearOfIndex(std::uint64_t index) {

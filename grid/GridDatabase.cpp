@@ -107,6 +107,14 @@ void GridDatabase::close() {
     cellsWithData = 0;
 }
 
+std::uint64_t GridDatabase::endOfData() const {
+    const std::uint64_t first = std::uint64_t{FIRST_YEAR} * 12;
+    if (netcdf_) {
+        return static_cast<std::uint64_t>(std::max<std::int64_t>(netcdf_->endMonth(), first));
+    }
+    return blockSize_ == 0 || !file.isOpen() ? first : first + file.size() / blockSize_;
+}
+
 void GridDatabase::clearValues() {
     cellsWithData = 0;
     std::size_t cells = std::size_t{rows} * columns;

@@ -56,6 +56,10 @@ class GridDatabase {
     // (LF line ends where CRLF are expected, say); the file is then read with that size.
     const ZString& layoutNote() const { return layoutNote_; }
     std::uint64_t blockSize() const { return blockSize_; }
+    // The month after the last one the open file holds, as year x 12 + month - 1: from the
+    // file's size for text files, from the time axis for netCDF. January 1850 when it holds
+    // none.
+    std::uint64_t endOfData() const;
 
     std::uint32_t dbType = 0;
     std::unique_ptr<double[]> zoneWeights;

@@ -31,6 +31,8 @@ class NetcdfReader {
     // False when the library cannot read the step; problem() then says why.
     bool addStep(std::uint64_t k, double* sums, std::uint32_t* counts);
     const ZString& problem() const { return problem_; }
+    // The month after the file's last one, as year x 12 + month - 1.
+    std::int64_t endMonth() const { return firstMonth_ + static_cast<std::int64_t>(steps_); }
 
   private:
     // Everything open checks, with the lock held; raises ZException.

@@ -10,9 +10,11 @@ class ZWindowContext;
 
 // Receives every message box instead of the screen (text, title); set by tests.
 using ZMessageSink = std::function<void(const ZString& text, const ZString& title)>;
-// Receives the documents to be opened instead of the desktop (absolute path), or the web
-// addresses to be opened instead of the browser; set by tests.
+// Receives the web addresses to be opened instead of the browser; set by tests.
 using ZDocumentOpener = std::function<void(const ZString& path)>;
+// Receives the documents to be opened instead of the desktop (absolute path) and answers
+// whether a program took them; set by tests.
+using ZDocumentLauncher = std::function<bool(const ZString& path)>;
 
 // Process-wide services: rounding and file-name helpers (usable anywhere), and the start-up,
 // message loop and message boxes of the window layer (toolkit_ui).
@@ -48,10 +50,13 @@ class ZSystem {
                             bool question);
     static void showException(ZWindowContext* owner, const ZException& exception);
     static void setMessageSink(ZMessageSink sink);
+    // How the message sink answers questions: Yes until set otherwise.
+    static void setSinkAnswer(bool yes);
     // Opens a file of the working directory with the program the desktop associates with it, on
-    // the user-interface thread; from any thread, without waiting.
-    static void openDocument(const ZString& fileName);
-    static void setDocumentOpener(ZDocumentOpener opener);
+    // the user-interface thread; from any thread. Waits for the desktop's answer: false when
+    // no program could be started for the file.
+    static bool openDocument(const ZString& fileName);
+    static void setDocumentOpener(ZDocumentLauncher opener);
     // Opens a web address in the desktop's browser, without waiting.
     static void openWebAddress(const ZString& address);
     static void setWebAddressOpener(ZDocumentOpener opener);

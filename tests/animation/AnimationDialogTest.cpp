@@ -19,6 +19,12 @@ namespace {
 using D = ZDialogDriver;
 using Messages = decltype(MessageLog::messages);
 
+// The test dataset ends in December 1851.
+const std::string FAR_PAST =
+    "Die Animation reicht mehr als zehn Jahre über den letzten Monat mit Daten (12-1851) hinaus. "
+    "Danach folgen nur Bilder ohne Daten, und das Speichern kann sehr lange dauern.\r\n\r\n"
+    "Trotzdem speichern?";
+
 bool waitFor(const std::function<bool()>& condition) {
     QElapsedTimer clock;
     clock.start();
@@ -93,8 +99,25 @@ TEST_F(AnimationDialogTest, StartWritesReportsAndCloses) {
     EXPECT_TRUE(std::filesystem::exists("film.gif"));
 }
 
+// Months that cannot be read show no data, and the final message names them.
+TEST_F(AnimationDialogTest, UnreadableMonthsAreNamed) {
+    std::string data = folder.read("data/cru/hadcrut3v.dat");
+    for (std::size_t month : {2, 4, 5}) {
+        data[month * HADCRUT3_LAYOUT.blockSize()] = 'X';
+    }
+    folder.write("data/cru/hadcrut3v.dat", data);
+    show([&](ZDialog& shown) {
+        start(shown, "1850", "1", "1850", "6", "10");
+        EXPECT_TRUE(waitFor([&] { return !dialog.isWriting(); }));
+    });
+    EXPECT_EQ(log.messages, (Messages{{"Animation mit 6 Bildern gespeichert:\r\nfilm.gif\r\n\r\n"
+                                       "Nicht lesbar und daher ohne Daten, die Monate: 03-1850, "
+                                       "05-1850 bis 06-1850",
+                                       "Information"}}));
+}
+
 // "Abbrechen", Escape and the close box each stop a long run and close once it has ended;
-// nothing is written and nothing is said.
+// nothing is written and nothing is said after the question about the far span.
 TEST_F(AnimationDialogTest, AbbrechenEscapeAndCloseBoxStopAndClose) {
     for (int way = 0; way < 3; ++way) {
         show([&](ZDialog& shown) {
@@ -112,7 +135,21 @@ TEST_F(AnimationDialogTest, AbbrechenEscapeAndCloseBoxStopAndClose) {
         });
         EXPECT_FALSE(dialog.isWriting()) << way;
     }
-    EXPECT_TRUE(log.messages.empty());
+    EXPECT_EQ(log.messages, Messages(3, {FAR_PAST, "Information"}));
+    EXPECT_FALSE(std::filesystem::exists("film.gif"));
+}
+
+// A span ending more than ten years past the data is asked about first; "Nein" starts nothing
+// and keeps the dialog with its values.
+TEST_F(AnimationDialogTest, FarPastTheDataAsksFirst) {
+    ZSystem::setSinkAnswer(false);
+    show([&](ZDialog& shown) {
+        start(shown, "1850", "1", "1862", "1", "4");
+        EXPECT_FALSE(dialog.isWriting());
+        EXPECT_TRUE(shown.isCreated());
+        EXPECT_EQ(D::text(shown, IDC_ANIMATION_TO_YEAR), "1862");
+    });
+    EXPECT_EQ(log.messages, (Messages{{FAR_PAST, "Information"}}));
     EXPECT_FALSE(std::filesystem::exists("film.gif"));
 }
 

@@ -8,6 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineTexts.h"
 #include "app/TerminalProgress.h"
+#include "app/WindowDisplay.h"
 
 namespace {
 
@@ -15,13 +16,39 @@ CommandLine parse(const std::vector<std::string_view>& arguments) {
     return CommandLine::parse(arguments);
 }
 
-// Without an option of ours the window opens as it always did, whatever else is there.
+// Without an option of ours the window opens as it always did, with plain arguments left alone.
 TEST(CommandLineTest, WithoutOurOptionsTheWindowOpens) {
-    for (const auto& arguments : std::vector<std::vector<std::string_view>>{
-             {}, {"-platform", "xcb", "-style", "fusion", "--reverse"}, {"karte.png"}}) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string_view>>{{}, {"karte.png"}, {"a", "b"}}) {
         CommandLine line = parse(arguments);
         EXPECT_EQ(line.mode, ProgramMode::Window);
         EXPECT_FALSE(line.error);
+    }
+}
+
+// The window needs a display, or a Qt platform that draws without one.
+TEST(CommandLineTest, WindowHasADisplayOnlyWhereQtCanDraw) {
+    struct Case {
+        std::map<std::string, const char*> variables;
+        bool display;
+    };
+    const Case cases[] = {
+        {{}, false},
+        {{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, false},
+        {{{"DISPLAY", ":0"}}, true},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}}, true},
+        {{{"QT_QPA_PLATFORM", "xcb"}}, false},
+        {{{"QT_QPA_PLATFORM", "wayland;xcb"}}, false},
+        {{{"QT_QPA_PLATFORM", "offscreen"}}, true},
+        {{{"QT_QPA_PLATFORM", "offscreen:configfile=/tmp/screen.json"}}, true},
+        {{{"QT_QPA_PLATFORM", "wayland;minimal"}}, true},
+    };
+    for (const Case& c : cases) {
+        bool display = windowHasDisplay([&](const char* name) {
+            auto found = c.variables.find(name);
+            return found == c.variables.end() ? nullptr : found->second;
+        });
+        EXPECT_EQ(display, c.display) << c.variables.size();
     }
 }
 
@@ -109,6 +136,10 @@ TEST(CommandLineTest, BadArgumentsNameTheirOption) {
         {{"--render", "a.bmp"}, P::BadExtension, "--render", "a.bmp"},
         {{"--render", "png"}, P::BadExtension, "--render", "png"},
         {with({"--bogus"}), P::Unknown, "--bogus", ""},
+        // Without an option of ours: a typing error, never the window.
+        {{"--rendr", "out.png"}, P::Unknown, "--rendr", ""},
+        {{"karte.png", "-platform", "xcb"}, P::Unknown, "-platform", ""},
+        {{"-"}, P::Unknown, "-", ""},
         {with({"extra"}), P::Unknown, "extra", ""},
         {with({"--globe=1"}), P::Unknown, "--globe=1", ""},
         {with({"--render", "b.png"}), P::Repeated, "--render", ""},
@@ -190,6 +221,15 @@ TEST(CommandLineTest, RefusalsAreOneLineNamingTheArgument) {
     EXPECT_EQ(CommandLineTexts(Language::English)
                   .refused({ArgumentProblem::Needs, "--centre", "--globe"}),
               "sorvo: --centre needs --globe (see sorvo --help)\n");
+    // The years the parser takes, named in full.
+    EXPECT_EQ(CommandLineTexts(Language::English)
+                  .refused({ArgumentProblem::BadYear, "--year", "4000000000"}),
+              "sorvo: --year \"4000000000\": expected a year from 1850 to 9999 (see sorvo "
+              "--help)\n");
+    EXPECT_EQ(
+        CommandLineTexts(Language::German).refused({ArgumentProblem::BadYear, "--year", "10000"}),
+        "sorvo: --year „10000“: erwartet wird ein Jahr von 1850 bis 9999 (Hilfe: sorvo "
+        "--help)\n");
 }
 
 // On a terminal each new percentage overwrites the last and the line is wiped at the end;

@@ -12,6 +12,7 @@
 #include "FileFaults.h"
 #include "WindowTest.h"
 #include "app/MapPictureWriter.h"
+#include "app/OwnFiles.h"
 
 namespace {
 
@@ -150,6 +151,68 @@ TEST_F(RenderProcessTest, HelpAndRefusedArgumentsSpeakTheLocalesLanguage) {
     EXPECT_FALSE(std::filesystem::exists("init.txt"));
 }
 
+// A typing error or a missing display ends with one line, never with the window or Qt's abort.
+TEST_F(RenderProcessTest, TyposAndAMissingDisplayNeverStartTheWindow) {
+    Run typo = sorvo({"--rendr", "karte.png"});
+    EXPECT_EQ(typo.status, 2);
+    EXPECT_EQ(typo.errors, "sorvo: unknown argument \"--rendr\" (see sorvo --help)\n");
+    Run window = sorvo({}, "de_DE.UTF-8");
+    EXPECT_EQ(window.status, 1);
+    EXPECT_EQ(window.errors,
+              "sorvo: kein Bildschirm: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt, das "
+              "Fenster kann nicht öffnen (Bilder ohne Bildschirm: sorvo --render, siehe sorvo "
+              "--help)\n");
+    EXPECT_FALSE(std::filesystem::exists("init.txt"));
+}
+
+// No picture replaces a file the program reads or writes, however the target names it.
+TEST_F(RenderProcessTest, TheProgramsOwnFilesAreNeverReplaced) {
+    folder.write("init.txt", "YEAR=1850\nMONTH=3\n");
+    std::filesystem::create_symlink("weltkarte1.jpg", "verweis.jpg");
+    std::filesystem::create_symlink("weltkarte2.jpg", "film.gif");
+    // A background picture missing here is the program's all the same.
+    std::filesystem::remove("weltkarte3.jpg");
+    const std::string pictures = folder.read("weltkarte1.jpg") + folder.read("weltkarte2.jpg");
+    const QString absolute = QString::fromStdString((folder.path() / "weltkarte2.jpg").string());
+    const struct {
+        QStringList arguments;
+        std::string own;
+    } cases[] = {
+        {{"--render", "weltkarte1.jpg"}, "weltkarte1.jpg"},
+        {{"--render", "./data/../weltkarte1.jpg"}, "weltkarte1.jpg"},
+        {{"--render", "Weltkarte1.jpg"}, ""},
+        {{"--render", absolute}, "weltkarte2.jpg"},
+        {{"--render", "verweis.jpg"}, "weltkarte1.jpg"},
+        {{"--render", "weltkarte3.jpg"}, "weltkarte3.jpg"},
+        {{"--render", "daten.png", "--dataset", "daten.png"}, "daten.png"},
+        {{"--animate", "1850", "1851", "film.gif"}, "weltkarte2.jpg"},
+    };
+    for (const auto& c : cases) {
+        Run run = sorvo(c.arguments);
+        const std::string target = c.arguments[1].toStdString();
+        if (c.own.empty()) {
+            // Another file where the file system tells case apart.
+            EXPECT_EQ(run.status, 0) << run.errors;
+            std::filesystem::remove("Weltkarte1.jpg");
+            continue;
+        }
+        EXPECT_EQ(run.status, 1) << target;
+        EXPECT_NE(run.errors.find(": that is \"" + c.own + "\", one of the program's own files"),
+                  std::string::npos)
+            << run.errors;
+    }
+    EXPECT_TRUE(folder.read("weltkarte1.jpg") + folder.read("weltkarte2.jpg") == pictures);
+    EXPECT_FALSE(std::filesystem::exists("weltkarte3.jpg"));
+    EXPECT_FALSE(std::filesystem::exists("daten.png"));
+    // The files no picture's extension reaches today are the program's all the same.
+    for (const char* name :
+         {"init.txt", "positions.txt", "worldmap.txt", "Information.rtf", "Auswertung.csv"}) {
+        EXPECT_EQ(ownFileAt(std::string("./") + name, "data/cru/hadcrut3v.dat"), name);
+    }
+    EXPECT_EQ(ownFileAt("data/cru/../cru/hadcrut3v.dat", "data/cru/hadcrut3v.dat"),
+              "data/cru/hadcrut3v.dat");
+}
+
 // Work that fails says why, writes nothing and leaves an earlier picture as it was.
 TEST_F(RenderProcessTest, FailuresLeaveNoPictureBehind) {
     folder.write("init.txt", "DB_FILE=data/cru/fehlt.dat\nYEAR=1850\nMONTH=3\n");
@@ -266,6 +329,31 @@ TEST_F(RenderProcessTest, AnimationOfMonths) {
     EXPECT_TRUE(unwritable.errors.starts_with("sorvo: Animation nicht geschrieben: "))
         << unwritable.errors;
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
+}
+
+// Months whose blocks cannot be read are frames without data, named on stderr; a span far past
+// the data is refused before anything is drawn.
+TEST_F(RenderProcessTest, AnimationNamesUnreadableMonthsAndRefusesFarSpans) {
+    folder.write("init.txt", "SCALE_PERCENT=50\n");
+    Run far = sorvo({"--animate", "1850", "1862", "jahre.gif"});
+    EXPECT_EQ(far.status, 2);
+    EXPECT_EQ(far.errors,
+              "sorvo: --animate \"1862\": the end lies more than ten years after the last month "
+              "with data in data/cru/hadcrut3v.dat (1851-12); no animation written (see sorvo "
+              "--help)\n");
+    EXPECT_FALSE(std::filesystem::exists("jahre.gif"));
+
+    std::string data = folder.read("data/cru/hadcrut3v.dat");
+    for (std::size_t month : {2, 3, 6}) {
+        data[month * HADCRUT3_LAYOUT.blockSize()] = 'X';
+    }
+    folder.write("data/cru/hadcrut3v.dat", data);
+    Run damaged = sorvo({"--animate", "1850-01", "1850-08", "monate.gif"});
+    EXPECT_EQ(damaged.status, 0);
+    EXPECT_EQ(damaged.errors,
+              "sorvo: these months could not be read and show \"Keine Daten\": 1850-03 to "
+              "1850-04, 1850-07\n");
+    EXPECT_EQ(QImageReader("monate.gif").imageCount(), 8);
 }
 
 }  // namespace

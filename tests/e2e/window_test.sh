@@ -222,7 +222,8 @@ grep -qx 'Datenbank: hadcrut4.dat' <<< "$table" || fail "table head: $table"
 grep -qx 'Jahr;Monat;Anomalie Gesamt;Abdeckung in Prozent' <<< "$table" || fail "heading: $table"
 (($(grep -cE '^1990;[678];-?[0-9]+,[0-9]{6};[0-9]+$' <<< "$table") == 3)) || fail "rows: $table"
 wait_for 10 grep -q "$work/Auswertung.csv" "$work/bin/opened" || fail "the table was not opened"
-# Far past the data the months are cheap but many: long enough to stop.
+# Far past the data the months are cheap but many: the dialog asks first, and "Ja" (Enter)
+# starts a run long enough to stop.
 activate '^Datenreihe exportieren$'
 xdotool key Escape
 wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datenreihe exportieren$"' ||
@@ -230,6 +231,7 @@ wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datenreihe exportie
 open_export_dialog
 export_span 1990 1 4000000000 12
 xdotool key Return
+answer_box "Information" "mehr als zehn Jahre"
 sleep 0.5
 activate '^Datenreihe exportieren$'
 xdotool key Escape

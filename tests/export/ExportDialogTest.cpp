@@ -21,6 +21,12 @@ using D = ZDialogDriver;
 using Messages = decltype(MessageLog::messages);
 
 const std::string STOPPED = "Export wurde abgebrochen.\r\n\r\nExport wurde bis ";
+const std::string DONE = "Export wurde erfolgreich durchgeführt.";
+// The test dataset ends in December 1851.
+const std::string FAR_PAST =
+    "Der Zeitraum reicht mehr als zehn Jahre über den letzten Monat mit Daten (12-1851) hinaus. "
+    "Danach folgen nur Monate ohne Daten, und der Export kann sehr lange dauern.\r\n\r\n"
+    "Trotzdem exportieren?";
 
 // Lets the dialog's loop run until the condition holds (at most ten seconds).
 bool waitFor(const std::function<bool()>& condition) {
@@ -36,7 +42,10 @@ class ExportDialogTest : public testing::Test {
   protected:
     ExportDialogTest() {
         folder.write("data/cru/hadcrut3v.dat", exportDataset());
-        ZSystem::setDocumentOpener([this](const ZString& path) { opened.push_back(path.str()); });
+        ZSystem::setDocumentOpener([this](const ZString& path) {
+            opened.push_back(path.str());
+            return true;
+        });
         dialog.toYear = 1851;
         dialog.toMonth = 6;
         dialog.dbFile = "data/cru/hadcrut3v.dat";
@@ -96,7 +105,7 @@ TEST_F(ExportDialogTest, StartWritesTheTableReportsAndOpensIt) {
         EXPECT_EQ(bar->maximum(), 8);
         D::click(shown, IDC_EXPORT_CANCEL);
     });
-    EXPECT_EQ(log.messages, (Messages{{"Export wurde erfolgreich durchgeführt.", "Information"}}));
+    EXPECT_EQ(log.messages, (Messages{{DONE, "Information"}}));
     ASSERT_TRUE(waitFor([&] { return opened.size() == 1; }));
     EXPECT_EQ(opened[0], (folder.path() / "Auswertung.csv").string());
     std::string table = readFile(folder.path() / "Auswertung.csv");
@@ -138,13 +147,47 @@ TEST_F(ExportDialogTest, AbbrechenStopsARunningExportTheCloseBoxAlsoCloses) {
         start(shown, "1850", "1", "4000000000", "12");
         // The driver's close box follows once the script is done.
     });
-    ASSERT_EQ(log.messages.size(), 2u);
-    for (const auto& [text, title] : log.messages) {
-        EXPECT_EQ(text.substr(0, STOPPED.size()), STOPPED);
+    ASSERT_EQ(log.messages.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto& [text, title] = log.messages[i];
+        EXPECT_EQ(i % 2 == 0 ? text : text.substr(0, STOPPED.size()),
+                  i % 2 == 0 ? FAR_PAST : STOPPED);
         EXPECT_EQ(title, "Information");
     }
     EXPECT_EQ(opened.size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Auswertung.csv"));
+}
+
+// A span ending more than ten years past the data is asked about first (the last group here ends
+// in February 1862): "Nein" starts nothing and keeps the dialog with its values. Ten years past
+// the data is not asked about.
+TEST_F(ExportDialogTest, FarPastTheDataAsksFirst) {
+    ZSystem::setSinkAnswer(false);
+    show([&](ZDialog& shown) {
+        start(shown, "1850", "11", "1861", "2");
+        EXPECT_FALSE(dialog.isExporting());
+        EXPECT_TRUE(shown.isCreated());
+        EXPECT_EQ(D::text(shown, IDC_EXPORT_FROM_MONTH), "11");
+        EXPECT_EQ(D::text(shown, IDC_EXPORT_TO_YEAR), "1861");
+        start(shown, "1850", "1", "1861", "12");
+        ASSERT_TRUE(waitFor([&] { return log.messages.size() == 2; }));
+    });
+    EXPECT_EQ(log.messages, (Messages{{FAR_PAST, "Information"}, {DONE, "Information"}}));
+}
+
+// When no program takes the table, a message says where it was written.
+TEST_F(ExportDialogTest, WithoutAProgramForTheTableItsPlaceIsShown) {
+    ZSystem::setDocumentOpener([](const ZString&) { return false; });
+    show([&](ZDialog& shown) {
+        start(shown, "1850", "1", "1850", "2");
+        ASSERT_TRUE(waitFor([&] { return log.messages.size() == 2; }));
+    });
+    EXPECT_EQ(
+        log.messages,
+        (Messages{{DONE, "Information"},
+                  {"Kein Programm konnte die Tabelle öffnen. Sie wurde gespeichert unter:\r\n" +
+                       (folder.path() / "Auswertung.csv").string(),
+                   "Information"}}));
 }
 
 }  // namespace

@@ -187,6 +187,8 @@ TEST_F(NetcdfReading, MonthsCountFromTheFirstTimeStep) {
     grid.months = 12;
     const NetcdfCells code = [](int k, int, int) -> std::optional<double> { return k; };
     database.open(1, writeGrid(grid, code).c_str());
+    // The month after the last one, March 1852.
+    EXPECT_EQ(database.endOfData(), 1852u * 12 + 2);
     database.select(1851, 3, false);
     EXPECT_EQ(database.cellValue(7, 7), 0.0);
     database.nextYear();

@@ -125,6 +125,7 @@ bool ZSystem::showMessage(ZWindowContext* owner, const ZString& text, const ZStr
         ZToolkitState& toolkit = running();
         if (toolkit.messageSink) {
             toolkit.messageSink(text, title);
+            answer = !question || toolkit.sinkAnswer;
             return;
         }
         QMessageBox box(question ? QMessageBox::Question : QMessageBox::Information,
@@ -149,23 +150,30 @@ void ZSystem::setMessageSink(ZMessageSink sink) {
     running().messageSink = std::move(sink);
 }
 
-void ZSystem::openDocument(const ZString& fileName) {
+void ZSystem::setSinkAnswer(bool yes) {
+    running().sinkAnswer = yes;
+}
+
+bool ZSystem::openDocument(const ZString& fileName) {
     ZString path = getCurrentDirectory();
     if (!path.isEmpty() && path.str().back() != '/') {
         path += "/";
     }
     path += fileName.view();
-    ZUiThread::run(nullptr, [path] {
+    bool opened = false;
+    ZUiThread::runAndWait([&] {
         ZToolkitState& toolkit = running();
         if (toolkit.documentOpener) {
-            toolkit.documentOpener(path);
+            opened = toolkit.documentOpener(path);
             return;
         }
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromUtf8(path.c_str())));
+        // False when the desktop has no way to open files (no xdg-open, say).
+        opened = QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromUtf8(path.c_str())));
     });
+    return opened;
 }
 
-void ZSystem::setDocumentOpener(ZDocumentOpener opener) {
+void ZSystem::setDocumentOpener(ZDocumentLauncher opener) {
     running().documentOpener = std::move(opener);
 }
 

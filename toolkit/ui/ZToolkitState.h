@@ -25,7 +25,8 @@ struct ZToolkitState {
     std::unique_ptr<ZUiQueue> queue;
     const ZResourceModule* resources = nullptr;
     ZMessageSink messageSink;
-    ZDocumentOpener documentOpener;
+    bool sinkAnswer = true;
+    ZDocumentLauncher documentOpener;
     ZDocumentOpener webAddressOpener;
     // Message boxes on screen: a wait dialog stays hidden under them, or it would block them.
     int openMessageBoxes = 0;

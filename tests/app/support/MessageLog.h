@@ -7,7 +7,8 @@
 #include "toolkit/ZSystem.h"
 
 // Takes the message boxes while it lives, so that tests read them instead of waiting for a
-// user: (text, title) in the order they were shown.
+// user: (text, title) in the order they were shown. Questions are answered Yes unless
+// ZSystem::setSinkAnswer says otherwise.
 class MessageLog {
   public:
     MessageLog() {
@@ -15,7 +16,10 @@ class MessageLog {
             messages.emplace_back(text.str(), title.str());
         });
     }
-    ~MessageLog() { ZSystem::setMessageSink(nullptr); }
+    ~MessageLog() {
+        ZSystem::setMessageSink(nullptr);
+        ZSystem::setSinkAnswer(true);
+    }
     MessageLog(const MessageLog&) = delete;
     MessageLog& operator=(const MessageLog&) = delete;
 
