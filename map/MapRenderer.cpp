@@ -46,7 +46,7 @@ void MapRenderer::renderToBitmap(ZBitmap& target, bool withCaption, bool withPos
     PictureGeometry geometry = PictureGeometry::of(scene_.view);
     if (!geometry.canBeDrawn()) {
         throw ZException(
-            ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden: ein Bild "
+            ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild "
                              "darf höchstens %d Millionen Pixel haben.",
                              geometry.width, geometry.height,
                              static_cast<int>(MAX_PICTURE_PIXELS / 1'000'000)),
