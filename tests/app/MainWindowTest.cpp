@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QTabWidget>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
