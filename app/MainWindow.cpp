@@ -119,7 +119,10 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::setScale(double scale, int x, int y) {
-    view.scalePercent = static_cast<std::uint32_t>(roundPixel(scale * 100));
+    // Not a pixel, so not bounded as pixels are: the percentage read from the settings is the
+    // one written back, a negative one included.
+    view.scalePercent =
+        static_cast<std::uint32_t>(static_cast<std::int64_t>(ZSystem::round(scale * 100, 0)));
     updateScaleMenu();
     view.scaleX = scale;
     view.scaleY = scale;

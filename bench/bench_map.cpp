@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <QImage>
 #include <filesystem>
 
 #include "grid/GridDatabase.h"
@@ -9,6 +10,7 @@
 #include "overlays/MapOverlayPainter.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZRasterSurface.h"
 
 // Runs in the prepared working folder: sample datasets, pictures and coastlines.
 namespace {
@@ -113,6 +115,31 @@ BENCHMARK(BM_MonthStep)
     ->Args({75, 2})
     ->Args({100, 1})
     ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+
+// A one-pixel line across the 100 % picture, corner to corner (1059 pixels), and the same line
+// drawn from a billion pixels before the picture to a billion after it: cut to the picture, it
+// should cost what its visible part costs.
+void BM_ThinLine(benchmark::State& state) {
+    const std::int64_t reach = state.range(0);
+    const int x = static_cast<int>(reach);
+    const int y = static_cast<int>(reach * 609 / 1059);
+    QImage image(1060, 610, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (auto _ : state) {
+        ZRasterSurface surface(image);
+        surface.selectPen(0, 1);
+        surface.moveTo(-x, -y);
+        surface.lineTo(1059 + x, 609 + y);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+
+BENCHMARK(BM_ThinLine)
+    ->ArgName("beyond")
+    ->Arg(0)
+    ->Arg(1'000'000'000)
+    ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5);
 
 }  // namespace

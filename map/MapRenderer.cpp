@@ -44,6 +44,14 @@ void MapRenderer::renderEquirectangular(ZSurface& surface, bool withCaption, boo
 
 void MapRenderer::renderToBitmap(ZBitmap& target, bool withCaption, bool withPositions) {
     PictureGeometry geometry = PictureGeometry::of(scene_.view);
+    if (!geometry.canBeDrawn()) {
+        throw ZException(
+            ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild "
+                             "darf höchstens %d Millionen Pixel haben.",
+                             geometry.width, geometry.height,
+                             static_cast<int>(MAX_PICTURE_PIXELS / 1'000'000)),
+            0);
+    }
     QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
     if (image.isNull()) {
         // A scale typed into the settings by hand can ask for more than memory allows.
@@ -58,9 +66,12 @@ void MapRenderer::renderToBitmap(ZBitmap& target, bool withCaption, bool withPos
     target.create(image);
 }
 
+// A scale that cannot be drawn has no map to frame: the panel stays empty.
 void MapRenderer::paintMap(ZSurface& surface, const ZBitmap& mapBitmap, const ZRect& update) {
     surface.copyBitmap(mapBitmap, update);
-    drawOverlays(surface, true, true);
+    if (PictureGeometry::of(scene_.view).canBeDrawn()) {
+        drawOverlays(surface, true, true);
+    }
 }
 
 PictureGeometry MapRenderer::beginPicture(ZSurface& surface) {

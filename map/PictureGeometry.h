@@ -1,8 +1,14 @@
 #pragma once
 
+#include <cstdint>
+
 #include "toolkit/ui/ZRect.h"
 
 struct ViewState;
+
+// The largest picture drawn in memory, 400 MB at four bytes a pixel: about 1400 %. A scale typed
+// into the settings by hand must not take the machine's memory.
+constexpr std::int64_t MAX_PICTURE_PIXELS = 100'000'000;
 
 // Pixel coordinates are computed in double precision and rounded half away from zero.
 int roundPixel(double value);
@@ -22,4 +28,8 @@ struct PictureGeometry {
 
     static PictureGeometry of(const ViewState& view);
     ZRect picture() const { return ZRect{0, 0, width, height}; }
+    // Whether a raster picture of this size may be made.
+    bool canBeDrawn() const {
+        return width > 0 && height > 0 && std::int64_t{width} * height <= MAX_PICTURE_PIXELS;
+    }
 };

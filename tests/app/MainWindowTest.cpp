@@ -1,12 +1,37 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QTabWidget>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "MessageBoxAnswerer.h"
 #include "WindowTest.h"
 
 namespace {
+
+// Caps the address space for a while above what the process holds now, so that drawing which
+// grows without bound fails an allocation instead of taking the machine's memory.
+class AddressSpaceCap {
+  public:
+    explicit AddressSpaceCap(rlim_t extraBytes) {
+        getrlimit(RLIMIT_AS, &old_);
+        rlim_t pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        rlimit cap = old_;
+        cap.rlim_cur = std::min(old_.rlim_max, pages * sysconf(_SC_PAGESIZE) + extraBytes);
+        setrlimit(RLIMIT_AS, &cap);
+    }
+    ~AddressSpaceCap() { setrlimit(RLIMIT_AS, &old_); }
+    AddressSpaceCap(const AddressSpaceCap&) = delete;
+    AddressSpaceCap& operator=(const AddressSpaceCap&) = delete;
+
+  private:
+    rlimit old_{};
+};
 
 class MainWindowTest : public WindowTest {
   protected:
@@ -118,6 +143,55 @@ TEST_F(MainWindowTest, FailedRenderIsReportedAndLeavesAUsableWindow) {
     EXPECT_EQ(w.mapBitmap.image().size(), QSize(810, 485));
     EXPECT_EQ(displayArea(), QSize(814, 489));
     EXPECT_EQ(user.texts.size(), 1u);
+}
+
+// Any scale in the settings ends in a painted window or a message, in bounded memory: a scale
+// too large to draw (a negative one reads as one) is refused before anything is allocated, the
+// panel stays empty, the window stays on the screen, the value is kept for the settings file,
+// and a scale from the menu works afterwards. 0 takes the default.
+TEST_F(MainWindowTest, EveryScaleFromTheSettingsEndsInAPaintedWindowOrAMessage) {
+    AddressSpaceCap cap(rlim_t{2} << 30);
+    struct Case {
+        std::string setting;
+        std::string written;
+        QSize picture;
+    };
+    const Case cases[] = {{"-1", "-1", QSize()},        {"-50", "-50", QSize()},
+                          {"0", "75", QSize(810, 485)}, {"1", "1", QSize(70, 115)},
+                          {"9999", "9999", QSize()},    {"100000", "100000", QSize()}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("SCALE_PERCENT=" + c.setting);
+        log.messages.clear();
+        MainWindow& w = start("SCALE_PERCENT=" + c.setting + "\n");
+        QImage shown = w.mapPanel.clientWidget()->grab(QRect(0, 0, 300, 200)).toImage();
+        QApplication::processEvents();
+        if (c.picture.isEmpty()) {
+            ASSERT_EQ(log.messages.size(), 1u);
+            EXPECT_NE(log.messages[0].first.find("höchstens 100 Millionen Pixel"),
+                      std::string::npos)
+                << log.messages[0].first;
+            EXPECT_TRUE(w.mapBitmap.isEmpty());
+            QImage white(shown.size(), QImage::Format_RGB32);
+            white.fill(Qt::white);
+            EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == white)
+                << "the empty panel shows more than white";
+        } else {
+            EXPECT_TRUE(log.messages.empty());
+            EXPECT_EQ(w.mapBitmap.image().size(), c.picture);
+        }
+        ZRect frame = w.getWindowRect();
+        EXPECT_TRUE(frame.left >= 0 && frame.top >= 0 &&
+                    frame.right <= ZSystem::getFullScreenWidth() &&
+                    frame.bottom <= ZSystem::getFullScreenHeight());
+        w.saveSettings();
+        EXPECT_NE(folder.read("init.txt").find("SCALE_PERCENT=" + c.written + "\n"),
+                  std::string::npos);
+        command(CMD_SCALE_50);
+        EXPECT_EQ(w.mapBitmap.image().size(), QSize(560, 360));
+        EXPECT_EQ(displayArea(), QSize(564, 364));
+        EXPECT_EQ(log.messages.size(), c.picture.isEmpty() ? 1u : 0u);
+        closeWindow();
+    }
 }
 
 TEST_F(MainWindowTest, ArrowKeysStepThroughMonthsAndYears) {

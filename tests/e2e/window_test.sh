@@ -284,6 +284,27 @@ find_window "^$title" > /dev/null || fail "no window after the failed map"
 close_viewer
 grep -qx SCALE_PERCENT=100000 "$work/init.txt" || fail "the scale was not kept"
 
+# ---- A negative scale ------------------------------------------------------------------------
+# SCALE_PERCENT=-50 is a scale too large to draw: its message, a window that answers, "Ansicht"
+# > "50%" draws the map, and the scale chosen is the one written on closing.
+printf 'SCALE_PERCENT=-50\n' > "$work/init.txt"
+start_viewer
+answer_box "Fehler" "höchstens 100 Millionen Pixel"
+window=$(find_window "^$title") || fail "no window after the negative scale"
+settle
+xdotool mousemove --window "$window" 20 10 click 1
+sleep 1
+xdotool key Right
+sleep 0.5
+xdotool key Down Down Return
+settle
+import -window "$window" "$work/negative-scale.png"
+(($(identify -format '%w' "$work/negative-scale.png") < 700)) ||
+  fail "the window did not shrink to 50 %"
+close_viewer
+grep -qx SCALE_PERCENT=50 "$work/init.txt" || fail "50 % was not kept after the negative scale"
+# ---- end of the negative scale ---------------------------------------------------------------
+
 # A dataset with a block of zero bytes: one message naming the month, no data drawn.
 block=28613
 head -c $((block * 24)) "$work/data/cru/hadcrut3v.dat" > "$work/data/cru/broken.dat"

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdint>
+#include <cstdlib>
+#include <numeric>
 #include <vector>
 
 #include "PixelChecks.h"
@@ -10,6 +12,7 @@
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZLineLayer.h"
 #include "toolkit/ui/ZRasterSurface.h"
+#include "toolkit/ui/ZThinLine.h"
 
 namespace {
 
@@ -141,6 +144,170 @@ TEST(RasterSurface, RecordedLineLayersSetThePixelsTheirLinesWould) {
         EXPECT_EQ(recorded, drawn) << size.width();
         EXPECT_NE(recorded, rampImage(QImage::Format_RGB32).scaled(size));
     }
+}
+
+// The step-by-step walk of a one-pixel line, keeping the pixels inside the area. Both axes move
+// one way only, so the walk ends once a coordinate lies beyond the area on the side it moves to.
+QPolygon walkedPixels(ZLinePixel from, ZLinePixel to, const QRect& area) {
+    std::int64_t dx = std::abs(to.x - from.x);
+    std::int64_t dy = -std::abs(to.y - from.y);
+    int stepX = from.x < to.x ? 1 : -1;
+    int stepY = from.y < to.y ? 1 : -1;
+    auto gone = [](std::int64_t at, int step, int low, int high) {
+        return step > 0 ? at > high : at < low;
+    };
+    std::int64_t error = dx + dy;
+    std::int64_t px = from.x;
+    std::int64_t py = from.y;
+    QPolygon pixels;
+    while (px != to.x || py != to.y) {
+        if (area.contains(static_cast<int>(std::clamp<std::int64_t>(px, INT32_MIN, INT32_MAX)),
+                          static_cast<int>(std::clamp<std::int64_t>(py, INT32_MIN, INT32_MAX)))) {
+            pixels << QPoint(static_cast<int>(px), static_cast<int>(py));
+        } else if (gone(px, stepX, area.left(), area.right()) ||
+                   gone(py, stepY, area.top(), area.bottom())) {
+            break;
+        }
+        std::int64_t twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            px += stepX;
+        }
+        if (twice <= dx) {
+            error += dx;
+            py += stepY;
+        }
+    }
+    return pixels;
+}
+
+QPolygon cutPixels(ZLinePixel from, ZLinePixel to, const QRect& area) {
+    QPolygon pixels;
+    appendThinLine(pixels, from, to, area);
+    return pixels;
+}
+
+// Every line between points in and around a small area, degenerate ones included.
+TEST(ThinLine, CutLinesSetExactlyThePixelsOfTheWholeWalkInsideTheArea) {
+    const QRect area(0, 0, 12, 8);
+    std::vector<std::int64_t> xs{-9, -1, 0, 1, 5, 10, 11, 12, 13, 25};
+    std::vector<std::int64_t> ys{-6, -1, 0, 3, 6, 7, 8, 19};
+    std::vector<ZLinePixel> points;
+    for (std::int64_t x : xs) {
+        for (std::int64_t y : ys) {
+            points.push_back({x, y});
+        }
+    }
+    for (ZLinePixel from : points) {
+        for (ZLinePixel to : points) {
+            ASSERT_EQ(cutPixels(from, to, area), walkedPixels(from, to, area))
+                << from.x << "," << from.y << " to " << to.x << "," << to.y;
+        }
+    }
+    EXPECT_TRUE(cutPixels({-5, 3}, {20, 4}, QRect()).isEmpty());
+}
+
+// Lines of billions of pixels: those that start near the area are walked out; those that start
+// far away are a short step repeated, walked step by step near the area only.
+TEST(ThinLine, LinesOfBillionsOfPixelsCostWhatTheirVisiblePartCosts) {
+    const QRect area(0, 0, 1060, 610);
+    constexpr std::int64_t G = 2'000'000'000;
+    struct Line {
+        ZLinePixel from;
+        ZLinePixel to;
+    };
+    for (Line line : {Line{{5, 7}, {G, 9}}, Line{{5, 7}, {-G, -G + 3}}, Line{{0, 0}, {G, G}},
+                      Line{{1059, 609}, {-G, 1}}, Line{{10, -3}, {11, G}},
+                      Line{{530, 300}, {G - 17, -G + 5}}, Line{{-40, 20}, {G, 2 * G}}}) {
+        QPolygon walked = walkedPixels(line.from, line.to, area);
+        EXPECT_FALSE(walked.isEmpty());
+        EXPECT_EQ(cutPixels(line.from, line.to, area), walked) << line.to.x << "," << line.to.y;
+    }
+    for (Line line :
+         {Line{{-G, -3 * G / 4}, {G, 3 * G / 4}}, Line{{G, 300 + G / 2}, {-G, 300 - G / 2}},
+          Line{{300 - 2'000'000, -7 * G / 10}, {8'000'300, 28 * G / 10}},
+          Line{{-G, 600}, {G, 600}}}) {
+        const std::int64_t dx = line.to.x - line.from.x;
+        const std::int64_t dy = line.to.y - line.from.y;
+        const std::int64_t times = std::gcd(dx, dy);
+        const ZLinePixel step{dx / times, dy / times};
+        const std::int64_t major = std::max(std::abs(step.x), std::abs(step.y));
+        // The repetitions that reach the area lie within one picture's width of it.
+        const std::int64_t distance =
+            std::abs(step.x) >= std::abs(step.y) ? std::abs(line.from.x) : std::abs(line.from.y);
+        const std::int64_t skipped = std::max<std::int64_t>(0, (distance - 2000) / major);
+        QPolygon repeated;
+        for (std::int64_t i = skipped; i < times && i < skipped + 4000 / major + 2; ++i) {
+            repeated << walkedPixels(
+                {line.from.x + i * step.x, line.from.y + i * step.y},
+                {line.from.x + (i + 1) * step.x, line.from.y + (i + 1) * step.y}, area);
+        }
+        EXPECT_FALSE(repeated.isEmpty());
+        EXPECT_EQ(cutPixels(line.from, line.to, area), repeated)
+            << line.from.x << "," << line.from.y;
+    }
+}
+
+// Lines and fills reaching billions of pixels past the picture draw their visible part, under a
+// mapping too; a block of pixels half outside keeps its own pixels in place.
+TEST(RasterSurface, HugeLinesAndFillsDrawTheirVisiblePart) {
+    constexpr int G = 2'000'000'000;
+    QImage image = whiteImage(40, 30);
+    std::uint32_t rgb[] = {0x000001, 0x000002, 0x000003, 0x000004};
+    {
+        ZRasterSurface surface(image);
+        surface.fillRect(ZRect{-G, -G, G, 2}, zRgb(255, 0, 0));
+        surface.fillTranslucent(ZRect{-G, 28, G, G}, 0x800000FF);
+        surface.selectPen(0, 1);
+        surface.moveTo(-G, 5);
+        surface.lineTo(G, 5);
+        surface.moveTo(3, -G);
+        surface.lineTo(3, G);
+        // Mapped end points beyond the range of int.
+        surface.setIsotropicMapping(10, 10, 20, 20);
+        surface.moveTo(-G, 4);
+        surface.lineTo(G, 4);
+        surface.resetMapping();
+        surface.selectPen(zRgb(0, 255, 0), 3);
+        surface.moveTo(-G, 15);
+        surface.lineTo(G, 15);
+        surface.moveTo(G, -G);
+        surface.lineTo(G, -G + 1);
+        surface.drawPixels(38, 20, 2, 2, rgb, nullptr);
+        surface.drawPixels(-1, 20, 2, 2, rgb, nullptr);
+    }
+    QImage expected = whiteImage(40, 30);
+    {
+        QPainter painter(&expected);
+        painter.fillRect(0, 0, 40, 2, Qt::red);
+        painter.fillRect(0, 28, 40, 2, QColor(0, 0, 255, 128));
+        painter.fillRect(0, 5, 40, 1, Qt::black);
+        painter.fillRect(3, 0, 1, 30, Qt::black);
+        painter.fillRect(0, 8, 40, 1, Qt::black);
+        painter.setPen(QPen(Qt::green, 3, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(-10, 15, 50, 15);
+        painter.fillRect(38, 20, 2, 2, QColor(0, 0, 1));
+        painter.fillRect(39, 21, 1, 1, QColor(0, 0, 4));
+        painter.fillRect(39, 20, 1, 1, QColor(0, 0, 2));
+        painter.fillRect(38, 21, 1, 1, QColor(0, 0, 3));
+        painter.fillRect(0, 20, 1, 1, QColor(0, 0, 2));
+        painter.fillRect(0, 21, 1, 1, QColor(0, 0, 4));
+    }
+    EXPECT_EQ(image, expected);
+}
+
+// A surface on a painter draws lines only into the area it was given.
+TEST(RasterSurface, PainterSurfacesDrawLinesIntoTheirAreaOnly) {
+    QImage image = whiteImage(40, 30);
+    {
+        QPainter painter(&image);
+        ZRasterSurface surface(painter, QRect(10, 10, 5, 5));
+        surface.selectPen(0, 1);
+        surface.moveTo(0, 12);
+        surface.lineTo(40, 12);
+    }
+    EXPECT_EQ(countOtherThan(image, WHITE), 5);
+    expectColourAt(image, BLACK, {10, 12, 14, 12});
 }
 
 TEST(RasterSurface, FontsOfA96DpiScreenAndTextOnWhiteInsideItsRectangle) {

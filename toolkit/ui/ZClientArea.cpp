@@ -101,8 +101,8 @@ void ZClientArea::keyPressEvent(QKeyEvent* event) {
 
 void ZClientArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    ZRasterSurface surface(painter);
     QRect area = event->rect();
+    ZRasterSurface surface(painter, area);
     auto* handler = frame_->handler();
     if (!handler || !handler->onWindowEraseBackground(surface)) {
         painter.fillRect(area, palette().window());

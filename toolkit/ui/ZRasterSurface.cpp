@@ -16,6 +16,7 @@
 
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZLineLayer.h"
+#include "toolkit/ui/ZThinLine.h"
 
 namespace {
 
@@ -66,6 +67,16 @@ void blendRow(std::uint32_t* pixels, int count, std::uint32_t colour) {
     }
 }
 
+// A mapped coordinate as the painter rounds it; beyond any picture it only has to stay defined.
+std::int64_t devicePixel(double value) {
+    constexpr double INT_LIMIT = 2147483647.0;
+    constexpr double FAR = 1099511627776.0;
+    if (std::abs(value) < INT_LIMIT) {
+        return qRound(value);
+    }
+    return std::llround(std::clamp(value, -FAR, FAR));
+}
+
 // Faces the layout was made for and their metric twins, which draw texts at the same widths.
 QString metricTwin(std::string_view face) {
     // The dialog faces are near enough to Arial in their widths.
@@ -86,10 +97,14 @@ QString metricTwin(std::string_view face) {
 ZRasterSurface::ZRasterSurface(QImage& image)
     : image_(&image), ownPainter_(std::in_place, &image), painter_(*ownPainter_) {
     setUp();
+    area_ = image.rect();
 }
 
-ZRasterSurface::ZRasterSurface(QPainter& painter) : painter_(painter) {
+ZRasterSurface::ZRasterSurface(QPainter& painter, const QRect& area) : painter_(painter) {
     setUp();
+    if (const QPaintDevice* device = painter_.device()) {
+        area_ = area.intersected(QRect(0, 0, device->width(), device->height()));
+    }
 }
 
 ZRasterSurface::~ZRasterSurface() {
@@ -143,9 +158,7 @@ void ZRasterSurface::lineTo(int x, int y) {
         drawThinLine(current_, to);
     } else {
         flushLines();
-        // Wide pens are shapes with round ends, end point included.
-        painter_.setPen(QPen(penColour_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter_.drawLine(current_, to);
+        drawWideLine(current_, to);
     }
     current_ = to;
 }
@@ -155,28 +168,50 @@ void ZRasterSurface::lineTo(int x, int y) {
 // width of the line.
 void ZRasterSurface::drawThinLine(QPoint from, QPoint to) {
     const QTransform& transform = painter_.worldTransform();
+    ZLinePixel start{from.x(), from.y()};
+    ZLinePixel end{to.x(), to.y()};
     if (!transform.isIdentity()) {
-        from = transform.map(from);
-        to = transform.map(to);
+        QPointF a = transform.map(QPointF(from));
+        QPointF b = transform.map(QPointF(to));
+        start = ZLinePixel{devicePixel(a.x()), devicePixel(a.y())};
+        end = ZLinePixel{devicePixel(b.x()), devicePixel(b.y())};
     }
-    int dx = std::abs(to.x() - from.x());
-    int dy = -std::abs(to.y() - from.y());
-    int stepX = from.x() < to.x() ? 1 : -1;
-    int stepY = from.y() < to.y() ? 1 : -1;
-    int error = dx + dy;
-    int px = from.x();
-    int py = from.y();
-    while (px != to.x() || py != to.y()) {
-        pendingPoints_ << QPoint(px, py);
-        int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            px += stepX;
+    appendThinLine(pendingPoints_, start, end, area_);
+}
+
+// Wide pens are shapes with round ends, end point included. A line reaching far beyond the
+// surface is cut where its ends no longer touch it.
+void ZRasterSurface::drawWideLine(QPoint from, QPoint to) {
+    painter_.setPen(QPen(penColour_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QRectF area = logicalArea(2).adjusted(-penWidth_, -penWidth_, penWidth_, penWidth_);
+    if (area.contains(from) && area.contains(to)) {
+        painter_.drawLine(from, to);
+        return;
+    }
+    // The part of the segment inside the area, by its parameters along the segment.
+    const QPointF start(from);
+    const QPointF delta = QPointF(to) - start;
+    double enter = 0;
+    double leave = 1;
+    const double towards[] = {-delta.x(), delta.x(), -delta.y(), delta.y()};
+    const double room[] = {start.x() - area.left(), area.right() - start.x(),
+                           start.y() - area.top(), area.bottom() - start.y()};
+    for (int side = 0; side < 4; ++side) {
+        if (towards[side] == 0) {
+            if (room[side] < 0) {
+                return;
+            }
+            continue;
         }
-        if (twice <= dx) {
-            error += dx;
-            py += stepY;
+        double at = room[side] / towards[side];
+        if (towards[side] < 0) {
+            enter = std::max(enter, at);
+        } else {
+            leave = std::min(leave, at);
         }
+    }
+    if (enter <= leave) {
+        painter_.drawLine(QLineF(start + enter * delta, start + leave * delta));
     }
 }
 
@@ -193,10 +228,41 @@ void ZRasterSurface::flushLines() {
     pendingPoints_.clear();
 }
 
+QRectF ZRasterSurface::logicalArea(double margin) const {
+    QRectF device = QRectF(area_).adjusted(-margin, -margin, margin, margin);
+    const QTransform& transform = painter_.worldTransform();
+    if (transform.isIdentity()) {
+        return device;
+    }
+    bool invertible = false;
+    QTransform back = transform.inverted(&invertible);
+    return invertible ? back.mapRect(device) : QRectF();
+}
+
+QRect ZRasterSurface::visiblePart(const ZRect& rect) const {
+    const QRectF area = logicalArea(2);
+    if (area.isEmpty()) {
+        return QRect();
+    }
+    auto edge = [](double value) {
+        return static_cast<std::int64_t>(std::clamp(value, -2147483648.0, 2147483647.0));
+    };
+    std::int64_t left = std::max<std::int64_t>(rect.left, edge(std::floor(area.left())));
+    std::int64_t top = std::max<std::int64_t>(rect.top, edge(std::floor(area.top())));
+    std::int64_t right = std::min<std::int64_t>(rect.right, edge(std::ceil(area.right())));
+    std::int64_t bottom = std::min<std::int64_t>(rect.bottom, edge(std::ceil(area.bottom())));
+    if (left >= right || top >= bottom) {
+        return QRect();
+    }
+    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                 static_cast<int>(bottom - top));
+}
+
 void ZRasterSurface::fillRect(const ZRect& rect, ZColour colour) {
     flushLines();
-    if (rect.width() > 0 && rect.height() > 0) {
-        painter_.fillRect(toQRect(rect), toQColor(colour));
+    QRect visible = visiblePart(rect);
+    if (!visible.isEmpty()) {
+        painter_.fillRect(visible, toQColor(colour));
     }
 }
 
@@ -211,17 +277,27 @@ void ZRasterSurface::drawPixels(int x, int y, int width, int height, const std::
     if (width <= 0 || height <= 0) {
         return;
     }
-    QImage block(width, height, QImage::Format_ARGB32_Premultiplied);
-    for (int row = 0; row < height; ++row) {
+    // Only the part of the block that can reach the surface is converted.
+    auto end = [](int start, int length) {
+        return static_cast<int>(std::min<std::int64_t>(std::int64_t{start} + length, INT32_MAX));
+    };
+    const QRect visible = visiblePart(ZRect{x, y, end(x, width), end(y, height)});
+    if (visible.isEmpty()) {
+        return;
+    }
+    QImage block(visible.width(), visible.height(), QImage::Format_ARGB32_Premultiplied);
+    for (int row = 0; row < visible.height(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(block.scanLine(row));
-        std::size_t offset = static_cast<std::size_t>(row) * static_cast<std::size_t>(width);
-        for (int column = 0; column < width; ++column) {
+        std::size_t offset =
+            static_cast<std::size_t>(visible.top() - y + row) * static_cast<std::size_t>(width) +
+            static_cast<std::size_t>(visible.left() - x);
+        for (int column = 0; column < visible.width(); ++column) {
             std::size_t i = offset + static_cast<std::size_t>(column);
             bool drawn = mask == nullptr || mask[i] != 0;
             line[column] = drawn ? (0xFF000000u | (rgb[i] & 0x00FFFFFFu)) : 0u;
         }
     }
-    painter_.drawImage(QPoint(x, y), block);
+    painter_.drawImage(visible.topLeft(), block);
 }
 
 void ZRasterSurface::drawText(const ZString& text, const ZRect& rect, unsigned flags) {
@@ -313,19 +389,17 @@ QImage* ZRasterSurface::directImage() const {
 // source over. (The test of the raster surface compares both for every value of a byte.)
 void ZRasterSurface::fillTranslucent(const ZRect& rect, ZArgb colour) {
     flushLines();
-    if (rect.width() <= 0 || rect.height() <= 0) {
+    QRect area = visiblePart(rect);
+    if (area.isEmpty()) {
         return;
     }
     QColor qColour = argbToQColor(colour);
     QImage* image = directImage();
     if (image == nullptr || qColour.alpha() == 0 || qColour.alpha() == 255) {
-        painter_.fillRect(toQRect(rect), qColour);
+        painter_.fillRect(area, qColour);
         return;
     }
-    QRect area = toQRect(rect).intersected(image->rect());
-    if (area.isEmpty()) {
-        return;
-    }
+    area = area.intersected(image->rect());
     std::uint32_t premultiplied = qColour.rgba64().premultiplied().toArgb32();
     uchar* bits = image->bits();
     qsizetype bytesPerLine = image->bytesPerLine();

@@ -12,13 +12,16 @@ class QImage;
 // The drawing surface on QPainter, for images (the worker's off-screen map) and for widgets (the
 // map panel's paint). Painting into a QImage is safe on any thread, one surface per image.
 // Thin lines are collected and reach the painter before the surface's next other drawing call
-// and at its destruction at the latest.
+// and at its destruction at the latest. Lines and fills are cut to the surface before they are
+// drawn, so that a shape far larger than the picture costs what its visible part costs.
 class ZRasterSurface : public ZSurface {
   public:
     // Paints into the image until the surface is destroyed.
     explicit ZRasterSurface(QImage& image);
-    // Paints through a painter the caller has opened and keeps open.
-    explicit ZRasterSurface(QPainter& painter);
+    // Paints through a painter the caller has opened and keeps open, into the area (device
+    // pixels) that will be shown: a widget's update rectangle, where the widget itself may be
+    // far larger than the screen.
+    ZRasterSurface(QPainter& painter, const QRect& area);
     ZRasterSurface(const ZRasterSurface&) = delete;
     ZRasterSurface& operator=(const ZRasterSurface&) = delete;
     ~ZRasterSurface() override;
@@ -56,6 +59,12 @@ class ZRasterSurface : public ZSurface {
     // the painter: a 32-bit image painted with nothing that moves, cuts or fades the drawing.
     QImage* directImage() const;
     void drawThinLine(QPoint from, QPoint to);
+    void drawWideLine(QPoint from, QPoint to);
+    // The surface's area in the painter's current coordinates, a margin of device pixels wider
+    // on each side.
+    QRectF logicalArea(double margin) const;
+    // The part of a fill that can reach the surface; edges inside it stay where they are.
+    QRect visiblePart(const ZRect& rect) const;
     void flushLines();
 
     // The image painted into, when the surface was made for one.
@@ -67,6 +76,8 @@ class ZRasterSurface : public ZSurface {
     int penWidth_ = 1;
     QFont font_;
     QPoint current_;
+    // What the surface may draw on, in device pixels.
+    QRect area_;
     // Device pixels of thin lines not yet drawn, all in the pen colour.
     QPolygon pendingPoints_;
 };
