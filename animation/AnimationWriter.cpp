@@ -144,8 +144,9 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
         if (!palette.reduce(*picture)) {
             throw std::bad_alloc();
         }
-        // A full disk ends the run at once instead of after the last frame.
-        if (!gif.addFrame(*picture, span.delayHundredths()) || file.error() != 0) {
+        // Each frame goes to the disk as a whole, so a full disk ends the run at once instead
+        // of after the last frame.
+        if (!gif.addFrame(*picture, span.delayHundredths()) || !file.flush()) {
             return AnimationResult{false, result.frames, cannotWrite(target, file, gif)};
         }
         ++result.frames;

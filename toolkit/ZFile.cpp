@@ -43,25 +43,6 @@ void ZFile::open(const ZString& name, bool writable) {
     std::setvbuf(file_, nullptr, _IOFBF, 32 * 1024);
 }
 
-void ZFile::create(const ZString& name, bool append) {
-    close();
-    name_ = name;
-    file_ = std::fopen(name.c_str(), append ? "ab" : "wb");
-    if (!file_) {
-        throw ZFileNotFoundException(describe("Datei kann nicht erstellt werden:", name), errno);
-    }
-}
-
-bool ZFile::createNew(const ZString& name) {
-    close();
-    name_ = name;
-    file_ = std::fopen(name.c_str(), "wbx");
-    if (!file_ && errno != EEXIST) {
-        throw ZFileNotFoundException(describe("Datei kann nicht erstellt werden:", name), errno);
-    }
-    return file_ != nullptr;
-}
-
 bool ZFile::close() {
     if (!file_) {
         return true;
@@ -69,10 +50,6 @@ bool ZFile::close() {
     bool written = std::fclose(file_) == 0;
     file_ = nullptr;
     return written;
-}
-
-bool ZFile::sync() {
-    return file_ && std::fflush(file_) == 0 && fsync(fileno(file_)) == 0;
 }
 
 bool ZFile::readln(ZString& line) {
@@ -97,19 +74,6 @@ bool ZFile::readln(ZString& line) {
     // Reuses the line's storage: long files are read line by line on every render.
     line.assign(std::string_view(lineBuffer_, length));
     return true;
-}
-
-void ZFile::writeln(const ZString& line) {
-    if (!file_ || std::fwrite(line.c_str(), 1, line.length(), file_) != line.length() ||
-        std::fputc('\n', file_) == EOF) {
-        throw ZException(describe("Schreiben fehlgeschlagen:", name_), errno);
-    }
-}
-
-void ZFile::write(std::string_view bytes) {
-    if (!file_ || std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        throw ZException(describe("Schreiben fehlgeschlagen:", name_), errno);
-    }
 }
 
 std::uint64_t ZFile::size() const {

@@ -20,7 +20,7 @@ struct ZFileVersion {
     bool operator==(const ZFileVersion&) const = default;
 };
 
-// A text file read and written line by line, with its size and absolute positioning.
+// A text file read line by line, with its size and absolute positioning.
 class ZFile {
   public:
     ZFile() = default;
@@ -31,24 +31,13 @@ class ZFile {
     // Opens an existing file for reading (or for reading and writing when writable is set).
     // Raises ZFileNotFoundException naming the file when it cannot be opened.
     void open(const ZString& name, bool writable);
-    // Creates (or empties) a file for writing; raises ZFileNotFoundException on failure.
-    void create(const ZString& name, bool append);
-    // Creates a file that must not exist yet; false when one of that name is there. Raises
-    // ZFileNotFoundException on any other failure.
-    bool createNew(const ZString& name);
     // False when data still buffered could not be written.
     bool close();
-    // Writes what is buffered and waits until it is on the disk; false when that fails.
-    bool sync();
     bool isOpen() const { return file_ != nullptr; }
     const ZString& getName() const { return name_; }
 
     // One line without its end ("\n" or "\r\n"); false at the end of the file.
     bool readln(ZString& line);
-    // Writes the text and a "\n" line end; raises ZException when the disk refuses.
-    void writeln(const ZString& line);
-    // Writes the bytes as they are; raises ZException when the disk refuses.
-    void write(std::string_view bytes);
     // Size of the file in bytes.
     std::uint64_t size() const;
     // Moves the read position to an absolute byte offset.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,12 +15,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/support/FileFaults.h"
 #include "tests/grid/DatasetFiles.h"
 #include "toolkit/ZErrorText.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFile.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZReplacedFile.h"
+#include "toolkit/ZSaveFile.h"
 #include "toolkit/ZStringTokenizer.h"
 
 namespace {
@@ -91,7 +94,7 @@ TEST(TextFiles, ErrorTextNamesTheSystemsReasonAndNeverComesBackEmpty) {
 
 // Two writers of one file at the same time each write a file of their own: the last commit wins
 // whole, nothing is mixed and neither fails.
-TEST(ReplacedFile, TwoWritersAtOnceNeverShareTheNewFile) {
+TEST(SaveFile, TwoWritersAtOnceNeverShareTheNewFile) {
     TemporaryDirectory folder;
     const std::filesystem::path target = folder.path() / "init.txt";
     ZReplacedFile first(target.c_str());
@@ -106,7 +109,7 @@ TEST(ReplacedFile, TwoWritersAtOnceNeverShareTheNewFile) {
 }
 
 // A new file left by a killed run is removed; one of a running writer and other names stay.
-TEST(ReplacedFile, RemovesOnlyTheLeftoversOfProcessesThatAreGone) {
+TEST(SaveFile, RemovesOnlyTheLeftoversOfProcessesThatAreGone) {
     TemporaryDirectory folder;
     pid_t gone = fork();
     if (gone == 0) {
@@ -127,8 +130,8 @@ TEST(ReplacedFile, RemovesOnlyTheLeftoversOfProcessesThatAreGone) {
 }
 
 // A link stays a link and the file behind it (existing or not yet) gets the new contents; the
-// old file keeps its permissions.
-TEST(ReplacedFile, WritesThroughLinksAndKeepsThePermissions) {
+// old file keeps its permissions, and nothing else is left in the folders.
+TEST(SaveFile, WritesThroughLinksAndKeepsThePermissions) {
     TemporaryDirectory folder;
     folder.write("real/init.txt", "alt\n");
     std::filesystem::permissions(folder.path() / "real/init.txt",
@@ -147,10 +150,35 @@ TEST(ReplacedFile, WritesThroughLinksAndKeepsThePermissions) {
     struct stat info {};
     ASSERT_EQ(stat((folder.path() / "real/init.txt").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(entries(folder.path() / "real"), (std::set<std::string>{"init.txt", "later.txt"}));
+    EXPECT_EQ(entries(folder.path()),
+              (std::set<std::string>{"chain.txt", "init.txt", "later.txt", "real"}));
+}
+
+// Small writes wait in the buffer until a flush hands them on at once; a device (here a pipe)
+// is written directly.
+TEST(SaveFile, GathersSmallWritesUntilAFlush) {
+    TemporaryDirectory folder;
+    const std::string pipe = folder.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    ZSaveFile file(pipe);
+    ASSERT_TRUE(file.open());
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_TRUE(file.write("x", 1));
+    }
+    char bytes[2000];
+    EXPECT_EQ(read(reader, bytes, sizeof bytes), -1);
+    ASSERT_TRUE(file.flush());
+    EXPECT_EQ(read(reader, bytes, sizeof bytes), 1000);
+    EXPECT_TRUE(file.commit());
+    close(reader);
+    EXPECT_EQ(entries(folder.path()), std::set<std::string>{"pipe"});
 }
 
 // Each failure names the file and the system's reason, and leaves the folder as it was. These
-// work for the superuser too: a full device, a folder under a file, a folder in the file's place.
+// work for the superuser too: a full disk, a folder under a file, a folder in the file's place.
 TEST(ReplacedFile, FailuresNameTheReasonAndLeaveEverythingAsItWas) {
     struct Case {
         const char* reason;
@@ -158,9 +186,7 @@ TEST(ReplacedFile, FailuresNameTheReasonAndLeaveEverythingAsItWas) {
         const char* target;
     };
     const Case cases[] = {
-        {"No space left on device",
-         [](const auto& folder) { std::filesystem::create_symlink("/dev/full", folder / "t"); },
-         "t"},
+        {"No space left on device", [](const auto& folder) { makeFullFile(folder / "t"); }, "t"},
         {"Not a directory", [](const auto& folder) { writeFile(folder / "f", "alt"); }, "f/t"},
         {"Is a directory",
          [](const auto& folder) { std::filesystem::create_directory(folder / "t"); }, "t"},
