@@ -382,7 +382,8 @@ void GridDatabase::finishRead() {
     double sum = 0.0;
     double covered = 0.0;
     std::uint32_t withData = 0;
-    std::uint32_t missingInRow[180];
+    // As many rows as the grid has; allocated once, as the first read needs it.
+    missingInRow_.resize(rows);
     for (std::uint32_t r = 0; r < rows; ++r) {
         const double weight = zoneWeights[r];
         const std::uint32_t withDataBefore = withData;
@@ -398,7 +399,7 @@ void GridDatabase::finishRead() {
             covered += data ? weight : 0.0;
             withData += data;
         }
-        missingInRow[r] = columns - (withData - withDataBefore);
+        missingInRow_[r] = columns - (withData - withDataBefore);
     }
     coverage = covered * 100.0;
     // Cells without data are filled with the covered sum itself, in grid order. All cells of a
@@ -406,7 +407,7 @@ void GridDatabase::finishRead() {
     const double coveredSum = sum;
     for (std::uint32_t r = 0; r < rows; ++r) {
         const double fill = coveredSum * zoneWeights[r];
-        for (std::uint32_t k = 0; k < missingInRow[r]; ++k) {
+        for (std::uint32_t k = 0; k < missingInRow_[r]; ++k) {
             sum += fill;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "grid/GeoPosition.h"
 #include "toolkit/ZFile.h"
@@ -94,5 +95,7 @@ class GridDatabase {
     std::uint64_t blockBufferSize_ = 0;
     ZString layoutProblem_;
     ZString layoutNote_;
+    // Per row, how many of its cells the last read left without data.
+    std::vector<std::uint32_t> missingInRow_;
     std::unique_ptr<NetcdfReader> netcdf_;
 };

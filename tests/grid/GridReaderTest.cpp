@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "grid/GridDatabase.h"
@@ -125,6 +127,31 @@ TEST_F(GridReader, GlobalValueFillsUncoveredCellsWithTheCoveredSum) {
     EXPECT_EQ(grid.cellValue(0, 17), static_cast<double>(-1.7f));
     EXPECT_NEAR(grid.coverage, 100.0, 1e-11);
     EXPECT_NEAR(grid.globalMean, -0.07408238332902779, 1e-15);
+}
+
+// The reader keeps its counts per row for as many rows as the grid has, also beyond the finest
+// grid the program opens itself (180 rows): here 360 rows of two cells, one without data.
+TEST_F(GridReader, EveryRowOfAFinerGridCounts) {
+    constexpr std::uint32_t ROWS = 360;
+    const std::string row = "0.5 -99.9";
+    // Each line 79 bytes with its line end, the header making up the rest of the block.
+    const std::size_t headerLength = GridDatabase::blockSizeFor("") - ROWS * 79 - 1;
+    std::string block = "1850 1" + std::string(headerLength - 6, ' ') + "\n";
+    for (std::uint32_t r = 0; r < ROWS; ++r) {
+        block += row + std::string(78 - row.size(), ' ') + "\n";
+    }
+    openFile("data/cru/hadcrut3v.dat", block);
+    grid.rows = ROWS;
+    grid.columns = 2;
+    grid.zoneWeights = std::make_unique<double[]>(ROWS);
+    std::fill_n(grid.zoneWeights.get(), ROWS, 1.0 / (2 * ROWS));
+    grid.values = std::make_unique<double[]>(2 * ROWS);
+    grid.counts = std::make_unique<std::uint32_t[]>(2 * ROWS);
+    grid.select(1850, 1, false);
+    EXPECT_EQ(grid.cellsWithData, ROWS);
+    EXPECT_NEAR(grid.coverage, 50.0, 1e-12);
+    // The covered sum 0.25, and as much again for every cell without data times its weight.
+    EXPECT_NEAR(grid.globalMean, 0.25 * 1.5, 1e-12);
 }
 
 TEST_F(GridReader, LongLinesAndMisfittingBlocksStayInsideTheGrid) {
