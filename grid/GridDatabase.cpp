@@ -109,6 +109,7 @@ void GridDatabase::close() {
 
 void GridDatabase::clearValues() {
     cellsWithData = 0;
+    notNumbers_ = 0;
     std::size_t cells = std::size_t{rows} * columns;
     std::fill_n(values.get(), cells, MISSING_VALUE);
     std::fill_n(counts.get(), cells, 0u);
@@ -233,6 +234,7 @@ void GridDatabase::probeBlockSize() {
 
 void GridDatabase::read() {
     cellsWithData = 0;
+    notNumbers_ = 0;
     layoutProblem_ = ZString();
     std::size_t cells = std::size_t{rows} * columns;
     std::fill_n(counts.get(), cells, 0u);
@@ -306,14 +308,19 @@ bool GridDatabase::readBlock(std::uint64_t k, std::uint32_t blockMonth) {
     if (!nextLine(line) || !headerNamesMonth(line, year, blockMonth)) {
         return readBlockByLines(k, blockMonth);
     }
+    std::uint32_t notNumbers = 0;
     for (std::uint32_t r = 0; r < rows; ++r) {
         if (!nextLine(line)) {
             return readBlockByLines(k, blockMonth);
         }
-        parseGridLine(line, &values[std::size_t{r} * columns], &counts[std::size_t{r} * columns],
-                      columns);
+        notNumbers += parseGridLine(line, &values[std::size_t{r} * columns],
+                                    &counts[std::size_t{r} * columns], columns);
     }
-    return p == end || readBlockByLines(k, blockMonth);
+    if (p != end) {
+        return readBlockByLines(k, blockMonth);
+    }
+    notNumbers_ += notNumbers;
+    return true;
 }
 
 bool GridDatabase::readBlockByLines(std::uint64_t k, std::uint32_t blockMonth) {
@@ -334,9 +341,10 @@ bool GridDatabase::readBlockByLines(std::uint64_t k, std::uint32_t blockMonth) {
             printableHeader(line.view()).c_str());
         return false;
     }
+    std::uint32_t notNumbers = 0;
     for (std::uint32_t r = 0; r < rows && file.readln(line); ++r) {
-        parseGridLine(line.view(), &values[std::size_t{r} * columns],
-                      &counts[std::size_t{r} * columns], columns);
+        notNumbers += parseGridLine(line.view(), &values[std::size_t{r} * columns],
+                                    &counts[std::size_t{r} * columns], columns);
     }
     const std::uint64_t end = file.tell();
     if (end != start + blockSize_) {
@@ -352,6 +360,7 @@ bool GridDatabase::readBlockByLines(std::uint64_t k, std::uint32_t blockMonth) {
             guess ? ")" : "");
         return false;
     }
+    notNumbers_ += notNumbers;
     return true;
 }
 

@@ -57,6 +57,9 @@ class GridDatabase {
     // (LF line ends where CRLF are expected, say); the file is then read with that size.
     const ZString& layoutNote() const { return layoutNote_; }
     std::uint64_t blockSize() const { return blockSize_; }
+    // How many value fields of the last read were no numbers and were taken as 0.0, over all
+    // the months it read; 0 when the read gave no data.
+    std::uint32_t notNumbers() const { return notNumbers_; }
 
     std::uint32_t dbType = 0;
     std::unique_ptr<double[]> zoneWeights;
@@ -95,6 +98,7 @@ class GridDatabase {
     std::uint64_t blockBufferSize_ = 0;
     ZString layoutProblem_;
     ZString layoutNote_;
+    std::uint32_t notNumbers_ = 0;
     // Per row, how many of its cells the last read left without data.
     std::vector<std::uint32_t> missingInRow_;
     std::unique_ptr<NetcdfReader> netcdf_;
