@@ -125,13 +125,15 @@ class MainWindow : public ZWindow,
   private:
     ZString layoutProblemShownFor;
     ZString layoutNoteShownFor;
+    ZString notNumbersShownFor;
     bool coastlinesMissingShown = false;
 
     void buildMenus();
     void runCommand(int command);
     // Renders anew after a change of data or view.
     void reRender();
-    // Tells the user, once per file, when the dataset's blocks are not where its layout says.
+    // Tells the user, once per file, when the dataset's blocks are not where its layout says,
+    // and once per month read when values in it were no numbers.
     void reportMissingData();
     // Tells the user, once per run, when the coastlines are chosen but their file is missing.
     void reportMissingCoastlines();

@@ -1,5 +1,6 @@
 // What the main window tells the user about data it cannot show.
 #include "app/MainWindow.h"
+#include "grid/NotNumbersNote.h"
 #include "map/Coastlines.h"
 #include "toolkit/ZSystem.h"
 
@@ -11,10 +12,25 @@ constexpr int NOTE_MS = 15000;
 }  // namespace
 
 void MainWindow::reportMissingData() {
-    const ZString& note = database.layoutNote();
-    if (!note.isEmpty() && layoutNoteShownFor != database.fileName) {
+    ZString notes;
+    const ZString& layoutNote = database.layoutNote();
+    if (!layoutNote.isEmpty() && layoutNoteShownFor != database.fileName) {
         layoutNoteShownFor = database.fileName;
-        statusBar.showNote(note, NOTE_MS);
+        notes = layoutNote;
+    }
+    // Once for the month read: drawing it again at another scale, say, does not repeat it.
+    const ZString notNumbers = notNumbersNote(database);
+    const ZString readFor =
+        notNumbers.isEmpty() ? ZString() : database.fileName + notNumbers.view();
+    if (readFor != notNumbersShownFor) {
+        notNumbersShownFor = readFor;
+        if (!notes.isEmpty() && !notNumbers.isEmpty()) {
+            notes += ' ';
+        }
+        notes += notNumbers.view();
+    }
+    if (!notes.isEmpty()) {
+        statusBar.showNote(notes, NOTE_MS);
     }
     // Every month of a file in the wrong layout has the same cause: one message is enough.
     const ZString& problem = database.layoutProblem();

@@ -10,6 +10,7 @@
 #include "app/MapPictureWriter.h"
 #include "app/TerminalProgress.h"
 #include "grid/GridDatabase.h"
+#include "grid/NotNumbersNote.h"
 #include "toolkit/ZException.h"
 
 PictureCommand::PictureCommand(const CommandLine& line, const CommandLineTexts& texts,
@@ -31,6 +32,9 @@ int PictureCommand::run() {
     database.select(stored.year, stored.month, stored.yearAverage);
     if (!database.layoutNote().isEmpty()) {
         errors_ << texts_.note(database.layoutNote().view());
+    }
+    if (ZString notNumbers = notNumbersNote(database); !notNumbers.isEmpty()) {
+        errors_ << texts_.note(notNumbers.view());
     }
     // A weekly script must notice when the month is not in the file yet: no picture that only
     // says "Keine Daten", and the last one stays.

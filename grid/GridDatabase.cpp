@@ -117,6 +117,7 @@ std::uint64_t GridDatabase::endOfData() const {
 
 void GridDatabase::clearValues() {
     cellsWithData = 0;
+    notNumbers_ = 0;
     std::size_t cells = std::size_t{rows} * columns;
     std::fill_n(values.get(), cells, MISSING_VALUE);
     std::fill_n(counts.get(), cells, 0u);
@@ -241,6 +242,7 @@ void GridDatabase::probeBlockSize() {
 
 void GridDatabase::read() {
     cellsWithData = 0;
+    notNumbers_ = 0;
     layoutProblem_ = ZString();
     std::size_t cells = std::size_t{rows} * columns;
     std::fill_n(counts.get(), cells, 0u);
@@ -314,14 +316,19 @@ bool GridDatabase::readBlock(std::uint64_t k, std::uint32_t blockMonth) {
     if (!nextLine(line) || !headerNamesMonth(line, year, blockMonth)) {
         return readBlockByLines(k, blockMonth);
     }
+    std::uint32_t notNumbers = 0;
     for (std::uint32_t r = 0; r < rows; ++r) {
         if (!nextLine(line)) {
             return readBlockByLines(k, blockMonth);
         }
-        parseGridLine(line, &values[std::size_t{r} * columns], &counts[std::size_t{r} * columns],
-                      columns);
+        notNumbers += parseGridLine(line, &values[std::size_t{r} * columns],
+                                    &counts[std::size_t{r} * columns], columns);
     }
-    return p == end || readBlockByLines(k, blockMonth);
+    if (p != end) {
+        return readBlockByLines(k, blockMonth);
+    }
+    notNumbers_ += notNumbers;
+    return true;
 }
 
 bool GridDatabase::readBlockByLines(std::uint64_t k, std::uint32_t blockMonth) {
@@ -342,9 +349,10 @@ bool GridDatabase::readBlockByLines(std::uint64_t k, std::uint32_t blockMonth) {
             printableHeader(line.view()).c_str());
         return false;
     }
+    std::uint32_t notNumbers = 0;
     for (std::uint32_t r = 0; r < rows && file.readln(line); ++r) {
-        parseGridLine(line.view(), &values[std::size_t{r} * columns],
-                      &counts[std::size_t{r} * columns], columns);
+        notNumbers += parseGridLine(line.view(), &values[std::size_t{r} * columns],
+                                    &counts[std::size_t{r} * columns], columns);
     }
     const std::uint64_t end = file.tell();
     if (end != start + blockSize_) {
@@ -360,6 +368,7 @@ bool GridDatabase::readBlockByLines(std::uint64_t k, std::uint32_t blockMonth) {
             guess ? ")" : "");
         return false;
     }
+    notNumbers_ += notNumbers;
     return true;
 }
 
@@ -390,7 +399,8 @@ void GridDatabase::finishRead() {
     double sum = 0.0;
     double covered = 0.0;
     std::uint32_t withData = 0;
-    std::uint32_t missingInRow[180];
+    // As many rows as the grid has; allocated once, as the first read needs it.
+    missingInRow_.resize(rows);
     for (std::uint32_t r = 0; r < rows; ++r) {
         const double weight = zoneWeights[r];
         const std::uint32_t withDataBefore = withData;
@@ -406,7 +416,7 @@ void GridDatabase::finishRead() {
             covered += data ? weight : 0.0;
             withData += data;
         }
-        missingInRow[r] = columns - (withData - withDataBefore);
+        missingInRow_[r] = columns - (withData - withDataBefore);
     }
     coverage = covered * 100.0;
     // Cells without data are filled with the covered sum itself, in grid order. All cells of a
@@ -414,7 +424,7 @@ void GridDatabase::finishRead() {
     const double coveredSum = sum;
     for (std::uint32_t r = 0; r < rows; ++r) {
         const double fill = coveredSum * zoneWeights[r];
-        for (std::uint32_t k = 0; k < missingInRow[r]; ++k) {
+        for (std::uint32_t k = 0; k < missingInRow_[r]; ++k) {
             sum += fill;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "grid/GeoPosition.h"
 #include "toolkit/ZFile.h"
@@ -60,6 +61,9 @@ class GridDatabase {
     // file's size for text files, from the time axis for netCDF. January 1850 when it holds
     // none.
     std::uint64_t endOfData() const;
+    // How many value fields of the last read were no numbers and were taken as 0.0, over all
+    // the months it read; 0 when the read gave no data.
+    std::uint32_t notNumbers() const { return notNumbers_; }
 
     std::uint32_t dbType = 0;
     std::unique_ptr<double[]> zoneWeights;
@@ -98,5 +102,8 @@ class GridDatabase {
     std::uint64_t blockBufferSize_ = 0;
     ZString layoutProblem_;
     ZString layoutNote_;
+    std::uint32_t notNumbers_ = 0;
+    // Per row, how many of its cells the last read left without data.
+    std::vector<std::uint32_t> missingInRow_;
     std::unique_ptr<NetcdfReader> netcdf_;
 };

@@ -27,8 +27,9 @@ const char* skipSpaces(const char* p, const char* end) {
 
 }  // namespace
 
-void parseGridLine(std::string_view line, double* sums, std::uint32_t* counts,
-                   std::uint32_t columns) {
+std::uint32_t parseGridLine(std::string_view line, double* sums, std::uint32_t* counts,
+                            std::uint32_t columns) {
+    std::uint32_t notNumbers = 0;
     const char* p = line.data();
     const char* end = p + line.size();
     if (const void* zero = std::memchr(p, '\0', line.size())) {
@@ -37,7 +38,7 @@ void parseGridLine(std::string_view line, double* sums, std::uint32_t* counts,
     for (std::uint32_t c = 0; c < columns; ++c) {
         p = skipSpaces(p, end);
         if (p == end) {
-            return;
+            return notNumbers;
         }
         float value = 0.0f;
         const char* scanned = scanFloat(p, end, value);
@@ -46,6 +47,8 @@ void parseGridLine(std::string_view line, double* sums, std::uint32_t* counts,
         const bool data = value > -99.0f && value < 99.0f;
         sums[c] += data ? value : 0.0f;
         counts[c] += data;
+        // The scan leaves the position where it was only when it found no number.
+        notNumbers += scanned == p;
         // The next value begins after the next space, wherever the scan stopped: a tab, say,
         // does not separate values. A number holds no spaces, so the search may start at its
         // end, unless the scan skipped blanks in front of it.
@@ -54,4 +57,5 @@ void parseGridLine(std::string_view line, double* sums, std::uint32_t* counts,
             ++p;
         }
     }
+    return notNumbers;
 }

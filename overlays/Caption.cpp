@@ -10,14 +10,10 @@
 
 namespace {
 
-// " +0.250°C", " -0.250°C", " 0.000°C": a sign only above zero, and none for a value that
-// rounds to zero, which would otherwise print as -0.000.
-ZString degreesText(double value) {
-    double rounded = ZSystem::round(value, 3);
-    if (rounded == 0) {
-        return " 0.000°C";
-    }
-    return ZFormattedString(" %s%.3f°C", value > 0 ? "+" : "", rounded);
+// " +0.250°C", " -0.250°C", " 0.000°C": the sign goes by the value itself, as in the read-out,
+// so a value just above zero reads +0.000 and one just below -0.000.
+ZString degreesText(double value, double printed) {
+    return ZFormattedString(" %s%.3f°C", value > 0 ? "+" : "", printed);
 }
 
 }  // namespace
@@ -36,7 +32,8 @@ ZString captionTitle(const GridDatabase& database) {
                         : ZFormattedString("%s %u (%s)", name.c_str(), database.year,
                                            monthAbbreviation(database.month));
     if (database.cellsWithData != 0) {
-        title += degreesText(database.globalMean).view();
+        // The global value is rounded to three places (ties away from zero) before it is printed.
+        title += degreesText(database.globalMean, ZSystem::round(database.globalMean, 3)).view();
         auto coverage = static_cast<unsigned>(ZSystem::round(database.coverage, 0));
         title += ZFormattedString(" (%u%%)", coverage).view();
     } else {
@@ -46,7 +43,7 @@ ZString captionTitle(const GridDatabase& database) {
 }
 
 ZString viewPositionLine(const ZString& name, double value) {
-    ZString valueText = value == MISSING_VALUE ? ZString("Keine Daten") : degreesText(value);
+    ZString valueText = value == MISSING_VALUE ? ZString("Keine Daten") : degreesText(value, value);
     return ZFormattedString("%s: %s", name.c_str(), valueText.c_str());
 }
 

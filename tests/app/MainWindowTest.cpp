@@ -266,6 +266,32 @@ TEST_F(MainWindowTest, PlainLineEndMixUpIsReadAndNoted) {
     EXPECT_TRUE(note->text().contains("LF-Zeilenenden statt CRLF")) << note->text().toStdString();
 }
 
+// Values that are no numbers are noted once for the month read, not again when it is redrawn.
+TEST_F(MainWindowTest, ValuesThatAreNoNumbersAreNotedOncePerMonthRead) {
+    std::string data = folder.read("data/cru/hadcrut3v.dat");
+    for (auto [k, row] : {std::pair{0, 3}, {0, 4}, {1, 5}}) {
+        spoilCell(data, HADCRUT3_LAYOUT, k, row, 10);
+    }
+    folder.write("data/cru/hadcrut3v.dat", data);
+    MainWindow& w = start("YEAR=1850\nMONTH=1\n");
+    QApplication::processEvents();
+    auto* holder = w.statusBar.widget()->findChild<QWidget*>("note");
+    ASSERT_NE(holder, nullptr);
+    EXPECT_TRUE(holder->isVisible());
+    EXPECT_EQ(holder->findChild<QLabel*>()->text().toStdString(),
+              "Januar 1850: 2 Werte sind keine Zahlen und gelten als 0,0.");
+    holder->hide();
+    command(CMD_SCALE_100);
+    QApplication::processEvents();
+    EXPECT_FALSE(holder->isVisible());
+    command(CMD_NEXT_MONTH);
+    QApplication::processEvents();
+    EXPECT_TRUE(holder->isVisible());
+    EXPECT_EQ(holder->findChild<QLabel*>()->text().toStdString(),
+              "Februar 1850: 1 Wert ist keine Zahl und gilt als 0,0.");
+    EXPECT_TRUE(log.messages.empty());
+}
+
 TEST_F(MainWindowTest, MissingCoastlinesAreReportedOnce) {
     start("MAP_TYPE=1\n");
     command(CMD_ORTHOGRAPHIC);

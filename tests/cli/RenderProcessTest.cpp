@@ -213,6 +213,17 @@ TEST_F(RenderProcessTest, TheProgramsOwnFilesAreNeverReplaced) {
               "data/cru/hadcrut3v.dat");
 }
 
+// A month with values that are no numbers is drawn with them as 0.0, and the run says so.
+TEST_F(RenderProcessTest, ValuesThatAreNoNumbersAreNoted) {
+    std::string data = folder.read("data/cru/hadcrut3v.dat");
+    spoilCell(data, HADCRUT3_LAYOUT, 2, 0, 0);
+    folder.write("data/cru/hadcrut3v.dat", data);
+    Run run = sorvo({"--render", "karte.png", "--year", "1850", "--month", "3"}, "de_DE.UTF-8");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.errors,
+              "sorvo: Hinweis: M\xC3\xA4rz 1850: 1 Wert ist keine Zahl und gilt als 0,0.\n");
+}
+
 // Work that fails says why, writes nothing and leaves an earlier picture as it was.
 TEST_F(RenderProcessTest, FailuresLeaveNoPictureBehind) {
     folder.write("init.txt", "DB_FILE=data/cru/fehlt.dat\nYEAR=1850\nMONTH=3\n");

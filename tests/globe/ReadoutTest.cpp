@@ -60,7 +60,7 @@ TEST(Readout, FlatMapReadsTheEquatorAsSouthAndNothingOffTheMap) {
 TEST(Readout, ValueSignIsDecidedOnTheValueAndAMarkerShowsItsOwnCell) {
     for (auto [value, text] :
          {std::pair{0.25, " +0.25°C"}, std::pair{0.004, " +0.00°C"}, std::pair{0.0, " 0.00°C"},
-          std::pair{-1.5, " -1.50°C"}, std::pair{-99.9, ""}}) {
+          std::pair{-0.004, " -0.00°C"}, std::pair{-1.5, " -1.50°C"}, std::pair{-99.9, ""}}) {
         ReadoutTexts texts =
             readoutTexts(twoCells(value).grid(), viewAt(1.0), nullptr, 530, 280, nullptr);
         EXPECT_EQ(texts.location.str(), "0° 0' S / 0° 0' O");

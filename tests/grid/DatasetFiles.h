@@ -61,6 +61,16 @@ inline std::string makeBlocks(const DatasetLayout& layout, int months,
     return data;
 }
 
+// Cell (row, column) of block k written as "n/a", a token that is no number.
+inline void spoilCell(std::string& data, const DatasetLayout& layout, int k, int row, int column) {
+    const std::size_t line =
+        72 * layout.fieldWidth + std::char_traits<char>::length(layout.lineEnd);
+    const std::size_t at = static_cast<std::size_t>(k) * layout.blockSize() + layout.headerBytes +
+                           static_cast<std::size_t>(row) * line +
+                           static_cast<std::size_t>(column) * layout.fieldWidth;
+    data.replace(at, layout.fieldWidth, std::string(layout.fieldWidth - 3, ' ') + "n/a");
+}
+
 inline void writeFile(const std::filesystem::path& path, const std::string& data) {
     std::filesystem::create_directories(path.parent_path());
     std::FILE* file = std::fopen(path.c_str(), "wb");

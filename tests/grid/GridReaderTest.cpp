@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "grid/GridDatabase.h"
 #include "grid/GridLineParser.h"
+#include "grid/NotNumbersNote.h"
 #include "tests/grid/DatasetFiles.h"
 
 namespace {
@@ -127,6 +130,57 @@ TEST_F(GridReader, GlobalValueFillsUncoveredCellsWithTheCoveredSum) {
     EXPECT_NEAR(grid.globalMean, -0.07408238332902779, 1e-15);
 }
 
+// Tokens that are no numbers are data of 0.0, and each read says how many it met.
+TEST_F(GridReader, ReadsCountTheTokensThatAreNoNumbers) {
+    std::string data = makeBlocks(HADCRUT3_LAYOUT, 13, coded);
+    spoilCell(data, HADCRUT3_LAYOUT, 0, 0, 0);
+    spoilCell(data, HADCRUT3_LAYOUT, 0, 35, 71);
+    spoilCell(data, HADCRUT3_LAYOUT, 1, 17, 3);
+    openFile("data/cru/hadcrut3v.dat", data);
+    grid.select(1850, 1, false);
+    EXPECT_EQ(grid.cellValue(71, 35), 0.0);
+    EXPECT_EQ(grid.cellsWithData, 36u * 72u);
+    EXPECT_EQ(notNumbersNote(grid).str(),
+              "Januar 1850: 2 Werte sind keine Zahlen und gelten als 0,0.");
+    grid.nextMonth();
+    EXPECT_EQ(notNumbersNote(grid).str(), "Februar 1850: 1 Wert ist keine Zahl und gilt als 0,0.");
+    grid.nextMonth();
+    EXPECT_EQ(grid.notNumbers(), 0u);
+    EXPECT_EQ(notNumbersNote(grid).str(), "");
+    grid.select(1850, 1, true);
+    EXPECT_EQ(notNumbersNote(grid).str(),
+              "Jahr 1850: 3 Werte sind keine Zahlen und gelten als 0,0.");
+    // A month past the end has none, also right after one that had some.
+    grid.select(1850, 1, false);
+    grid.select(1851, 2, false);
+    EXPECT_EQ(grid.notNumbers(), 0u);
+}
+
+// The reader keeps its counts per row for as many rows as the grid has, also beyond the finest
+// grid the program opens itself (180 rows): here 360 rows of two cells, one without data.
+TEST_F(GridReader, EveryRowOfAFinerGridCounts) {
+    constexpr std::uint32_t ROWS = 360;
+    const std::string row = "0.5 -99.9";
+    // Each line 79 bytes with its line end, the header making up the rest of the block.
+    const std::size_t headerLength = GridDatabase::blockSizeFor("") - ROWS * 79 - 1;
+    std::string block = "1850 1" + std::string(headerLength - 6, ' ') + "\n";
+    for (std::uint32_t r = 0; r < ROWS; ++r) {
+        block += row + std::string(78 - row.size(), ' ') + "\n";
+    }
+    openFile("data/cru/hadcrut3v.dat", block);
+    grid.rows = ROWS;
+    grid.columns = 2;
+    grid.zoneWeights = std::make_unique<double[]>(ROWS);
+    std::fill_n(grid.zoneWeights.get(), ROWS, 1.0 / (2 * ROWS));
+    grid.values = std::make_unique<double[]>(2 * ROWS);
+    grid.counts = std::make_unique<std::uint32_t[]>(2 * ROWS);
+    grid.select(1850, 1, false);
+    EXPECT_EQ(grid.cellsWithData, ROWS);
+    EXPECT_NEAR(grid.coverage, 50.0, 1e-12);
+    // The covered sum 0.25, and as much again for every cell without data times its weight.
+    EXPECT_NEAR(grid.globalMean, 0.25 * 1.5, 1e-12);
+}
+
 TEST_F(GridReader, LongLinesAndMisfittingBlocksStayInsideTheGrid) {
     std::string longLine = "1850 1\n" + std::string(1 << 20, ' ') + "5.5 \t 1e39 x\n";
     for (const std::string& data : {makeBlocks(HADCRUT4_LAYOUT, 8, coded), longLine + longLine}) {
@@ -161,11 +215,15 @@ std::vector<double> parsed(std::string_view line, int n) {
 using Cells = std::vector<double>;
 constexpr double NONE = MISSING_VALUE;
 
-// No number reads as 0.0, which is data.
+// No number reads as 0.0, which is data, and is counted; a number with more behind it is one.
 TEST(GridLineParser, OnlyValuesInsideTheOpenIntervalAreData) {
     EXPECT_EQ(parsed("-99.0 99.0 -98.99 98.99 -1.000e+30 1e39 nan -inf +1.5 abc -3,7", 12),
               (Cells{NONE, NONE, static_cast<double>(-98.99f), static_cast<double>(98.99f), NONE,
                      NONE, NONE, NONE, 1.5, 0.0, -3.0, NONE}));
+    std::vector<double> sums(72);
+    std::vector<std::uint32_t> counts(72);
+    EXPECT_EQ(parseGridLine("abc 1.5x - +.e5 nan 1,5 n/a ", sums.data(), counts.data(), 72), 4u);
+    EXPECT_EQ(parseGridLine("x 1 x x", sums.data(), counts.data(), 3), 2u);
 }
 
 // "1.0\t2.0" is one value, and a number behind a tab and a space is met again as the next token;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "OverlayImage.h"
 #include "RecordingSurface.h"
 #include "grid/GridDatabase.h"
@@ -26,8 +29,13 @@ TEST_F(CaptionText, TitleNamesFileDateGlobalValueAndCoverage) {
     grid.globalMean = 0.0;
     grid.coverage = 99.5;
     EXPECT_EQ(captionTitle(grid), "hadcrut3v.dat 1990 0.000°C (100%)");
-    grid.globalMean = -0.0002;
-    EXPECT_EQ(captionTitle(grid), "hadcrut3v.dat 1990 0.000°C (100%)");
+    // The sign goes by the value; the value is rounded to three places, ties away from zero.
+    for (auto [value, text] : {std::pair{-0.0002, "-0.000"}, std::pair{0.0002, "+0.000"},
+                               std::pair{0.0625, "+0.063"}, std::pair{-0.8125, "-0.813"}}) {
+        grid.globalMean = value;
+        EXPECT_EQ(captionTitle(grid).str(),
+                  "hadcrut3v.dat 1990 " + std::string(text) + "°C (100%)");
+    }
     grid.yearAverage = false;
     grid.month = 12;
     grid.globalMean = 0.12345;
@@ -41,13 +49,17 @@ TEST_F(CaptionText, TitleNamesFileDateGlobalValueAndCoverage) {
 TEST(Caption, MonthsAndTheViewPositionLine) {
     EXPECT_STREQ(monthAbbreviation(0), "");
     EXPECT_STREQ(monthAbbreviation(13), "");
-    EXPECT_EQ(viewPositionLine("Berlin", 0.5), "Berlin:  +0.500°C");
-    EXPECT_EQ(viewPositionLine("Berlin", -1.25), "Berlin:  -1.250°C");
     EXPECT_EQ(viewPositionLine("Berlin", MISSING_VALUE), "Berlin: Keine Daten");
-    // What rounds to zero carries no sign, neither minus nor plus.
-    EXPECT_EQ(viewPositionLine("Berlin", -0.0004), "Berlin:  0.000°C");
-    EXPECT_EQ(viewPositionLine("Berlin", 0.0004), "Berlin:  0.000°C");
-    EXPECT_EQ(viewPositionLine("Berlin", -0.0005), "Berlin:  -0.001°C");
+    // The grid's floats as they arrive, printed once: an exact tie goes to the even digit, and
+    // the sign goes by the value, not by the digits.
+    for (auto [value, text] :
+         {std::pair{0.5f, "+0.500"}, std::pair{-1.25f, "-1.250"}, std::pair{1.0005f, "+1.000"},
+          std::pair{0.1235f, "+0.123"}, std::pair{-0.8125f, "-0.812"}, std::pair{0.0625f, "+0.062"},
+          std::pair{0.0004f, "+0.000"}, std::pair{-0.0004f, "-0.000"}, std::pair{0.0f, "0.000"},
+          std::pair{-0.0005f, "-0.001"}}) {
+        EXPECT_EQ(viewPositionLine("Berlin", value).str(), "Berlin:  " + std::string(text) + "°C")
+            << value;
+    }
 }
 
 // Large pictures map the whole caption once, in the logical picture.
