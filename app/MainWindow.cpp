@@ -42,6 +42,13 @@ void MainWindow::create(ZWindowContext* parent) {
     windowStyle = ZWindowStyle{ZSystem::getSystemInfo(), WINDOW_STYLE, 0};
     ZWindow::create(parent, WINDOW_TITLE, this, windowStyle, 0, 0, 0, 0);
     showWindow();
+    if (folderLock && !folderLock->isHeld()) {
+        ZSystem::showMessage(this,
+                             "Sorvo Visualizer läuft in diesem Arbeitsordner bereits.\r\n"
+                             "Dieses Fenster speichert beim Schließen weder Einstellungen "
+                             "(init.txt) noch Positionen (positions.txt).",
+                             "Information", false);
+    }
 }
 
 void MainWindow::onWindowCreate() {
@@ -68,6 +75,7 @@ void MainWindow::onWindowCreate() {
         int x = (ZSystem::getFullScreenWidth() - roundPixel(scale * 1000)) / 2;
         int y = (ZSystem::getFullScreenHeight() - roundPixel(scale * 500)) / 2;
         setScale(scale, x, y);
+        folderLock.emplace();
     } catch (const ZException& exception) {
         ZSystem::showException(this, exception);
         ZSystem::postQuitMessage(0);
@@ -148,7 +156,11 @@ void MainWindow::setScale(double scale, int x, int y) {
 }
 
 void MainWindow::onWindowClose() {
-    saveSettings();
+    // A second copy in the same folder must not replace what the first one writes.
+    if (folderLock && folderLock->isHeld()) {
+        saveSettings();
+    }
+    folderLock.reset();
     destroy();
     ZSystem::postQuitMessage(0);
 }

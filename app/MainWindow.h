@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "app/MapPanel.h"
 #include "app/MapPanelListener.h"
 #include "app/MapPictureWriter.h"
 #include "app/WaitDialog.h"
+#include "app/WorkingFolderLock.h"
 #include "dialogs/IntMap.h"
 #include "grid/GridDatabase.h"
 #include "map/ViewState.h"
@@ -121,6 +123,8 @@ class MainWindow : public ZWindow,
     // The overlays the panel paints live over the map.
     MapOverlayPainter overlays;
     ZThread workerThread;
+    // Taken once the window stands; a window without it saves nothing on closing.
+    std::optional<WorkingFolderLock> folderLock;
 
   private:
     ZString layoutProblemShownFor;

@@ -109,6 +109,28 @@ TEST_F(MainWindowTest, ClosingWritesTheSettingsAndTheNextStartRestoresThem) {
     EXPECT_EQ(displayArea(), QSize(564, 364));
 }
 
+// A second window in the same working folder says so once and writes nothing on closing, so
+// the first one's settings and positions are what the folder keeps.
+TEST_F(MainWindowTest, SecondWindowInTheFolderSavesNothing) {
+    const std::string settings = "YEAR=1850\nMONTH=12\n";
+    start(settings);
+    EXPECT_TRUE(log.messages.empty());
+    MainWindow second;
+    second.create(nullptr);
+    ASSERT_EQ(log.messages.size(), 1u);
+    EXPECT_NE(log.messages[0].first.find("bereits"), std::string::npos);
+    EXPECT_EQ(log.messages[0].second, "Information");
+    second.onWindowMessage(second, Z_WM_COMMAND, CMD_NEXT_MONTH, 0);
+    second.widget()->close();
+    EXPECT_EQ(ZSystem::messageLoop(second, IDR_ACCELERATORS), 0);
+    EXPECT_EQ(folder.read("init.txt"), settings);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "positions.txt"));
+    closeWindow();
+    EXPECT_NE(folder.read("init.txt").find("YEAR=1850\nMONTH=12\n"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "positions.txt"));
+    EXPECT_EQ(log.messages.size(), 1u);
+}
+
 TEST_F(MainWindowTest, FailedSaveIsReportedAndTheProgramStillEnds) {
     start("");
     // A folder in the way of the file makes the final rename fail.

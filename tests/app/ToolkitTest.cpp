@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 #include <chrono>
 #include <functional>
 #include <numeric>
@@ -17,6 +20,7 @@
 #include "toolkit/ui/ZAcceleratorFilter.h"
 #include "toolkit/ui/ZControlStatusbar.h"
 #include "toolkit/ui/ZDialog.h"
+#include "toolkit/ui/ZHeldKeyFilter.h"
 #include "toolkit/ui/ZMenu.h"
 #include "toolkit/ui/ZResourceModule.h"
 #include "toolkit/ui/ZUiThread.h"
@@ -147,6 +151,64 @@ TEST(DialogTest, InputDuringWorkIsDroppedAndTableKeysReachTheirWindowOnly) {
     EXPECT_EQ(window.commands,
               (std::vector<std::uintptr_t>{fromKey | CMD_NEXT_MONTH, fromKey | CMD_DATASET_KEY}));
     EXPECT_TRUE(other.commands.empty());
+}
+
+// A key event as the desktop delivers it, at a time in milliseconds.
+bool sendKey(QWidget* target, QEvent::Type type, int key, quint64 time, bool repeat = false) {
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
+    event.setTimestamp(time);
+    QApplication::sendEvent(target, &event);
+    return event.isAccepted();
+}
+
+// A held key comes as a press marked as repeated, or unmarked as a release and a press of the
+// same moment. Held since before the window came up it does nothing there; pressed there it
+// repeats.
+TEST(HeldKeyFilterTest, KeyHeldFromBeforeIsDroppedAndKeysPressedHereRepeat) {
+    QWidget window;
+    auto* edit = new QLineEdit("abcd", &window);
+    edit->setCursorPosition(4);
+    ZHeldKeyFilter filter(&window);
+    sendKey(edit, QEvent::KeyRelease, Qt::Key_Backspace, 100);
+    sendKey(edit, QEvent::KeyPress, Qt::Key_Backspace, 100);
+    sendKey(edit, QEvent::KeyPress, Qt::Key_Backspace, 140, true);
+    sendKey(edit, QEvent::KeyRelease, Qt::Key_Backspace, 150);
+    EXPECT_EQ(edit->text(), "abcd");
+    sendKey(edit, QEvent::KeyPress, Qt::Key_Backspace, 300);
+    sendKey(edit, QEvent::KeyRelease, Qt::Key_Backspace, 800);
+    sendKey(edit, QEvent::KeyPress, Qt::Key_Backspace, 800);
+    sendKey(edit, QEvent::KeyPress, Qt::Key_Backspace, 840, true);
+    EXPECT_EQ(edit->text(), "a");
+}
+
+// An Enter still held when a message comes up (its repeats) leaves the message on the screen;
+// the next press answers it.
+TEST(HeldKeyFilterTest, HeldEnterDoesNotAnswerAMessage) {
+    bool upAfterRepeats = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            return;
+        }
+        user.stop();
+        QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
+        sendKey(focus, QEvent::KeyRelease, Qt::Key_Return, 1000);
+        sendKey(focus, QEvent::KeyPress, Qt::Key_Return, 1000);
+        sendKey(focus, QEvent::KeyPress, Qt::Key_Return, 1040, true);
+        QApplication::processEvents();
+        upAfterRepeats = box->isVisible();
+        sendKey(focus, QEvent::KeyRelease, Qt::Key_Return, 1050);
+        sendKey(focus, QEvent::KeyPress, Qt::Key_Return, 1400);
+        if (box->isVisible()) {
+            box->done(QMessageBox::Ok);
+            ADD_FAILURE() << "a new Enter did not answer the message";
+        }
+    });
+    user.start(20);
+    ZSystem::showMessage(nullptr, "Bitte erst alle roten Positionen entfernen.", "Information",
+                         false);
+    EXPECT_TRUE(upAfterRepeats);
 }
 
 // Work queued from another thread runs on the user-interface thread, in order and before the

@@ -405,6 +405,81 @@ head -n1 "$work/positions.txt" | grep -q "^Neue Position	54	0	" || fail "the vie
 echo "positions passed"
 # ---- end of the named positions --------------------------------------------------------------
 
+# ---- A key held from the dialog before -------------------------------------------------------
+# Enter held down on the position dialog goes on repeating after the dialog has closed (as it
+# does for good when a tool sends the key's release to the dialog that the press closed). The
+# refusal to remove the view position and the next position dialog must stay on the screen
+# until a new press answers them: blue at (600, 130), red at (700, 300), the held Enter adds a
+# red one at (300, 400).
+printf 'YEAR=1990\nMONTH=6\nSCALE_PERCENT=100\nMAP_TYPE=3\n' > "$work/init.txt"
+printf 'Blau\t54\t0\t0\t0\t25\t12\t0\t0\nRot\t7\t12\t0\t1\t61\t12\t0\t0\n' > "$work/positions.txt"
+start_viewer
+window=$(find_window "^$title") || fail "the window did not appear with two positions"
+find_map_origin
+double_click_map 300 400
+activate '^Position$'
+xdotool keydown Return
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Position$"' ||
+  fail "Enter did not confirm the position dialog"
+sleep 1
+xdotool mousemove --window "$window" $((map_x + 601)) $((map_y + 131)) click 3
+sleep 1
+visible '^Information$' || fail "the held Enter answered the refusal unseen"
+xdotool keyup Return
+activate '^Information$'
+xdotool key ctrl+c
+wait_for 5 clipboard_has "Bitte erst alle roten Positionen entfernen." ||
+  fail "refusal expected, got: $(xclip -o -selection clipboard 2> /dev/null)"
+# A new Enter answers it, and is held again.
+xdotool keydown Return
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Information$"' ||
+  fail "a new Enter did not answer the refusal"
+sleep 1
+double_click_map 400 450
+sleep 1
+visible '^Position$' || fail "the held Enter confirmed the next position dialog unseen"
+xdotool keyup Return
+activate '^Position$'
+xdotool key Escape
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Position$"' ||
+  fail "Escape did not close the position dialog"
+expect_marker 600 130 "$blue"
+close_viewer
+[[ $(cut -f1 "$work/positions.txt") == $'Blau\nRot\nNeue Position' ]] ||
+  fail "positions.txt after the held Enter: $(cat "$work/positions.txt")"
+echo "held key passed"
+# ---- end of the key held from the dialog before ----------------------------------------------
+
+# ---- Two copies in one folder ----------------------------------------------------------------
+# A second copy started in the same folder says so and writes nothing when it closes; the
+# month and the positions of the first copy are what the folder keeps.
+printf 'YEAR=1850\nMONTH=1\nSCALE_PERCENT=50\n' > "$work/init.txt"
+cp "$work/positions.txt" "$work/positions.first"
+start_viewer
+first_pid=$viewer_pid
+first=$(find_window "^$title") || fail "the first copy did not appear"
+window=$first
+press Right
+start_viewer
+answer_box "Information" "läuft in diesem Arbeitsordner bereits"
+window=$(xdotool search --onlyvisible --name "^$title" | grep -vx "$first" | head -n1) ||
+  fail "the second copy has no window"
+press Up
+settle
+wmctrl -i -c "$window"
+wait_for 120 bash -c "! kill -0 $viewer_pid" || fail "the second copy did not end after closing"
+wait "$viewer_pid" || fail "the second copy ended with exit code $?"
+[[ "$(cat "$work/init.txt")" == $'YEAR=1850\nMONTH=1\nSCALE_PERCENT=50' ]] ||
+  fail "the second copy wrote init.txt: $(cat "$work/init.txt")"
+cmp -s "$work/positions.first" "$work/positions.txt" || fail "the second copy wrote positions.txt"
+viewer_pid=$first_pid
+window=$first
+close_viewer
+grep -qx MONTH=2 "$work/init.txt" || fail "the first copy did not save: $(cat "$work/init.txt")"
+cmp -s "$work/positions.first" "$work/positions.txt" || fail "the first copy's positions changed"
+echo "two copies passed"
+# ---- end of the two copies -------------------------------------------------------------------
+
 # ---- A first day -----------------------------------------------------------------------------
 # What a new user does on a first day, in one run: months and years, another dataset, a
 # position, the globe, a time series, a GIF and a JPEG, the help; then closing, and a restart

@@ -14,6 +14,7 @@
 #include "toolkit/ui/ZDialogItemWidget.h"
 #include "toolkit/ui/ZDialogWindow.h"
 #include "toolkit/ui/ZFont.h"
+#include "toolkit/ui/ZHeldKeyFilter.h"
 #include "toolkit/ui/ZModalCloseBlocker.h"
 #include "toolkit/ui/ZRasterSurface.h"
 #include "toolkit/ui/ZResourceModule.h"
@@ -124,6 +125,7 @@ int ZDialog::show(bool modal) {
     }
     {
         ZModalCloseBlocker blocker;
+        ZHeldKeyFilter heldKeys(window);
         QEventLoop loop;
         loop_ = &loop;
         // A loop that returns -1 does not run at all: the application is quitting.

@@ -10,6 +10,7 @@
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZAcceleratorFilter.h"
 #include "toolkit/ui/ZDialogWindow.h"
+#include "toolkit/ui/ZHeldKeyFilter.h"
 #include "toolkit/ui/ZMessageBoxCopy.h"
 #include "toolkit/ui/ZResourceModule.h"
 #include "toolkit/ui/ZToolkitState.h"
@@ -136,6 +137,7 @@ bool ZSystem::showMessage(ZWindowContext* owner, const ZString& text, const ZStr
         hideWaitWindows();
         ++toolkit.openMessageBoxes;
         enableMessageCopy(box);
+        ZHeldKeyFilter heldKeys(&box);
         answer = box.exec() != QMessageBox::No;
         --toolkit.openMessageBoxes;
     });
