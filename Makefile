@@ -23,7 +23,9 @@ build: configure
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-run: build
+# The viewer needs only itself and the sample generator: no test or benchmark is built for it.
+run: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target sorvo gen_sample_data
 	@tools/prepare-run $(BUILD) run
 	@tools/start-viewer $(BUILD) run
 
