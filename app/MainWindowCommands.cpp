@@ -243,7 +243,9 @@ void MainWindow::showDatasetDialog() {
 void MainWindow::openDatasetFile() {
     ZFileSelectDialog dialog(
         this, {ZFileFilter{"Datensätze", "*.dat *.nc"}, ZFileFilter{"Alle Dateien", "*"}});
-    dialog.setInitialFilename(database.fileName);
+    // A dataset read from the installed files (no copy in the working directory) opens the
+    // dialog in the installed folder, where the other datasets are.
+    dialog.setInitialFilename(ZSystem::findProgramFile(database.fileName));
     if (!dialog.showOpenDialog("Datensatz öffnen")) {
         return;
     }

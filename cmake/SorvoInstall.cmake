@@ -12,7 +12,20 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/weltkarte1.jpg ${PROJECT_SOURCE_DIR}/
               ${PROJECT_SOURCE_DIR}/assets/Information.rtf
         DESTINATION ${SORVO_DATA_INSTALL_DIR})
 
-install(FILES ${desktop}/${SORVO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The menu entry names the launcher by its absolute path, so it is written at install time.
+if(IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}")
+  set(launcher "${CMAKE_INSTALL_BINDIR}/sorvo-visualizer")
+else()
+  set(launcher "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/sorvo-visualizer")
+endif()
+set(entry ${PROJECT_BINARY_DIR}/desktop/${SORVO_APP_ID}.desktop)
+install(CODE "
+  set(template \"${desktop}/${SORVO_APP_ID}.desktop.in\")
+  set(output \"${entry}\")
+  set(launcher \"${launcher}\")
+  include(\"${PROJECT_SOURCE_DIR}/cmake/SorvoDesktopEntry.cmake\")
+")
+install(FILES ${entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop}/${SORVO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 24 32 48 128)
   install(FILES ${desktop}/icons/sorvo-${size}.png

@@ -27,11 +27,14 @@ bool isEditKind(FieldKind kind) {
     return kind >= FIELD_TEXT && kind <= FIELD_MAP_TEXT;
 }
 
-template <typename C>
-std::unique_ptr<ZControl> attach(ZDialog* parent, const ZString& name, unsigned long id) {
+// Creates the control, hands its ownership to the field and keeps its own type in typed.
+template <typename C, typename T>
+void attach(ZDialog* parent, const ZString& name, unsigned long id,
+            std::unique_ptr<ZControl>& owner, T*& typed) {
     auto control = std::make_unique<C>();
     control->create(*parent, name, static_cast<int>(id));
-    return control;
+    typed = control.get();
+    owner = std::move(control);
 }
 
 }  // namespace
@@ -40,19 +43,22 @@ FormField::FormField(ZDialog* parent, unsigned long id, FieldKind fieldKind, con
                      void* variable, StringMap* table, bool comboBox)
     : kind(fieldKind), value(variable), choices(table), name_(name) {
     if (isEditKind(kind)) {
-        control = attach<ZControlEdit>(parent, name, id);
+        attach<ZControlEdit>(parent, name, id, control, edit_);
         required = kind == FIELD_TEXT || kind == FIELD_DATE || kind == FIELD_MAP_TEXT;
     } else if (kind == FIELD_INT_CHOICE || kind == FIELD_TEXT_CHOICE) {
-        control = comboBox ? attach<ZControlComboBox>(parent, name, id)
-                           : attach<ZControlListBox>(parent, name, id);
+        if (comboBox) {
+            attach<ZControlComboBox>(parent, name, id, control, list_);
+        } else {
+            attach<ZControlListBox>(parent, name, id, control, list_);
+        }
     } else if (kind == FIELD_CHECK) {
-        control = attach<ZControlButton>(parent, name, id);
+        attach<ZControlButton>(parent, name, id, control, button_);
     }
 }
 
 ZString FormField::editText() const {
     ZString text;
-    static_cast<const ZControlEdit&>(*control).getText(text);
+    edit_->getText(text);
     return text;
 }
 
@@ -60,16 +66,15 @@ void FormField::show() {
     if (!control || !value) {
         return;
     }
-    auto* edit = static_cast<ZControlEdit*>(control.get());
     switch (kind) {
         case FIELD_TEXT:
-            edit->setText(bound<ZString>(value).c_str());
+            edit_->setText(bound<ZString>(value).c_str());
             break;
         case FIELD_UNSIGNED:
-            edit->setText(ZFormattedString("%u", bound<std::uint32_t>(value)).c_str());
+            edit_->setText(ZFormattedString("%u", bound<std::uint32_t>(value)).c_str());
             break;
         case FIELD_INT:
-            edit->setText(ZFormattedString("%i", bound<std::int32_t>(value)).c_str());
+            edit_->setText(ZFormattedString("%i", bound<std::int32_t>(value)).c_str());
             break;
         case FIELD_FLOAT: {
             ZFormattedString format("%%.%uf", precision);
@@ -77,16 +82,16 @@ void FormField::show() {
             if (decimalComma) {
                 text.replace('.', ',');
             }
-            edit->setText(text.c_str());
+            edit_->setText(text.c_str());
             break;
         }
         case FIELD_DATE:
-            edit->setText(
+            edit_->setText(
                 bound<ZDate>(value).format(DATE_FORMAT, ZDate::TIME_ZONE_DEFAULT).c_str());
             break;
         case FIELD_MAP_TEXT: {
             const StringMap::Entry* entry = bound<StringMap>(value).find(name_);
-            edit->setText(entry ? entry->value.c_str() : "");
+            edit_->setText(entry ? entry->value.c_str() : "");
             break;
         }
         case FIELD_INT_CHOICE:
@@ -94,13 +99,13 @@ void FormField::show() {
             showChoices();
             break;
         case FIELD_CHECK:
-            static_cast<ZControlButton&>(*control).setChecked(bound<bool>(value));
+            button_->setChecked(bound<bool>(value));
             break;
     }
 }
 
 void FormField::showChoices() {
-    auto& list = static_cast<ZControlList&>(*control);
+    ZControlList& list = *list_;
     list.removeAllItems();
     if (!choices) {
         return;
@@ -212,13 +217,13 @@ void FormField::take() {
             bound<StringMap>(value).put(name_, editText());
             break;
         case FIELD_INT_CHOICE:
-            bound<std::int32_t>(value) = static_cast<ZControlList&>(*control).getSelectedData();
+            bound<std::int32_t>(value) = list_->getSelectedData();
             break;
         case FIELD_TEXT_CHOICE:
-            bound<ZString>(value) = static_cast<ZControlList&>(*control).getSelectedTextData();
+            bound<ZString>(value) = list_->getSelectedTextData();
             break;
         case FIELD_CHECK:
-            bound<bool>(value) = static_cast<ZControlButton&>(*control).isChecked();
+            bound<bool>(value) = button_->isChecked();
             break;
     }
 }

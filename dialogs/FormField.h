@@ -8,6 +8,9 @@
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZControl.h"
 
+class ZControlButton;
+class ZControlEdit;
+class ZControlList;
 class ZDialog;
 
 // One control of a dialog bound to one variable of the dialog, which must outlive the field.
@@ -50,4 +53,8 @@ class FormField {
     double readFloat() const;
     bool matchesPattern(const ZString& text) const;
     ZString name_;
+    // The owned control by its real type: only the one of the field's kind is set.
+    ZControlEdit* edit_ = nullptr;
+    ZControlList* list_ = nullptr;
+    ZControlButton* button_ = nullptr;
 };

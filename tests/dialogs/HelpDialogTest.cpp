@@ -124,6 +124,12 @@ TEST_F(HelpDialogTest, AMissingOrDamagedFileShowsWhatCouldBeReadAndWhatIsMissing
     EXPECT_NE(cut.find("nicht vollst\u00e4ndig lesbar"), std::string::npos) << cut;
     EXPECT_NE(cut.find("Schluss fehlt"), std::string::npos) << cut;
 
+    // Far too large for a help text: refused with a note, nothing of it read.
+    std::filesystem::resize_file(work.file(HELP_FILE), 4 * 1024 * 1024 + 1);
+    EXPECT_EQ(shownText(),
+              "Die Datei \"Information.rtf\" ist gr\u00f6\u00dfer als 4 MB und wird "
+              "darum nicht gezeigt.");
+
     std::filesystem::remove(work.file(HELP_FILE));
     std::filesystem::create_directory(work.file(HELP_FILE));
     std::string folder = shownText();

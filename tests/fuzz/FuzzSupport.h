@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // What the fuzz targets share: a broken rule aborts with its name, and the files they write go
 // into one scratch folder for the whole run.
@@ -15,13 +16,27 @@ inline void check(bool condition, const char* what) {
     }
 }
 
-inline const std::filesystem::path& scratchFolder() {
-    static const std::filesystem::path path = [] {
+// The scratch folder, removed again when the run ends.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
         std::string pattern = std::filesystem::temp_directory_path() / "sorvo-fuzz-XXXXXX";
         check(mkdtemp(pattern.data()) != nullptr, "temporary directory");
-        return std::filesystem::path(pattern);
-    }();
-    return path;
+        path = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::filesystem::path path;
+};
+
+inline const std::filesystem::path& scratchFolder() {
+    static const ScratchFolder folder;
+    return folder.path;
 }
 
 // Writes the bytes as the named file of the scratch folder and returns its path.

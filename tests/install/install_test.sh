@@ -39,8 +39,12 @@ for size in 16 24 32 48 64 128; do
   [[ "$(identify -format '%wx%h' "$icon" 2> /dev/null)" == "${size}x${size}" ]] ||
     fail "no ${size}x${size} icon at $icon"
 done
-desktop-file-validate "$prefix/share/applications/$app_id.desktop" ||
-  fail "desktop-file-validate"
+entry="$prefix/share/applications/$app_id.desktop"
+desktop-file-validate "$entry" || fail "desktop-file-validate"
+# A menu runs Exec without the prefix's bin/ on its PATH: the launcher by its absolute path.
+launcher=$(sed -n 's/^Exec=//p' "$entry")
+[[ "$launcher" == "$prefix/bin/sorvo-visualizer" ]] ||
+  fail "the desktop entry starts \"$launcher\", not $prefix/bin/sorvo-visualizer"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" > "$root/as.log" 2>&1 ||
   { cat "$root/as.log"; fail "appstreamcli validate"; }
 
@@ -55,7 +59,7 @@ mkdir -p "$work"
 printf 'MAP_TYPE=1\n' > "$work/init.txt"
 before=$(cd "$prefix" && find . | sort)
 
-(cd / && exec "$prefix/bin/sorvo-visualizer") > "$root/viewer.log" 2>&1 &
+(cd / && exec "$launcher") > "$root/viewer.log" 2>&1 &
 viewer_pid=$!
 pids+=("$viewer_pid")
 find_window() {
@@ -104,13 +108,27 @@ xdotool key Escape
 wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Hilfe\$"' ||
   fail "the help dialog did not close"
 
+# "Datei öffnen ..." starts where the shown dataset was found, among the installed files: Return
+# takes the file the dialog offers. Anywhere else the dialog would not find it and stay open.
+xdotool windowactivate --sync "$window" > /dev/null 2>&1 || true
+xdotool key ctrl+o
+open=$(find_window "^Datensatz öffnen\$" 20) || fail "the file dialog did not open"
+xdotool windowactivate --sync "$open" > /dev/null 2>&1 || true
+sleep 1
+xdotool key Return
+wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datensatz öffnen\$"' ||
+  fail "the file dialog did not start in the installed data folder"
+wait_for 120 bash -c '! xdotool search --onlyvisible --name "^Bitte waren"' ||
+  fail "the map was not drawn again"
+
 wmctrl -c "Sorvo Visualizer"
 wait_for 120 bash -c "! kill -0 $viewer_pid" || fail "the viewer did not end after closing"
 code=0
 wait "$viewer_pid" || code=$?
 ((code == 0)) || fail "exit code $code"
 
-grep -qx 'DB_FILE=data/cru/hadcrut3v.dat' "$work/init.txt" || fail "init.txt not written: $(cat "$work/init.txt")"
+grep -qxF "DB_FILE=$share/data/cru/hadcrut3v.dat" "$work/init.txt" ||
+  fail "init.txt does not name the installed dataset: $(cat "$work/init.txt")"
 grep -qx 'MAP_TYPE=1' "$work/init.txt" || fail "the map type was not kept"
 [[ -e "$work/positions.txt" ]] || fail "positions.txt not written in the working folder"
 [[ "$(cd "$prefix" && find . | sort)" == "$before" ]] || fail "the program wrote into its installation"

@@ -22,6 +22,13 @@ constexpr double TWIPS_PER_PIXEL = 15.0;
 // The colour of the note about what could not be read: a dark red.
 constexpr std::uint32_t NOTE_COLOUR = 0x990000;
 
+// The texts shown run to some ten kilobytes. A file past a few megabytes is refused: reading and
+// laying out tens of megabytes would hold the window for most of a minute.
+constexpr std::size_t MAX_FILE_MEGABYTES = 4;
+constexpr std::size_t MAX_FILE_BYTES = MAX_FILE_MEGABYTES * 1024 * 1024;
+
+// False with errno's reason, or EFBIG for a file past MAX_FILE_BYTES (counted while reading, so
+// that a device or a growing file is refused as well).
 bool readWhole(const ZString& path, std::string& bytes, int& error) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
@@ -30,10 +37,18 @@ bool readWhole(const ZString& path, std::string& bytes, int& error) {
     }
     char buffer[65536];
     std::size_t got = 0;
+    error = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        if (bytes.size() + got > MAX_FILE_BYTES) {
+            error = EFBIG;
+            bytes.clear();
+            break;
+        }
         bytes.append(buffer, got);
     }
-    error = std::ferror(file) ? (errno ? errno : EIO) : 0;
+    if (!error && std::ferror(file)) {
+        error = errno ? errno : EIO;
+    }
     std::fclose(file);
     return error == 0;
 }
@@ -180,6 +195,11 @@ bool ZControlRichText::loadFile(const ZString& name, bool rtf) {
                 ? ZFormattedString("Die Datei \"%s\" fehlt: sie ist weder im Arbeitsverzeichnis %s "
                                    "noch bei den installierten Dateien des Programms.",
                                    name.c_str(), ZSystem::getCurrentDirectory().c_str())
+                      .str()
+            : error == EFBIG
+                ? ZFormattedString("Die Datei \"%s\" ist größer als %zu MB und wird darum nicht "
+                                   "gezeigt.",
+                                   name.c_str(), MAX_FILE_MEGABYTES)
                       .str()
                 : ZFormattedString("Die Datei \"%s\" kann nicht gelesen werden: %s", name.c_str(),
                                    errorText(error).c_str())
