@@ -118,6 +118,9 @@ sleep 1
 xdotool key Return
 wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datensatz öffnen\$"' ||
   fail "the file dialog did not start in the installed data folder"
+# The map is drawn again; the wait window shows only after a moment, and the window drops the
+# close asked for while it draws.
+sleep 2
 wait_for 120 bash -c '! xdotool search --onlyvisible --name "^Bitte waren"' ||
   fail "the map was not drawn again"
 
