@@ -109,13 +109,16 @@ press Right  # March 1850
 press Up     # March 1851
 
 # "Ansicht" is the menu after "Programm"; its third item is "50%".
-settle
-xdotool mousemove --window "$window" 20 10 click 1
-sleep 1
-xdotool key Right
-sleep 0.5
-xdotool key Down Down Return
-settle
+choose_half_scale() {
+  settle
+  xdotool mousemove --window "$window" 20 10 click 1
+  sleep 1
+  xdotool key Right
+  sleep 0.5
+  xdotool key Down Down Return
+  settle
+}
+choose_half_scale
 
 # ---- Dataset dialog (Ctrl+D) -----------------------------------------------------------------
 # Texts are read through the clipboard: Ctrl+C copies the selection of an edit box, and the title
@@ -291,13 +294,7 @@ printf 'SCALE_PERCENT=-50\n' > "$work/init.txt"
 start_viewer
 answer_box "Fehler" "höchstens 100 Millionen Pixel"
 window=$(find_window "^$title") || fail "no window after the negative scale"
-settle
-xdotool mousemove --window "$window" 20 10 click 1
-sleep 1
-xdotool key Right
-sleep 0.5
-xdotool key Down Down Return
-settle
+choose_half_scale
 import -window "$window" "$work/negative-scale.png"
 (($(identify -format '%w' "$work/negative-scale.png") < 700)) ||
   fail "the window did not shrink to 50 %"
