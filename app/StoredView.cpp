@@ -4,5 +4,5 @@
 
 void StoredView::load() {
     settings = MapSettings::load();
-    readPositions("positions.txt", positions);
+    readPositions(POSITIONS_FILE, positions);
 }

@@ -9,5 +9,7 @@ struct StoredView {
     MapSettings settings;
     PositionList positions;
 
+    static constexpr const char* POSITIONS_FILE = "positions.txt";
+
     void load();
 };
