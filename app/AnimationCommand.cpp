@@ -74,14 +74,14 @@ int AnimationCommand::run() {
     const AnimationSpan& span = line_.animation;
     if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(database, span.lastMonth())) {
         errors_ << texts_.farPastData(frameName(span, span.frame(span.frameCount() - 1)),
-                                      stored.dataset.view(), monthName(*dataEnd));
+                                      stored.settings.dataset.view(), monthName(*dataEnd));
         return 2;
     }
     database.close();
 
     AnimationRequest request;
-    request.dbFile = stored.dataset;
-    request.view = stored.view;
+    request.dbFile = stored.settings.dataset;
+    request.view = scene.view;
     request.background = scene.background;
     request.captionFont = scene.captionFont;
     request.labelFont = scene.labelFont;

@@ -23,35 +23,28 @@ ZFont makeFont(const char* face, int size) {
 }
 
 // The command line's choices over what the working directory shows.
-void choose(const PictureChoice& choice, StoredView& stored) {
+void choose(const PictureChoice& choice, MapSettings& settings) {
     if (choice.dataset) {
-        stored.dataset = *choice.dataset;
+        settings.dataset = *choice.dataset;
     }
     if (choice.year) {
-        stored.year = *choice.year;
+        settings.year = *choice.year;
     }
     if (choice.month) {
-        stored.month = *choice.month;
-        stored.yearAverage = false;
+        settings.month = *choice.month;
+        settings.yearAverage = false;
     }
     if (choice.yearAverage) {
-        stored.yearAverage = true;
+        settings.yearAverage = true;
     }
-    ViewState& view = stored.view;
     if (choice.scalePercent) {
-        view.scalePercent = *choice.scalePercent;
-        view.scaleX = view.scaleY = view.scalePercent * 0.01;
+        settings.scalePercent = *choice.scalePercent;
     }
     if (choice.mapType) {
-        view.mapType = *choice.mapType;
+        settings.mapType = *choice.mapType;
     }
     if (choice.globe) {
-        view.orthView = *choice.globe;
-    }
-    if (choice.centre) {
-        // Degrees to radians as the map's own projections count them.
-        view.orthoCentreLon = choice.centre->lon * ONE_180TH * PI;
-        view.orthoCentreLat = choice.centre->lat * ONE_90TH * HALF_PI;
+        settings.globe = *choice.globe;
     }
 }
 
@@ -63,8 +56,14 @@ CommandScene::CommandScene()
 bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& texts,
                            std::ostream& errors) {
     stored.load();
-    choose(choice, stored);
-    if (stored.view.mapType == OUTLINES_ONLY) {
+    choose(choice, stored.settings);
+    view = stored.settings.view();
+    if (choice.centre) {
+        // Degrees to radians as the map's own projections count them.
+        view.orthoCentreLon = choice.centre->lon * ONE_180TH * PI;
+        view.orthoCentreLat = choice.centre->lat * ONE_90TH * HALF_PI;
+    }
+    if (view.mapType == OUTLINES_ONLY) {
         if (!coastlinesReadable()) {
             errors << texts.coastlinesMissing();
             return false;
@@ -72,7 +71,7 @@ bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& 
         return true;
     }
     try {
-        loadBackground(background, stored.view.mapType);
+        loadBackground(background, view.mapType);
     } catch (const ZException& exception) {
         errors << texts.backgroundMissing(exception.getMessage().view());
         return false;
@@ -82,7 +81,7 @@ bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& 
 
 bool CommandScene::targetAllowed(std::string_view option, const std::string& target,
                                  const CommandLineTexts& texts, std::ostream& errors) const {
-    if (std::optional<std::string> own = ownFileAt(target, stored.dataset.str())) {
+    if (std::optional<std::string> own = ownFileAt(target, stored.settings.dataset.str())) {
         errors << texts.ownFile(option, target, *own);
         return false;
     }
@@ -92,7 +91,7 @@ bool CommandScene::targetAllowed(std::string_view option, const std::string& tar
 bool CommandScene::openDataset(GridDatabase& database, const CommandLineTexts& texts,
                                std::ostream& errors) const {
     try {
-        database.open(1, stored.dataset);
+        database.open(1, stored.settings.dataset);
     } catch (const ZException& exception) {
         errors << texts.datasetNotOpened(exception.getMessage().view());
         return false;

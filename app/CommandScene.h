@@ -32,6 +32,8 @@ class CommandScene {
                      std::ostream& errors) const;
 
     StoredView stored;
+    // The view the settings choose, the globe turned to the centre asked for.
+    ViewState view;
     ZBitmap background;
     ZFont captionFont;
     ZFont labelFont;

@@ -65,11 +65,11 @@ void MainWindow::onWindowCreate() {
         tab.create(this, "Tabulator");
         mapPanel.create(tab, *this);
         tab.addPage(0, "Weltkarte", mapPanel);
-        view.mapType = initialMapType;
+        view.mapType = startSettings.mapType;
         setMapType(view.mapType, false);
-        database.open(1, initialDbFile);
-        database.select(initialYear, initialMonth, initialYearAverage);
-        view.scalePercent = initialScalePercent;
+        database.open(1, startSettings.dataset);
+        database.select(startSettings.year, startSettings.month, startSettings.yearAverage);
+        view.scalePercent = startSettings.scalePercent;
         double scale = view.scalePercent * 0.01;
         // Centred by the size of the map, not of the window.
         int x = (ZSystem::getFullScreenWidth() - roundPixel(scale * 1000)) / 2;

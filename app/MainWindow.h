@@ -7,6 +7,7 @@
 #include "app/MapPanel.h"
 #include "app/MapPanelListener.h"
 #include "app/MapPictureWriter.h"
+#include "app/MapSettings.h"
 #include "app/WaitDialog.h"
 #include "app/WorkingFolderLock.h"
 #include "dialogs/IntMap.h"
@@ -93,12 +94,8 @@ class MainWindow : public ZWindow,
     GridDatabase database;
     // The named positions; the first, id 1, is the view position.
     PositionList positions;
-    std::uint32_t initialMapType = 0;
-    std::uint32_t initialYear = 0;
-    std::uint32_t initialMonth = 0;
-    bool initialYearAverage = false;
-    std::uint32_t initialScalePercent = 0;
-    ZString initialDbFile;
+    // What "init.txt" held at start.
+    MapSettings startSettings;
     ZFont captionFont;
     ZFont labelFont;
     std::int32_t mouseX = 0;

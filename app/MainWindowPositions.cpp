@@ -1,5 +1,6 @@
 // The main window's named positions: adding and editing by dialog, removing, their file.
 #include "app/MainWindow.h"
+#include "app/StoredView.h"
 #include "map/Projections.h"
 #include "overlays/PositionDialog.h"
 #include "overlays/PositionMarkers.h"
@@ -9,26 +10,21 @@
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 
-namespace {
-
-constexpr const char* POSITIONS_FILE = "positions.txt";
-
-}  // namespace
-
 void MainWindow::loadPositions() {
-    readPositions(POSITIONS_FILE, positions);
+    readPositions(StoredView::POSITIONS_FILE, positions);
 }
 
 void MainWindow::savePositions() {
     try {
-        if (writePositions(POSITIONS_FILE, positions)) {
+        if (writePositions(StoredView::POSITIONS_FILE, positions)) {
             ZSystem::showMessage(
                 this,
                 ZFormattedString(
                     "Die bisherige Datei \"%s\" enthielt Zeilen, die das Programm nicht "
                     "zurückschreibt (Kommentare oder Zeilen, die es nicht vollständig lesen "
                     "kann). Sie wurde als \"%s\" aufbewahrt.",
-                    POSITIONS_FILE, positionsBackupName(POSITIONS_FILE).c_str()),
+                    StoredView::POSITIONS_FILE,
+                    positionsBackupName(StoredView::POSITIONS_FILE).c_str()),
                 "Information", false);
         }
     } catch (const ZException& exception) {

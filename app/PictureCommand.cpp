@@ -24,12 +24,13 @@ int PictureCommand::run() {
         return 1;
     }
     StoredView& stored = scene.stored;
+    const MapSettings& settings = stored.settings;
 
     GridDatabase database;
     if (!scene.openDataset(database, texts_, errors_)) {
         return 1;
     }
-    database.select(stored.year, stored.month, stored.yearAverage);
+    database.select(settings.year, settings.month, settings.yearAverage);
     if (!database.layoutNote().isEmpty()) {
         errors_ << texts_.note(database.layoutNote().view());
     }
@@ -42,8 +43,8 @@ int PictureCommand::run() {
         if (!database.layoutProblem().isEmpty()) {
             errors_ << texts_.layoutProblem(database.layoutProblem().view());
         }
-        errors_ << texts_.noData(stored.dataset.view(), stored.year,
-                                 stored.yearAverage ? 0 : stored.month);
+        errors_ << texts_.noData(settings.dataset.view(), settings.year,
+                                 settings.yearAverage ? 0 : settings.month);
         return 1;
     }
 
@@ -51,7 +52,7 @@ int PictureCommand::run() {
     const Position* viewPosition = stored.positions.viewPosition();
     const GeoPosition* globeCentre =
         line_.picture.centre || viewPosition == nullptr ? nullptr : &viewPosition->coordinates;
-    MapPictureWriter writer(database, stored.view, scene.background, globeCentre, &stored.positions,
+    MapPictureWriter writer(database, scene.view, scene.background, globeCentre, &stored.positions,
                             scene.captionFont, scene.labelFont);
     ZString output(line_.output);
     TerminalProgress progress(errors_, isatty(STDERR_FILENO) == 1);
