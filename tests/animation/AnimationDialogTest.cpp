@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <filesystem>
 #include <functional>
 
 #include "DialogScript.h"
 #include "MessageLog.h"
+#include "WaitFor.h"
 #include "WorkingFolder.h"
 #include "animation/AnimationDialog.h"
 #include "map/BackgroundPicture.h"
@@ -24,15 +23,6 @@ const std::string FAR_PAST =
     "Die Animation reicht mehr als zehn Jahre über den letzten Monat mit Daten (12-1851) hinaus. "
     "Danach folgen nur Bilder ohne Daten, und das Speichern kann sehr lange dauern.\r\n\r\n"
     "Trotzdem speichern?";
-
-bool waitFor(const std::function<bool()>& condition) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < 20000) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return condition();
-}
 
 class AnimationDialogTest : public testing::Test {
   protected:

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "FileFaults.h"
+#include "PixelChecks.h"
 #include "WorkingFolder.h"
 #include "animation/AnimationProgress.h"
 #include "animation/AnimationWriter.h"
@@ -37,24 +38,16 @@ class CountingProgress : public AnimationProgress {
     std::function<void(std::uint64_t)> onFrame;
 };
 
-// What a command prints, and whether it ended well.
-std::string output(const std::string& command, int* status = nullptr) {
+// giflib's dump of the file, which it must read to the end.
+std::string gifbuildDump(const std::string& file) {
     std::string text;
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen(("gifbuild -d " + file).c_str(), "r");
     char buffer[256];
     while (pipe && fgets(buffer, sizeof buffer, pipe)) {
         text += buffer;
     }
-    int result = pipe ? pclose(pipe) : -1;
-    if (status) {
-        *status = result;
-    }
+    EXPECT_EQ(pipe ? pclose(pipe) : -1, 0) << "gifbuild -d refused " << file;
     return text;
-}
-
-std::string pillowReads(const std::string& file) {
-    return output("/usr/bin/python3 " SORVO_SOURCE_DIR "/tests/animation/gif_frames.py " + file +
-                  " 2>&1");
 }
 
 int count(const std::string& text, const std::string& part) {
@@ -108,21 +101,6 @@ class AnimationWriterTest : public testing::Test {
         return bitmap.image();
     }
 
-    // Mean difference per channel, which the dithering keeps small.
-    static double difference(const QImage& a, const QImage& b) {
-        EXPECT_EQ(a.size(), b.size());
-        long long sum = 0;
-        for (int y = 0; y < a.height(); ++y) {
-            for (int x = 0; x < a.width(); ++x) {
-                QRgb p = a.pixel(x, y);
-                QRgb q = b.pixel(x, y);
-                sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                       std::abs(qBlue(p) - qBlue(q));
-            }
-        }
-        return double(sum) / (3.0 * a.width() * a.height());
-    }
-
     static std::vector<QImage> decodedFrames(const std::string& file) {
         QImageReader reader(QString::fromStdString(file), "GIF");
         std::vector<QImage> frames;
@@ -138,9 +116,9 @@ class AnimationWriterTest : public testing::Test {
     CountingProgress progress;
 };
 
-// Twelve months, looping at four frames a second: every decoder reads every frame, and each
-// frame is the month as a saved picture shows it.
-TEST_F(AnimationWriterTest, TwelveMonthsAreReadByEveryDecoder) {
+// Twelve months, looping at four frames a second: giflib reads every frame, and each frame is
+// the month as a saved picture shows it.
+TEST_F(AnimationWriterTest, TwelveMonthsAreReadFrameByFrame) {
     AnimationResult result = write("film.gif");
     ASSERT_EQ(result.error, "");
     EXPECT_TRUE(result.complete());
@@ -148,12 +126,7 @@ TEST_F(AnimationWriterTest, TwelveMonthsAreReadByEveryDecoder) {
     EXPECT_EQ(progress.total, 12u);
     EXPECT_EQ(progress.done, 12u);
 
-    EXPECT_EQ(pillowReads("film.gif"),
-              "frames 12\ndurations 250,250,250,250,250,250,250,250,250,250,250,250\n"
-              "loop 0\nsize 560x360\n");
-    int status = -1;
-    std::string dump = output("gifbuild -d film.gif", &status);
-    EXPECT_EQ(status, 0);
+    const std::string dump = gifbuildDump("film.gif");
     EXPECT_EQ(count(dump, "image # "), 12);
     EXPECT_EQ(count(dump, "\tdelay 25\n"), 12);
     EXPECT_EQ(count(dump, "netscape loop 0"), 1);
@@ -162,9 +135,10 @@ TEST_F(AnimationWriterTest, TwelveMonthsAreReadByEveryDecoder) {
     ASSERT_EQ(frames.size(), 12u);
     for (std::uint32_t month : {1u, 2u, 12u}) {
         QImage saved = savedPicture(1850, month, false);
-        EXPECT_LT(difference(frames[month - 1], saved), 4.0) << month;
+        EXPECT_LT(meanDifference(frames[month - 1], saved), 4.0) << month;
         // Each month's cells differ from the next one's.
-        EXPECT_GT(difference(frames[month % 12], saved), difference(frames[month - 1], saved))
+        EXPECT_GT(meanDifference(frames[month % 12], saved),
+                  meanDifference(frames[month - 1], saved))
             << month;
     }
 }
@@ -184,12 +158,14 @@ TEST_F(AnimationWriterTest, YearAveragesOnTheGlobePlayOnce) {
     viewPosition.coordinates.west = 1;
     request.positions.push_back(viewPosition);
     ASSERT_TRUE(write("jahre.gif").complete());
-    EXPECT_EQ(pillowReads("jahre.gif"), "frames 2\ndurations 20,20\nloop none\nsize 560x360\n");
+    const std::string dump = gifbuildDump("jahre.gif");
+    EXPECT_EQ(count(dump, "\tdelay 2\n"), 2);
+    EXPECT_EQ(count(dump, "netscape loop"), 0);
     std::vector<QImage> frames = decodedFrames("jahre.gif");
     ASSERT_EQ(frames.size(), 2u);
-    EXPECT_LT(difference(frames[1], savedPicture(1851, 1, true)), 4.0);
+    EXPECT_LT(meanDifference(frames[1], savedPicture(1851, 1, true)), 4.0);
     request.positions.clear();
-    EXPECT_GT(difference(frames[1], savedPicture(1851, 1, true)), 4.0);
+    EXPECT_GT(meanDifference(frames[1], savedPicture(1851, 1, true)), 4.0);
 }
 
 // A stop, before the first frame or after some, writes nothing: an earlier file stays as it

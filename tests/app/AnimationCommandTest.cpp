@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <filesystem>
 #include <optional>
 
+#include "WaitFor.h"
 #include "WindowTest.h"
 #include "toolkit/ui/ZDialog.h"
 #include "toolkit/ui/ZDialogDriver.h"
@@ -52,11 +51,7 @@ TEST_F(AnimationCommandTest, TheMenuItemAsksForTheFileThenWritesTheShownYear) {
     answerWith(ZString("film"));
     ZDialogDriver::setScript(IDD_ANIMATION, [this](ZDialog& shown) {
         ZDialogDriver::click(shown, IDC_ANIMATION_START);
-        QElapsedTimer clock;
-        clock.start();
-        while (log.messages.size() < 2 && clock.elapsed() < 20000) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
+        waitFor([this] { return log.messages.size() >= 2; });
     });
     command(CMD_SAVE_ANIMATION);
     EXPECT_EQ(asked,

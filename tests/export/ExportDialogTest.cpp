@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QProgressBar>
 #include <filesystem>
 #include <functional>
@@ -9,6 +7,7 @@
 #include "DialogScript.h"
 #include "ExportData.h"
 #include "MessageLog.h"
+#include "WaitFor.h"
 #include "export/ExportDialog.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZSystem.h"
@@ -27,16 +26,6 @@ const std::string FAR_PAST =
     "Der Zeitraum reicht mehr als zehn Jahre über den letzten Monat mit Daten (12-1851) hinaus. "
     "Danach folgen nur Monate ohne Daten, und der Export kann sehr lange dauern.\r\n\r\n"
     "Trotzdem exportieren?";
-
-// Lets the dialog's loop run until the condition holds (at most ten seconds).
-bool waitFor(const std::function<bool()>& condition) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < 10000) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return condition();
-}
 
 class ExportDialogTest : public testing::Test {
   protected:

@@ -5,6 +5,7 @@
 #include "grid/BlockHeader.h"
 #include "grid/GridDatabase.h"
 #include "tests/grid/DatasetFiles.h"
+#include "tests/grid/NoData.h"
 
 namespace {
 
@@ -25,11 +26,6 @@ class BlockLayout : public ::testing::Test {
     bool readsMonth(std::uint32_t month) {
         grid.select(1850, month, false);
         return grid.cellsWithData == 36u * 72u && grid.cellValue(3, 30) == month - 1 + 0.5;
-    }
-
-    bool showsNoData() const {
-        return grid.cellsWithData == 0 && grid.globalMean == 0.0 && grid.coverage == 0.0 &&
-               grid.cellValue(3, 30) == MISSING_VALUE;
     }
 
     TemporaryDirectory directory;
@@ -66,7 +62,7 @@ TEST_F(BlockLayout, ZeroedMissingLineAndShiftedBlocksShowNoData) {
     EXPECT_TRUE(readsMonth(2));
     EXPECT_TRUE(grid.layoutProblem().isEmpty());
     grid.select(1850, 3, false);
-    EXPECT_TRUE(showsNoData());
+    expectNoData(grid);
     std::string problem = grid.layoutProblem().str();
     EXPECT_NE(problem.find("hadcrut3v.dat"), std::string::npos) << problem;
     EXPECT_NE(problem.find("03/1850"), std::string::npos) << problem;
@@ -75,12 +71,12 @@ TEST_F(BlockLayout, ZeroedMissingLineAndShiftedBlocksShowNoData) {
     EXPECT_TRUE(grid.layoutProblem().isEmpty());
     for (std::uint32_t month : {5u, 6u}) {
         grid.select(1850, month, false);
-        EXPECT_TRUE(showsNoData()) << month;
+        expectNoData(grid);
         EXPECT_FALSE(grid.layoutProblem().isEmpty()) << month;
     }
     // A year average with one bad block shows nothing rather than a partial mean.
     grid.select(1850, 1, true);
-    EXPECT_TRUE(showsNoData());
+    expectNoData(grid);
 }
 
 TEST_F(BlockLayout, RandomBytesNeverBecomeData) {
@@ -92,8 +88,8 @@ TEST_F(BlockLayout, RandomBytesNeverBecomeData) {
     open(junk);
     for (std::uint32_t month = 1; month <= 12; ++month) {
         grid.select(1851, month, false);
-        EXPECT_TRUE(showsNoData()) << month;
-        EXPECT_FALSE(grid.layoutProblem().isEmpty());
+        expectNoData(grid);
+        EXPECT_FALSE(grid.layoutProblem().isEmpty()) << month;
     }
 }
 
@@ -114,7 +110,7 @@ TEST_F(BlockLayout, LineEndsOtherThanTheNameSaysAreFoundAndUsed) {
     EXPECT_EQ(grid.blockSize(), 28613u);
     EXPECT_TRUE(grid.layoutNote().isEmpty());
     grid.select(1850, 1, false);
-    EXPECT_TRUE(showsNoData());
+    expectNoData(grid);
     EXPECT_NE(grid.layoutProblem().str().find("LF-Zeilenenden statt CRLF"), std::string::npos);
 
     // The right layout needs no note; a month number past December names no block of the next
@@ -123,7 +119,7 @@ TEST_F(BlockLayout, LineEndsOtherThanTheNameSaysAreFoundAndUsed) {
     EXPECT_TRUE(grid.layoutNote().isEmpty());
     EXPECT_TRUE(readsMonth(2));
     grid.select(1850, 13, false);
-    EXPECT_TRUE(showsNoData());
+    expectNoData(grid);
     EXPECT_NE(grid.layoutProblem().str().find("13/1850"), std::string::npos);
 }
 

@@ -8,6 +8,7 @@
 #include "grid/GridLineParser.h"
 #include "grid/NotNumbersNote.h"
 #include "tests/grid/DatasetFiles.h"
+#include "tests/grid/NoData.h"
 
 namespace {
 
@@ -26,14 +27,6 @@ class GridReader : public ::testing::Test {
         std::string name = directory.file(relative);
         writeFile(name, data);
         grid.open(1, name.c_str());
-    }
-
-    void expectNoData() const {
-        EXPECT_EQ(grid.cellsWithData, 0u);
-        EXPECT_EQ(grid.globalMean, 0.0);
-        EXPECT_EQ(grid.coverage, 0.0);
-        EXPECT_EQ(grid.cellValue(0, 0), MISSING_VALUE);
-        EXPECT_EQ(grid.cellCount(71, 35), 0u);
     }
 
     TemporaryDirectory directory;
@@ -74,18 +67,18 @@ TEST_F(GridReader, ABlockCountsOnlyWhenItEndsWithinTheFile) {
     EXPECT_EQ(grid.cellValue(0, 0), blockCode(2));
     EXPECT_NEAR(grid.globalMean, blockCode(2), 1e-12);
     grid.select(1850, 4, false);
-    expectNoData();
+    expectNoData(grid);
 
     openFile("data/cru/hadcrut3v.dat", data.substr(0, data.size() - 1));
     grid.select(1850, 2, false);
     EXPECT_EQ(grid.cellValue(0, 0), blockCode(1));
     grid.select(1850, 3, false);
-    expectNoData();
+    expectNoData(grid);
     // December 1849 is not the block before the first, read at offset 0.
     grid.select(1849, 12, false);
-    expectNoData();
+    expectNoData(grid);
     grid.select(1849, 12, true);
-    expectNoData();
+    expectNoData(grid);
 }
 
 TEST_F(GridReader, YearAverageTakesTheMonthsUpToTheEndOfTheFile) {
@@ -106,7 +99,7 @@ TEST_F(GridReader, YearAverageTakesTheMonthsUpToTheEndOfTheFile) {
     grid.select(1850, 1, true);
     EXPECT_EQ(grid.cellValue(5, 0), 33.0 / 12 + 0.625);
     grid.select(1852, 1, true);
-    expectNoData();
+    expectNoData(grid);
 }
 
 TEST_F(GridReader, GlobalValueFillsUncoveredCellsWithTheCoveredSum) {

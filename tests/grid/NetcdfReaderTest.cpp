@@ -8,6 +8,7 @@
 #include "grid/TimeUnits.h"
 #include "tests/grid/DatasetFiles.h"
 #include "tests/grid/NetcdfFiles.h"
+#include "tests/grid/NoData.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 
@@ -45,14 +46,6 @@ class NetcdfReading : public ::testing::Test {
             return e.getMessage().str();
         }
         return "";
-    }
-
-    static void expectNoData(const GridDatabase& grid) {
-        EXPECT_EQ(grid.cellsWithData, 0u);
-        EXPECT_EQ(grid.globalMean, 0.0);
-        EXPECT_EQ(grid.coverage, 0.0);
-        EXPECT_EQ(grid.cellValue(3, 3), MISSING_VALUE);
-        EXPECT_EQ(grid.cellCount(71, 35), 0u);
     }
 
     TemporaryDirectory directory;

@@ -2,35 +2,17 @@
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QTemporaryDir>
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "GifReading.h"
 #include "image/ByteSink.h"
 #include "image/GifAnimation.h"
 #include "image/MemorySink.h"
 #include "image/Picture.h"
 
 namespace {
-
-// giflib's dump of the file, which must read it; "" when it refuses it.
-std::string gifbuildDump(const std::vector<std::uint8_t>& file) {
-    QTemporaryDir folder;
-    std::string path = folder.filePath("film.gif").toStdString();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()),
-               static_cast<std::streamsize>(file.size()));
-    std::string dump;
-    FILE* pipe = popen(("gifbuild -d '" + path + "' 2>/dev/null").c_str(), "r");
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) {
-        dump += buffer;
-    }
-    return pclose(pipe) == 0 ? dump : "";
-}
 
 // The frames' places, sizes and delays as giflib reads them: "left top width height delay"
 // with "+map" for a frame with its own colour table.

@@ -69,17 +69,6 @@ void expectDecodesTo(const std::vector<std::uint8_t>& file, const Picture& pictu
     }
 }
 
-// giflib's own dump of the file must succeed.
-void expectGifbuildReads(const std::vector<std::uint8_t>& file) {
-    QTemporaryDir folder;
-    std::string path = folder.filePath("picture.gif").toStdString();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()),
-               static_cast<std::streamsize>(file.size()));
-    std::string command = "gifbuild -d '" + path + "' > /dev/null 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0) << "gifbuild -d refused the file";
-}
-
 TEST(GifPictureTest, SinglePixelIsTheWorkedFile) {
     Picture picture;
     picture.create(1, 1, 8);
@@ -99,7 +88,7 @@ TEST(GifPictureTest, SinglePixelIsTheWorkedFile) {
     // Clear 256, 5, End 257, nine bits each.
     expected.insert(expected.end(), {4, 0x00, 0x0B, 0x04, 0x04, 0x00, 0x3B});
     EXPECT_EQ(file, expected);
-    expectGifbuildReads(file);
+    EXPECT_NE(gifbuildDump(file), "") << "giflib refused the file";
 }
 
 TEST(GifPictureTest, SmallDepthsWidenTheCodeSize) {
@@ -110,7 +99,7 @@ TEST(GifPictureTest, SmallDepthsWidenTheCodeSize) {
         EXPECT_EQ(gif.colorTable.size(), tableBytes);
         EXPECT_EQ(gif.minimumCodeSize, codeSize);
         expectDecodesTo(file, picture);
-        expectGifbuildReads(file);
+        EXPECT_NE(gifbuildDump(file), "") << "giflib refused the file";
     };
     Picture mono;
     mono.create(9, 3, 1);
@@ -171,7 +160,7 @@ TEST(GifPictureTest, NoiseResetsTheDictionaryAndRoundTrips) {
             EXPECT_EQ(next, 4096) << colors;
         }
         expectDecodesTo(file, picture);
-        expectGifbuildReads(file);
+        EXPECT_NE(gifbuildDump(file), "") << "giflib refused the file";
     }
 }
 

@@ -1,6 +1,9 @@
 #include "GifReading.h"
 
+#include <QTemporaryDir>
 #include <cstddef>
+#include <cstdio>
+#include <fstream>
 
 namespace {
 
@@ -133,4 +136,19 @@ GifReading readGif(const std::vector<std::uint8_t>& file) {
     gif.trailerSeen = r.has(1) && r.u8() == 0x3B && r.at == file.size();
     decodeCodes(gif, data);
     return gif;
+}
+
+std::string gifbuildDump(const std::vector<std::uint8_t>& file) {
+    QTemporaryDir folder;
+    std::string path = folder.filePath("picture.gif").toStdString();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
+    std::string dump;
+    FILE* pipe = popen(("gifbuild -d '" + path + "' 2>/dev/null").c_str(), "r");
+    char buffer[256];
+    while (pipe && fgets(buffer, sizeof buffer, pipe)) {
+        dump += buffer;
+    }
+    return pipe && pclose(pipe) == 0 ? dump : "";
 }

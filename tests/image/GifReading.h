@@ -25,3 +25,6 @@ struct GifReading {
 };
 
 GifReading readGif(const std::vector<std::uint8_t>& file);
+
+// giflib's dump of the file, which must read it; "" when it refuses it.
+std::string gifbuildDump(const std::vector<std::uint8_t>& file);

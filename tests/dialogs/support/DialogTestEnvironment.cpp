@@ -1,13 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <array>
-#include <clocale>
-#include <cstdlib>
 
 #include "FormTestDialog.h"
+#include "ToolkitEnvironment.h"
 #include "resources/SorvoResources.h"
-#include "toolkit/ZSystem.h"
-#include "toolkit/ui/ZResourceModule.h"
 
 namespace {
 
@@ -39,24 +34,8 @@ class TestResources : public ZResourceModule {
     QIcon loadIcon(int id) const override { return sorvoResources().loadIcon(id); }
 };
 
-// The window layer, started once for the whole run. Qt takes the C library's locale from the
-// environment; the German run must really have a decimal comma, or it proves nothing.
-class DialogTestEnvironment : public testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "dialogs_tests";
-        static char* argv[] = {name, nullptr};
-        static const TestResources resources;
-        ZSystem::startup("SorvoVisualizer", argc, argv, resources);
-        if (std::getenv("SORVO_TEST_LOCALE")) {
-            ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-        }
-    }
-    void TearDown() override { ZSystem::shutdown(); }
-};
-
+const TestResources resources;
 const testing::Environment* const environment =
-    testing::AddGlobalTestEnvironment(new DialogTestEnvironment);
+    testing::AddGlobalTestEnvironment(new ToolkitEnvironment(resources));
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cstdlib>
 #include <initializer_list>
 
 #include "toolkit/ui/ZBitmap.h"
@@ -38,6 +39,23 @@ inline ZBitmap codedPicture(int width, int height) {
 inline QPoint decoded(QRgb pixel, int width) {
     int code = static_cast<int>(pixel & 0xFFFFFF);
     return QPoint(code % width, code / width);
+}
+
+// Mean difference per colour channel over the area (the whole picture when none is given):
+// dithering leaves it small, another picture does not.
+inline double meanDifference(const QImage& a, const QImage& b, QRect area = QRect()) {
+    EXPECT_EQ(a.size(), b.size());
+    area = area.isNull() ? a.rect() : area;
+    long long sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return double(sum) / (3.0 * area.width() * area.height());
 }
 
 // Pixels that differ from the colour.
