@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "WindowTest.h"
+#include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZDialog.h"
-#include "toolkit/ui/ZDialogDriver.h"
 
 namespace {
 
