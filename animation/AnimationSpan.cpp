@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "grid/GridDatabase.h"
+#include "grid/SpanCheck.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 
@@ -49,14 +50,15 @@ std::uint16_t AnimationSpan::delayHundredths() const {
 }
 
 ZString AnimationSpan::problem() const {
-    if (fromYear < FIRST_YEAR || toYear < FIRST_YEAR) {
-        return ZFormattedString("Jahr ab %u möglich.", FIRST_YEAR);
-    }
-    if (!yearAverages && (fromMonth < 1 || fromMonth > 12 || toMonth < 1 || toMonth > 12)) {
-        return "Monatsbereich 1-12.";
-    }
-    if (yearAverages ? toYear < fromYear : lastIndex() < firstIndex()) {
-        return "Das Ende der Animation darf nicht vor ihrem Anfang liegen.";
+    constexpr const char* END_BEFORE_START =
+        "Das Ende der Animation darf nicht vor ihrem Anfang liegen.";
+    // Year averages leave the months unused.
+    ZString spanFault =
+        yearAverages ? spanProblem({fromYear, toYear}, {}, fromYear, toYear, END_BEFORE_START)
+                     : spanProblem({fromYear, toYear}, {fromMonth, toMonth}, firstIndex(),
+                                   lastIndex(), END_BEFORE_START);
+    if (!spanFault.isEmpty()) {
+        return spanFault;
     }
     if (framesPerSecond < 1 || framesPerSecond > MAX_FRAMES_PER_SECOND) {
         return ZFormattedString("Bilder pro Sekunde 1-%u.", MAX_FRAMES_PER_SECOND);

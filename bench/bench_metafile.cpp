@@ -10,7 +10,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/SorvoResources.h"
 #include "toolkit/ZSystem.h"
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
 #include "dialogs/DatasetDialog.h"
 
-#include "grid/GridDatabase.h"
+#include "grid/SpanCheck.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
-#include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
@@ -39,14 +38,9 @@ void DatasetDialog::confirm() {
     }
     form.takeValues();
     // One message per confirmation, the year first; the dialog stays open for a correction.
-    if (year < FIRST_YEAR) {
-        ZSystem::showMessage(this, ZFormattedString("Jahr ab %u möglich.", FIRST_YEAR),
-                             "Information", false);
+    if (ZString problem = spanProblem({year}, {month}, 0, 0, ""); !problem.isEmpty()) {
+        ZSystem::showMessage(this, problem, "Information", false);
         return;
     }
-    if (month >= 1 && month <= 12) {
-        close(1);
-        return;
-    }
-    ZSystem::showMessage(this, "Monatsbereich 1-12.", "Information", false);
+    close(1);
 }

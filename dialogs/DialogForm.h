@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "dialogs/FormField.h"
-#include "dialogs/IntMap.h"
-#include "dialogs/StringMap.h"
+#include "toolkit/IntMap.h"
+#include "toolkit/StringMap.h"
 #include "toolkit/ZDate.h"
 #include "toolkit/ZString.h"
 

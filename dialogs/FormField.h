@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "dialogs/FieldKind.h"
-#include "dialogs/StringMap.h"
+#include "toolkit/StringMap.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZControl.h"
 

@@ -1,7 +1,7 @@
 #include "export/ExportDialog.h"
 
 #include "export/ExportProgress.h"
-#include "grid/GridDatabase.h"
+#include "grid/SpanCheck.h"
 #include "grid/SpanPastData.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
@@ -86,19 +86,12 @@ void ExportDialog::start() {
         return;
     }
     form.takeValues();
-    // One message per press: the year first, then the months, then the order of the years.
-    if (fromYear < FIRST_YEAR) {
-        ZSystem::showMessage(this, ZFormattedString("Jahr ab %u möglich.", FIRST_YEAR),
-                             "Information", false);
-        return;
-    }
-    if (fromMonth < 1 || fromMonth > 12 || toMonth < 1 || toMonth > 12) {
-        ZSystem::showMessage(this, "Monatsbereich 1-12.", "Information", false);
-        return;
-    }
-    if (toYear < fromYear) {
-        ZSystem::showMessage(this, "Start-Jahr muss vor dem Stop-Jahr liegen.", "Information",
-                             false);
+    // One message per press. The same months of every year: only the years have an order, and
+    // an end year before the data is told as an end before the start.
+    if (ZString problem = spanProblem({fromYear}, {fromMonth, toMonth}, fromYear, toYear,
+                                      "Start-Jahr muss vor dem Stop-Jahr liegen.");
+        !problem.isEmpty()) {
+        ZSystem::showMessage(this, problem, "Information", false);
         return;
     }
     if (exporting_) {

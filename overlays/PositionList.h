@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "dialogs/IntMap.h"
 #include "overlays/Position.h"
+#include "toolkit/IntMap.h"
 
 // The named positions by id, in the order they were added, which is the order they are drawn,
 // hit and saved in. Keeps the ids unique: id 1 (the view position) is the first entry whenever

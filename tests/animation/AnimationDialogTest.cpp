@@ -11,7 +11,7 @@
 #include "animation/AnimationDialog.h"
 #include "map/BackgroundPicture.h"
 #include "resources/ResourceIds.h"
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "WaitFor.h"
 #include "WindowTest.h"
+#include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZDialog.h"
-#include "toolkit/ui/ZDialogDriver.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "WindowTest.h"
 #include "overlays/Caption.h"
 #include "tests/dialogs/support/DialogScript.h"
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
 namespace {

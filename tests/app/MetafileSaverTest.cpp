@@ -14,7 +14,7 @@
 #include "FileFaults.h"
 #include "WindowTest.h"
 #include "map/MapRenderer.h"
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
 

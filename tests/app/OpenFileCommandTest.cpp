@@ -10,7 +10,7 @@
 #include "resources/AcceleratorTables.h"
 #include "tests/dialogs/support/DialogScript.h"
 #include "tests/grid/NetcdfFiles.h"
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
 

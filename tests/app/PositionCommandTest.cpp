@@ -9,7 +9,7 @@
 #include "map/MapConstants.h"
 #include "tests/dialogs/support/DialogScript.h"
 #include "toolkit/ZErrorText.h"
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "FormTestDialog.h"
 #include "dialogs/DialogForm.h"
 #include "toolkit/ZDate.h"
+#include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZControlEdit.h"
-#include "toolkit/ui/ZDialogDriver.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/grid/DatasetFiles.h"
 #include "toolkit/ZSystem.h"
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
 namespace {

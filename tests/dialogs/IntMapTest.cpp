@@ -1,4 +1,4 @@
-#include "dialogs/IntMap.h"
+#include "toolkit/IntMap.h"
 
 #include <gtest/gtest.h>
 

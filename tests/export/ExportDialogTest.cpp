@@ -11,7 +11,7 @@
 #include "export/ExportDialog.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZSystem.h"
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZBusyInputFilter.h"
-#include "toolkit/ui/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogItemWidget.h"
+#include "toolkit/ui/ZDialogSeam.h"
 #include "toolkit/ui/ZDialogWindow.h"
 #include "toolkit/ui/ZFont.h"
 #include "toolkit/ui/ZHeldKeyFilter.h"
@@ -120,8 +120,8 @@ int ZDialog::show(bool modal) {
     } else {
         window->show();
     }
-    if (const ZDialogScript* script = ZDialogDriver::scriptFor(template_.id)) {
-        QTimer::singleShot(0, window, [this, run = *script] { ZDialogDriver::run(*this, run); });
+    if (const ZDialogScript* script = ZDialogSeam::scriptFor(template_.id)) {
+        QTimer::singleShot(0, window, [this, run = *script] { run(*this); });
     }
     {
         ZModalCloseBlocker blocker;

@@ -22,6 +22,8 @@ class ZDialog : public ZWindowContext {
     void close(int result);
     // The control of the shown dialog with this id; null when there is none.
     QWidget* findControl(int id) const;
+    // While the dialog is shown: whether close has been called, so that its loop is ending.
+    bool isClosed() const { return closed_; }
 
   protected:
     // Runs each time the dialog is shown, before it appears: the place to attach controls.
@@ -37,7 +39,6 @@ class ZDialog : public ZWindowContext {
 
   private:
     friend class ZDialogWindow;
-    friend class ZDialogDriver;
 
     QDialog* build();
 

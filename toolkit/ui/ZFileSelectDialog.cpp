@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/ui/ZDialogSeam.h"
 #include "toolkit/ui/ZWindowContext.h"
 
 ZFileSelectDialog::ZFileSelectDialog(ZWindowContext* parent, std::vector<ZFileFilter> filters)
@@ -24,7 +24,7 @@ bool ZFileSelectDialog::showOpenDialog(const ZString& title) {
 }
 
 bool ZFileSelectDialog::run(const ZString& title, bool save) {
-    if (const ZFileDialogScript* script = ZDialogDriver::fileDialogScript()) {
+    if (const ZFileDialogScript* script = ZDialogSeam::fileDialogScript()) {
         std::optional<ZString> chosen = (*script)(title, fileName_);
         if (chosen) {
             fileName_ = *chosen;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "toolkit/ZSystem.h"
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/ui/ZDialogSeam.h"
 #include "toolkit/ui/ZUiQueue.h"
 
 class ZResourceModule;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 
 // Runs the script on every dialog of the template shown while it lives.
 class DialogScript {

@@ -7,7 +7,7 @@
 #include "MessageLog.h"
 #include "overlays/PositionDialog.h"
 #include "resources/ResourceIds.h"
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "dialogs/OrderList.h"
+#include "toolkit/OrderList.h"
 
 // A hash table keyed by 32-bit numbers that walks its entries in insertion order. The values
 // are stored in the nodes; pointers stored as values are not freed by the map.

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "dialogs/OrderList.h"
+#include "toolkit/OrderList.h"
 #include "toolkit/ZString.h"
 
 // A hash table from text to text that walks its entries in insertion order.

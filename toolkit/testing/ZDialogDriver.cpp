@@ -1,4 +1,4 @@
-#include "toolkit/ui/ZDialogDriver.h"
+#include "toolkit/testing/ZDialogDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,17 +11,8 @@
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZDialog.h"
-#include "toolkit/ui/ZToolkitState.h"
 
 namespace {
-
-ZToolkitState& toolkit() {
-    ZToolkitState* state = zToolkit();
-    if (!state) {
-        throw ZException("The toolkit has not been started.", 0);
-    }
-    return *state;
-}
 
 template <typename W>
 W* control(const ZDialog& dialog, int id) {
@@ -35,40 +26,24 @@ W* control(const ZDialog& dialog, int id) {
 }  // namespace
 
 void ZDialogDriver::setScript(int templateId, ZDialogScript script) {
-    if (script) {
-        toolkit().dialogScripts[templateId] = std::move(script);
-    } else {
-        toolkit().dialogScripts.erase(templateId);
+    if (!script) {
+        ZDialogSeam::setScript(templateId, nullptr);
+        return;
     }
+    ZDialogSeam::setScript(templateId, [script = std::move(script)](ZDialog& dialog) {
+        try {
+            script(dialog);
+        } catch (const ZException& exception) {
+            ZSystem::showException(&dialog, exception);
+        }
+        if (!dialog.isClosed() && dialog.widget()) {
+            dialog.widget()->close();
+        }
+    });
 }
 
 void ZDialogDriver::setFileDialogScript(ZFileDialogScript script) {
-    toolkit().fileDialogScript = std::move(script);
-}
-
-const ZDialogScript* ZDialogDriver::scriptFor(int templateId) {
-    ZToolkitState* state = zToolkit();
-    if (!state) {
-        return nullptr;
-    }
-    auto found = state->dialogScripts.find(templateId);
-    return found == state->dialogScripts.end() ? nullptr : &found->second;
-}
-
-const ZFileDialogScript* ZDialogDriver::fileDialogScript() {
-    ZToolkitState* state = zToolkit();
-    return state && state->fileDialogScript ? &state->fileDialogScript : nullptr;
-}
-
-void ZDialogDriver::run(ZDialog& dialog, const ZDialogScript& script) {
-    try {
-        script(dialog);
-    } catch (const ZException& exception) {
-        ZSystem::showException(&dialog, exception);
-    }
-    if (!dialog.closed_ && dialog.widget()) {
-        dialog.widget()->close();
-    }
+    ZDialogSeam::setFileDialogScript(std::move(script));
 }
 
 void ZDialogDriver::enterText(ZDialog& dialog, int id, const ZString& text) {

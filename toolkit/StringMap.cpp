@@ -1,4 +1,4 @@
-#include "dialogs/StringMap.h"
+#include "toolkit/StringMap.h"
 
 #include <memory>
 

@@ -1,33 +1,20 @@
 #pragma once
 
-#include <functional>
-#include <optional>
-
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZColour.h"
+#include "toolkit/ui/ZDialogSeam.h"
 
 class ZDialog;
 
-// What a script does with a shown dialog in place of a person.
-using ZDialogScript = std::function<void(ZDialog& dialog)>;
-// The file dialog's answer in place of a person: the chosen name, or nothing for cancel.
-using ZFileDialogScript =
-    std::function<std::optional<ZString>(const ZString& title, const ZString& initialName)>;
-
-// Drives modal dialogs without a person, for tests. While a script is set for a template, each
-// dialog built from it runs the script once its modal loop is running; a ZException from the
-// script is shown as a message, and a dialog the script leaves open is then closed with its
-// close box. The scripts end with the toolkit.
+// Drives modal dialogs without a person, for tests, through the dialogs' seam. A template's
+// script runs once the dialog's modal loop is running; a ZException from the script is shown
+// as a message, and a dialog the script leaves open is then closed with its close box. The
+// scripts end with the toolkit.
 class ZDialogDriver {
   public:
     // An empty script removes the template's script.
     static void setScript(int templateId, ZDialogScript script);
     static void setFileDialogScript(ZFileDialogScript script);
-    // Null when none is set.
-    static const ZDialogScript* scriptFor(int templateId);
-    static const ZFileDialogScript* fileDialogScript();
-    // Runs the script on the shown dialog (called by the dialog).
-    static void run(ZDialog& dialog, const ZDialogScript& script);
 
     // What a script does; each raises ZException when the dialog has no such control.
     static void enterText(ZDialog& dialog, int id, const ZString& text);
