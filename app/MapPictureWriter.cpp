@@ -1,7 +1,7 @@
 #include "app/MapPictureWriter.h"
 
-#include "image/GifPicture.h"
 #include "image/OctreeReduction.h"
+#include "image/Picture.h"
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
 #include "overlays/MapOverlayPainter.h"
@@ -61,7 +61,7 @@ ZBitmap MapPictureWriter::render(ProgressSink* progress) const {
 
 void MapPictureWriter::writeGif(const ZString& name, ProgressSink* progress) const {
     Picture picture(render(progress).image());
-    if (!reduceToOctreePalette(picture) || !saveGif(picture, name.str())) {
+    if (!reduceToOctreePalette(picture) || !picture.save(name.str(), PICTURE_FORMAT_GIF)) {
         throw notWritten(name, picture.getLastError());
     }
 }

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "grid/GridDatabase.h"
-#include "image/GifPicture.h"
 #include "image/MemorySink.h"
 #include "image/OctreeReduction.h"
+#include "image/Picture.h"
 #include "map/BackgroundPicture.h"
 #include "map/MapRenderer.h"
 #include "map/ViewState.h"
@@ -69,7 +69,7 @@ void BM_GifQuantizeReduceEncode(benchmark::State& state) {
         Picture picture(*savedMap());
         reduceToOctreePalette(picture);
         MemorySink sink;
-        encodeGif(picture, &sink);
+        picture.encode(&sink, PICTURE_FORMAT_GIF);
         bytes = sink.bytes.size();
     }
     state.counters["gif_bytes"] = static_cast<double>(bytes);
@@ -83,7 +83,7 @@ void BM_GifEncodeOnly(benchmark::State& state) {
     reduceToOctreePalette(picture);
     for (auto _ : state) {
         MemorySink sink;
-        encodeGif(picture, &sink);
+        picture.encode(&sink, PICTURE_FORMAT_GIF);
         benchmark::DoNotOptimize(sink.bytes.data());
     }
 }

@@ -6,8 +6,6 @@
 
 #include "image/ByteSink.h"
 #include "image/GifLzwEncoder.h"
-#include "image/SaveFileSink.h"
-#include "toolkit/ZSaveFile.h"
 
 namespace {
 
@@ -106,27 +104,4 @@ void GifPicture::compress(int minimumCodeSize, ByteSink& stream) {
         compression.addPixels(row, std::size_t(width));
     }
     compression.finish();
-}
-
-bool encodeGif(Picture& picture, ByteSink* stream) {
-    GifPicture gif(picture);
-    if (!gif.encodeGif(stream)) {
-        picture.setLastError(gif.getLastError());
-        return false;
-    }
-    return true;
-}
-
-bool saveGif(Picture& picture, const std::string& name) {
-    // The old file stays as it was until the new one is complete.
-    ZSaveFile file(name);
-    bool written = file.open();
-    if (written) {
-        SaveFileSink sink(file);
-        written = encodeGif(picture, &sink) && file.commit();
-    }
-    if (file.error() != 0) {
-        picture.setLastError(file.errorText().str());
-    }
-    return written;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "image/Picture.h"
 
@@ -22,10 +21,3 @@ class GifPicture : public Picture {
     // Every pixel in file order (rows from the top) into the LZW coder.
     void compress(int minimumCodeSize, ByteSink& stream);
 };
-
-// The picture as GIF87a into the stream; false, with the reason in the picture's getLastError(),
-// when there is no stream, the picture is deeper than 8 bits, or writing failed.
-bool encodeGif(Picture& picture, ByteSink* stream);
-// Writes the picture as GIF to a new file that replaces the named one only when complete; when
-// the file fails, the picture's getLastError() gives the system's reason.
-bool saveGif(Picture& picture, const std::string& name);

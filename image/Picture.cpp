@@ -6,7 +6,10 @@
 #include <cstring>
 #include <new>
 
+#include "image/GifPicture.h"
 #include "image/PaletteSearch.h"
+#include "image/SaveFileSink.h"
+#include "toolkit/ZSaveFile.h"
 
 namespace {
 
@@ -433,4 +436,31 @@ void Picture::borrow(const Picture& other) {
     sharedFrom = &other;
     lastError = other.lastError;
     transparentIndex = other.transparentIndex;
+}
+
+bool Picture::save(const std::string& name, int format) {
+    // The old file stays as it was until the new one is complete.
+    ZSaveFile file(name);
+    bool written = file.open();
+    if (written) {
+        SaveFileSink sink(file);
+        written = encode(&sink, format) && file.commit();
+    }
+    if (file.error() != 0) {
+        lastError = file.errorText().str();
+    }
+    return written;
+}
+
+bool Picture::encode(ByteSink* stream, int format) {
+    if (format != PICTURE_FORMAT_GIF) {
+        lastError = "Unsupported operation for this format";
+        return false;
+    }
+    GifPicture gif(*this);
+    if (!gif.encodeGif(stream)) {
+        lastError = gif.getLastError();
+        return false;
+    }
+    return true;
 }

@@ -7,8 +7,12 @@
 #include "image/BitmapInfoHeader.h"
 #include "image/PaletteColor.h"
 
+class ByteSink;
 class PaletteSearch;
 class QImage;
+
+// The format number of GIF for save and encode, the only one pictures can write.
+inline constexpr int PICTURE_FORMAT_GIF = 1;
 
 // A device-independent bitmap in memory: one packed block of header, colour table and pixel
 // rows, stored bottom-up with rows padded to four bytes. Failures come back as a false result
@@ -45,6 +49,11 @@ class Picture {
     // Takes over the other picture's block and members and leaves it empty.
     void transfer(Picture& other);
 
+    // Writes the picture to a new file that replaces the named one only when complete; when
+    // the file fails, getLastError() gives the system's reason.
+    bool save(const std::string& name, int format);
+    bool encode(ByteSink* stream, int format);
+
     bool isEmpty() const { return dib == nullptr; }
     const BitmapInfoHeader& getHeader() const { return header; }
     std::int32_t getWidth() const { return header.biWidth; }
@@ -55,14 +64,13 @@ class Picture {
     const std::uint8_t* getBits() const { return bits; }
     std::uint32_t getRowBytes() const { return rowBytes; }
     const std::string& getLastError() const { return lastError; }
-    // The writers that take a picture record their failures here.
-    void setLastError(std::string text) { lastError = std::move(text); }
     std::int32_t getTransparentIndex() const { return transparentIndex; }
     void setTransparentIndex(std::int32_t index) { transparentIndex = index; }
 
   protected:
     // Shares the other picture's block and copies its members; the block stays the other's.
     void borrow(const Picture& other);
+    void setLastError(std::string text) { lastError = std::move(text); }
 
   private:
     bool isInside(std::int32_t x, std::int32_t y) const {

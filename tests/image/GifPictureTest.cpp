@@ -11,14 +11,14 @@
 
 #include "GifReading.h"
 #include "image/ByteSink.h"
-#include "image/GifPicture.h"
 #include "image/MemorySink.h"
+#include "image/Picture.h"
 
 namespace {
 
 std::vector<std::uint8_t> encoded(Picture& picture) {
     MemorySink sink;
-    EXPECT_TRUE(encodeGif(picture, &sink)) << picture.getLastError();
+    EXPECT_TRUE(picture.encode(&sink, PICTURE_FORMAT_GIF)) << picture.getLastError();
     return sink.bytes;
 }
 
@@ -203,18 +203,21 @@ class FailingSink : public ByteSink {
 TEST(GifPictureTest, FailuresAreReportedInTheErrorText) {
     Picture picture;
     makeNoise(picture, 3, 3, 4, 1);
-    EXPECT_FALSE(encodeGif(picture, nullptr));
+    EXPECT_FALSE(picture.encode(nullptr, PICTURE_FORMAT_GIF));
     EXPECT_EQ(picture.getLastError(), "Can't open GIF for writing");
 
+    MemorySink sink;
+    EXPECT_FALSE(picture.encode(&sink, 2));
+    EXPECT_EQ(picture.getLastError(), "Unsupported operation for this format");
+
     FailingSink failing;
-    EXPECT_FALSE(encodeGif(picture, &failing));
+    EXPECT_FALSE(picture.encode(&failing, PICTURE_FORMAT_GIF));
     EXPECT_EQ(picture.getLastError(), "Write Error in GIF file");
     EXPECT_GT(failing.written, 0u);
 
     Picture deep;
     deep.create(3, 3, 24);
-    MemorySink sink;
-    EXPECT_FALSE(encodeGif(deep, &sink));
+    EXPECT_FALSE(deep.encode(&sink, PICTURE_FORMAT_GIF));
     EXPECT_EQ(deep.getLastError(), "GIF Images must be 8 bit or less");
     EXPECT_TRUE(sink.bytes.empty());
 }
@@ -227,19 +230,20 @@ TEST(GifPictureTest, SaveReplacesOnlyWhenComplete) {
     std::ofstream(path) << "old";
     Picture deep;
     deep.create(3, 3, 24);
-    EXPECT_FALSE(saveGif(deep, path));
+    EXPECT_FALSE(deep.save(path, PICTURE_FORMAT_GIF));
     std::ifstream old(path);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
 
     Picture picture;
     makeNoise(picture, 30, 20, 256, 3);
-    ASSERT_TRUE(saveGif(picture, path));
+    ASSERT_TRUE(picture.save(path, PICTURE_FORMAT_GIF));
     std::ifstream saved(path, std::ios::binary);
     std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(saved), {}};
     EXPECT_EQ(file, encoded(picture));
 
-    EXPECT_FALSE(saveGif(picture, folder.filePath("missing/karte.gif").toStdString()));
+    EXPECT_FALSE(
+        picture.save(folder.filePath("missing/karte.gif").toStdString(), PICTURE_FORMAT_GIF));
     EXPECT_EQ(picture.getLastError(), "No such file or directory");
 }
 
