@@ -24,12 +24,12 @@ namespace {
 
 constexpr const char* CHILD_FLAG = "--first-map-child";
 
-// The same settings for every run: June 1990 at 75 % over the satellite picture, as a flat map
-// or as a globe.
-void writeSettings(bool globe) {
+// The same settings for every run: June 1990 at 75 %, as a flat map or as a globe, over the
+// satellite picture (map type 2) or with the coastlines (map type 1).
+void writeSettings(bool globe, int mapType = 2) {
     std::ofstream("init.txt") << "DB_FILE=data/cru/hadcrut3v.dat\nYEAR=1990\nMONTH=6\n"
-                                 "SCALE_PERCENT=75\nMAP_TYPE=2\nORTH_VIEW="
-                              << (globe ? 1 : 0) << "\n";
+                                 "SCALE_PERCENT=75\nMAP_TYPE="
+                              << mapType << "\nORTH_VIEW=" << (globe ? 1 : 0) << "\n";
 }
 
 // Counts the paints of one widget.
@@ -119,10 +119,11 @@ BENCHMARK(BM_StartToFirstMap)
     ->Unit(benchmark::kMillisecond);
 
 // An arrow key to the repainted map of the next month, and back, through the window's worker; as
-// a flat map, or (argument 1) as a globe, which keeps its pixel table and lines in the view state
-// from one month to the next.
+// a flat map, or (globe 1) as a globe, which keeps its pixel table and lines in the view state
+// from one month to the next; over the satellite picture or (map type 1) with the coastlines.
+// The same step without the window is bench_map's BM_MonthStep.
 void BM_MonthStep(benchmark::State& state) {
-    writeSettings(state.range(0) == 1);
+    writeSettings(state.range(0) == 1, static_cast<int>(state.range(1)));
     MainWindow window;
     window.create(nullptr);
     ZAcceleratorFilter keys(window, ZSystem::getInstance().findAccelerators(IDR_ACCELERATORS));
@@ -144,9 +145,10 @@ void BM_MonthStep(benchmark::State& state) {
     qApp->removeEventFilter(&keys);
 }
 BENCHMARK(BM_MonthStep)
-    ->ArgName("globe")
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgNames({"globe", "mapType"})
+    ->Args({0, 2})
+    ->Args({0, 1})
+    ->Args({1, 2})
     ->UseRealTime()
     ->Repetitions(5)
     ->ReportAggregatesOnly(true)

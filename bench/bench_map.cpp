@@ -114,6 +114,7 @@ BENCHMARK(BM_MonthStep)
     ->Args({100, 2})
     ->Args({75, 2})
     ->Args({100, 1})
+    ->Args({75, 1})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5);
 

@@ -1,6 +1,7 @@
 #include "map/Coastlines.h"
 
 #include <algorithm>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -44,23 +45,49 @@ bool coastlinesReadable() {
     return true;
 }
 
-void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place) {
+namespace {
+
+std::vector<CoastlinePoint> readCoastlines() {
+    std::vector<CoastlinePoint> points;
     ZFile file;
     try {
         file.open(COASTLINE_FILE, false);
     } catch (const ZFileNotFoundException&) {
         // Our choice: a missing coastline file leaves the outlines out and nothing else.
-        return;
+        return points;
     }
-    // The scalar parsing below follows drawing; see clearVectorUpperState.
-    clearVectorUpperState();
-    bool penUp = true;
     ZString line;
     while (file.readln(line)) {
-        if (line.isEmpty()) {
-            continue;
+        if (!line.isEmpty()) {
+            points.push_back(parseCoastlineLine(line));
         }
-        CoastlinePoint point = parseCoastlineLine(line);
+    }
+    return points;
+}
+
+}  // namespace
+
+std::shared_ptr<const std::vector<CoastlinePoint>> keptCoastlines() {
+    static std::mutex mutex;
+    static ZFileVersion keptVersion;
+    static std::shared_ptr<const std::vector<CoastlinePoint>> kept;
+    // The version is taken before reading: a file changed while it is read is read again next
+    // time.
+    ZFileVersion version = ZFile::version(COASTLINE_FILE);
+    std::lock_guard lock(mutex);
+    if (!kept || version != keptVersion) {
+        kept = std::make_shared<const std::vector<CoastlinePoint>>(readCoastlines());
+        keptVersion = version;
+    }
+    return kept;
+}
+
+void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place) {
+    std::shared_ptr<const std::vector<CoastlinePoint>> points = keptCoastlines();
+    // The scalar placing below follows drawing; see clearVectorUpperState.
+    clearVectorUpperState();
+    bool penUp = true;
+    for (const CoastlinePoint& point : *points) {
         std::optional<ScreenPoint> pixel;
         if (!point.isPenLift()) {
             pixel = place(point);

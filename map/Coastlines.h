@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "map/Projections.h"
 #include "toolkit/ZString.h"
@@ -9,7 +11,7 @@
 class ZSurface;
 struct ViewState;
 
-// The coastline file in the working directory, read anew on every pass.
+// The coastline file in the working directory.
 inline constexpr const char* COASTLINE_FILE = "worldmap.txt";
 
 // One line of the file: a is the longitude as a share of the full circle from 180 degrees
@@ -28,11 +30,16 @@ CoastlinePoint parseCoastlineLine(const ZString& line);
 // Where a point is drawn, or nothing when it is hidden (which lifts the pen as well).
 using CoastlinePlacer = std::function<std::optional<ScreenPoint>(const CoastlinePoint&)>;
 
+// The points of the coastline file without its empty lines, parsed once for each version of the
+// file (a file replaced or rewritten is read anew), so that a month step only draws. Empty
+// without the file. Never changed once made: passes on different threads may share it.
+std::shared_ptr<const std::vector<CoastlinePoint>> keptCoastlines();
+
 // Whether the coastline file is there to be read.
 bool coastlinesReadable();
 
-// Reads the coastline file and joins consecutive placed points with the surface's pen; empty
-// lines are skipped. Without the file no coastlines are drawn and the map goes on without them.
+// Joins consecutive placed points of the coastline file with the surface's pen. Without the file
+// no coastlines are drawn and the map goes on without them.
 void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place);
 
 // The coastlines of the flat map, black and one pixel wide.

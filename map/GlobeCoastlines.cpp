@@ -3,24 +3,12 @@
 #include "map/Coastlines.h"
 #include "map/MapConstants.h"
 #include "map/VectorState.h"
-#include "toolkit/ZException.h"
-#include "toolkit/ZFile.h"
 
 GlobeLines traceGlobeCoastlines(const GlobeFrame& frame) {
+    std::shared_ptr<const std::vector<CoastlinePoint>> points = keptCoastlines();
     clearVectorUpperState();
     GlobeLines lines(frame);
-    ZFile file;
-    try {
-        file.open(COASTLINE_FILE, false);
-    } catch (const ZFileNotFoundException&) {
-        return lines;
-    }
-    ZString line;
-    while (file.readln(line)) {
-        if (line.isEmpty()) {
-            continue;
-        }
-        CoastlinePoint point = parseCoastlineLine(line);
+    for (const CoastlinePoint& point : *points) {
         if (point.isPenLift()) {
             lines.liftPen();
             continue;

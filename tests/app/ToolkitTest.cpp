@@ -23,6 +23,8 @@
 #include "toolkit/ui/ZHeldKeyFilter.h"
 #include "toolkit/ui/ZMenu.h"
 #include "toolkit/ui/ZResourceModule.h"
+#include "toolkit/ui/ZRunable.h"
+#include "toolkit/ui/ZThread.h"
 #include "toolkit/ui/ZUiThread.h"
 #include "toolkit/ui/ZWindow.h"
 
@@ -236,6 +238,33 @@ TEST(UiThreadTest, WorkAndMessagesFromAnotherThreadRunInOrderOnTheUiThread) {
     EXPECT_TRUE(allOnUiThread);
     EXPECT_EQ(seenByWorker, 1u);
     EXPECT_EQ(log.messages, (decltype(log.messages){{"Text", "Titel"}}));
+}
+
+// Runs are taken one after the other, never beside each other, by one thread kept between them
+// (it counts them); the thread's end waits for a run still queued.
+TEST(ThreadTest, RunsFollowEachOtherOnOneKeptThread) {
+    struct Recorder : ZRunable {
+        void run() override {
+            thread_local int runsOnThisThread = 0;
+            std::this_thread::sleep_for(2ms);
+            runs.push_back(++runsOnThisThread);
+            elsewhere = elsewhere && std::this_thread::get_id() != uiThread;
+        }
+        std::thread::id uiThread = std::this_thread::get_id();
+        bool elsewhere = true;
+        std::vector<int> runs;
+    } recorder;
+    {
+        ZThread thread;
+        for (int i = 0; i < 3; ++i) {
+            thread.start(recorder);
+        }
+        thread.wait();
+        EXPECT_FALSE(thread.isActive());
+        thread.start(recorder);
+    }
+    EXPECT_EQ(recorder.runs, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_TRUE(recorder.elsewhere);
 }
 
 TEST(UiThreadTest, CancelDropsQueuedWorkOfThatOwnerOnly) {

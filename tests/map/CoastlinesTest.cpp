@@ -57,11 +57,12 @@ TEST_F(CoastlineDrawing, PointsLandOnTheMapScaleWithItAndJoinUntilThePenLifts) {
     expectColourAt(image, WHITE, {780, 130, 130, 330, 230, 330});
     EXPECT_EQ(countOtherThan(image, WHITE), 250 + 150 + 100);
 
-    // At 75 %: from (375, 187.5 rounded to 188) past the margin to the corner (780, 30).
+    // At 75 %: from (375, 187.5 rounded to 188) past the margin to the corner (780, 30). The
+    // rewritten file is read anew: the first file's line east along y 218 is gone.
     workingDirectory.write("worldmap.txt", "0.5 0.25\n1.0 0.5\n");
     image = draw(0.75);
     expectColourAt(image, BLACK, {405, 218});
-    expectColourAt(image, WHITE, {780, 30});
+    expectColourAt(image, WHITE, {780, 30, 500, 218});
 }
 
 TEST_F(CoastlineDrawing, MissingOrEmptyFilesDrawNothing) {

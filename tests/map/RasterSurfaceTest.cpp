@@ -207,6 +207,20 @@ TEST(ThinLine, CutLinesSetExactlyThePixelsOfTheWholeWalkInsideTheArea) {
     EXPECT_TRUE(cutPixels({-5, 3}, {20, 4}, QRect()).isEmpty());
 }
 
+// A polyline's short lines share one list: it grows by doubling, not by copying it for each line.
+TEST(ThinLine, ManyShortLinesGrowTheListByDoubling) {
+    QPolygon pixels;
+    int copies = 0;
+    const QPoint* at = nullptr;
+    for (std::int64_t i = 0; i < 20'000; ++i) {
+        appendThinLine(pixels, {i % 1000, 5}, {i % 1000 + 3, 6}, QRect(0, 0, 1060, 610));
+        copies += pixels.constData() != at ? 1 : 0;
+        at = pixels.constData();
+    }
+    EXPECT_EQ(pixels.size(), 60'000);
+    EXPECT_LT(copies, 40);
+}
+
 // Lines of billions of pixels: those that start near the area are walked out; those that start
 // far away are a short step repeated, walked step by step near the area only.
 TEST(ThinLine, LinesOfBillionsOfPixelsCostWhatTheirVisiblePartCosts) {

@@ -69,7 +69,12 @@ void appendThinLine(QPolygon& pixels, ZLinePixel from, ZLinePixel to, const QRec
     const Wide sum = Wide(2) * begin * b + a;
     std::int64_t offset = static_cast<std::int64_t>(sum / (2 * a));
     std::int64_t rest = static_cast<std::int64_t>(sum % (2 * a));
-    pixels.reserve(pixels.size() + static_cast<qsizetype>(end - begin + 1));
+    // A polyline appends many short lines to one list: growing it to the exact size each time
+    // would copy it anew for every line.
+    const qsizetype needed = pixels.size() + static_cast<qsizetype>(end - begin + 1);
+    if (needed > pixels.capacity()) {
+        pixels.reserve(std::max(needed, 2 * pixels.capacity()));
+    }
     for (std::int64_t k = begin; k <= end; ++k) {
         const auto majorAt = static_cast<int>(majorStart + majorStep * k);
         const auto minorAt = static_cast<int>(minorStart + minorStep * offset);

@@ -3,20 +3,47 @@
 #include "toolkit/ui/ZRunable.h"
 
 ZThread::~ZThread() {
-    wait();
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    if (thread_.joinable()) {
+        thread_.join();
+    }
 }
 
 void ZThread::start(ZRunable& runable) {
     wait();
+    std::lock_guard lock(mutex_);
     active_.store(true);
-    thread_ = std::thread([this, &runable] {
-        runable.run();
-        active_.store(false);
-    });
+    running_ = true;
+    next_ = &runable;
+    if (!thread_.joinable()) {
+        thread_ = std::thread([this] { loop(); });
+    }
+    changed_.notify_all();
 }
 
 void ZThread::wait() {
-    if (thread_.joinable()) {
-        thread_.join();
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !running_; });
+}
+
+void ZThread::loop() {
+    std::unique_lock lock(mutex_);
+    while (true) {
+        changed_.wait(lock, [this] { return next_ != nullptr || stopping_; });
+        if (!next_) {
+            return;
+        }
+        ZRunable* runable = next_;
+        next_ = nullptr;
+        lock.unlock();
+        runable->run();
+        active_.store(false);
+        lock.lock();
+        running_ = false;
+        changed_.notify_all();
     }
 }
