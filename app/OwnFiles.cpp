@@ -7,6 +7,7 @@
 #include "export/ExportDialog.h"
 #include "map/BackgroundPicture.h"
 #include "map/Coastlines.h"
+#include "toolkit/ZLinkPath.h"
 #include "toolkit/ZSystem.h"
 
 namespace fs = std::filesystem;
@@ -15,16 +16,9 @@ namespace {
 
 // The path a write to it would reach: through every link, also one whose target is missing.
 fs::path reached(const fs::path& path) {
+    int linkError = 0;
     std::error_code error;
-    fs::path resolved = fs::absolute(path, error);
-    // As many links as the system follows before it gives up.
-    for (int i = 0; i < 40 && fs::is_symlink(resolved, error); ++i) {
-        fs::path link = fs::read_symlink(resolved, error);
-        if (error) {
-            break;
-        }
-        resolved = link.is_absolute() ? link : resolved.parent_path() / link;
-    }
+    fs::path resolved = fs::absolute(followLinks(path.string(), linkError), error);
     fs::path canonical = fs::weakly_canonical(resolved, error);
     return error ? resolved.lexically_normal() : canonical;
 }

@@ -14,43 +14,16 @@
 
 #include "toolkit/ZErrorText.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLinkPath.h"
 
 namespace {
 
 // Large enough that a picture or an animation goes out in few calls.
 constexpr std::size_t BUFFER_SIZE = 64 * 1024;
-// As many links in a row as the kernel follows.
-constexpr int MAX_LINKS = 40;
 constexpr std::size_t NUMBER_DIGITS = 8;
 // Names beside the target are tried until one is new.
 constexpr int NAME_ATTEMPTS = 100;
 std::atomic<unsigned> nextNumber{0};
-
-// The path a name stands for with every link followed, also a last one that points to no file
-// yet (it is created there). A relative link counts from the link's own folder. Sets error when
-// a link cannot be read or the links go round.
-std::string followLinks(std::string path, int& error) {
-    for (int links = 0; links < MAX_LINKS; ++links) {
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-            return path;
-        }
-        std::string target(static_cast<std::size_t>(info.st_size) + 256, '\0');
-        ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-        if (length < 0) {
-            error = errno;
-            return path;
-        }
-        target.resize(static_cast<std::size_t>(length));
-        std::size_t slash = path.rfind('/');
-        if (!target.empty() && target[0] != '/' && slash != std::string::npos) {
-            target.insert(0, path, 0, slash + 1);
-        }
-        path = std::move(target);
-    }
-    error = ELOOP;
-    return path;
-}
 
 bool isDigits(std::string_view text, bool hex) {
     if (text.empty()) {
