@@ -6,8 +6,8 @@
 #include <cstring>
 #include <new>
 
-#include "image/GifPicture.h"
 #include "image/PaletteSearch.h"
+#include "image/PictureEncoder.h"
 #include "image/SaveFileSink.h"
 #include "toolkit/ZSaveFile.h"
 
@@ -90,7 +90,6 @@ void Picture::release() {
     ownedBlock.reset();
     dib = nullptr;
     bits = nullptr;
-    sharedFrom = nullptr;
 }
 
 std::uint8_t* Picture::create(std::int32_t width, std::int32_t height, int bitsPerPixel) {
@@ -416,7 +415,6 @@ void Picture::transfer(Picture& other) {
     header = other.header;
     rowBytes = other.rowBytes;
     bits = other.bits;
-    sharedFrom = other.sharedFrom;
     lastError = std::move(other.lastError);
     transparentIndex = other.transparentIndex;
     ownedBlock = std::move(other.ownedBlock);
@@ -425,17 +423,6 @@ void Picture::transfer(Picture& other) {
     other.rowBytes = 0;
     other.lastError.clear();
     other.transparentIndex = -1;
-}
-
-void Picture::borrow(const Picture& other) {
-    release();
-    dib = other.dib;
-    header = other.header;
-    rowBytes = other.rowBytes;
-    bits = other.bits;
-    sharedFrom = &other;
-    lastError = other.lastError;
-    transparentIndex = other.transparentIndex;
 }
 
 bool Picture::save(const std::string& name, int format) {
@@ -453,14 +440,10 @@ bool Picture::save(const std::string& name, int format) {
 }
 
 bool Picture::encode(ByteSink* stream, int format) {
-    if (format != PICTURE_FORMAT_GIF) {
+    const PictureEncoder* encoder = PictureEncoder::forFormat(format);
+    if (!encoder) {
         lastError = "Unsupported operation for this format";
         return false;
     }
-    GifPicture gif(*this);
-    if (!gif.encodeGif(stream)) {
-        lastError = gif.getLastError();
-        return false;
-    }
-    return true;
+    return encoder->encode(*this, stream, lastError);
 }

@@ -22,7 +22,7 @@ class Picture {
     Picture();
     // The rendered map as a 24-bit picture; a null image leaves the picture empty.
     explicit Picture(const QImage& image);
-    virtual ~Picture();
+    ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
@@ -50,7 +50,8 @@ class Picture {
     void transfer(Picture& other);
 
     // Writes the picture to a new file that replaces the named one only when complete; when
-    // the file fails, getLastError() gives the system's reason.
+    // the file fails, getLastError() gives the system's reason. The format's PictureEncoder
+    // writes the bytes.
     bool save(const std::string& name, int format);
     bool encode(ByteSink* stream, int format);
 
@@ -66,11 +67,6 @@ class Picture {
     const std::string& getLastError() const { return lastError; }
     std::int32_t getTransparentIndex() const { return transparentIndex; }
     void setTransparentIndex(std::int32_t index) { transparentIndex = index; }
-
-  protected:
-    // Shares the other picture's block and copies its members; the block stays the other's.
-    void borrow(const Picture& other);
-    void setLastError(std::string text) { lastError = std::move(text); }
 
   private:
     bool isInside(std::int32_t x, std::int32_t y) const {
@@ -88,9 +84,8 @@ class Picture {
     BitmapInfoHeader header;
     std::uint32_t rowBytes = 0;
     std::uint8_t* bits = nullptr;
-    const Picture* sharedFrom = nullptr;
     std::string lastError;
     std::int32_t transparentIndex = -1;
-    // Owns dib unless the block is borrowed.
+    // Owns dib.
     std::unique_ptr<std::uint8_t[]> ownedBlock;
 };

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -14,6 +16,14 @@ inline void check(bool condition, const char* what) {
         std::fprintf(stderr, "broken: %s\n", what);
         std::abort();
     }
+}
+
+// Equal to the bit; NaNs equal when their signs are.
+inline bool sameFloat(float a, float b) {
+    if (std::isnan(a) || std::isnan(b)) {
+        return std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b);
+    }
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 // The scratch folder, removed again when the run ends.

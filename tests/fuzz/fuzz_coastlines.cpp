@@ -4,26 +4,15 @@
 #include <locale.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "map/Coastlines.h"
 
-namespace {
-
-bool sameFloat(float a, float b) {
-    if (std::isnan(a) || std::isnan(b)) {
-        return std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b);
-    }
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-}  // namespace
+#include "FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);

@@ -21,21 +21,9 @@
 #include "grid/GridLineParser.h"
 #include "toolkit/ZException.h"
 
+#include "FuzzSupport.h"
+
 namespace {
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-bool sameFloat(float a, float b) {
-    if (std::isnan(a) || std::isnan(b)) {
-        return std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b);
-    }
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 void checkScanner(std::string_view input) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
@@ -91,24 +79,12 @@ void checkGrid(const GridDatabase& grid, std::uint32_t maxCount) {
     check(std::fabs(grid.globalMean) < 2 * 99.0, "globalMean");
 }
 
-class Workspace {
-  public:
-    Workspace() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "sorvo-fuzz-XXXXXX");
-        check(mkdtemp(pattern.data()) != nullptr, "temporary directory");
-        root_ = pattern;
-        std::filesystem::create_directories(root_ / "data/cru");
-    }
-    ~Workspace() { std::filesystem::remove_all(root_); }
-
-    // A name with the eight-character block size or one with the default.
-    std::string name(bool eightCharacter) const {
-        return (root_ / (eightCharacter ? "data/cru/hadcrut4.dat" : "hadcrut3v.dat")).string();
-    }
-
-  private:
-    std::filesystem::path root_;
-};
+// A name with the eight-character block size or one with the default, in the scratch folder.
+std::string datasetName(bool eightCharacter) {
+    std::filesystem::create_directories(scratchFolder() / "data/cru");
+    return (scratchFolder() / (eightCharacter ? "data/cru/hadcrut4.dat" : "hadcrut3v.dat"))
+        .string();
+}
 
 bool looksLikeNetcdf(std::string_view data) {
     for (std::string_view magic :
@@ -122,9 +98,8 @@ bool looksLikeNetcdf(std::string_view data) {
 }
 
 void checkReader(std::string_view input) {
-    static const Workspace workspace;
     const std::uint8_t first = input.empty() ? 0 : static_cast<std::uint8_t>(input[0]);
-    const std::string name = workspace.name(first & 1);
+    const std::string name = datasetName(first & 1);
     const std::size_t block = GridDatabase::blockSizeFor(name);
     // Two blocks and a part of a third, or exactly two blocks.
     std::size_t length = (first & 6) == 0 ? 2 * block : 2 * block + input.size() * 37 % block;

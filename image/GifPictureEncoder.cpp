@@ -1,4 +1,4 @@
-#include "image/GifPicture.h"
+#include "image/GifPictureEncoder.h"
 
 #include <algorithm>
 #include <mutex>
@@ -6,6 +6,7 @@
 
 #include "image/ByteSink.h"
 #include "image/GifLzwEncoder.h"
+#include "image/Picture.h"
 
 namespace {
 
@@ -24,53 +25,22 @@ void put8(ByteSink& stream, std::uint8_t value) {
     stream.write(&value, 1);
 }
 
-}  // namespace
-
-bool GifPicture::encodeGif(ByteSink* stream) {
-    if (!stream) {
-        setLastError("Can't open GIF for writing");
-        return false;
-    }
-    if (getBitsPerPixel() > 8) {
-        setLastError("GIF Images must be 8 bit or less");
-        return false;
-    }
-    if (isEmpty()) {
-        setLastError("No picture to write");
-        return false;
-    }
-    std::lock_guard<std::mutex> lock(compressionGuard);
-    writeHeader(*stream);
-    int minimumCodeSize = std::max(getBitsPerPixel(), 2);
-    put8(*stream, static_cast<std::uint8_t>(minimumCodeSize));
-    compress(minimumCodeSize, *stream);
-    // Write errors are looked for once the end code is out, and again after the trailer.
-    bool written = stream->flush();
-    put8(*stream, 0x00);
-    put8(*stream, 0x3B);
-    written = stream->flush() && written;
-    if (!written) {
-        setLastError("Write Error in GIF file");
-    }
-    return written;
-}
-
-void GifPicture::writeHeader(ByteSink& stream) {
+void writeHeader(const Picture& picture, ByteSink& stream) {
     const std::uint8_t signature[] = {'G', 'I', 'F', '8', '7', 'a'};
     stream.write(signature, sizeof signature);
-    put16(stream, getWidth());
-    put16(stream, getHeight());
-    int b = getBitsPerPixel();
+    put16(stream, picture.getWidth());
+    put16(stream, picture.getHeight());
+    int b = picture.getBitsPerPixel();
     put8(stream, static_cast<std::uint8_t>(0x80 | ((b - 1) << 4) | (b - 1)));
     put8(stream, 0);  // background colour index
     put8(stream, 0);  // pixel aspect ratio
-    for (std::uint32_t i = 0; i < getHeader().biClrUsed; ++i) {
-        PaletteColor c = getPaletteColor(i);
+    for (std::uint32_t i = 0; i < picture.getHeader().biClrUsed; ++i) {
+        PaletteColor c = picture.getPaletteColor(i);
         const std::uint8_t rgb[3] = {c.red, c.green, c.blue};
         stream.write(rgb, 3);
     }
     // Graphic control extension: no delay, transparency only when the picture has an index.
-    std::int32_t transparent = getTransparentIndex();
+    std::int32_t transparent = picture.getTransparentIndex();
     const std::uint8_t control[] = {0x21,
                                     0xF9,
                                     4,
@@ -83,25 +53,57 @@ void GifPicture::writeHeader(ByteSink& stream) {
     put8(stream, 0x2C);
     put16(stream, 0);
     put16(stream, 0);
-    put16(stream, getWidth());
-    put16(stream, getHeight());
+    put16(stream, picture.getWidth());
+    put16(stream, picture.getHeight());
     put8(stream, 0x00);  // no local colour table, not interlaced
 }
 
-void GifPicture::compress(int minimumCodeSize, ByteSink& stream) {
+// Every pixel in file order (rows from the top) into the LZW coder.
+void compress(const Picture& picture, int minimumCodeSize, ByteSink& stream) {
     compression.begin(stream, minimumCodeSize);
-    const std::int32_t width = getWidth();
+    const std::int32_t width = picture.getWidth();
     // Bytes are read straight from the rows; smaller depths unpack through getPixelIndex.
-    std::vector<std::uint8_t> unpacked(getBitsPerPixel() == 8 ? 0 : std::size_t(width));
-    for (std::int32_t y = getHeight() - 1; y >= 0; --y) {
-        const std::uint8_t* row = getBits() + std::size_t(y) * getRowBytes();
+    std::vector<std::uint8_t> unpacked(picture.getBitsPerPixel() == 8 ? 0 : std::size_t(width));
+    for (std::int32_t y = picture.getHeight() - 1; y >= 0; --y) {
+        const std::uint8_t* row = picture.getBits() + std::size_t(y) * picture.getRowBytes();
         if (!unpacked.empty()) {
             for (std::int32_t x = 0; x < width; ++x) {
-                unpacked[std::size_t(x)] = getPixelIndex(x, y);
+                unpacked[std::size_t(x)] = picture.getPixelIndex(x, y);
             }
             row = unpacked.data();
         }
         compression.addPixels(row, std::size_t(width));
     }
     compression.finish();
+}
+
+}  // namespace
+
+bool GifPictureEncoder::encode(const Picture& picture, ByteSink* stream, std::string& error) const {
+    if (!stream) {
+        error = "Can't open GIF for writing";
+        return false;
+    }
+    if (picture.getBitsPerPixel() > 8) {
+        error = "GIF Images must be 8 bit or less";
+        return false;
+    }
+    if (picture.isEmpty()) {
+        error = "No picture to write";
+        return false;
+    }
+    std::lock_guard<std::mutex> lock(compressionGuard);
+    writeHeader(picture, *stream);
+    int minimumCodeSize = std::max(picture.getBitsPerPixel(), 2);
+    put8(*stream, static_cast<std::uint8_t>(minimumCodeSize));
+    compress(picture, minimumCodeSize, *stream);
+    // Write errors are looked for once the end code is out, and again after the trailer.
+    bool written = stream->flush();
+    put8(*stream, 0x00);
+    put8(*stream, 0x3B);
+    written = stream->flush() && written;
+    if (!written) {
+        error = "Write Error in GIF file";
+    }
+    return written;
 }

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -45,24 +43,21 @@ void makeNoise(Picture& picture, int width, int height, int colors, std::uint32_
     });
 }
 
-// What a real decoder makes of the file: Qt's colours and our reading's indices both match
-// the picture (file rows run top-down, the picture's bottom-up).
+// What a real decoder makes of the file shows the picture's colours (file rows run top-down,
+// the picture's bottom-up); the reading of the blocks finds the end code and the trailer.
 void expectDecodesTo(const std::vector<std::uint8_t>& file, const Picture& picture) {
     GifReading gif = readGif(file);
     ASSERT_EQ(gif.error, "");
     ASSERT_TRUE(gif.endSeen && gif.trailerSeen);
     const int w = picture.getWidth();
     const int h = picture.getHeight();
-    ASSERT_EQ(gif.indices.size(), std::size_t(w) * h);
     QImage decoded = QImage::fromData(
         QByteArray(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size())),
         "GIF");
     ASSERT_EQ(decoded.size(), QSize(w, h));
     for (int row = 0; row < h; ++row) {
         for (int x = 0; x < w; ++x) {
-            std::uint8_t index = picture.getPixelIndex(x, h - 1 - row);
-            ASSERT_EQ(gif.indices[std::size_t(row) * w + x], index) << x << "," << row;
-            PaletteColor c = picture.getPaletteColor(index);
+            PaletteColor c = picture.getPaletteColor(picture.getPixelIndex(x, h - 1 - row));
             ASSERT_EQ(decoded.pixel(x, row) & 0xFFFFFF, qRgb(c.red, c.green, c.blue) & 0xFFFFFF)
                 << x << "," << row;
         }
@@ -88,7 +83,6 @@ TEST(GifPictureTest, SinglePixelIsTheWorkedFile) {
     // Clear 256, 5, End 257, nine bits each.
     expected.insert(expected.end(), {4, 0x00, 0x0B, 0x04, 0x04, 0x00, 0x3B});
     EXPECT_EQ(file, expected);
-    EXPECT_NE(gifbuildDump(file), "") << "giflib refused the file";
 }
 
 TEST(GifPictureTest, SmallDepthsWidenTheCodeSize) {
@@ -99,7 +93,6 @@ TEST(GifPictureTest, SmallDepthsWidenTheCodeSize) {
         EXPECT_EQ(gif.colorTable.size(), tableBytes);
         EXPECT_EQ(gif.minimumCodeSize, codeSize);
         expectDecodesTo(file, picture);
-        EXPECT_NE(gifbuildDump(file), "") << "giflib refused the file";
     };
     Picture mono;
     mono.create(9, 3, 1);
@@ -160,7 +153,6 @@ TEST(GifPictureTest, NoiseResetsTheDictionaryAndRoundTrips) {
             EXPECT_EQ(next, 4096) << colors;
         }
         expectDecodesTo(file, picture);
-        EXPECT_NE(gifbuildDump(file), "") << "giflib refused the file";
     }
 }
 

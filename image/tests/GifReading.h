@@ -5,7 +5,7 @@
 #include <vector>
 
 // A GIF file taken apart independently of the writer: the fields of its blocks, the sizes of
-// its data sub-blocks and its LZW data decoded as a GIF decoder does it.
+// its data sub-blocks and the codes of its LZW data. The pixels are left to a real decoder.
 struct GifReading {
     int width = 0;
     int height = 0;
@@ -17,8 +17,6 @@ struct GifReading {
     std::vector<int> codes;
     // For every Clear code after the first: the code the dictionary would have assigned next.
     std::vector<int> nextCodeAtClear;
-    // Pixel indices in file order (top row first).
-    std::vector<std::uint8_t> indices;
     bool endSeen = false;
     bool trailerSeen = false;
     std::string error;

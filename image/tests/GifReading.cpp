@@ -19,70 +19,36 @@ struct Reader {
     }
 };
 
-// The decoder's side of variable-width LZW: strings rebuilt from (prefix, last byte) pairs.
-void decodeCodes(GifReading& gif, const std::vector<std::uint8_t>& data) {
+// The codes of the variable-width LZW data, with the dictionary's size followed as a decoder
+// follows it (one entry per code after the first since a Clear) to know the code width.
+void readCodes(GifReading& gif, const std::vector<std::uint8_t>& data) {
     const int clear = 1 << gif.minimumCodeSize;
-    const int end = clear + 1;
     int width = gif.minimumCodeSize + 1;
     int next = clear + 2;
-    std::vector<int> prefix(4096, -1);
-    std::vector<std::uint8_t> suffix(4096, 0);
-    for (int i = 0; i < clear; ++i) {
-        suffix[i] = static_cast<std::uint8_t>(i);
-    }
-    auto expand = [&](int code, std::vector<std::uint8_t>& out) {
-        std::vector<std::uint8_t> reversed;
-        for (int c = code; c != -1; c = prefix[c]) {
-            reversed.push_back(suffix[c]);
-        }
-        out.assign(reversed.rbegin(), reversed.rend());
-    };
-    std::size_t bit = 0;
-    int previous = -1;
-    bool first = true;
-    std::vector<std::uint8_t> text;
-    while (bit + width <= data.size() * 8) {
+    bool afterClear = true;
+    for (std::size_t bit = 0; bit + width <= data.size() * 8;) {
         int code = 0;
         for (int i = 0; i < width; ++i, ++bit) {
             code |= ((data[bit / 8] >> (bit % 8)) & 1) << i;
         }
         gif.codes.push_back(code);
         if (code == clear) {
-            if (!first) {
+            if (gif.codes.size() > 1) {
                 gif.nextCodeAtClear.push_back(next);
             }
-            first = false;
             width = gif.minimumCodeSize + 1;
             next = clear + 2;
-            previous = -1;
+            afterClear = true;
             continue;
         }
-        if (code == end) {
+        if (code == clear + 1) {
             gif.endSeen = true;
             return;
         }
-        if (code > next || (code == next && previous == -1)) {
-            gif.error = "code " + std::to_string(code) + " beyond the dictionary";
-            return;
+        if (!afterClear && next < 4096) {
+            ++next;
         }
-        if (code < next) {
-            expand(code, text);
-            if (previous != -1 && next < 4096) {
-                prefix[next] = previous;
-                suffix[next] = text.front();
-                ++next;
-            }
-        } else {
-            expand(previous, text);
-            text.push_back(text.front());
-            if (next < 4096) {
-                prefix[next] = previous;
-                suffix[next] = text.front();
-                ++next;
-            }
-        }
-        gif.indices.insert(gif.indices.end(), text.begin(), text.end());
-        previous = code;
+        afterClear = false;
         if (next == (1 << width) && width < 12) {
             ++width;
         }
@@ -134,7 +100,7 @@ GifReading readGif(const std::vector<std::uint8_t>& file) {
         r.at += size;
     }
     gif.trailerSeen = r.has(1) && r.u8() == 0x3B && r.at == file.size();
-    decodeCodes(gif, data);
+    readCodes(gif, data);
     return gif;
 }
 
