@@ -114,7 +114,7 @@ void AnimationDialog::start() {
         ZSystem::showMessage(this, problem, "Information", false);
         return;
     }
-    if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(request.dbFile, span.lastMonth());
+    if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(request.dataset, span.lastMonth());
         dataEnd && !ZSystem::showMessage(
                        this,
                        ZFormattedString("Die Animation reicht mehr als zehn Jahre über den letzten "

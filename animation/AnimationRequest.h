@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "animation/AnimationSpan.h"
+#include "grid/GridSourceDescription.h"
 #include "map/ViewState.h"
 #include "overlays/Position.h"
 #include "toolkit/ZString.h"
@@ -10,11 +11,11 @@
 #include "toolkit/ui/ZFont.h"
 
 // Everything an animation is drawn from, copied when it starts, so that the writer needs no
-// window: the dataset file, the view (scale, map type, globe), its background picture, the
+// window: the dataset, the view (scale, map type, globe), its background picture, the
 // positions in their order (the first, the view position, turns the globe and names its value
 // in the caption; markers are not drawn), the caption's fonts and the span.
 struct AnimationRequest {
-    ZString dbFile;
+    GridSourceDescription dataset;
     ViewState view;
     ZBitmap background;
     std::vector<Position> positions;

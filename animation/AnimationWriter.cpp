@@ -27,13 +27,13 @@ namespace {
 class FrameRenderer {
   public:
     explicit FrameRenderer(const AnimationRequest& request) : request_(request) {
-        database_.open(1, request.dbFile);
+        database_.open(request.dataset);
         positions_.assignLoaded(request.positions);
     }
 
     std::unique_ptr<Picture> render(std::uint64_t index) {
         const AnimationFrame frame = request_.span.frame(index);
-        database_.select(frame.year, frame.month, request_.span.yearAverages);
+        database_.select({frame.year, frame.month, request_.span.yearAverages});
         if (!database_.layoutProblem().isEmpty()) {
             unreadable_.insert(index);
         }
@@ -42,7 +42,7 @@ class FrameRenderer {
         MapOverlayPainter overlays(database_, view_, request_.captionFont, request_.labelFont,
                                    &positions_);
         ZBitmap bitmap;
-        MapRenderer(MapScene{database_, view_, request_.background,
+        MapRenderer(MapScene{database_.grid(), view_, request_.background,
                              viewPosition ? &viewPosition->coordinates : nullptr, &overlays,
                              nullptr})
             .renderToBitmap(bitmap, true, false);

@@ -80,7 +80,7 @@ int AnimationCommand::run() {
     database.close();
 
     AnimationRequest request;
-    request.dbFile = stored.settings.dataset;
+    request.dataset = database.description();
     request.view = scene.view;
     request.background = scene.background;
     request.captionFont = scene.captionFont;

@@ -91,7 +91,7 @@ bool CommandScene::targetAllowed(std::string_view option, const std::string& tar
 bool CommandScene::openDataset(GridDatabase& database, const CommandLineTexts& texts,
                                std::ostream& errors) const {
     try {
-        database.open(1, stored.settings.dataset);
+        database.open({1, stored.settings.dataset});
     } catch (const ZException& exception) {
         errors << texts.datasetNotOpened(exception.getMessage().view());
         return false;

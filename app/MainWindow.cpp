@@ -67,8 +67,8 @@ void MainWindow::onWindowCreate() {
         tab.addPage(0, "Weltkarte", mapPanel);
         view.mapType = startSettings.mapType;
         setMapType(view.mapType, false);
-        database.open(1, startSettings.dataset);
-        database.select(startSettings.year, startSettings.month, startSettings.yearAverage);
+        database.open({1, startSettings.dataset});
+        database.select({startSettings.year, startSettings.month, startSettings.yearAverage});
         view.scalePercent = startSettings.scalePercent;
         double scale = view.scalePercent * 0.01;
         // Centred by the size of the map, not of the window.
@@ -170,7 +170,7 @@ void MainWindow::onWindowResize(int, int) {
 }
 
 void MainWindow::paintMap(ZSurface& surface, const ZRect& update) {
-    MapRenderer(MapScene{database, view, background, viewCentre(), &overlays, nullptr})
+    MapRenderer(MapScene{database.grid(), view, background, viewCentre(), &overlays, nullptr})
         .paintMap(surface, mapBitmap, update);
 }
 
@@ -187,8 +187,8 @@ void MainWindow::updateReadout() {
     if (onMarker) {
         hit = PositionHit{marker.name, marker.coordinates};
     }
-    ReadoutTexts texts =
-        readoutTexts(database, view, viewCentre(), mouseX, mouseY, onMarker ? &hit : nullptr);
+    ReadoutTexts texts = readoutTexts(database.grid(), view, viewCentre(), mouseX, mouseY,
+                                      onMarker ? &hit : nullptr);
     statusBar.setText(texts.location, 0);
     statusBar.setText(texts.value, 1);
 }

@@ -4,8 +4,9 @@
 #include "app/SaveFormat.h"
 
 void MainWindow::showAnimationDialog() {
-    AnimationSpan span = AnimationSpan::around(database.year, database.yearAverage);
-    ZString name = span.fileName(database.fileName);
+    AnimationSpan span =
+        AnimationSpan::around(database.selection().year(), database.selection().yearAverage());
+    ZString name = span.fileName(database.fileName());
     if (!askSaveName(ANIMATION_FORMAT, name)) {
         return;
     }
@@ -14,7 +15,7 @@ void MainWindow::showAnimationDialog() {
     dialog.fileName = name;
     // The dialog's worker draws from copies, as a saved picture is drawn.
     AnimationRequest& request = dialog.request;
-    request.dbFile = database.fileName;
+    request.dataset = database.description();
     request.view = view;
     request.background = background;
     request.captionFont = captionFont;

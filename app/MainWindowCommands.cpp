@@ -189,15 +189,16 @@ void MainWindow::updateScaleMenu() {
 }
 
 ZString MainWindow::defaultSaveName(const ZString& extension) const {
-    ZString name = database.fileName;
+    ZString name = database.fileName();
     std::size_t dot = name.indexOf('.');
     if (dot != ZString::npos) {
         name = name.substring(0, dot);
     }
-    if (database.yearAverage) {
-        name += ZFormattedString("_%u", database.year).view();
+    const MonthSelection& selection = database.selection();
+    if (selection.yearAverage()) {
+        name += ZFormattedString("_%u", selection.year()).view();
     } else {
-        name += ZFormattedString("_%u_%.2u", database.year, database.month).view();
+        name += ZFormattedString("_%u_%.2u", selection.year(), selection.month()).view();
     }
     if (!extension.isEmpty()) {
         name += ".";
@@ -224,19 +225,19 @@ bool MainWindow::askSaveName(const SaveFormat& format, ZString& name) {
 
 void MainWindow::showDatasetDialog() {
     DatasetDialog dialog(this);
-    dialog.year = database.year;
-    dialog.month = database.month;
-    dialog.dbFile = database.fileName;
-    dialog.yearAverage = database.yearAverage;
+    dialog.year = database.selection().year();
+    dialog.month = database.selection().month();
+    dialog.dbFile = database.fileName();
+    dialog.yearAverage = database.selection().yearAverage();
     if (dialog.show(true) == 0) {
         return;
     }
     // The open file is kept when it is chosen again; a file that cannot be opened raises here,
     // before anything is selected or drawn.
-    if (dialog.dbFile != database.fileName) {
-        database.open(1, dialog.dbFile);
+    if (dialog.dbFile != database.fileName()) {
+        database.open({1, dialog.dbFile});
     }
-    database.select(dialog.year, dialog.month, dialog.yearAverage);
+    database.select({dialog.year, dialog.month, dialog.yearAverage});
     reRender();
 }
 
@@ -245,7 +246,7 @@ void MainWindow::openDatasetFile() {
         this, {ZFileFilter{"Datensätze", "*.dat *.nc"}, ZFileFilter{"Alle Dateien", "*"}});
     // A dataset read from the installed files (no copy in the working directory) opens the
     // dialog in the installed folder, where the other datasets are.
-    dialog.setInitialFilename(ZSystem::findProgramFile(database.fileName));
+    dialog.setInitialFilename(ZSystem::findProgramFile(database.fileName()));
     if (!dialog.showOpenDialog("Datensatz öffnen")) {
         return;
     }
@@ -254,18 +255,18 @@ void MainWindow::openDatasetFile() {
     // shown one stays as it was.
     {
         GridDatabase trial;
-        trial.open(1, name);
+        trial.open({1, name});
     }
-    database.open(1, name);
-    database.select(database.year, database.month, database.yearAverage);
+    database.open({1, name});
+    database.select(database.selection());
     reRender();
 }
 
 void MainWindow::showExportDialog() {
     ExportDialog dialog(this);
-    dialog.toYear = database.year;
-    dialog.toMonth = database.month;
-    dialog.dbFile = database.fileName;
+    dialog.toYear = database.selection().year();
+    dialog.toMonth = database.selection().month();
+    dialog.dataset = database.description();
     // The positions' column exists only when there is a view position.
     if (positions.viewPosition()) {
         dialog.positions = &positions;

@@ -14,14 +14,14 @@ constexpr int NOTE_MS = 15000;
 void MainWindow::reportMissingData() {
     ZString notes;
     const ZString& layoutNote = database.layoutNote();
-    if (!layoutNote.isEmpty() && layoutNoteShownFor != database.fileName) {
-        layoutNoteShownFor = database.fileName;
+    if (!layoutNote.isEmpty() && layoutNoteShownFor != database.fileName()) {
+        layoutNoteShownFor = database.fileName();
         notes = layoutNote;
     }
     // Once for the month read: drawing it again at another scale, say, does not repeat it.
     const ZString notNumbers = notNumbersNote(database);
     const ZString readFor =
-        notNumbers.isEmpty() ? ZString() : database.fileName + notNumbers.view();
+        notNumbers.isEmpty() ? ZString() : database.fileName() + notNumbers.view();
     if (readFor != notNumbersShownFor) {
         notNumbersShownFor = readFor;
         if (!notes.isEmpty() && !notNumbers.isEmpty()) {
@@ -34,8 +34,8 @@ void MainWindow::reportMissingData() {
     }
     // Every month of a file in the wrong layout has the same cause: one message is enough.
     const ZString& problem = database.layoutProblem();
-    if (!problem.isEmpty() && layoutProblemShownFor != database.fileName) {
-        layoutProblemShownFor = database.fileName;
+    if (!problem.isEmpty() && layoutProblemShownFor != database.fileName()) {
+        layoutProblemShownFor = database.fileName();
         ZSystem::showMessage(this, problem, "Information", false);
     }
 }

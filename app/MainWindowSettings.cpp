@@ -11,10 +11,11 @@ void MainWindow::loadSettings() {
 }
 
 void MainWindow::saveSettings() {
-    const MapSettings current{.dataset = database.fileName,
-                              .year = database.year,
-                              .month = database.month,
-                              .yearAverage = database.yearAverage,
+    const MonthSelection& selection = database.selection();
+    const MapSettings current{.dataset = database.fileName(),
+                              .year = selection.year(),
+                              .month = selection.month(),
+                              .yearAverage = selection.yearAverage(),
                               .scalePercent = view.scalePercent,
                               .mapType = view.mapType,
                               .globe = view.orthView};

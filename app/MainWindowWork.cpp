@@ -52,8 +52,8 @@ void MainWindow::renderMapPicture() {
     ViewState rendered = view;
     MapOverlayPainter frameAndLegend(database, rendered, captionFont, labelFont);
     ZBitmap picture;
-    MapRenderer(
-        MapScene{database, rendered, background, viewCentre(), &frameAndLegend, waitDialog.get()})
+    MapRenderer(MapScene{database.grid(), rendered, background, viewCentre(), &frameAndLegend,
+                         waitDialog.get()})
         .renderToBitmap(picture, false, false);
     ZUiThread::run(this, [this, rendered, picture] {
         view = rendered;

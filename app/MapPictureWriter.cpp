@@ -1,5 +1,6 @@
 #include "app/MapPictureWriter.h"
 
+#include "grid/GridDatabase.h"
 #include "image/OctreeReduction.h"
 #include "image/Picture.h"
 #include "map/MapRenderer.h"
@@ -54,7 +55,7 @@ ZBitmap MapPictureWriter::render(ProgressSink* progress) const {
     MapOverlayPainter frameAndCaption(database_, rendered, captionFont_, labelFont_, positions_);
     ZBitmap picture;
     MapRenderer(
-        MapScene{database_, rendered, background_, globeCentre_, &frameAndCaption, progress})
+        MapScene{database_.grid(), rendered, background_, globeCentre_, &frameAndCaption, progress})
         .renderToBitmap(picture, true, false);
     return picture;
 }
@@ -89,7 +90,8 @@ void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) con
         throw cannotCreateMetafile(metafile);
     }
     MapOverlayPainter overlays(database_, rendered, captionFont_, labelFont_, positions_);
-    MapRenderer(MapScene{database_, rendered, background_, globeCentre_, &overlays, progress})
+    MapRenderer(
+        MapScene{database_.grid(), rendered, background_, globeCentre_, &overlays, progress})
         .renderMap(metafile, true, false);
     if (!metafile.close()) {
         throw cannotCreateMetafile(metafile);

@@ -30,7 +30,7 @@ int PictureCommand::run() {
     if (!scene.openDataset(database, texts_, errors_)) {
         return 1;
     }
-    database.select(settings.year, settings.month, settings.yearAverage);
+    database.select({settings.year, settings.month, settings.yearAverage});
     if (!database.layoutNote().isEmpty()) {
         errors_ << texts_.note(database.layoutNote().view());
     }
@@ -39,7 +39,7 @@ int PictureCommand::run() {
     }
     // A weekly script must notice when the month is not in the file yet: no picture that only
     // says "Keine Daten", and the last one stays.
-    if (database.cellsWithData == 0) {
+    if (database.grid().figures().cellsWithData == 0) {
         if (!database.layoutProblem().isEmpty()) {
             errors_ << texts_.layoutProblem(database.layoutProblem().view());
         }

@@ -30,7 +30,7 @@ constexpr std::uint16_t DELAY = 25;
 
 AnimationRequest request() {
     AnimationRequest r;
-    r.dbFile = DATASET;
+    r.dataset = {1, DATASET};
     r.view.mapType = 2;
     r.view.scalePercent = 100;
     r.view.scaleX = r.view.scaleY = 1.0;
@@ -49,12 +49,12 @@ const std::vector<QImage>* frames() {
         }
         AnimationRequest r = request();
         GridDatabase grid;
-        grid.open(1, DATASET);
+        grid.open({1, DATASET});
         for (std::uint32_t month = 1; month <= 12; ++month) {
-            grid.select(1990, month, false);
+            grid.select({1990, month, false});
             MapOverlayPainter overlays(grid, r.view, r.captionFont, r.labelFont);
             ZBitmap bitmap;
-            MapRenderer(MapScene{grid, r.view, r.background, nullptr, &overlays, nullptr})
+            MapRenderer(MapScene{grid.grid(), r.view, r.background, nullptr, &overlays, nullptr})
                 .renderToBitmap(bitmap, true, false);
             char name[32];
             std::snprintf(name, sizeof name, "bench-frame-%02u.png", month);

@@ -36,7 +36,7 @@ void BM_ExportEveryMonthWithThreePositions(benchmark::State& state) {
         state.SkipWithError("run from the prepared bench folder (make bench)");
         return;
     }
-    ExportRequest request{DATASET,
+    ExportRequest request{{1, DATASET},
                           ExportSpan{1850, 1, 2025, 12},
                           false,
                           true,

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "grid/GridDatabase.h"
-#include "tests/grid/DatasetFiles.h"
-#include "tests/grid/NetcdfFiles.h"
+#include "grid/tests/DatasetFiles.h"
+#include "grid/tests/NetcdfFiles.h"
 
 namespace {
 
@@ -107,23 +107,23 @@ int spreadMonth(std::int64_t i) {
 
 void BM_ReadMonth(benchmark::State& state) {
     GridDatabase grid;
-    grid.open(1, Dataset::get().name.c_str());
+    grid.open({1, Dataset::get().name.c_str()});
     std::int64_t i = 0;
     for (auto _ : state) {
         int k = spreadMonth(i++);
-        grid.select(FIRST_YEAR + k / 12, k % 12 + 1, false);
-        benchmark::DoNotOptimize(grid.globalMean);
+        grid.select({FIRST_YEAR + k / 12, static_cast<std::uint32_t>(k % 12 + 1), false});
+        benchmark::DoNotOptimize(grid.grid().figures().globalMean);
     }
 }
 BENCHMARK(BM_ReadMonth)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 
 void BM_ReadYearAverage(benchmark::State& state) {
     GridDatabase grid;
-    grid.open(1, Dataset::get().name.c_str());
+    grid.open({1, Dataset::get().name.c_str()});
     std::int64_t i = 0;
     for (auto _ : state) {
-        grid.select(FIRST_YEAR + static_cast<std::uint32_t>((i++ * 67) % (MONTHS / 12)), 1, true);
-        benchmark::DoNotOptimize(grid.globalMean);
+        grid.select({FIRST_YEAR + static_cast<std::uint32_t>((i++ * 67) % (MONTHS / 12)), 1, true});
+        benchmark::DoNotOptimize(grid.grid().figures().globalMean);
     }
 }
 BENCHMARK(BM_ReadYearAverage)
@@ -133,11 +133,11 @@ BENCHMARK(BM_ReadYearAverage)
 
 void BM_ReadEveryMonth(benchmark::State& state) {
     GridDatabase grid;
-    grid.open(1, Dataset::get().name.c_str());
+    grid.open({1, Dataset::get().name.c_str()});
     for (auto _ : state) {
         for (int k = 0; k < MONTHS; ++k) {
-            grid.select(FIRST_YEAR + k / 12, k % 12 + 1, false);
-            benchmark::DoNotOptimize(grid.globalMean);
+            grid.select({FIRST_YEAR + k / 12, static_cast<std::uint32_t>(k % 12 + 1), false});
+            benchmark::DoNotOptimize(grid.grid().figures().globalMean);
         }
     }
 }
@@ -146,12 +146,12 @@ BENCHMARK(BM_ReadEveryMonth)->Unit(benchmark::kMillisecond)->Repetitions(5)->Rep
 // One month of the netCDF file, and the same month of the text file with the same cells.
 void readSpreadMonths(benchmark::State& state, const std::string& name) {
     GridDatabase grid;
-    grid.open(1, name.c_str());
+    grid.open({1, name.c_str()});
     std::int64_t i = 0;
     for (auto _ : state) {
         int k = spreadMonth(i++);
-        grid.select(FIRST_YEAR + k / 12, k % 12 + 1, false);
-        benchmark::DoNotOptimize(grid.globalMean);
+        grid.select({FIRST_YEAR + k / 12, static_cast<std::uint32_t>(k % 12 + 1), false});
+        benchmark::DoNotOptimize(grid.grid().figures().globalMean);
     }
 }
 

@@ -28,8 +28,8 @@ const QImage* savedMap() {
             return QImage();
         }
         GridDatabase grid;
-        grid.open(1, DATASET);
-        grid.select(1990, 6, false);
+        grid.open({1, DATASET});
+        grid.select({1990, 6, false});
         ViewState view;
         view.mapType = 2;
         view.scalePercent = 100;
@@ -42,7 +42,7 @@ const QImage* savedMap() {
         labelFont.create("Arial", 8, 0, 400, 0);
         MapOverlayPainter overlays(grid, view, captionFont, labelFont);
         ZBitmap rendered;
-        MapRenderer(MapScene{grid, view, background, nullptr, &overlays, nullptr})
+        MapRenderer(MapScene{grid.grid(), view, background, nullptr, &overlays, nullptr})
             .renderToBitmap(rendered, true, false);
         rendered.image().save("bench-map.png", "PNG");
         return rendered.image();

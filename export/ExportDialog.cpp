@@ -98,7 +98,7 @@ void ExportDialog::start() {
         return;
     }
     const ExportSpan span{fromYear, fromMonth, toYear, toMonth};
-    if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(dbFile, span.lastIndex());
+    if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(dataset, span.lastIndex());
         dataEnd && !ZSystem::showMessage(
                        this,
                        ZFormattedString("Der Zeitraum reicht mehr als zehn Jahre über den letzten "
@@ -110,7 +110,7 @@ void ExportDialog::start() {
                        "Information", true)) {
         return;
     }
-    request_ = ExportRequest{dbFile, span, monthlyAverage, hasPositions && positions, {}};
+    request_ = ExportRequest{dataset, span, monthlyAverage, hasPositions && positions, {}};
     if (request_.hasPositions) {
         positions->forEach([this](std::uint32_t, const Position& position) {
             request_.places.push_back(position.coordinates);

@@ -34,7 +34,7 @@ class ExportDialog : public ZDialog, public ZRunable {
     std::uint32_t toYear = 2007;
     std::uint32_t toMonth = 11;
     bool monthlyAverage = false;
-    ZString dbFile;
+    GridSourceDescription dataset;
     std::atomic<bool> cancelRequested{false};
     ZControlProgressBar progressBar;
     // The main window's positions, read on this thread when an export starts.

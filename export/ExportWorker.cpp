@@ -11,11 +11,11 @@ namespace {
 
 // The positions' mean of a month, or the table's own no-data mark when no position has a value
 // (no cell under them, or all without data).
-double positionsMean(const GridDatabase& database, const std::vector<GeoPosition>& places) {
+double positionsMean(const MonthGrid& grid, const std::vector<GeoPosition>& places) {
     double sum = 0.0;
     unsigned count = 0;
     for (const GeoPosition& place : places) {
-        double value = database.valueAt(place);
+        double value = grid.valueAt(place);
         if (value != MISSING_VALUE) {
             sum += value;
             ++count;
@@ -39,10 +39,10 @@ struct GroupSums {
 
 ExportOutcome ExportWorker::run(const ZString& tableName) {
     GridDatabase database;
-    database.open(1, request_.dbFile);
+    database.open(request_.dataset);
     ZReplacedFile table(tableName);
     const ExportTable format(request_.hasPositions);
-    table.writeln(format.databaseLine(request_.dbFile));
+    table.writeln(format.databaseLine(request_.dataset.fileName));
     table.writeln(ExportTable::legendLine());
     table.writeln(format.heading());
 
@@ -63,14 +63,15 @@ ExportOutcome ExportWorker::run(const ZString& tableName) {
                 sums = GroupSums{0.0, 0.0, 0.0, 0, year, month, true};
             }
             // A year beyond what the dataset counts lies past the end of every file.
-            database.select(static_cast<std::uint32_t>(std::min<std::uint64_t>(
-                                year, std::numeric_limits<std::uint32_t>::max())),
-                            month, false);
+            database.select({static_cast<std::uint32_t>(std::min<std::uint64_t>(
+                                 year, std::numeric_limits<std::uint32_t>::max())),
+                             month, false});
+            const MonthGrid& grid = database.grid();
             const double positions =
-                request_.hasPositions ? positionsMean(database, request_.places) : 0.0;
+                request_.hasPositions ? positionsMean(grid, request_.places) : 0.0;
             if (request_.monthlyAverage) {
-                sums.global += database.globalMean;
-                sums.coverage += database.coverage;
+                sums.global += grid.figures().globalMean;
+                sums.coverage += grid.figures().coverage;
                 // Months in which no position has a value stay out of the positions' mean.
                 if (positions == MISSING_VALUE) {
                     ++sums.monthsWithoutPositions;
@@ -78,8 +79,8 @@ ExportOutcome ExportWorker::run(const ZString& tableName) {
                     sums.positions += positions;
                 }
             } else {
-                table.writeln(format.monthRow(year, month, database.globalMean, positions,
-                                              database.coverage));
+                table.writeln(format.monthRow(year, month, grid.figures().globalMean, positions,
+                                              grid.figures().coverage));
             }
             progress_.monthDone();
         }

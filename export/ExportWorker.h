@@ -6,6 +6,7 @@
 
 #include "export/ExportSpan.h"
 #include "grid/GeoPosition.h"
+#include "grid/GridSourceDescription.h"
 #include "toolkit/ZString.h"
 
 class ExportProgress;
@@ -13,7 +14,7 @@ class ExportProgress;
 // What an export is asked for. The positions' places are a copy, taken on the user-interface
 // thread when the export starts, so the worker never walks the window's table.
 struct ExportRequest {
-    ZString dbFile;
+    GridSourceDescription dataset;
     ExportSpan span;
     bool monthlyAverage = false;
     bool hasPositions = false;

@@ -17,10 +17,11 @@ ZString notNumbersNote(const GridDatabase& database) {
         return ZString();
     }
     // Only a month from 1 to 12 is ever read; the remainder just keeps the index in the table.
-    ZString when =
-        database.yearAverage
-            ? ZFormattedString("Jahr %u", database.year)
-            : ZFormattedString("%s %u", MONTH_NAMES[(database.month - 1) % 12], database.year);
+    const MonthSelection& selection = database.selection();
+    ZString when = selection.yearAverage()
+                       ? ZFormattedString("Jahr %u", selection.year())
+                       : ZFormattedString("%s %u", MONTH_NAMES[(selection.month() - 1) % 12],
+                                          selection.year());
     const char* what =
         count == 1 ? "Wert ist keine Zahl und gilt" : "Werte sind keine Zahlen und gelten";
     return ZFormattedString("%s: %u %s als 0,0.", when.c_str(), count, what);

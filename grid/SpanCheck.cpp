@@ -1,6 +1,6 @@
 #include "grid/SpanCheck.h"
 
-#include "grid/GridDatabase.h"
+#include "grid/MonthSelection.h"
 #include "toolkit/ZFormattedString.h"
 
 ZString spanProblem(std::initializer_list<std::uint32_t> years,

@@ -12,10 +12,11 @@ std::optional<std::uint64_t> dataEndFarBefore(const GridDatabase& database,
     return end - 1;
 }
 
-std::optional<std::uint64_t> dataEndFarBefore(const ZString& dbFile, std::uint64_t lastMonth) {
+std::optional<std::uint64_t> dataEndFarBefore(const GridSourceDescription& dataset,
+                                              std::uint64_t lastMonth) {
     GridDatabase database;
     try {
-        database.open(1, dbFile);
+        database.open(dataset);
     } catch (const ZException&) {
         return std::nullopt;
     }

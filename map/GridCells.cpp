@@ -3,28 +3,28 @@
 #include <cstdint>
 #include <vector>
 
-#include "grid/GridDatabase.h"
+#include "grid/MonthGrid.h"
 #include "map/ColourScale.h"
 #include "map/ProgressCounter.h"
 #include "map/Projections.h"
 #include "toolkit/ui/ZSurface.h"
 
-void drawGridCells(ZSurface& surface, const GridDatabase& grid, const ViewState& view,
-                   bool withFrame, bool opaque, ProgressSink* progress) {
-    if (grid.rows == 0 || grid.columns == 0 || !grid.values) {
+void drawGridCells(ZSurface& surface, const MonthGrid& grid, const ViewState& view, bool withFrame,
+                   bool opaque, ProgressSink* progress) {
+    if (!grid.hasCells()) {
         return;
     }
     // Each corner is projected on its own, so neighbouring cells share their edges exactly.
-    double size = grid.cellSize;
-    std::vector<int> xs(grid.columns + 1);
-    for (std::uint32_t c = 0; c <= grid.columns; ++c) {
+    double size = grid.cellSize();
+    std::vector<int> xs(grid.columns() + 1);
+    for (std::uint32_t c = 0; c <= grid.columns(); ++c) {
         xs[c] = projectEquirectangular(view, -180 + size * c, 0, withFrame).x;
     }
-    std::vector<int> ys(grid.rows + 1);
-    for (std::uint32_t r = 0; r <= grid.rows; ++r) {
+    std::vector<int> ys(grid.rows() + 1);
+    for (std::uint32_t r = 0; r <= grid.rows(); ++r) {
         ys[r] = projectEquirectangular(view, 0, 90 - size * r, withFrame).y;
     }
-    ProgressCounter counter(progress, static_cast<std::int64_t>(grid.rows) * grid.columns);
+    ProgressCounter counter(progress, static_cast<std::int64_t>(grid.rows()) * grid.columns());
     // Neighbours of one colour in a row are filled as one rectangle: they share their edges, so
     // the run covers exactly the pixels of its cells, each once, and a pixel's colour depends
     // only on what lay under it. Fewer and longer fills cost far less than one per cell.
@@ -35,11 +35,11 @@ void drawGridCells(ZSurface& surface, const GridDatabase& grid, const ViewState&
             surface.fillTranslucent(run, translucentCellColour(colour));
         }
     };
-    for (std::uint32_t r = 0; r < grid.rows; ++r) {
+    for (std::uint32_t r = 0; r < grid.rows(); ++r) {
         bool open = false;
         ZColour runColour = 0;
         std::uint32_t runStart = 0;
-        for (std::uint32_t c = 0; c < grid.columns; ++c) {
+        for (std::uint32_t c = 0; c < grid.columns(); ++c) {
             counter.step();
             double value = grid.cellValue(c, r);
             bool drawn = hasData(value);
@@ -55,7 +55,7 @@ void drawGridCells(ZSurface& surface, const GridDatabase& grid, const ViewState&
             }
         }
         if (open) {
-            fill(ZRect{xs[runStart], ys[r], xs[grid.columns], ys[r + 1]}, runColour);
+            fill(ZRect{xs[runStart], ys[r], xs[grid.columns()], ys[r + 1]}, runColour);
         }
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-class GridDatabase;
+class MonthGrid;
 class ProgressSink;
 class ZSurface;
 struct ViewState;
@@ -8,5 +8,5 @@ struct ViewState;
 // Every cell with data in its colour, opaque or translucent, row by row from the north. With the
 // frame the cells lie at the picture's margin; without it they fill an image of the map alone
 // from its origin. The progress counts every cell, with data or not; null reports nothing.
-void drawGridCells(ZSurface& surface, const GridDatabase& grid, const ViewState& view,
-                   bool withFrame, bool opaque, ProgressSink* progress);
+void drawGridCells(ZSurface& surface, const MonthGrid& grid, const ViewState& view, bool withFrame,
+                   bool opaque, ProgressSink* progress);

@@ -35,7 +35,7 @@ void MapRenderer::renderEquirectangular(ZSurface& surface, bool withCaption, boo
     if (!outlines) {
         drawBackground(surface, scene_.background, geometry.mapRectangle);
     }
-    drawGridCells(surface, scene_.database, scene_.view, true, outlines, scene_.progress);
+    drawGridCells(surface, scene_.grid, scene_.view, true, outlines, scene_.progress);
     if (outlines) {
         drawCoastlines(surface, scene_.view);
     }

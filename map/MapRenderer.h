@@ -4,8 +4,8 @@
 #include "map/PictureGeometry.h"
 #include "toolkit/ui/ZRect.h"
 
-class GridDatabase;
 class MapOverlays;
+class MonthGrid;
 class ProgressSink;
 class ZBitmap;
 class ZSurface;
@@ -13,7 +13,7 @@ struct ViewState;
 
 // Everything a render pass reads. Built by the caller for each pass.
 struct MapScene {
-    const GridDatabase& database;
+    const MonthGrid& grid;
     ViewState& view;
     const ZBitmap& background;
     // The view position (centre of the globe), null when there is none.

@@ -52,7 +52,7 @@ ZBitmap renderFlatImage(const MapScene& scene) {
         if (!outlines) {
             drawBackground(surface, scene.background, whole);
         }
-        drawGridCells(surface, scene.database, view, false, outlines, nullptr);
+        drawGridCells(surface, scene.grid, view, false, outlines, nullptr);
     }
     ZBitmap flat;
     flat.create(image);

@@ -24,22 +24,27 @@ const char* monthAbbreviation(std::uint32_t month) {
     return month >= 1 && month <= 12 ? names[month - 1] : "";
 }
 
-ZString captionTitle(const GridDatabase& database) {
+ZString captionTitle(const ZString& fileName, const MonthSelection& selection,
+                     const GridFigures& figures) {
     ZString name;
-    ZSystem::extractPath(database.fileName, name, true);
-    ZString title = database.yearAverage
-                        ? ZFormattedString("%s %u", name.c_str(), database.year)
-                        : ZFormattedString("%s %u (%s)", name.c_str(), database.year,
-                                           monthAbbreviation(database.month));
-    if (database.cellsWithData != 0) {
+    ZSystem::extractPath(fileName, name, true);
+    ZString title = selection.yearAverage()
+                        ? ZFormattedString("%s %u", name.c_str(), selection.year())
+                        : ZFormattedString("%s %u (%s)", name.c_str(), selection.year(),
+                                           monthAbbreviation(selection.month()));
+    if (figures.cellsWithData != 0) {
         // The global value is rounded to three places (ties away from zero) before it is printed.
-        title += degreesText(database.globalMean, ZSystem::round(database.globalMean, 3)).view();
-        auto coverage = static_cast<unsigned>(ZSystem::round(database.coverage, 0));
+        title += degreesText(figures.globalMean, ZSystem::round(figures.globalMean, 3)).view();
+        auto coverage = static_cast<unsigned>(ZSystem::round(figures.coverage, 0));
         title += ZFormattedString(" (%u%%)", coverage).view();
     } else {
         title += " Keine Daten";
     }
     return title;
+}
+
+ZString captionTitle(const GridDatabase& database) {
+    return captionTitle(database.fileName(), database.selection(), database.grid().figures());
 }
 
 ZString viewPositionLine(const ZString& name, double value) {

@@ -5,8 +5,10 @@
 #include "toolkit/ZString.h"
 
 class GridDatabase;
+class MonthSelection;
 class ZFont;
 class ZSurface;
+struct GridFigures;
 struct ViewState;
 
 // The program's address in the source line of every map.
@@ -17,6 +19,9 @@ const char* monthAbbreviation(std::uint32_t month);
 
 // Dataset file, date, and the global value with the share of the Earth that has data, or
 // "Keine Daten".
+ZString captionTitle(const ZString& fileName, const MonthSelection& selection,
+                     const GridFigures& figures);
+// The same for the open dataset's shown month.
 ZString captionTitle(const GridDatabase& database);
 
 // "name:  +0.123°C" for the value of the view position's cell, "name: Keine Daten" without one.

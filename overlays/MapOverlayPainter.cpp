@@ -32,8 +32,8 @@ void MapOverlayPainter::drawCaption(ZSurface& surface) {
     ZString positionLine;
     const Position* viewPosition = positions_ ? positions_->viewPosition() : nullptr;
     if (viewPosition != nullptr) {
-        positionLine =
-            viewPositionLine(viewPosition->name, database_.valueAt(viewPosition->coordinates));
+        positionLine = viewPositionLine(viewPosition->name,
+                                        database_.grid().valueAt(viewPosition->coordinates));
     }
     ::drawCaption(surface, view_, captionTitle(database_), positionLine, captionFont_, labelFont_);
 }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "grid/GridDatabase.h"
+#include "grid/MonthGrid.h"
 #include "map/MapConstants.h"
 #include "map/Projections.h"
 #include "map/ViewState.h"
@@ -84,7 +84,7 @@ bool pointToGeoPosition(const ViewState& view, const GeoPosition* viewPosition, 
                          : flatPlace(view, x, y, place);
 }
 
-ReadoutTexts readoutTexts(const GridDatabase& database, const ViewState& view,
+ReadoutTexts readoutTexts(const MonthGrid& grid, const ViewState& view,
                           const GeoPosition* viewPosition, int x, int y, const PositionHit* hit) {
     ReadoutTexts texts;
     GeoPosition place;
@@ -96,7 +96,7 @@ ReadoutTexts readoutTexts(const GridDatabase& database, const ViewState& view,
     } else {
         return texts;
     }
-    double value = database.valueAt(place);
+    double value = grid.valueAt(place);
     if (value != MISSING_VALUE) {
         texts.value = valueText(value);
     }

@@ -3,7 +3,7 @@
 #include "grid/GeoPosition.h"
 #include "toolkit/ZString.h"
 
-class GridDatabase;
+class MonthGrid;
 struct ViewState;
 
 // "52° 31' N / 13° 24' O": degrees and minutes of latitude and longitude with the hemispheres'
@@ -31,5 +31,5 @@ struct ReadoutTexts {
 // The read-out for a point of the map panel. Over a position marker (hit, null for none) the
 // marker's name and place are shown and its own cell's value; otherwise the place under the
 // point, or two empty texts off the map. The value text is empty where the cell has no data.
-ReadoutTexts readoutTexts(const GridDatabase& database, const ViewState& view,
+ReadoutTexts readoutTexts(const MonthGrid& grid, const ViewState& view,
                           const GeoPosition* viewPosition, int x, int y, const PositionHit* hit);

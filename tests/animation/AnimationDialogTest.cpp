@@ -29,7 +29,7 @@ class AnimationDialogTest : public testing::Test {
     AnimationDialogTest() {
         dialog.span = AnimationSpan::around(1850, false);
         dialog.fileName = "film.gif";
-        dialog.request.dbFile = "data/cru/hadcrut3v.dat";
+        dialog.request.dataset = {1, "data/cru/hadcrut3v.dat"};
         dialog.request.view.scalePercent = 50;
         dialog.request.view.scaleX = dialog.request.view.scaleY = 0.5;
         loadBackground(dialog.request.background, dialog.request.view.mapType);

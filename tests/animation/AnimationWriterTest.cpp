@@ -69,7 +69,7 @@ std::set<std::string> filesIn(const std::filesystem::path& folder) {
 class AnimationWriterTest : public testing::Test {
   protected:
     AnimationWriterTest() {
-        request.dbFile = "data/cru/hadcrut3v.dat";
+        request.dataset = {1, "data/cru/hadcrut3v.dat"};
         request.view.mapType = 2;
         request.view.scalePercent = 50;
         request.view.scaleX = request.view.scaleY = 0.5;
@@ -86,8 +86,8 @@ class AnimationWriterTest : public testing::Test {
     // The month as the single GIF save draws it.
     QImage savedPicture(std::uint32_t year, std::uint32_t month, bool yearAverage) {
         GridDatabase database;
-        database.open(1, request.dbFile);
-        database.select(year, month, yearAverage);
+        database.open(request.dataset);
+        database.select({year, month, yearAverage});
         PositionList positions;
         positions.assignLoaded(request.positions);
         ViewState view = request.view;
@@ -95,7 +95,7 @@ class AnimationWriterTest : public testing::Test {
                                    &positions);
         const Position* centre = positions.viewPosition();
         ZBitmap bitmap;
-        MapRenderer(MapScene{database, view, request.background,
+        MapRenderer(MapScene{database.grid(), view, request.background,
                              centre ? &centre->coordinates : nullptr, &overlays, nullptr})
             .renderToBitmap(bitmap, true, false);
         return bitmap.image();
@@ -221,7 +221,7 @@ TEST_F(AnimationWriterTest, FailuresComeBackAsMessages) {
     EXPECT_NE(result.error.str().find("kann nicht erstellt werden"), std::string::npos)
         << result.error.str();
 
-    request.dbFile = "data/cru/fehlt.dat";
+    request.dataset = {1, "data/cru/fehlt.dat"};
     result = write("film.gif");
     EXPECT_NE(result.error.str().find("data/cru/fehlt.dat"), std::string::npos)
         << result.error.str();

@@ -53,9 +53,10 @@ TEST_F(DatasetCommandTest, ConfirmingOpensTheChosenDatasetAndDrawsIt) {
     // Start-up shows hadcrut3v.dat, which the list does not offer.
     qint64 before = pictureKey();
     confirm(0, "1851", "08");
-    EXPECT_EQ(window->database.fileName, "data/cru/hadcrut4.dat");
-    EXPECT_EQ(window->database.year * 100 + window->database.month, 185108u);
-    EXPECT_EQ(window->database.cellsWithData, 72u * 36u);
+    EXPECT_EQ(window->database.fileName(), "data/cru/hadcrut4.dat");
+    EXPECT_EQ(window->database.selection().year() * 100 + window->database.selection().month(),
+              185108u);
+    EXPECT_EQ(window->database.grid().figures().cellsWithData, 72u * 36u);
     EXPECT_EQ(captionTitle(window->database).str().rfind("hadcrut4.dat 1851 (Aug)", 0), 0u);
     EXPECT_NE(pictureKey(), before);
     EXPECT_TRUE(log.messages.empty());
@@ -67,14 +68,14 @@ TEST_F(DatasetCommandTest, TheSameFileIsNotOpenedAgainAndTheLargestYearShowsNoDa
     confirm(0, "1850", "1");
     std::filesystem::remove(folder.path() / "data/cru/hadcrut4.dat");
     toggleYearAverage();
-    EXPECT_TRUE(window->database.yearAverage);
-    EXPECT_EQ(window->database.cellsWithData, 72u * 36u);
+    EXPECT_TRUE(window->database.selection().yearAverage());
+    EXPECT_EQ(window->database.grid().figures().cellsWithData, 72u * 36u);
     confirm(0, "-1", "12");
-    EXPECT_EQ(window->database.year, 4294967295u);
-    EXPECT_EQ(window->database.cellsWithData, 0u);
+    EXPECT_EQ(window->database.selection().year(), 4294967295u);
+    EXPECT_EQ(window->database.grid().figures().cellsWithData, 0u);
     toggleYearAverage();
-    EXPECT_FALSE(window->database.yearAverage);
-    EXPECT_EQ(window->database.cellsWithData, 0u);
+    EXPECT_FALSE(window->database.selection().yearAverage());
+    EXPECT_EQ(window->database.grid().figures().cellsWithData, 0u);
     EXPECT_TRUE(log.messages.empty());
 }
 
@@ -89,7 +90,7 @@ TEST_F(DatasetCommandTest, ADatasetThatCannotBeOpenedIsReportedAndLeavesTheLastP
     EXPECT_EQ(pictureKey(), before);
     command(CMD_NEXT_MONTH);
     EXPECT_NE(pictureKey(), before);
-    EXPECT_EQ(window->database.cellsWithData, 0u);
+    EXPECT_EQ(window->database.grid().figures().cellsWithData, 0u);
     window->mouseMovedTo(300, 200);
     EXPECT_EQ(log.messages.size(), 1u);
 }

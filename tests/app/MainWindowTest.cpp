@@ -43,7 +43,9 @@ class MainWindowTest : public WindowTest {
 
     bool checked(int item) const { return window->viewMenu.isItemChecked(item); }
 
-    unsigned date() const { return window->database.year * 100 + window->database.month; }
+    unsigned date() const {
+        return window->database.selection().year() * 100 + window->database.selection().month();
+    }
 };
 
 // Without a settings file: every default, and the first window centred by the map's size.
@@ -69,7 +71,7 @@ TEST_F(MainWindowTest, MissingSettingsStartWithEveryDefault) {
 TEST_F(MainWindowTest, StoredValuesAreUsedAsTheyStand) {
     MainWindow& w = start("SCALE_PERCENT=60\nMAP_TYPE=7\nORTH_VIEW=1\nMONTH=3\nYEAR_AVERAGE=1\n");
     EXPECT_EQ(date(), 199003u);
-    EXPECT_TRUE(w.database.yearAverage);
+    EXPECT_TRUE(w.database.selection().yearAverage());
     EXPECT_EQ(displayArea(), QSize(664, 414));
     EXPECT_FALSE(checked(CMD_SCALE_100) || checked(CMD_SCALE_75) || checked(CMD_SCALE_50));
     EXPECT_TRUE(checked(CMD_MAP_OUTLINES));
@@ -263,11 +265,11 @@ TEST_F(MainWindowTest, DatasetInTheWrongLayoutIsReportedNotDrawn) {
     ASSERT_EQ(log.messages.size(), 1u);
     EXPECT_NE(log.messages[0].first.find("02/1850"), std::string::npos);
     EXPECT_EQ(log.messages[0].second, "Information");
-    EXPECT_EQ(w.database.cellsWithData, 0u);
+    EXPECT_EQ(w.database.grid().figures().cellsWithData, 0u);
     command(CMD_NEXT_MONTH);
-    EXPECT_GT(w.database.cellsWithData, 0u);
+    EXPECT_GT(w.database.grid().figures().cellsWithData, 0u);
     command(CMD_PREVIOUS_MONTH);
-    EXPECT_EQ(w.database.cellsWithData, 0u);
+    EXPECT_EQ(w.database.grid().figures().cellsWithData, 0u);
     EXPECT_EQ(log.messages.size(), 1u);
 }
 
@@ -277,7 +279,7 @@ TEST_F(MainWindowTest, PlainLineEndMixUpIsReadAndNoted) {
                  makeBlocks(LF_LAYOUT, 13, [](int) { return [](int, int) { return 1.25; }; }));
     MainWindow& w = start("YEAR=1851\nMONTH=1\n");
     EXPECT_TRUE(log.messages.empty());
-    EXPECT_EQ(w.database.cellsWithData, 36u * 72u);
+    EXPECT_EQ(w.database.grid().figures().cellsWithData, 36u * 72u);
     QApplication::processEvents();
     auto* holder = w.statusBar.widget()->findChild<QWidget*>("note");
     ASSERT_NE(holder, nullptr);
@@ -364,7 +366,7 @@ TEST_F(MainWindowTest, SavingUsesTheWaitDialogLeavesTheMapAndNamesTheFileByDate)
     EXPECT_EQ(pictureKey(), before);
     EXPECT_EQ(w.defaultSaveName("gif"), "hadcrut3v_1990_06.gif");
     EXPECT_EQ(w.defaultSaveName(""), "hadcrut3v_1990_06");
-    w.database.yearAverage = true;
+    w.database.select({1990, 6, true});
     EXPECT_EQ(w.defaultSaveName("jpg"), "hadcrut3v_1990.jpg");
 }
 

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "app/MapSettings.h"
-#include "tests/grid/DatasetFiles.h"
+#include "grid/tests/DatasetFiles.h"
 
 void PrintTo(const MapSettings& s, std::ostream* out) {
     *out << s.dataset.str() << ' ' << s.year << '-' << s.month << (s.yearAverage ? " average" : "")

@@ -80,8 +80,8 @@ class MetafileSaverTest : public WindowTest {
         MapOverlayPainter overlays(window->database, rendered, window->captionFont,
                                    window->labelFont, &window->positions);
         ZBitmap picture;
-        MapRenderer(
-            MapScene{window->database, rendered, window->background, nullptr, &overlays, nullptr})
+        MapRenderer(MapScene{window->database.grid(), rendered, window->background, nullptr,
+                             &overlays, nullptr})
             .renderToBitmap(picture, true, false);
         return picture.image();
     }

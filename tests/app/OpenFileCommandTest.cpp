@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "WindowTest.h"
+#include "grid/tests/NetcdfFiles.h"
 #include "overlays/Caption.h"
 #include "resources/AcceleratorTables.h"
 #include "tests/dialogs/support/DialogScript.h"
-#include "tests/grid/NetcdfFiles.h"
 #include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
@@ -61,10 +61,11 @@ TEST_F(OpenFileCommandTest, ANetcdfFileOpensInTheShownMonthAndIsRemembered) {
     const qint64 before = pictureKey();
     EXPECT_EQ(openWith(CMD_OPEN_FILE_KEY, ZString(folder.file("data/cru/synthetic.nc"))),
               (std::pair<std::string, std::string>{"Datensatz öffnen", "data/cru/hadcrut3v.dat"}));
-    EXPECT_EQ(window->database.fileName, "data/cru/synthetic.nc");
-    EXPECT_EQ(window->database.year * 100 + window->database.month, 185103u);
-    EXPECT_EQ(window->database.cellsWithData, 72u * 36u);
-    EXPECT_EQ(window->database.cellValue(10, 10), 14.5);
+    EXPECT_EQ(window->database.fileName(), "data/cru/synthetic.nc");
+    EXPECT_EQ(window->database.selection().year() * 100 + window->database.selection().month(),
+              185103u);
+    EXPECT_EQ(window->database.grid().figures().cellsWithData, 72u * 36u);
+    EXPECT_EQ(window->database.grid().cellValue(10, 10), 14.5);
     EXPECT_EQ(captionTitle(window->database), "synthetic.nc 1851 (Mär) +14.500°C (100%)");
     EXPECT_EQ(window->defaultSaveName("gif"), "synthetic_1851_03.gif");
     EXPECT_NE(pictureKey(), before);
@@ -81,19 +82,19 @@ TEST_F(OpenFileCommandTest, ANetcdfFileOpensInTheShownMonthAndIsRemembered) {
         command(CMD_DATASET_KEY);
     }
     EXPECT_EQ(shown, "HADCRUT4");
-    EXPECT_EQ(window->database.fileName, "data/cru/synthetic.nc");
+    EXPECT_EQ(window->database.fileName(), "data/cru/synthetic.nc");
 
     closeWindow();
     EXPECT_NE(folder.read("init.txt").find("DB_FILE=data/cru/synthetic.nc\n"), std::string::npos);
     start("");
-    EXPECT_EQ(window->database.fileName, "data/cru/synthetic.nc");
-    EXPECT_EQ(window->database.cellValue(10, 10), 14.5);
+    EXPECT_EQ(window->database.fileName(), "data/cru/synthetic.nc");
+    EXPECT_EQ(window->database.grid().cellValue(10, 10), 14.5);
 }
 
 TEST_F(OpenFileCommandTest, AFileThatCannotBeReadIsReportedAndTheShownDatasetStays) {
     folder.write("data/cru/notes.nc", "keine Daten\n");
-    const double value = window->database.cellValue(10, 10);
-    const std::uint32_t cells = window->database.cellsWithData;
+    const double value = window->database.grid().cellValue(10, 10);
+    const std::uint32_t cells = window->database.grid().figures().cellsWithData;
     const qint64 before = pictureKey();
     openWith(CMD_OPEN_FILE, ZString(folder.file("data/cru/notes.nc")));
     EXPECT_EQ(
@@ -104,9 +105,9 @@ TEST_F(OpenFileCommandTest, AFileThatCannotBeReadIsReportedAndTheShownDatasetSta
     // Cancelled: nothing happens at all.
     openWith(CMD_OPEN_FILE, std::nullopt);
     EXPECT_EQ(log.messages.size(), 1u);
-    EXPECT_EQ(window->database.fileName, "data/cru/hadcrut3v.dat");
-    EXPECT_EQ(window->database.cellValue(10, 10), value);
-    EXPECT_EQ(window->database.cellsWithData, cells);
+    EXPECT_EQ(window->database.fileName(), "data/cru/hadcrut3v.dat");
+    EXPECT_EQ(window->database.grid().cellValue(10, 10), value);
+    EXPECT_EQ(window->database.grid().figures().cellsWithData, cells);
     EXPECT_EQ(pictureKey(), before);
 }
 
@@ -117,8 +118,8 @@ TEST_F(OpenFileCommandTest, AFileOutsideTheWorkingFolderKeepsItsFullName) {
     writeFile(name, makeBlocks(HADCRUT3_LAYOUT, 30,
                                [](int) { return [](int, int) { return std::optional(-0.75); }; }));
     openWith(CMD_OPEN_FILE, ZString(name));
-    EXPECT_EQ(window->database.fileName, name);
-    EXPECT_EQ(window->database.cellValue(10, 10), -0.75);
+    EXPECT_EQ(window->database.fileName(), name);
+    EXPECT_EQ(window->database.grid().cellValue(10, 10), -0.75);
     EXPECT_TRUE(log.messages.empty());
 }
 

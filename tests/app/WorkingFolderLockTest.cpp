@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "app/WorkingFolderLock.h"
-#include "tests/grid/DatasetFiles.h"
+#include "grid/tests/DatasetFiles.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/grid/DatasetFiles.h"
+#include "grid/tests/DatasetFiles.h"
 
 // Our own small dataset for the export: January 1850 to December 1851, values that differ by
 // month, row and column, some negative, and gaps that move from month to month. Cell (35, 20)

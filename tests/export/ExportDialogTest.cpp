@@ -37,7 +37,7 @@ class ExportDialogTest : public testing::Test {
         });
         dialog.toYear = 1851;
         dialog.toMonth = 6;
-        dialog.dbFile = "data/cru/hadcrut3v.dat";
+        dialog.dataset = {1, "data/cru/hadcrut3v.dat"};
     }
     ~ExportDialogTest() override { ZSystem::setDocumentOpener(nullptr); }
 

@@ -56,13 +56,14 @@ class ExportWorkerTest : public testing::Test {
     ExportWorkerTest() { folder.write("data/cru/hadcrut3v.dat", exportDataset()); }
 
     ExportOutcome exportTable(ExportRequest request, std::uint64_t stopAfter = 0) {
-        request.dbFile = "data/cru/hadcrut3v.dat";
         std::atomic<bool> cancel{false};
         progress = std::make_unique<StopAfter>(cancel, stopAfter);
         return ExportWorker(request, cancel, *progress).run("Auswertung.csv");
     }
 
     std::string table() const { return folder.read("Auswertung.csv"); }
+
+    const GridSourceDescription dataset{1, "data/cru/hadcrut3v.dat"};
 
     void expectGolden(const std::string& name) const {
         std::filesystem::path golden =
@@ -86,15 +87,15 @@ class ExportWorkerTest : public testing::Test {
 // without positions.
 TEST_F(ExportWorkerTest, TablesMatchTheirGoldenFiles) {
     ExportSpan winter{1850, 11, 1851, 2};
-    exportTable(ExportRequest{"", winter, false, false, {}});
+    exportTable(ExportRequest{dataset, winter, false, false, {}});
     EXPECT_EQ(progress->total, 8u);
     EXPECT_TRUE(progress->finishedCalled);
     expectGolden("winter-months.csv");
-    exportTable(ExportRequest{"", winter, true, true, places});
+    exportTable(ExportRequest{dataset, winter, true, true, places});
     expectGolden("winter-groups-positions.csv");
-    exportTable(ExportRequest{"", ExportSpan{1850, 6, 1851, 8}, false, true, places});
+    exportTable(ExportRequest{dataset, ExportSpan{1850, 6, 1851, 8}, false, true, places});
     expectGolden("summer-months-positions.csv");
-    exportTable(ExportRequest{"", ExportSpan{1850, 6, 1852, 6}, true, false, {}});
+    exportTable(ExportRequest{dataset, ExportSpan{1850, 6, 1852, 6}, true, false, {}});
     expectGolden("june-groups.csv");
 }
 
@@ -102,22 +103,22 @@ TEST_F(ExportWorkerTest, TablesMatchTheirGoldenFiles) {
 // averaged over all its months, and a stop before the first month names none.
 TEST_F(ExportWorkerTest, StopKeepsTheRowsWrittenAndNamesTheLastMonth) {
     ExportOutcome outcome =
-        exportTable(ExportRequest{"", ExportSpan{1850, 11, 1851, 2}, false, false, {}}, 3);
+        exportTable(ExportRequest{dataset, ExportSpan{1850, 11, 1851, 2}, false, false, {}}, 3);
     EXPECT_TRUE(outcome.stopped);
     EXPECT_EQ(outcome.lastYear * 100 + outcome.lastMonth, 185101u);
     EXPECT_FALSE(progress->finishedCalled);
     std::string rows = table();
     EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 3 + 3);
 
-    exportTable(ExportRequest{"", ExportSpan{1850, 1, 1850, 4}, true, false, {}}, 2);
+    exportTable(ExportRequest{dataset, ExportSpan{1850, 1, 1850, 4}, true, false, {}}, 2);
     std::string stopped = table();
     std::string lastRow = stopped.substr(stopped.rfind('\n', stopped.size() - 2) + 1);
     GridDatabase grid;
-    grid.open(1, "data/cru/hadcrut3v.dat");
+    grid.open({1, "data/cru/hadcrut3v.dat"});
     double sum = 0;
     for (std::uint32_t month : {1u, 2u}) {
-        grid.select(1850, month, false);
-        sum += grid.globalMean;
+        grid.select({1850, month, false});
+        sum += grid.grid().figures().globalMean;
     }
     char global[64];
     std::snprintf(global, sizeof global, "%.6f", sum * (1.0 / 4));
@@ -127,7 +128,8 @@ TEST_F(ExportWorkerTest, StopKeepsTheRowsWrittenAndNamesTheLastMonth) {
 
     std::atomic<bool> stopAtOnce{true};
     StopAfter none(stopAtOnce, 0);
-    ExportRequest request{"data/cru/hadcrut3v.dat", ExportSpan{1850, 1, 1850, 4}, false, false, {}};
+    ExportRequest request{
+        {1, "data/cru/hadcrut3v.dat"}, ExportSpan{1850, 1, 1850, 4}, false, false, {}};
     outcome = ExportWorker(request, stopAtOnce, none).run("Auswertung.csv");
     EXPECT_TRUE(outcome.stopped);
     EXPECT_EQ(outcome.lastYear, 0u);
@@ -138,7 +140,7 @@ TEST_F(ExportWorkerTest, StopKeepsTheRowsWrittenAndNamesTheLastMonth) {
 TEST_F(ExportWorkerTest, YearsAsLargeAsTheFieldsAllowArePastTheEnd) {
     ExportSpan far{4294967295u, 12, 4294967295u, 1};
     EXPECT_EQ(far.totalMonths(), 2u);
-    exportTable(ExportRequest{"", far, false, false, {}});
+    exportTable(ExportRequest{dataset, far, false, false, {}});
     std::string rows = table();
     EXPECT_NE(rows.find("4294967295;12;0,000000;0\n4294967296;1;0,000000;0\n"), std::string::npos)
         << rows;
@@ -147,9 +149,9 @@ TEST_F(ExportWorkerTest, YearsAsLargeAsTheFieldsAllowArePastTheEnd) {
 // A dataset that cannot be opened or a folder that cannot be written raise, and the table of the
 // last export stays as it was.
 TEST_F(ExportWorkerTest, FailuresLeaveTheOldTable) {
-    exportTable(ExportRequest{"", ExportSpan{1850, 1, 1850, 1}, false, false, {}});
+    exportTable(ExportRequest{dataset, ExportSpan{1850, 1, 1850, 1}, false, false, {}});
     std::string before = table();
-    ExportRequest missing{"data/cru/missing.dat", ExportSpan{}, false, false, {}};
+    ExportRequest missing{{1, "data/cru/missing.dat"}, ExportSpan{}, false, false, {}};
     std::atomic<bool> cancel{false};
     StopAfter counter(cancel, 0);
     EXPECT_THROW(ExportWorker(missing, cancel, counter).run("Auswertung.csv"), ZException);
@@ -158,7 +160,7 @@ TEST_F(ExportWorkerTest, FailuresLeaveTheOldTable) {
     std::filesystem::create_directory(folder.path() / "locked");
     std::filesystem::permissions(folder.path() / "locked", std::filesystem::perms::owner_read |
                                                                std::filesystem::perms::owner_exec);
-    ExportRequest request{"data/cru/hadcrut3v.dat", ExportSpan{}, false, false, {}};
+    ExportRequest request{{1, "data/cru/hadcrut3v.dat"}, ExportSpan{}, false, false, {}};
     if (access((folder.path() / "locked").c_str(), W_OK) != 0) {
         EXPECT_THROW(ExportWorker(request, cancel, counter).run("locked/Auswertung.csv"),
                      ZException);

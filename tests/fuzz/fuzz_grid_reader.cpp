@@ -19,6 +19,7 @@
 #include "grid/FloatScanner.h"
 #include "grid/GridDatabase.h"
 #include "grid/GridLineParser.h"
+#include "grid/TextBlockSource.h"
 #include "toolkit/ZException.h"
 
 #include "FuzzSupport.h"
@@ -59,10 +60,10 @@ void checkLine(std::string_view input) {
     }
 }
 
-void checkGrid(const GridDatabase& grid, std::uint32_t maxCount) {
+void checkGrid(const MonthGrid& grid, std::uint32_t maxCount) {
     std::uint32_t withData = 0;
-    for (std::uint32_t r = 0; r < grid.rows; ++r) {
-        for (std::uint32_t c = 0; c < grid.columns; ++c) {
+    for (std::uint32_t r = 0; r < grid.rows(); ++r) {
+        for (std::uint32_t c = 0; c < grid.columns(); ++c) {
             double value = grid.cellValue(c, r);
             std::uint32_t count = grid.cellCount(c, r);
             check(count <= maxCount, "count per cell");
@@ -74,9 +75,10 @@ void checkGrid(const GridDatabase& grid, std::uint32_t maxCount) {
             }
         }
     }
-    check(withData == grid.cellsWithData, "cellsWithData");
-    check(grid.coverage >= 0.0 && grid.coverage <= 100.0 + 1e-9, "coverage");
-    check(std::fabs(grid.globalMean) < 2 * 99.0, "globalMean");
+    const GridFigures& figures = grid.figures();
+    check(withData == figures.cellsWithData, "cellsWithData");
+    check(figures.coverage >= 0.0 && figures.coverage <= 100.0 + 1e-9, "coverage");
+    check(std::fabs(figures.globalMean) < 2 * 99.0, "globalMean");
 }
 
 // A name with the eight-character block size or one with the default, in the scratch folder.
@@ -100,7 +102,7 @@ bool looksLikeNetcdf(std::string_view data) {
 void checkReader(std::string_view input) {
     const std::uint8_t first = input.empty() ? 0 : static_cast<std::uint8_t>(input[0]);
     const std::string name = datasetName(first & 1);
-    const std::size_t block = GridDatabase::blockSizeFor(name);
+    const std::size_t block = TextBlockSource::blockSizeFor(name);
     // Two blocks and a part of a third, or exactly two blocks.
     std::size_t length = (first & 6) == 0 ? 2 * block : 2 * block + input.size() * 37 % block;
     std::string data;
@@ -117,20 +119,20 @@ void checkReader(std::string_view input) {
 
     GridDatabase grid;
     try {
-        grid.open(1, name.c_str());
+        grid.open({1, name.c_str()});
     } catch (const ZException&) {
         // Only a file that begins like netCDF may be refused, and it keeps no grid then.
         check(looksLikeNetcdf(data), "text file refused");
-        check(grid.rows == 0 && grid.columns == 0, "refused file without grid");
+        check(!grid.grid().hasCells(), "refused file without grid");
     }
-    grid.select(FIRST_YEAR, 1 + (first >> 4) % 12, false);
-    checkGrid(grid, 1);
+    grid.select({FIRST_YEAR, 1u + (first >> 4) % 12, false});
+    checkGrid(grid.grid(), 1);
     grid.nextMonth();
-    checkGrid(grid, 1);
+    checkGrid(grid.grid(), 1);
     grid.previousMonth();
-    checkGrid(grid, 1);
-    grid.select(FIRST_YEAR, 1, true);
-    checkGrid(grid, 12);
+    checkGrid(grid.grid(), 1);
+    grid.select({FIRST_YEAR, 1, true});
+    checkGrid(grid.grid(), 12);
 
     if (input.size() >= 8 * sizeof(std::int32_t)) {
         GeoPosition position;
@@ -140,7 +142,7 @@ void checkReader(std::string_view input) {
         position.south = fields[3];
         position.lonDegrees = fields[4];
         position.west = fields[7];
-        double value = grid.valueAt(position);
+        double value = grid.grid().valueAt(position);
         check(value == MISSING_VALUE || (value > -99.0 && value < 99.0), "valueAt");
     }
 }

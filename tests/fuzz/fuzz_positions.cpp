@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "grid/GridDatabase.h"
+#include "grid/MonthGrid.h"
 #include "map/Projections.h"
 #include "map/ViewState.h"
 #include "overlays/PositionList.h"
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Placed on both views, described and looked up: nothing here may fail or overflow.
-    GridDatabase empty;
+    MonthGrid empty;
     for (bool globe : {false, true}) {
         ViewState view;
         view.orthView = globe;

@@ -58,7 +58,7 @@ class GlobeRendering : public testing::Test {
 
     TemporaryDirectory workingDirectory{true};
     TestDataset noData{[](int, int) { return -99.9; }};
-    GridDatabase* grid = &noData.grid();
+    const MonthGrid* grid = &noData.grid();
     ViewState view;
     ZBitmap background = codedPicture(1000, 500);
     const GeoPosition* viewPosition = nullptr;

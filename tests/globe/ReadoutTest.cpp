@@ -3,7 +3,7 @@
 #include <string>
 
 #include "TestDataset.h"
-#include "grid/GridDatabase.h"
+#include "grid/MonthGrid.h"
 #include "map/ViewState.h"
 #include "overlays/Readout.h"
 
@@ -37,7 +37,7 @@ TestDataset twoCells(double atOrigin) {
 }
 
 std::string location(const ViewState& view, int x, int y, const GeoPosition* centre = nullptr) {
-    return readoutTexts(GridDatabase(), view, centre, x, y, nullptr).location.str();
+    return readoutTexts(MonthGrid(), view, centre, x, y, nullptr).location.str();
 }
 
 TEST(Readout, FlatMapReadsTheEquatorAsSouthAndNothingOffTheMap) {
@@ -66,8 +66,7 @@ TEST(Readout, ValueSignIsDecidedOnTheValueAndAMarkerShowsItsOwnCell) {
         EXPECT_EQ(texts.location.str(), "0° 0' S / 0° 0' O");
         EXPECT_EQ(texts.value.str(), text) << value;
     }
-    EXPECT_EQ(readoutTexts(GridDatabase(), viewAt(1.0), nullptr, 530, 280, nullptr).value.str(),
-              "");
+    EXPECT_EQ(readoutTexts(MonthGrid(), viewAt(1.0), nullptr, 530, 280, nullptr).value.str(), "");
     // Wherever the marker is hit, even off the map: its name, its place and that place's cell.
     PositionHit berlin{"Berlin", northEast(52, 31, 13, 24)};
     ReadoutTexts texts = readoutTexts(twoCells(-2.0).grid(), viewAt(1.0), nullptr, 5, 5, &berlin);

@@ -46,7 +46,7 @@ ZBitmap splitPicture(QColor left, QColor right) {
 
 class MapRendering : public testing::Test {
   protected:
-    QImage render(GridDatabase& grid, std::uint32_t mapType, double scale,
+    QImage render(const MonthGrid& grid, std::uint32_t mapType, double scale,
                   ProgressSink* progress = nullptr) {
         view.mapType = mapType;
         view.scaleX = scale;
@@ -89,7 +89,7 @@ TEST_F(MapRendering, CellsFilledInRunsLookAsFilledOneByOne) {
         int k = (c / 3 + r * 5 + c * c % 7) % 13;
         return k == 12 ? -99.9 : k * 0.9 - 5.5;
     });
-    const GridDatabase& grid = data.grid();
+    const MonthGrid& grid = data.grid();
     ZBitmap picture = splitPicture(QColor(10, 120, 230), QColor(200, 180, 20));
     for (double scale : {1.0, 0.75, 0.5}) {
         view.scaleX = view.scaleY = scale;
@@ -110,8 +110,8 @@ TEST_F(MapRendering, CellsFilledInRunsLookAsFilledOneByOne) {
                 }
                 {
                     ZRasterSurface surface(single);
-                    for (std::uint32_t r = 0; r < grid.rows; ++r) {
-                        for (std::uint32_t c = 0; c < grid.columns; ++c) {
+                    for (std::uint32_t r = 0; r < grid.rows(); ++r) {
+                        for (std::uint32_t c = 0; c < grid.columns(); ++c) {
                             double value = grid.cellValue(c, r);
                             if (!hasData(value)) {
                                 continue;

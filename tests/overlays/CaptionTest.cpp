@@ -5,45 +5,29 @@
 
 #include "OverlayImage.h"
 #include "RecordingSurface.h"
-#include "grid/GridDatabase.h"
+#include "grid/GridFigures.h"
+#include "grid/MonthGrid.h"
+#include "grid/MonthSelection.h"
 #include "overlays/Caption.h"
 
 namespace {
 
-class CaptionText : public testing::Test {
-  protected:
-    void SetUp() override {
-        grid.fileName = "data/cru/hadcrut3v.dat";
-        grid.year = 1990;
-        grid.month = 3;
-        grid.cellsWithData = 2000;
-        grid.globalMean = -0.25;
-        grid.coverage = 83.4;
-    }
-    GridDatabase grid;
-};
-
-TEST_F(CaptionText, TitleNamesFileDateGlobalValueAndCoverage) {
-    EXPECT_EQ(captionTitle(grid), "hadcrut3v.dat 1990 (Mär) -0.250°C (83%)");
-    grid.yearAverage = true;
-    grid.globalMean = 0.0;
-    grid.coverage = 99.5;
-    EXPECT_EQ(captionTitle(grid), "hadcrut3v.dat 1990 0.000°C (100%)");
+TEST(Caption, TitleNamesFileDateGlobalValueAndCoverage) {
+    const ZString file = "data/cru/hadcrut3v.dat";
+    EXPECT_EQ(captionTitle(file, {1990, 3, false}, {-0.25, 83.4, 2000}),
+              "hadcrut3v.dat 1990 (Mär) -0.250°C (83%)");
+    EXPECT_EQ(captionTitle(file, {1990, 3, true}, {0.0, 99.5, 2000}),
+              "hadcrut3v.dat 1990 0.000°C (100%)");
     // The sign goes by the value; the value is rounded to three places, ties away from zero.
     for (auto [value, text] : {std::pair{-0.0002, "-0.000"}, std::pair{0.0002, "+0.000"},
                                std::pair{0.0625, "+0.063"}, std::pair{-0.8125, "-0.813"}}) {
-        grid.globalMean = value;
-        EXPECT_EQ(captionTitle(grid).str(),
+        EXPECT_EQ(captionTitle(file, {1990, 3, true}, {value, 99.5, 2000}).str(),
                   "hadcrut3v.dat 1990 " + std::string(text) + "°C (100%)");
     }
-    grid.yearAverage = false;
-    grid.month = 12;
-    grid.globalMean = 0.12345;
-    EXPECT_EQ(captionTitle(grid), "hadcrut3v.dat 1990 (Dez) +0.123°C (100%)");
-    grid.cellsWithData = 0;
-    grid.fileName = "hadcrut4.dat";
-    grid.month = 1;
-    EXPECT_EQ(captionTitle(grid), "hadcrut4.dat 1990 (Jan) Keine Daten");
+    EXPECT_EQ(captionTitle(file, {1990, 12, false}, {0.12345, 99.5, 2000}),
+              "hadcrut3v.dat 1990 (Dez) +0.123°C (100%)");
+    EXPECT_EQ(captionTitle("hadcrut4.dat", {1990, 1, false}, {0.12345, 99.5, 0}),
+              "hadcrut4.dat 1990 (Jan) Keine Daten");
 }
 
 TEST(Caption, MonthsAndTheViewPositionLine) {

@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
+#include "grid/tests/DatasetFiles.h"
 #include "overlays/PositionList.h"
 #include "overlays/PositionsFile.h"
-#include "tests/grid/DatasetFiles.h"
 #include "toolkit/ZException.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/tests/DatasetFiles.h"
 #include "tests/app/support/FileFaults.h"
-#include "tests/grid/DatasetFiles.h"
 #include "toolkit/ZErrorText.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFile.h"

@@ -5,6 +5,6 @@ TestDataset::TestDataset(const std::function<double(int column, int row)>& value
     directory_.write("grid.dat", makeBlock(HADCRUT3_LAYOUT, 0, [&](int row, int column) {
                          return std::optional<double>(value(column, row));
                      }));
-    grid_.open(1, directory_.file("grid.dat").c_str());
-    grid_.select(1850, 1, false);
+    database_.open({1, directory_.file("grid.dat").c_str()});
+    database_.select({1850, 1, false});
 }

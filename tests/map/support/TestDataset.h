@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "grid/GridDatabase.h"
-#include "tests/grid/DatasetFiles.h"
+#include "grid/tests/DatasetFiles.h"
 
 // A 5-degree dataset file holding one month, January 1850, with the value of every cell
 // (column, row) from the function (-99.9 for no data), opened and read.
@@ -11,9 +11,9 @@ class TestDataset {
   public:
     explicit TestDataset(const std::function<double(int column, int row)>& value);
 
-    GridDatabase& grid() { return grid_; }
+    const MonthGrid& grid() const { return database_.grid(); }
 
   private:
     TemporaryDirectory directory_;
-    GridDatabase grid_;
+    GridDatabase database_;
 };

@@ -6,9 +6,9 @@
 
 #include "grid/GridDatabase.h"
 #include "grid/TimeUnits.h"
-#include "tests/grid/DatasetFiles.h"
-#include "tests/grid/NetcdfFiles.h"
-#include "tests/grid/NoData.h"
+#include "grid/tests/DatasetFiles.h"
+#include "grid/tests/NetcdfFiles.h"
+#include "grid/tests/NoData.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 
@@ -41,7 +41,7 @@ class NetcdfReading : public ::testing::Test {
     // The message open raises, empty when it opens.
     std::string openMessage(const std::string& path) {
         try {
-            database.open(1, path.c_str());
+            database.open({1, path.c_str()});
         } catch (const ZException& e) {
             return e.getMessage().str();
         }
@@ -62,22 +62,21 @@ TEST_F(NetcdfReading, TheSameCellsGiveTheTextReadersFiguresToTheLastBit) {
         return value ? std::optional(asWritten(*value)) : std::nullopt;
     });
     GridDatabase blocks;
-    blocks.open(1, text.c_str());
-    database.open(1, netcdf.c_str());
+    blocks.open({1, text.c_str()});
+    database.open({1, netcdf.c_str()});
     for (bool average : {false, true}) {
         SCOPED_TRACE(average);
-        blocks.select(1851, 5, average);
-        database.select(1851, 5, average);
-        EXPECT_EQ(database.globalMean, blocks.globalMean);
-        EXPECT_EQ(database.coverage, blocks.coverage);
-        EXPECT_EQ(database.cellsWithData, blocks.cellsWithData);
-        EXPECT_LT(blocks.cellsWithData, average ? 36u * 72u + 1 : 36u * 72u);
+        blocks.select({1851, 5, average});
+        database.select({1851, 5, average});
+        const MonthGrid& read = database.grid();
+        const MonthGrid& text = blocks.grid();
+        EXPECT_EQ(read.figures().globalMean, text.figures().globalMean);
+        EXPECT_EQ(read.figures().coverage, text.figures().coverage);
+        EXPECT_EQ(read.figures().cellsWithData, text.figures().cellsWithData);
+        EXPECT_LT(text.figures().cellsWithData, average ? 36u * 72u + 1 : 36u * 72u);
         for (std::uint32_t cell = 0; cell < 36 * 72; ++cell) {
-            ASSERT_EQ(database.cellValue(cell % 72, cell / 72),
-                      blocks.cellValue(cell % 72, cell / 72))
-                << cell;
-            ASSERT_EQ(database.cellCount(cell % 72, cell / 72),
-                      blocks.cellCount(cell % 72, cell / 72));
+            ASSERT_EQ(read.cellValue(cell % 72, cell / 72), text.cellValue(cell % 72, cell / 72));
+            ASSERT_EQ(read.cellCount(cell % 72, cell / 72), text.cellCount(cell % 72, cell / 72));
         }
     }
     EXPECT_TRUE(database.layoutProblem().isEmpty());
@@ -89,35 +88,30 @@ TEST_F(NetcdfReading, EveryOrderOfTheBandsLandsInTheSameCells) {
     const NetcdfCells place = [](int k, int r, int c) -> std::optional<double> {
         return k + r + c / 100.0;
     };
-    struct Case {
-        int format;
-        bool southToNorth;
-        bool eastFromGreenwich;
-        const char* lat;
-        const char* lon;
-    };
-    for (const Case& c :
-         {Case{NC_NETCDF4, true, false, "latitude", "longitude"},
-          Case{NC_NETCDF4, false, true, "lat", "lon"}, Case{0, true, true, "latitude", "longitude"},
-          Case{NC_64BIT_OFFSET, false, false, "lat", "longitude"},
-          Case{NC_64BIT_DATA, true, false, "latitude", "lon"}}) {
-        SCOPED_TRACE(testing::Message() << c.format << c.southToNorth << c.eastFromGreenwich);
-        NetcdfGrid grid;
-        grid.format = c.format;
-        grid.southToNorth = c.southToNorth;
-        grid.eastFromGreenwich = c.eastFromGreenwich;
-        grid.type = NC_DOUBLE;
-        grid.dimensions = {"time", c.lat, c.lon};
-        database.open(1, writeGrid(grid, place).c_str());
-        database.select(1850, 2, false);
-        ASSERT_EQ(database.cellsWithData, 36u * 72u);
-        EXPECT_EQ(database.cellValue(0, 0), static_cast<float>(1.0));
-        EXPECT_EQ(database.cellValue(36, 17), static_cast<float>(18.36));
-        EXPECT_EQ(database.cellValue(71, 35), static_cast<float>(36.71));
+    for (const NetcdfGrid& grid : {NetcdfGrid{.type = NC_DOUBLE},
+                                   {.type = NC_DOUBLE,
+                                   .dimensions = {"time", "lat", "lon"},
+                                   .southToNorth = false,
+                                   .eastFromGreenwich = true},
+                                   {.format = 0, .type = NC_DOUBLE, .eastFromGreenwich = true},
+                                   {.format = NC_64BIT_OFFSET,
+                                   .type = NC_DOUBLE,
+                                   .dimensions = {"time", "lat", "longitude"},
+                                   .southToNorth = false},
+                                   {.format = NC_64BIT_DATA,
+                                   .type = NC_DOUBLE,
+                                   .dimensions = {"time", "latitude", "lon"}}}) {
+        SCOPED_TRACE(testing::Message() << grid.format << grid.southToNorth << grid.dimensions[1]);
+        database.open({1, writeGrid(grid, place).c_str()});
+        database.select({1850, 2, false});
+        ASSERT_EQ(database.grid().figures().cellsWithData, 36u * 72u);
+        EXPECT_EQ(database.grid().cellValue(0, 0), static_cast<float>(1.0));
+        EXPECT_EQ(database.grid().cellValue(36, 17), static_cast<float>(18.36));
+        EXPECT_EQ(database.grid().cellValue(71, 35), static_cast<float>(36.71));
         GeoPosition berlin{};
         berlin.latDegrees = 52;
         berlin.lonDegrees = 13;
-        EXPECT_EQ(database.valueAt(berlin), static_cast<float>(1 + 7 + 38 / 100.0));
+        EXPECT_EQ(database.grid().valueAt(berlin), static_cast<float>(1 + 7 + 38 / 100.0));
     }
 }
 
@@ -137,69 +131,58 @@ TEST_F(NetcdfReading, MissingMarkersAndPackedValues) {
                 return r - 17.5 + c / 4.0;
         }
     };
-    NetcdfGrid withNan;
-    withNan.fillValue = std::nullopt;
-    withNan.missingValue = -999.0;
-    NetcdfGrid withNumber;
-    withNumber.type = NC_DOUBLE;
-    withNumber.missingValue = -999.0;
-    for (const NetcdfGrid& grid : {withNan, withNumber}) {
-        database.open(1, writeGrid(grid, cells).c_str());
-        database.select(1850, 1, false);
-        EXPECT_EQ(database.cellsWithData, 36u * 68u);
-        EXPECT_EQ(database.cellValue(0, 5), MISSING_VALUE);
-        EXPECT_EQ(database.cellValue(1, 5), MISSING_VALUE);
-        EXPECT_EQ(database.cellValue(2, 5), MISSING_VALUE);
-        EXPECT_EQ(database.cellValue(3, 5), MISSING_VALUE);
-        EXPECT_EQ(database.cellValue(4, 5), -12.5 + 1.0);
+    for (const NetcdfGrid& grid : {NetcdfGrid{.fillValue = std::nullopt, .missingValue = -999.0},
+                                   {.type = NC_DOUBLE, .missingValue = -999.0}}) {
+        database.open({1, writeGrid(grid, cells).c_str()});
+        database.select({1850, 1, false});
+        EXPECT_EQ(database.grid().figures().cellsWithData, 36u * 68u);
+        for (std::uint32_t column = 0; column < 4; ++column) {
+            EXPECT_EQ(database.grid().cellValue(column, 5), MISSING_VALUE);
+        }
+        EXPECT_EQ(database.grid().cellValue(4, 5), -12.5 + 1.0);
     }
     // Hundredths of a degree in whole numbers around an offset; the fill value is a number the
     // unpacked values could hold.
-    NetcdfGrid packed;
-    packed.type = NC_SHORT;
-    packed.fillValue = -32767;
-    packed.scaleFactor = 0.01;
-    packed.addOffset = 0.5;
-    database.open(1, writeGrid(packed, [](int, int r, int c) -> std::optional<double> {
-                         return c == 0 ? std::nullopt : std::optional((r - c) / 4.0);
-                     }).c_str());
-    database.select(1850, 1, false);
-    EXPECT_EQ(database.cellsWithData, 36u * 71u);
-    EXPECT_EQ(database.cellValue(0, 0), MISSING_VALUE);
-    EXPECT_EQ(database.cellValue(10, 3), static_cast<float>(-1.75));
+    const NetcdfGrid packed{
+        .type = NC_SHORT, .fillValue = -32767, .scaleFactor = 0.01, .addOffset = 0.5};
+    database.open({1, writeGrid(packed, [](int, int r, int c) -> std::optional<double> {
+                          return c == 0 ? std::nullopt : std::optional((r - c) / 4.0);
+                      }).c_str()});
+    database.select({1850, 1, false});
+    EXPECT_EQ(database.grid().figures().cellsWithData, 36u * 71u);
+    EXPECT_EQ(database.grid().cellValue(0, 0), MISSING_VALUE);
+    EXPECT_EQ(database.grid().cellValue(10, 3), static_cast<float>(-1.75));
 }
 
 // A file from March 1851 in hours: a month before it or after it shows no data, in the same
 // state as a month past the end of a text file; a year's average takes the months there are.
 TEST_F(NetcdfReading, MonthsCountFromTheFirstTimeStep) {
-    NetcdfGrid grid;
-    grid.timeUnits = "hours since 1850-01-01";
-    grid.calendar = "proleptic_gregorian";
-    grid.firstYear = 1851;
-    grid.firstMonth = 3;
-    grid.months = 12;
+    const NetcdfGrid grid{.timeUnits = "hours since 1850-01-01",
+                          .calendar = "proleptic_gregorian",
+                          .firstYear = 1851,
+                          .firstMonth = 3,
+                          .months = 12};
     const NetcdfCells code = [](int k, int, int) -> std::optional<double> { return k; };
-    database.open(1, writeGrid(grid, code).c_str());
+    database.open({1, writeGrid(grid, code).c_str()});
     // The month after the last one, March 1852.
     EXPECT_EQ(database.endOfData(), 1852u * 12 + 2);
-    database.select(1851, 3, false);
-    EXPECT_EQ(database.cellValue(7, 7), 0.0);
+    database.select({1851, 3, false});
+    EXPECT_EQ(database.grid().cellValue(7, 7), 0.0);
     database.nextYear();
     database.previousMonth();
-    EXPECT_EQ(database.cellValue(7, 7), 11.0);
+    EXPECT_EQ(database.grid().cellValue(7, 7), 11.0);
     database.nextMonth();
     expectNoData(database);
-    database.select(1851, 2, false);
-    expectNoData(database);
-    database.select(1850, 1, true);
-    expectNoData(database);
-    database.select(1851, 1, true);
-    EXPECT_EQ(database.cellValue(7, 7), (0 + 9) * 10 / 2 / 10.0);
-    EXPECT_EQ(database.cellCount(7, 7), 10u);
-    database.select(1852, 1, true);
-    EXPECT_EQ(database.cellValue(7, 7), 10.5);
-    database.select(1851, 13, false);
-    expectNoData(database);
+    for (MonthSelection selection : {MonthSelection{1851, 2, false}, MonthSelection{1850, 1, true},
+                                     MonthSelection{1851, 13, false}}) {
+        database.select(selection);
+        expectNoData(database);
+    }
+    database.select({1851, 1, true});
+    EXPECT_EQ(database.grid().cellValue(7, 7), (0 + 9) * 10 / 2 / 10.0);
+    EXPECT_EQ(database.grid().cellCount(7, 7), 10u);
+    database.select({1852, 1, true});
+    EXPECT_EQ(database.grid().cellValue(7, 7), 10.5);
     EXPECT_TRUE(database.layoutProblem().isEmpty());
 }
 
@@ -210,10 +193,7 @@ TEST_F(NetcdfReading, AFileThatIsNoSuchGridSaysWhatIsWrong) {
                   "\" ist keine netCDF-Datei: Sie beginnt nicht wie eine netCDF- oder "
                   "HDF5-Datei.");
     // The object is then a dataset without a grid, as after a file that cannot be opened.
-    EXPECT_EQ(database.dbType, 1u);
-    EXPECT_EQ(database.rows, 0u);
-    database.select(1850, 1, false);
-    EXPECT_EQ(database.cellsWithData, 0u);
+    EXPECT_FALSE(database.grid().hasCells());
 
     directory.write("data/cru/broken.dat", std::string("CDF\x01", 4) + std::string(200, 'x'));
     EXPECT_NE(openMessage(directory.file("data/cru/broken.dat"))
@@ -222,42 +202,25 @@ TEST_F(NetcdfReading, AFileThatIsNoSuchGridSaysWhatIsWrong) {
 
     struct Case {
         const char* expected;
-        std::function<void(NetcdfGrid&)> change;
+        NetcdfGrid grid;
     };
     const Case cases[] = {
         {"enthält weder \"tas_mean\" noch \"temperature_anomaly\" noch genau eine",
-         [](NetcdfGrid& g) {
-             g.variable = "anomaly";
-             g.type = NC_INT;
-             g.fillValue = -999;
-         }},
+         {.variable = "anomaly", .type = NC_INT, .fillValue = -999}},
         {"Die Variable \"tas_mean\" hat die Dimensionen (time, longitude, latitude) statt",
-         [](NetcdfGrid& g) {
-             g.dimensions = {"time", "longitude", "latitude"};
-         }},
-        {"Das Gitter hat 72 x 144 statt 36 x 72 Zellen zu 5 Grad",
-         [](NetcdfGrid& g) {
-             g.rows = 72;
-             g.columns = 144;
-         }},
-        {"Die Breiten sind nicht die Mitten", [](NetcdfGrid& g) { g.latitudeShift = 2.5; }},
-        {"Die Längen sind nicht die Mitten", [](NetcdfGrid& g) { g.longitudeShift = 0.5; }},
+         {.dimensions = {"time", "longitude", "latitude"}}},
+        {"Das Gitter hat 72 x 144 statt 36 x 72 Zellen zu 5 Grad", {.rows = 72, .columns = 144}},
+        {"Die Breiten sind nicht die Mitten", {.latitudeShift = 2.5}},
+        {"Die Längen sind nicht die Mitten", {.longitudeShift = 0.5}},
         {"Die Zeiteinheit \"months since 1850-01-01\" ist nicht lesbar",
-         [](NetcdfGrid& g) { g.timeUnits = "months since 1850-01-01"; }},
-        {"Der Kalender \"360_day\" wird nicht unterstützt",
-         [](NetcdfGrid& g) { g.calendar = "360_day"; }},
-        {"Schritt 5 fällt in 05/1850 statt in 06/1850",
-         [](NetcdfGrid& g) {
-             g.firstMonth = 2;
-             g.stepDays = 25;
-         }},
-        {"Sie enthält keinen Zeitschritt", [](NetcdfGrid& g) { g.months = 0; }},
+         {.timeUnits = "months since 1850-01-01"}},
+        {"Der Kalender \"360_day\" wird nicht unterstützt", {.calendar = "360_day"}},
+        {"Schritt 5 fällt in 05/1850 statt in 06/1850", {.firstMonth = 2, .stepDays = 25}},
+        {"Sie enthält keinen Zeitschritt", {.months = 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
-        NetcdfGrid grid;
-        c.change(grid);
-        const std::string path = writeGrid(grid, [](int, int, int) { return 0.5; });
+        const std::string path = writeGrid(c.grid, [](int, int, int) { return 0.5; });
         const std::string message = openMessage(path);
         EXPECT_EQ(message.rfind("Die Datei \"" + path +
                                     "\" ist kein netCDF-Datensatz mit Monatswerten im "
@@ -266,32 +229,30 @@ TEST_F(NetcdfReading, AFileThatIsNoSuchGridSaysWhatIsWrong) {
                   0u)
             << message;
         EXPECT_NE(message.find(c.expected), std::string::npos) << message;
-        EXPECT_EQ(database.rows, 0u);
+        EXPECT_FALSE(database.grid().hasCells());
     }
 }
 
 // A compressed month damaged on the disk: that month shows no data and says why; the others
 // read as before.
 TEST_F(NetcdfReading, AMonthTheLibraryCannotReadShowsNoData) {
-    NetcdfGrid grid;
-    grid.deflateLevel = 1;
-    grid.months = 12;
-    const std::string path = writeGrid(grid, [](int k, int r, int c) -> std::optional<double> {
-        return ((k * 7919 + r * 104729 + c * 1299709) % 10007) / 1000.0 - 5.0;
-    });
+    const std::string path = writeGrid(
+        {.months = 12, .deflateLevel = 1}, [](int k, int r, int c) -> std::optional<double> {
+            return ((k * 7919 + r * 104729 + c * 1299709) % 10007) / 1000.0 - 5.0;
+        });
     const std::uintmax_t size = std::filesystem::file_size(path);
     {
         std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
         file.seekp(static_cast<std::streamoff>(size * 6 / 10));
         file.write(std::string(64, '\xff').data(), 64);
     }
-    database.open(1, path.c_str());
+    database.open({1, path.c_str()});
     int broken = 0;
     for (std::uint32_t m = 1; m <= 12; ++m) {
-        database.select(1850, m, false);
+        database.select({1850, m, false});
         const std::string problem = database.layoutProblem().str();
         if (problem.empty()) {
-            EXPECT_EQ(database.cellsWithData, 36u * 72u);
+            EXPECT_EQ(database.grid().figures().cellsWithData, 36u * 72u);
             continue;
         }
         ++broken;
@@ -303,7 +264,7 @@ TEST_F(NetcdfReading, AMonthTheLibraryCannotReadShowsNoData) {
                                 0),
                   0u);
         expectNoData(database);
-        database.select(1850, m, true);
+        database.select({1850, m, true});
         expectNoData(database);
     }
     EXPECT_EQ(broken, 1);

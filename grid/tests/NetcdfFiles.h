@@ -29,9 +29,9 @@ struct NetcdfGrid {
     double longitudeShift = 0.0;
     // Written for cells without data; NaN when nothing is given.
     std::optional<double> fillValue = -1e30;
-    std::optional<double> missingValue;
-    std::optional<double> scaleFactor;
-    std::optional<double> addOffset;
+    std::optional<double> missingValue{};
+    std::optional<double> scaleFactor{};
+    std::optional<double> addOffset{};
     std::string timeUnits = "days since 1850-01-01 00:00:00";
     std::string calendar = "gregorian";
     int firstYear = 1850;

@@ -1,0 +1,56 @@
+#include "grid/GridSource.h"
+
+#include "grid/GridSourceDescription.h"
+#include "grid/MonthSelection.h"
+#include "grid/NetcdfSource.h"
+#include "grid/TextBlockSource.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSystem.h"
+
+namespace {
+
+// The 1-degree grid has no file: it never holds data.
+class EmptySource : public GridSource {
+  public:
+    std::uint32_t cellSize() const override { return 1; }
+    void read(const MonthSelection&, MonthGrid&) override {}
+    const ZString& layoutProblem() const override { return none_; }
+    const ZString& layoutNote() const override { return none_; }
+    std::uint32_t notNumbers() const override { return 0; }
+    std::uint64_t endOfData() const override { return std::uint64_t{FIRST_YEAR} * 12; }
+
+  private:
+    ZString none_;
+};
+
+bool namedNetcdf(const ZString& name) {
+    ZString extension = ZSystem::extractFileExtension(name);
+    return extension.toLowerCase() == "nc";
+}
+
+}  // namespace
+
+std::unique_ptr<GridSource> GridSource::open(const GridSourceDescription& description) {
+    if (description.type == 2) {
+        return std::make_unique<EmptySource>();
+    }
+    if (description.type != 1) {
+        throw ZException("Unkown sorvo database dbType.", 0);
+    }
+    const ZString& name = description.fileName;
+    ZFile file;
+    file.open(name, false);
+    if (NetcdfReader::hasSignature(file)) {
+        file.close();
+        return std::make_unique<NetcdfSource>(name);
+    }
+    file.close();
+    if (namedNetcdf(name)) {
+        throw ZException(ZFormattedString("Die Datei \"%s\" ist keine netCDF-Datei: Sie "
+                                          "beginnt nicht wie eine netCDF- oder HDF5-Datei.",
+                                          name.c_str()),
+                         0);
+    }
+    return std::make_unique<TextBlockSource>(name);
+}

@@ -1,0 +1,117 @@
+#include "grid/MonthGrid.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+// A month of the 5-degree grid from the value of every cell (column, row), nothing for none.
+MonthGrid monthOf(const std::function<std::optional<double>(std::uint32_t, std::uint32_t)>& cell,
+                  std::uint32_t cellSize = 5) {
+    MonthGrid grid(cellSize);
+    grid.beginSums();
+    for (std::uint32_t r = 0; r < grid.rows(); ++r) {
+        for (std::uint32_t c = 0; c < grid.columns(); ++c) {
+            if (std::optional<double> value = cell(c, r)) {
+                grid.sums()[r * grid.columns() + c] = *value;
+                grid.counts()[r * grid.columns() + c] = 1;
+            }
+        }
+    }
+    grid.finishSums(false);
+    return grid;
+}
+
+TEST(MonthGrid, ZoneWeightsShareTheSphereAmongTheCells) {
+    MonthGrid grid(5);
+    ASSERT_EQ(grid.rows() * 1000 + grid.columns(), 36072u);
+    EXPECT_EQ(grid.zoneWeight(0), 2.6425708722216383e-05);
+    EXPECT_EQ(grid.zoneWeight(35), 2.6425708722216383e-05);
+    // The edges step down from the pole, so the two equator rows differ in the last bit.
+    EXPECT_EQ(grid.zoneWeight(17), 0.0006052482128355634);
+    EXPECT_DOUBLE_EQ(grid.zoneWeight(18), 0.0006052482128355634);
+    double total = 0.0;
+    for (std::uint32_t r = 0; r < grid.rows(); ++r) {
+        total += grid.zoneWeight(r) * grid.columns();
+    }
+    EXPECT_NEAR(total, 1.0, 1e-15);
+}
+
+TEST(MonthGrid, ValueAtTakesTheBandAwayFromEquatorAndZeroMeridian) {
+    MonthGrid grid = monthOf([](std::uint32_t c, std::uint32_t r) { return r + c / 100.0; });
+    struct Case {
+        int lat, south, lon, west, row, column;  // row -1: outside the grid
+    };
+    for (Case c : {Case{0, 0, 0, 0, 17, 36},
+                   {0, 1, 0, 1, 18, 35},
+                   {4, 0, 4, 0, 17, 36},
+                   {5, 0, 5, 0, 16, 37},
+                   {5, 1, 5, 1, 19, 34},
+                   {89, 0, 179, 1, 0, 0},
+                   {85, 1, 175, 0, 35, 71},
+                   {90, 0, 0, 0, -1, 0},
+                   {90, 1, 0, 0, -1, 0},
+                   {0, 0, 180, 0, -1, 0},
+                   {0, 0, 180, 1, -1, 0},
+                   {1000000, 1, 5, 0, -1, 0}}) {
+        GeoPosition position;
+        position.latDegrees = c.lat;
+        position.south = c.south;
+        position.lonDegrees = c.lon;
+        position.west = c.west;
+        position.latMinutes = position.lonMinutes = 59;
+        double expected = c.row < 0 ? MISSING_VALUE : c.row + c.column / 100.0;
+        EXPECT_EQ(grid.valueAt(position), expected) << c.lat << " " << c.south << " " << c.lon;
+    }
+    EXPECT_EQ(MonthGrid().valueAt(GeoPosition()), MISSING_VALUE);
+}
+
+TEST(MonthGrid, GlobalValueFillsUncoveredCellsWithTheCoveredSum) {
+    const double w = 0.0006052482128355634;
+    MonthGrid one = monthOf([](std::uint32_t c, std::uint32_t r) {
+        return r == 17 && c == 40 ? std::optional(1.0) : std::nullopt;
+    });
+    EXPECT_EQ(one.figures().cellsWithData, 1u);
+    EXPECT_NEAR(one.figures().coverage, w * 100, 1e-15);
+    EXPECT_NEAR(one.figures().globalMean, w * (2 - w), 1e-15);
+    // Every one of the finer grid's 180 rows counts its cells without data.
+    MonthGrid fine = monthOf(
+        [](std::uint32_t c, std::uint32_t) { return c % 2 ? std::nullopt : std::optional(0.5); },
+        1);
+    EXPECT_EQ(fine.figures().cellsWithData, 180u * 180u);
+    EXPECT_NEAR(fine.figures().coverage, 50.0, 1e-12);
+    EXPECT_NEAR(fine.figures().globalMean, 0.25 * 1.5, 1e-12);
+}
+
+// The quicker sums must give the very doubles of summing cell by cell in grid order.
+TEST(MonthGrid, GlobalFiguresAreExactlyThoseOfThePlainSums) {
+    for (std::uint32_t k = 0; k < 3; ++k) {
+        MonthGrid grid = monthOf([k](std::uint32_t column, std::uint32_t row) {
+            std::uint32_t hash = (row * 73 + column) * 2654435761u + k * 40503u;
+            if ((hash >> 7) % 10 < 3 + 3 * k) {
+                return std::optional<double>();
+            }
+            return std::optional(static_cast<int>((hash >> 11) % 2001) / 100.0 - 10.0);
+        });
+        double sum = 0.0;
+        double covered = 0.0;
+        for (std::uint32_t i = 0; i < 36 * 72; ++i) {
+            if (grid.cellCount(i % 72, i / 72) != 0) {
+                sum += grid.cellValue(i % 72, i / 72) * grid.zoneWeight(i / 72);
+                covered += grid.zoneWeight(i / 72);
+            }
+        }
+        const double coveredSum = sum;
+        for (std::uint32_t i = 0; i < 36 * 72; ++i) {
+            if (grid.cellCount(i % 72, i / 72) == 0) {
+                sum += coveredSum * grid.zoneWeight(i / 72);
+            }
+        }
+        EXPECT_EQ(grid.figures().globalMean, sum) << k;
+        EXPECT_EQ(grid.figures().coverage, covered * 100.0) << k;
+    }
+}
+
+}  // namespace
