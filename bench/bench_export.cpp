@@ -36,7 +36,8 @@ void BM_ExportEveryMonthWithThreePositions(benchmark::State& state) {
         state.SkipWithError("run from the prepared bench folder (make bench)");
         return;
     }
-    ExportRequest request{{1, DATASET},
+    const GridSourceDescription dataset{1, ZString(DATASET)};
+    ExportRequest request{dataset,
                           ExportSpan{1850, 1, 2025, 12},
                           false,
                           true,
