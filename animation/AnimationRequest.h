@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "animation/AnimationSpan.h"
-#include "map/ViewState.h"
+#include "map/ViewChoices.h"
 #include "overlays/Position.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -15,7 +15,7 @@
 // in the caption; markers are not drawn), the caption's fonts and the span.
 struct AnimationRequest {
     ZString dbFile;
-    ViewState view;
+    ViewChoices view;
     ZBitmap background;
     std::vector<Position> positions;
     ZFont captionFont;
