@@ -1,4 +1,4 @@
-// The main window's commands: menus and keys, view state, save names.
+// The main window's commands: menus and keys, view choices, save names.
 #include <filesystem>
 
 #include "app/MainWindow.h"

@@ -27,7 +27,8 @@ Frame frameOf(const Viewport& viewport) {
         return Frame{roundPixel(30 * sx),  roundPixel(30 * sy), roundPixel(1030 * sx),
                      roundPixel(530 * sy), roundPixel(5 * sx),  roundPixel(5 * sy)};
     }
-    return Frame{30, 30, roundPixel(1000 * sx + 60) - 30, roundPixel(500 * sy + 110) - 80, 5, 5};
+    const PictureGeometry& picture = viewport.geometry();
+    return Frame{30, 30, picture.width - 30, picture.height - 80, 5, 5};
 }
 
 void line(ZSurface& surface, int x1, int y1, int x2, int y2) {

@@ -24,7 +24,7 @@ void drawLegend(ZSurface& surface, const Viewport& viewport) {
         // Centred under the map; at full size the row is one pixel wider than the map and the
         // halved difference truncates to 0.
         left = (roundPixel(1000 * sx) - boxes * width) / 2 + 30;
-        top = roundPixel(500 * sy + 110) - 60;
+        top = viewport.geometry().height - 60;
         height = 15;
         gap = 7;
     }
