@@ -4,7 +4,7 @@
 
 #include "animation/AnimationSpan.h"
 #include "grid/GridSourceDescription.h"
-#include "map/ViewState.h"
+#include "map/ViewChoices.h"
 #include "overlays/Position.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -16,7 +16,7 @@
 // in the caption; markers are not drawn), the caption's fonts and the span.
 struct AnimationRequest {
     GridSourceDescription dataset;
-    ViewState view;
+    ViewChoices view;
     ZBitmap background;
     std::vector<Position> positions;
     ZFont captionFont;

@@ -14,6 +14,7 @@
 #include "image/SharedPalette.h"
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
+#include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
 #include "overlays/PositionList.h"
 #include "toolkit/ZException.h"
@@ -39,13 +40,13 @@ class FrameRenderer {
         }
         const Position* viewPosition =
             request_.turnToViewPosition ? positions_.viewPosition() : nullptr;
-        MapOverlayPainter overlays(database_, view_, request_.captionFont, request_.labelFont,
+        MapOverlayPainter overlays(database_, request_.captionFont, request_.labelFont,
                                    &positions_);
+        Viewport viewport(request_.view, viewPosition ? &viewPosition->coordinates : nullptr);
         ZBitmap bitmap;
-        MapRenderer(MapScene{database_.grid(), view_, request_.background,
-                             viewPosition ? &viewPosition->coordinates : nullptr, &overlays,
-                             nullptr})
-            .renderToBitmap(bitmap, true, false);
+        renderer_.renderToBitmap(
+            MapScene{database_.grid(), viewport, request_.background, &overlays, nullptr}, bitmap,
+            true, false);
         auto picture = std::make_unique<Picture>(bitmap.image());
         if (picture->isEmpty()) {
             throw std::bad_alloc();
@@ -64,7 +65,8 @@ class FrameRenderer {
     std::set<std::uint64_t> unreadable_;
     GridDatabase database_;
     PositionList positions_;
-    ViewState view_ = request_.view;
+    // Keeps the globe's tables from frame to frame.
+    MapRenderer renderer_;
 };
 
 // The file's own reason when it failed, otherwise the encoder's.
@@ -108,7 +110,7 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
     AnimationResult result;
     // The palette comes from frames spread evenly over the span, drawn first and kept; no
     // more than the palette's sums can take.
-    const PictureGeometry geometry = PictureGeometry::of(request_.view);
+    const PictureGeometry geometry = Viewport(request_.view).geometry();
     const std::uint64_t sampleCount =
         std::min({frames, PALETTE_SAMPLES,
                   SharedPalette::sampleCapacity(std::uint64_t(geometry.width) * geometry.height)});

@@ -60,8 +60,8 @@ bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& 
     view = stored.settings.view();
     if (choice.centre) {
         // Degrees to radians as the map's own projections count them.
-        view.orthoCentreLon = choice.centre->lon * ONE_180TH * PI;
-        view.orthoCentreLat = choice.centre->lat * ONE_90TH * HALF_PI;
+        view.centreLon = choice.centre->lon * ONE_180TH * PI;
+        view.centreLat = choice.centre->lat * ONE_90TH * HALF_PI;
     }
     if (view.mapType == OUTLINES_ONLY) {
         if (!coastlinesReadable()) {

@@ -33,7 +33,7 @@ class CommandScene {
 
     StoredView stored;
     // The view the settings choose, the globe turned to the centre asked for.
-    ViewState view;
+    ViewChoices view;
     ZBitmap background;
     ZFont captionFont;
     ZFont labelFont;

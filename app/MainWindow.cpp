@@ -27,7 +27,7 @@ ZFont makeFont(const char* face, int size) {
 MainWindow::MainWindow()
     : captionFont(makeFont("Times New Roman", 12)),
       labelFont(makeFont("Arial", 8)),
-      overlays(database, view, captionFont, labelFont, &positions) {
+      overlays(database, captionFont, labelFont, &positions) {
     checkedMark.create(ZSystem::getInstance().loadBitmap(IDB_CHECKED_MARK));
     uncheckedMark.create(ZSystem::getInstance().loadBitmap(IDB_UNCHECKED_MARK));
 }
@@ -70,11 +70,11 @@ void MainWindow::onWindowCreate() {
         database.open({1, startSettings.dataset});
         database.select({startSettings.year, startSettings.month, startSettings.yearAverage});
         view.scalePercent = startSettings.scalePercent;
-        double scale = view.scalePercent * 0.01;
         // Centred by the size of the map, not of the window.
-        int x = (ZSystem::getFullScreenWidth() - roundPixel(scale * 1000)) / 2;
-        int y = (ZSystem::getFullScreenHeight() - roundPixel(scale * 500)) / 2;
-        setScale(scale, x, y);
+        ZRect map = viewport().geometry().mapRectangle;
+        int x = (ZSystem::getFullScreenWidth() - map.width()) / 2;
+        int y = (ZSystem::getFullScreenHeight() - map.height()) / 2;
+        setScale(view.scalePercent, x, y);
         folderLock.emplace();
     } catch (const ZException& exception) {
         ZSystem::showException(this, exception);
@@ -116,7 +116,7 @@ void MainWindow::buildMenus() {
     viewMenu.addSubmenu("Karte", mapMenu);
     viewMenu.addSeparator();
     viewMenu.addItem(CMD_ORTHOGRAPHIC, "Orthographisch", checkedMark, uncheckedMark);
-    if (view.orthView) {
+    if (view.globe) {
         viewMenu.checkItem(CMD_ORTHOGRAPHIC, true);
     }
 
@@ -126,14 +126,11 @@ void MainWindow::buildMenus() {
     setMenu(menuBar);
 }
 
-void MainWindow::setScale(double scale, int x, int y) {
+void MainWindow::setScale(std::uint32_t percent, int x, int y) {
     // Not a pixel, so not bounded as pixels are: the percentage read from the settings is the
     // one written back, a negative one included.
-    view.scalePercent =
-        static_cast<std::uint32_t>(static_cast<std::int64_t>(ZSystem::round(scale * 100, 0)));
+    view.scalePercent = percent;
     updateScaleMenu();
-    view.scaleX = scale;
-    view.scaleY = scale;
     reRender();
 
     ZRect area = getWindowRect();
@@ -144,8 +141,9 @@ void MainWindow::setScale(double scale, int x, int y) {
         y = area.top;
     }
     // The map picture and, around it, the two-pixel edge of the map panel.
-    int width = roundPixel(view.scaleX * 1000 + 60);
-    int height = roundPixel(view.scaleY * 500 + 110);
+    PictureGeometry picture = viewport().geometry();
+    int width = picture.width;
+    int height = picture.height;
     ZRect tabArea = tab.calcWindowRect(width + 4, height + 4);
     tab.setWindowPos(tabArea.left, tabArea.top, tabArea.width(), tabArea.height());
 
@@ -170,8 +168,9 @@ void MainWindow::onWindowResize(int, int) {
 }
 
 void MainWindow::paintMap(ZSurface& surface, const ZRect& update) {
-    MapRenderer(MapScene{database.grid(), view, background, viewCentre(), &overlays, nullptr})
-        .paintMap(surface, mapBitmap, update);
+    Viewport shown = viewport();
+    MapRenderer::paintMap(MapScene{database.grid(), shown, background, &overlays, nullptr}, surface,
+                          mapBitmap, update);
 }
 
 void MainWindow::mouseMovedTo(int x, int y) {
@@ -187,8 +186,8 @@ void MainWindow::updateReadout() {
     if (onMarker) {
         hit = PositionHit{marker.name, marker.coordinates};
     }
-    ReadoutTexts texts = readoutTexts(database.grid(), view, viewCentre(), mouseX, mouseY,
-                                      onMarker ? &hit : nullptr);
+    ReadoutTexts texts =
+        readoutTexts(database.grid(), viewport(), mouseX, mouseY, onMarker ? &hit : nullptr);
     statusBar.setText(texts.location, 0);
     statusBar.setText(texts.value, 1);
 }

@@ -11,7 +11,9 @@
 #include "app/WaitDialog.h"
 #include "app/WorkingFolderLock.h"
 #include "grid/GridDatabase.h"
-#include "map/ViewState.h"
+#include "map/MapRenderer.h"
+#include "map/ViewChoices.h"
+#include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
 #include "overlays/PositionList.h"
 #include "toolkit/IntMap.h"
@@ -36,7 +38,7 @@ enum WorkerTask : std::uint32_t {
 };
 
 // The program's one window: menus, the tab with the map panel and the status bar; it owns the
-// dataset, the view state and the rendered map, dispatches every command, and is the runnable
+// dataset, the view choices and the rendered map, dispatches every command, and is the runnable
 // of the worker thread that renders the map.
 class MainWindow : public ZWindow,
                    public ZWindow::EventHandler,
@@ -47,9 +49,9 @@ class MainWindow : public ZWindow,
     ~MainWindow() override;
 
     void create(ZWindowContext* parent);
-    // Sets the map scale, renders and sizes the window to fit; -1 keeps that coordinate of the
-    // window's corner.
-    void setScale(double scale, int x, int y);
+    // Sets the map scale in percent, renders and sizes the window to fit; -1 keeps that
+    // coordinate of the window's corner.
+    void setScale(std::uint32_t percent, int x, int y);
     void setMapType(std::uint32_t type, bool redraw);
     void toggleOrthView();
     void updateScaleMenu();
@@ -87,7 +89,12 @@ class MainWindow : public ZWindow,
 
     void run() override;
 
-    ViewState view;
+    // The layout of the window's picture for the view as it stands.
+    Viewport viewport() const;
+
+    ViewChoices view;
+    // Draws the window's pictures on the worker and keeps what the globe reuses.
+    MapRenderer renderer;
     ZBitmap background;
     // The last finished map, painted by the map panel; changed on the user-interface thread only.
     ZBitmap mapBitmap;

@@ -1,4 +1,4 @@
-// The main window's commands: menus and keys, view state, save names.
+// The main window's commands: menus and keys, view choices, save names.
 #include <filesystem>
 
 #include "app/MainWindow.h"
@@ -84,13 +84,13 @@ void MainWindow::runCommand(int command) {
             }
             break;
         case CMD_SCALE_100:
-            setScale(1.0, -1, -1);
+            setScale(100, -1, -1);
             break;
         case CMD_SCALE_75:
-            setScale(0.75, -1, -1);
+            setScale(75, -1, -1);
             break;
         case CMD_SCALE_50:
-            setScale(0.5, -1, -1);
+            setScale(50, -1, -1);
             break;
         case CMD_MAP_OUTLINES:
             setMapType(1, true);
@@ -173,8 +173,8 @@ void MainWindow::setMapType(std::uint32_t type, bool redraw) {
 }
 
 void MainWindow::toggleOrthView() {
-    view.orthView = !view.orthView;
-    viewMenu.checkItem(CMD_ORTHOGRAPHIC, view.orthView);
+    view.globe = !view.globe;
+    viewMenu.checkItem(CMD_ORTHOGRAPHIC, view.globe);
     reRender();
 }
 

@@ -44,6 +44,10 @@ const GeoPosition* MainWindow::viewCentre() const {
     return viewPosition ? &viewPosition->coordinates : nullptr;
 }
 
+Viewport MainWindow::viewport() const {
+    return Viewport(view, viewCentre());
+}
+
 // Ctrl+P: the user names the place and types it in. On the globe it replaces the view position.
 void MainWindow::showPositionDialog() {
     addPosition(ZString(), GeoPosition());
@@ -56,7 +60,7 @@ void MainWindow::editPositionAt(int x, int y) {
         if (id == 0) {
             // Off the map the place stays 0° 0' N / 0° 0' O.
             GeoPosition place;
-            pointToGeoPosition(view, viewCentre(), x, y, place);
+            pointToGeoPosition(viewport(), x, y, place);
             addPosition("Neue Position", place);
             return;
         }
@@ -68,7 +72,7 @@ void MainWindow::editPositionAt(int x, int y) {
         }
         hit.name = dialog.name;
         hit.coordinates = dialog.coordinates;
-        ScreenPoint at = markerPixel(view, hit.coordinates);
+        ScreenPoint at = viewport().projection().markerPixel(hit.coordinates);
         hit.x = at.x;
         hit.y = at.y;
         // Same id, same place in the list: the view position stays the view position.
@@ -87,10 +91,10 @@ void MainWindow::addPosition(const ZString& name, const GeoPosition& place) {
         return;
     }
     Position added{dialog.name, 0, 0, dialog.coordinates};
-    ScreenPoint at = markerPixel(view, added.coordinates);
+    ScreenPoint at = viewport().projection().markerPixel(added.coordinates);
     added.x = at.x;
     added.y = at.y;
-    if (view.orthView) {
+    if (viewport().projection().followsViewPosition()) {
         positions.put(VIEW_POSITION_ID, added);
     } else {
         positions.add(added);
@@ -99,7 +103,7 @@ void MainWindow::addPosition(const ZString& name, const GeoPosition& place) {
 }
 
 void MainWindow::positionsChanged() {
-    if (view.orthView) {
+    if (viewport().projection().followsViewPosition()) {
         reRender();
         return;
     }
@@ -115,7 +119,7 @@ void MainWindow::removePositionAt(int x, int y) {
     if (id == 0) {
         return;
     }
-    if (view.orthView) {
+    if (viewport().projection().followsViewPosition()) {
         ZSystem::showMessage(
             this, "Im orthografischen Modus kann die Ansichtsposition nicht entfernt werden.",
             "Information", false);

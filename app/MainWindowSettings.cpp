@@ -6,7 +6,7 @@
 
 void MainWindow::loadSettings() {
     startSettings = MapSettings::load();
-    view.orthView = startSettings.globe;
+    view.globe = startSettings.globe;
     loadPositions();
 }
 
@@ -18,7 +18,7 @@ void MainWindow::saveSettings() {
                               .yearAverage = selection.yearAverage(),
                               .scalePercent = view.scalePercent,
                               .mapType = view.mapType,
-                              .globe = view.orthView};
+                              .globe = view.globe};
     // Each file is saved and reported on its own: settings that cannot be written must not cost
     // the positions.
     try {

@@ -46,17 +46,18 @@ void MainWindow::run() {
 }
 
 void MainWindow::renderMapPicture() {
-    // The worker draws with a view of its own and into a picture of its own, so that painting
-    // on the user-interface thread meanwhile never sees a half-drawn map; both are handed over
-    // when the picture is finished.
-    ViewState rendered = view;
-    MapOverlayPainter frameAndLegend(database, rendered, captionFont, labelFont);
+    // The worker draws into a picture of its own, so that painting on the user-interface thread
+    // meanwhile never sees a half-drawn map; it is handed over when finished, with the globe's
+    // centre, which outlives a view position that turned it.
+    Viewport rendered = viewport();
+    MapOverlayPainter frameAndLegend(database, captionFont, labelFont);
     ZBitmap picture;
-    MapRenderer(MapScene{database.grid(), rendered, background, viewCentre(), &frameAndLegend,
-                         waitDialog.get()})
-        .renderToBitmap(picture, false, false);
-    ZUiThread::run(this, [this, rendered, picture] {
-        view = rendered;
+    renderer.renderToBitmap(
+        MapScene{database.grid(), rendered, background, &frameAndLegend, waitDialog.get()}, picture,
+        false, false);
+    ZUiThread::run(this, [this, centre = rendered.lastingCentre(), picture] {
+        view.centreLon = centre.lon;
+        view.centreLat = centre.lat;
         mapBitmap = picture;
         mapPanel.invalidateWindow();
     });

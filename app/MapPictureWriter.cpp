@@ -5,6 +5,7 @@
 #include "image/Picture.h"
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
+#include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
@@ -18,7 +19,6 @@ constexpr int JPEG_QUALITY = 85;
 
 // Metafiles are drawn at ten times the scale, whatever the window shows, with 0.3 mm per unit
 // (30 hundredths of a millimetre): a frame of 3180 mm x 1830 mm.
-constexpr double METAFILE_SCALE = 10.0;
 constexpr double METAFILE_UNIT = 30.0;
 constexpr char16_t METAFILE_DESCRIPTION[] =
     u"Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten\0";
@@ -36,51 +36,47 @@ ZException cannotCreateMetafile(const ZMetafileSurface& metafile) {
 
 }  // namespace
 
-MapPictureWriter::MapPictureWriter(const GridDatabase& database, const ViewState& view,
+MapPictureWriter::MapPictureWriter(const GridDatabase& database, const ViewChoices& view,
                                    const ZBitmap& background, const GeoPosition* globeCentre,
                                    PositionList* positions, const ZFont& captionFont,
-                                   const ZFont& labelFont)
+                                   const ZFont& labelFont, const MapRenderer& renderer)
     : database_(database),
       view_(view),
       background_(background),
       globeCentre_(globeCentre),
       positions_(positions),
       captionFont_(captionFont),
-      labelFont_(labelFont) {}
+      labelFont_(labelFont),
+      renderer_(renderer) {}
 
-ZBitmap MapPictureWriter::render(ProgressSink* progress) const {
-    // Rendering writes the map centre (and on the globe what it keeps) into the view it is
-    // given: a copy for each picture.
-    ViewState rendered = view_;
-    MapOverlayPainter frameAndCaption(database_, rendered, captionFont_, labelFont_, positions_);
+ZBitmap MapPictureWriter::render(ProgressSink* progress) {
+    Viewport viewport(view_, globeCentre_);
+    MapOverlayPainter frameAndCaption(database_, captionFont_, labelFont_, positions_);
     ZBitmap picture;
-    MapRenderer(
-        MapScene{database_.grid(), rendered, background_, globeCentre_, &frameAndCaption, progress})
-        .renderToBitmap(picture, true, false);
+    renderer_.renderToBitmap(
+        MapScene{database_.grid(), viewport, background_, &frameAndCaption, progress}, picture,
+        true, false);
     return picture;
 }
 
-void MapPictureWriter::writeGif(const ZString& name, ProgressSink* progress) const {
+void MapPictureWriter::writeGif(const ZString& name, ProgressSink* progress) {
     Picture picture(render(progress).image());
     if (!reduceToOctreePalette(picture) || !picture.save(name.str(), PICTURE_FORMAT_GIF)) {
         throw notWritten(name, picture.getLastError());
     }
 }
 
-void MapPictureWriter::writeJpeg(const ZString& name, ProgressSink* progress) const {
+void MapPictureWriter::writeJpeg(const ZString& name, ProgressSink* progress) {
     render(progress).save(name, JPEG_QUALITY);
 }
 
-void MapPictureWriter::writePng(const ZString& name, ProgressSink* progress) const {
+void MapPictureWriter::writePng(const ZString& name, ProgressSink* progress) {
     render(progress).savePng(name);
 }
 
-void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) const {
-    ViewState rendered = view_;
-    rendered.scaleX = METAFILE_SCALE;
-    rendered.scaleY = METAFILE_SCALE;
-    rendered.frameScale = METAFILE_SCALE;
-    PictureGeometry geometry = PictureGeometry::of(rendered);
+void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) {
+    Viewport viewport(view_, globeCentre_, PictureKind::Metafile);
+    const PictureGeometry& geometry = viewport.geometry();
     ZRect frame{0, 0, static_cast<int>(ZSystem::round(geometry.width * METAFILE_UNIT, 0)),
                 static_cast<int>(ZSystem::round(geometry.height * METAFILE_UNIT, 0))};
     // The description's own terminator and the empty picture name after it.
@@ -89,10 +85,9 @@ void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) con
     if (!metafile.create(QString::fromUtf8(name.c_str()))) {
         throw cannotCreateMetafile(metafile);
     }
-    MapOverlayPainter overlays(database_, rendered, captionFont_, labelFont_, positions_);
-    MapRenderer(
-        MapScene{database_.grid(), rendered, background_, globeCentre_, &overlays, progress})
-        .renderMap(metafile, true, false);
+    MapOverlayPainter overlays(database_, captionFont_, labelFont_, positions_);
+    renderer_.renderMap(MapScene{database_.grid(), viewport, background_, &overlays, progress},
+                        metafile, true, false);
     if (!metafile.close()) {
         throw cannotCreateMetafile(metafile);
     }

@@ -53,11 +53,10 @@ void MapSettings::save() const {
     file.save(FILE_NAME, SEPARATOR);
 }
 
-ViewState MapSettings::view() const {
-    ViewState view;
+ViewChoices MapSettings::view() const {
+    ViewChoices view;
     view.mapType = mapType;
     view.scalePercent = scalePercent;
-    view.scaleX = view.scaleY = scalePercent * 0.01;
-    view.orthView = globe;
+    view.globe = globe;
     return view;
 }

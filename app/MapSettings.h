@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "map/ViewState.h"
+#include "map/ViewChoices.h"
 #include "toolkit/ZString.h"
 
 // What "init.txt" keeps between runs: the dataset, the month shown and how the map is drawn.
@@ -29,7 +29,7 @@ struct MapSettings {
     void save() const;
 
     // The view these settings choose: map type, scale and globe.
-    ViewState view() const;
+    ViewChoices view() const;
 
     bool operator==(const MapSettings&) const = default;
 };

@@ -5,7 +5,7 @@
 
 MapPictureWriter MainWindow::pictureWriter() {
     return MapPictureWriter(database, view, background, viewCentre(), &positions, captionFont,
-                            labelFont);
+                            labelFont, renderer);
 }
 
 void MainWindow::saveAsGif(const char* name) {

@@ -17,6 +17,7 @@
 #include "image/SharedPalette.h"
 #include "map/BackgroundPicture.h"
 #include "map/MapRenderer.h"
+#include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
 
 // Runs in the prepared working folder (make bench). Twelve months, January to December 1990 of
@@ -33,7 +34,6 @@ AnimationRequest request() {
     r.dataset = {1, DATASET};
     r.view.mapType = 2;
     r.view.scalePercent = 100;
-    r.view.scaleX = r.view.scaleY = 1.0;
     loadBackground(r.background, r.view.mapType);
     r.captionFont.create("Times New Roman", 12, 0, 400, 0);
     r.labelFont.create("Arial", 8, 0, 400, 0);
@@ -52,10 +52,12 @@ const std::vector<QImage>* frames() {
         grid.open({1, DATASET});
         for (std::uint32_t month = 1; month <= 12; ++month) {
             grid.select({1990, month, false});
-            MapOverlayPainter overlays(grid, r.view, r.captionFont, r.labelFont);
+            MapOverlayPainter overlays(grid, r.captionFont, r.labelFont);
+            Viewport viewport(r.view);
             ZBitmap bitmap;
-            MapRenderer(MapScene{grid.grid(), r.view, r.background, nullptr, &overlays, nullptr})
-                .renderToBitmap(bitmap, true, false);
+            MapRenderer().renderToBitmap(
+                MapScene{grid.grid(), viewport, r.background, &overlays, nullptr}, bitmap, true,
+                false);
             char name[32];
             std::snprintf(name, sizeof name, "bench-frame-%02u.png", month);
             bitmap.image().save(name, "PNG");

@@ -119,7 +119,7 @@ BENCHMARK(BM_StartToFirstMap)
     ->Unit(benchmark::kMillisecond);
 
 // An arrow key to the repainted map of the next month, and back, through the window's worker; as
-// a flat map, or (globe 1) as a globe, which keeps its pixel table and lines in the view state
+// a flat map, or (globe 1) as a globe, whose renderer keeps the pixel table and lines
 // from one month to the next; over the satellite picture or (map type 1) with the coastlines.
 // The same step without the window is bench_map's BM_MonthStep.
 void BM_MonthStep(benchmark::State& state) {

@@ -10,12 +10,13 @@
 #include "map/GlobeGraticule.h"
 #include "map/GlobeLineLayer.h"
 #include "map/GlobePixelTable.h"
+#include "map/GlobeTableCache.h"
 #include "map/GlobeUnprojection.h"
 #include "map/MapConstants.h"
 #include "map/MapRenderer.h"
 #include "map/OrthographicPass.h"
 #include "map/PictureGeometry.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZFont.h"
@@ -54,22 +55,24 @@ struct GlobeScene {
     explicit GlobeScene(int percent, std::uint32_t mapType = 2) {
         view.mapType = mapType;
         view.scalePercent = static_cast<std::uint32_t>(percent);
-        view.scaleX = view.scaleY = percent / 100.0;
-        view.orthView = true;
+        view.globe = true;
+        viewport = Viewport(view);
         if (mapType != 1) {
             background.open(SORVO_SOURCE_DIR "/assets/weltkarte1.jpg");
         }
-        geometry = PictureGeometry::of(view);
+        geometry = viewport.geometry();
         image = QImage(geometry.width, geometry.height, QImage::Format_RGB32);
     }
 
-    MapScene scene() { return MapScene{*shown, view, background, nullptr, &overlays, nullptr}; }
+    MapScene scene() { return MapScene{*shown, viewport, background, &overlays, nullptr}; }
     GlobeFrame frame() const {
-        return GlobeFrame{view, geometry.centreX, geometry.centreY, view.orthoCentreLon,
-                          view.orthoCentreLat};
+        return GlobeFrame{viewport.scale(), geometry.centreX, geometry.centreY, view.centreLon,
+                          view.centreLat};
     }
 
-    ViewState view;
+    ViewChoices view;
+    Viewport viewport{view};
+    GlobeTableCache kept;
     ZBitmap background;
     // Read by the month steps; the caption's dataset, without data unless opened.
     GridDatabase grid;
@@ -77,18 +80,18 @@ struct GlobeScene {
     const MonthGrid* shown = &spread;
     ZFont captionFont = font("Times New Roman", 12);
     ZFont labelFont = font("Arial", 8);
-    MapOverlayPainter overlays{grid, view, captionFont, labelFont};
+    MapOverlayPainter overlays{grid, captionFont, labelFont};
     PictureGeometry geometry;
     QImage image;
 };
 
 // The whole pass, the view the same on every pass: all but the first reuse the table and the
-// lines kept in the view state (BM_GlobeViewChange makes them anew every time).
+// lines kept by the cache (BM_GlobeViewChange makes them anew every time).
 void BM_GlobePass(benchmark::State& state) {
     GlobeScene globe(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         ZRasterSurface surface(globe.image);
-        renderOrthographic(globe.scene(), surface, true, false);
+        renderOrthographic(globe.scene(), globe.kept, surface, true, false);
     }
 }
 BENCHMARK(BM_GlobePass)->Arg(100)->Arg(75)->Arg(50)->Unit(benchmark::kMillisecond);
@@ -166,7 +169,7 @@ BENCHMARK(BM_GlobeCoastlines)->Unit(benchmark::kMillisecond);
 
 // The Right arrow key in the globe view: the next month read, the globe rendered into the
 // window's picture. The centre and the scale stay, so the pass reuses the pixel table and the
-// lines kept in the view state. Over the satellite picture, or (map type 1) with coastlines.
+// lines kept by the cache. Over the satellite picture, or (map type 1) with coastlines.
 void BM_GlobeMonthStep(benchmark::State& state) {
     if (!std::filesystem::exists(DATASET) ||
         (state.range(1) == 1 && !std::filesystem::exists("worldmap.txt"))) {
@@ -184,7 +187,7 @@ void BM_GlobeMonthStep(benchmark::State& state) {
         }
         {
             ZRasterSurface surface(globe.image);
-            renderOrthographic(globe.scene(), surface, false, false);
+            renderOrthographic(globe.scene(), globe.kept, surface, false, false);
         }
         mapBitmap.create(globe.image);
     }
@@ -206,12 +209,13 @@ void BM_GlobeViewChange(benchmark::State& state) {
         return;
     }
     GlobeScene globe(static_cast<int>(state.range(0)), static_cast<std::uint32_t>(state.range(1)));
-    double start = globe.view.orthoCentreLon;
+    double start = globe.view.centreLon;
     int step = 0;
     for (auto _ : state) {
-        globe.view.orthoCentreLon = start + (++step % 20) * (PI / 180);
+        globe.view.centreLon = start + (++step % 20) * (PI / 180);
+        globe.viewport = Viewport(globe.view);
         ZRasterSurface surface(globe.image);
-        renderOrthographic(globe.scene(), surface, false, false);
+        renderOrthographic(globe.scene(), globe.kept, surface, false, false);
     }
 }
 BENCHMARK(BM_GlobeViewChange)
@@ -220,7 +224,7 @@ BENCHMARK(BM_GlobeViewChange)
     ->Args({100, 1})
     ->Unit(benchmark::kMillisecond);
 
-// What the view state keeps for the globe at each scale, in KiB: the pixel table, the graticule
+// What the cache keeps for the globe at each scale, in KiB: the pixel table, the graticule
 // layer and the layer with coastlines and graticule (only one of the two layers is kept at a time,
 // the one the map type needs). The time is that of one pass.
 void BM_GlobeKeptMemory(benchmark::State& state) {
@@ -231,18 +235,17 @@ void BM_GlobeKeptMemory(benchmark::State& state) {
     GlobeScene outlines(static_cast<int>(state.range(0)), 1);
     GlobeScene picture(static_cast<int>(state.range(0)), 2);
     for (auto _ : state) {
-        outlines.view.globePixels.reset();
-        outlines.view.globeLines.reset();
+        outlines.kept = GlobeTableCache();
         ZRasterSurface surface(outlines.image);
-        renderOrthographic(outlines.scene(), surface, false, false);
+        renderOrthographic(outlines.scene(), outlines.kept, surface, false, false);
     }
     {
         ZRasterSurface surface(picture.image);
-        renderOrthographic(picture.scene(), surface, false, false);
+        renderOrthographic(picture.scene(), picture.kept, surface, false, false);
     }
-    state.counters["table_KiB"] = outlines.view.globePixels->bytes() / 1024.0;
-    state.counters["graticule_KiB"] = picture.view.globeLines->bytes() / 1024.0;
-    state.counters["coasts_graticule_KiB"] = outlines.view.globeLines->bytes() / 1024.0;
+    state.counters["table_KiB"] = outlines.kept.keptPixels()->bytes() / 1024.0;
+    state.counters["graticule_KiB"] = picture.kept.keptLines()->bytes() / 1024.0;
+    state.counters["coasts_graticule_KiB"] = outlines.kept.keptLines()->bytes() / 1024.0;
 }
 BENCHMARK(BM_GlobeKeptMemory)
     ->ArgName("percent")

@@ -10,7 +10,7 @@
 #include "image/Picture.h"
 #include "map/BackgroundPicture.h"
 #include "map/MapRenderer.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
 #include "toolkit/ui/ZBitmap.h"
 
@@ -30,20 +30,20 @@ const QImage* savedMap() {
         GridDatabase grid;
         grid.open({1, DATASET});
         grid.select({1990, 6, false});
-        ViewState view;
+        ViewChoices view;
         view.mapType = 2;
         view.scalePercent = 100;
-        view.scaleX = view.scaleY = 1.0;
         ZBitmap background;
         loadBackground(background, view.mapType);
         ZFont captionFont;
         ZFont labelFont;
         captionFont.create("Times New Roman", 12, 0, 400, 0);
         labelFont.create("Arial", 8, 0, 400, 0);
-        MapOverlayPainter overlays(grid, view, captionFont, labelFont);
+        MapOverlayPainter overlays(grid, captionFont, labelFont);
+        Viewport viewport(view);
         ZBitmap rendered;
-        MapRenderer(MapScene{grid.grid(), view, background, nullptr, &overlays, nullptr})
-            .renderToBitmap(rendered, true, false);
+        MapRenderer().renderToBitmap(
+            MapScene{grid.grid(), viewport, background, &overlays, nullptr}, rendered, true, false);
         rendered.image().save("bench-map.png", "PNG");
         return rendered.image();
     }();

@@ -7,7 +7,7 @@
 #include "grid/GridDatabase.h"
 #include "map/BackgroundPicture.h"
 #include "map/MapRenderer.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -24,8 +24,6 @@ struct Window {
     explicit Window(std::uint32_t mapType, int percent = 100) {
         view.mapType = mapType;
         view.scalePercent = static_cast<std::uint32_t>(percent);
-        view.scaleX = percent / 100.0;
-        view.scaleY = percent / 100.0;
         captionFont.create("Times New Roman", 12, 0, 400, 0);
         labelFont.create("Arial", 8, 0, 400, 0);
         grid.open({1, DATASET});
@@ -52,16 +50,18 @@ struct Window {
 
     // The worker's map task: the picture without caption and positions.
     void render() {
-        MapOverlayPainter overlays(grid, view, captionFont, labelFont);
-        MapRenderer renderer(MapScene{everyCell ? *everyCell : grid.grid(), view, background,
-                                      nullptr, &overlays, nullptr});
-        renderer.renderToBitmap(mapBitmap, false, false);
+        MapOverlayPainter overlays(grid, captionFont, labelFont);
+        Viewport viewport(view);
+        renderer.renderToBitmap(MapScene{everyCell ? *everyCell : grid.grid(), viewport, background,
+                                         &overlays, nullptr},
+                                mapBitmap, false, false);
     }
 
     GridDatabase grid;
     // The month with every cell filled, when asked for.
     std::optional<MonthGrid> everyCell;
-    ViewState view;
+    ViewChoices view;
+    MapRenderer renderer;
     ZBitmap background;
     ZBitmap mapBitmap;
     ZFont captionFont;

@@ -8,9 +8,9 @@
 #include "grid/FloatScanner.h"
 #include "map/ColourScale.h"
 #include "map/MapConstants.h"
+#include "map/MapScale.h"
 #include "map/PictureGeometry.h"
 #include "map/VectorState.h"
-#include "map/ViewState.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFile.h"
 #include "toolkit/ui/ZSurface.h"
@@ -103,15 +103,15 @@ void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place) {
     }
 }
 
-void drawCoastlines(ZSurface& surface, const ViewState& view) {
-    int left = roundPixel(FRAME_MARGIN * view.frameScale);
+void drawCoastlines(ZSurface& surface, const MapScale& scale) {
+    int left = roundPixel(FRAME_MARGIN * scale.frame);
     int top = left;
     surface.selectPen(COASTLINE_COLOUR, 1);
     // Unlike the cell corners, the margin is added after rounding.
     traceCoastlines(surface, [&](const CoastlinePoint& point) -> std::optional<ScreenPoint> {
         double a = point.a;
         double b = point.b;
-        return ScreenPoint{roundPixel(a * view.scaleX * MAP_WIDTH) + left,
-                           roundPixel(MAP_HEIGHT * view.scaleY - b * view.scaleY * 1000) + top};
+        return ScreenPoint{roundPixel(a * scale.x * MAP_WIDTH) + left,
+                           roundPixel(MAP_HEIGHT * scale.y - b * scale.y * 1000) + top};
     });
 }

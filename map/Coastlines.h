@@ -9,7 +9,7 @@
 #include "toolkit/ZString.h"
 
 class ZSurface;
-struct ViewState;
+struct MapScale;
 
 // The coastline file in the working directory.
 inline constexpr const char* COASTLINE_FILE = "worldmap.txt";
@@ -43,4 +43,4 @@ bool coastlinesReadable();
 void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place);
 
 // The coastlines of the flat map, black and one pixel wide.
-void drawCoastlines(ZSurface& surface, const ViewState& view);
+void drawCoastlines(ZSurface& surface, const MapScale& scale);

@@ -3,8 +3,6 @@
 #include <bit>
 #include <cstdint>
 
-#include "map/ViewState.h"
-
 namespace {
 
 bool sameBits(double a, double b) {
@@ -15,8 +13,8 @@ bool sameBits(double a, double b) {
 
 GlobeFrameKey GlobeFrameKey::of(const GlobeFrame& frame) {
     GlobeFrameKey key;
-    key.scaleX = frame.view.scaleX;
-    key.scaleY = frame.view.scaleY;
+    key.scaleX = frame.scale.x;
+    key.scaleY = frame.scale.y;
     key.lon0 = frame.lon0;
     key.lat0 = frame.lat0;
     key.cx = frame.cx;
@@ -34,5 +32,5 @@ std::optional<ScreenPoint> visiblePixel(const GlobeFrame& frame, double lon, dou
     if (!isOnNearSide(frame.lon0, frame.lat0, lon, lat)) {
         return std::nullopt;
     }
-    return projectOrthographic(frame.view, frame.lon0, frame.lat0, lon, lat, frame.cx, frame.cy);
+    return projectOrthographic(frame.scale, frame.lon0, frame.lat0, lon, lat, frame.cx, frame.cy);
 }

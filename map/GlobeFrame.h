@@ -2,14 +2,13 @@
 
 #include <optional>
 
+#include "map/MapScale.h"
 #include "map/Projections.h"
 
-struct ViewState;
-
-// A globe on the picture: the view's scales, the globe's centre pixel and the view centre
-// (longitude, latitude) in radians.
+// A globe on the picture: the scales, the globe's centre pixel and the view centre (longitude,
+// latitude) in radians.
 struct GlobeFrame {
-    const ViewState& view;
+    MapScale scale;
     int cx = 0;
     int cy = 0;
     double lon0 = 0.0;

@@ -11,7 +11,7 @@ struct PictureGeometry;
 // The lines over the globe for one view, traced once and recorded for the picture's size: on
 // outline maps the coastlines (black, two pixels wide), then the graticule (blue, one pixel).
 // They depend on the view and on the coastline file, not on the month, so month steps draw the
-// kept layer. Never changed once made, so a layer may be shared between copies of the view state
+// kept layer. Never changed once made, so a layer may be shared between renderers
 // on different threads.
 class GlobeLineLayer {
   public:

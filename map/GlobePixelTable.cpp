@@ -8,7 +8,6 @@
 #include "map/PictureGeometry.h"
 #include "map/PictureSampler.h"
 #include "map/ProgressCounter.h"
-#include "map/ViewState.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZSurface.h"
 

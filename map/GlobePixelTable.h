@@ -15,7 +15,7 @@ struct PictureGeometry;
 // projections with their quadrant correction and the picture look-up depend only on the pixel,
 // the globe's centre pixel, the view centre, the scale and the flat image's size, not on the
 // month: worked out once, they let a month step copy pixels through the table. Never changed
-// once made, so a table may be shared between copies of the view state on different threads.
+// once made, so a table may be shared between renderers on different threads.
 class GlobePixelTable {
   public:
     // What the table depends on.

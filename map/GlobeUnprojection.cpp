@@ -6,12 +6,11 @@
 
 #include "map/MapConstants.h"
 #include "map/VectorState.h"
-#include "map/ViewState.h"
 
 GlobeUnprojection::GlobeUnprojection(const GlobeFrame& frame)
     : frame_(frame),
-      radiusX_(GLOBE_RADIUS * frame.view.scaleX),
-      radiusY_(GLOBE_RADIUS * frame.view.scaleY),
+      radiusX_(GLOBE_RADIUS * frame.scale.x),
+      radiusY_(GLOBE_RADIUS * frame.scale.y),
       sinLat0_(std::sin(frame.lat0)),
       cosLat0_(std::cos(frame.lat0)) {}
 

@@ -9,7 +9,7 @@
 #include "map/Projections.h"
 #include "toolkit/ui/ZSurface.h"
 
-void drawGridCells(ZSurface& surface, const MonthGrid& grid, const ViewState& view, bool withFrame,
+void drawGridCells(ZSurface& surface, const MonthGrid& grid, const MapScale& scale, bool withFrame,
                    bool opaque, ProgressSink* progress) {
     if (!grid.hasCells()) {
         return;
@@ -18,11 +18,11 @@ void drawGridCells(ZSurface& surface, const MonthGrid& grid, const ViewState& vi
     double size = grid.cellSize();
     std::vector<int> xs(grid.columns() + 1);
     for (std::uint32_t c = 0; c <= grid.columns(); ++c) {
-        xs[c] = projectEquirectangular(view, -180 + size * c, 0, withFrame).x;
+        xs[c] = projectEquirectangular(scale, -180 + size * c, 0, withFrame).x;
     }
     std::vector<int> ys(grid.rows() + 1);
     for (std::uint32_t r = 0; r <= grid.rows(); ++r) {
-        ys[r] = projectEquirectangular(view, 0, 90 - size * r, withFrame).y;
+        ys[r] = projectEquirectangular(scale, 0, 90 - size * r, withFrame).y;
     }
     ProgressCounter counter(progress, static_cast<std::int64_t>(grid.rows()) * grid.columns());
     // Neighbours of one colour in a row are filled as one rectangle: they share their edges, so

@@ -3,10 +3,10 @@
 class MonthGrid;
 class ProgressSink;
 class ZSurface;
-struct ViewState;
+struct MapScale;
 
 // Every cell with data in its colour, opaque or translucent, row by row from the north. With the
 // frame the cells lie at the picture's margin; without it they fill an image of the map alone
 // from its origin. The progress counts every cell, with data or not; null reports nothing.
-void drawGridCells(ZSurface& surface, const MonthGrid& grid, const ViewState& view, bool withFrame,
+void drawGridCells(ZSurface& surface, const MonthGrid& grid, const MapScale& scale, bool withFrame,
                    bool opaque, ProgressSink* progress);

@@ -1,14 +1,16 @@
 #pragma once
 
+class Viewport;
 class ZSurface;
 
-// What is drawn over the map itself: frame with legend, position markers, caption. The render
-// passes and the window's paint call these in this order.
+// What is drawn over the map itself: frame with legend, position markers, caption, each laid out
+// for the viewport of the picture. The render passes and the window's paint call these in this
+// order.
 class MapOverlays {
-public:
+  public:
     virtual ~MapOverlays() = default;
-    // Frame, ticks and degree labels (flat view only), then the legend (both views).
-    virtual void drawGraticule(ZSurface& surface) = 0;
-    virtual void drawPositions(ZSurface& surface) = 0;
-    virtual void drawCaption(ZSurface& surface) = 0;
+    // Frame, ticks and degree labels (where the projection has a degree frame), then the legend.
+    virtual void drawGraticule(ZSurface& surface, const Viewport& viewport) = 0;
+    virtual void drawPositions(ZSurface& surface, const Viewport& viewport) = 0;
+    virtual void drawCaption(ZSurface& surface, const Viewport& viewport) = 0;
 };

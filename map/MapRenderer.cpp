@@ -8,7 +8,7 @@
 #include "map/GridCells.h"
 #include "map/MapOverlays.h"
 #include "map/OrthographicPass.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -16,34 +16,51 @@
 
 namespace {
 
-// Map type without a picture: opaque cells and coastlines.
-constexpr std::uint32_t OUTLINES_ONLY = 1;
+// The whole Earth: picture or coastlines, cells, then the overlays.
+void renderEquirectangular(const MapScene& scene, ZSurface& surface, bool withCaption,
+                           bool withPositions) {
+    const Viewport& viewport = scene.viewport;
+    const PictureGeometry& geometry = viewport.geometry();
+    surface.fillRect(geometry.picture(), BACKGROUND_COLOUR);
+    bool outlines = viewport.choices().outlinesOnly();
+    if (!outlines) {
+        drawBackground(surface, scene.background, geometry.mapRectangle);
+    }
+    drawGridCells(surface, scene.grid, viewport.scale(), true, outlines, scene.progress);
+    if (outlines) {
+        drawCoastlines(surface, viewport.scale());
+    }
+    drawMapOverlays(scene, surface, withCaption, withPositions);
+}
 
 }  // namespace
 
-void MapRenderer::renderMap(ZSurface& surface, bool withCaption, bool withPositions) {
-    if (scene_.view.orthView) {
-        renderOrthographic(scene_, surface, withCaption, withPositions);
+void drawMapOverlays(const MapScene& scene, ZSurface& surface, bool withCaption,
+                     bool withPositions) {
+    if (scene.overlays == nullptr) {
+        return;
+    }
+    scene.overlays->drawGraticule(surface, scene.viewport);
+    if (withPositions) {
+        scene.overlays->drawPositions(surface, scene.viewport);
+    }
+    if (withCaption) {
+        scene.overlays->drawCaption(surface, scene.viewport);
+    }
+}
+
+void MapRenderer::renderMap(const MapScene& scene, ZSurface& surface, bool withCaption,
+                            bool withPositions) {
+    if (scene.viewport.choices().globe) {
+        renderOrthographic(scene, globe_, surface, withCaption, withPositions);
     } else {
-        renderEquirectangular(surface, withCaption, withPositions);
+        renderEquirectangular(scene, surface, withCaption, withPositions);
     }
 }
 
-void MapRenderer::renderEquirectangular(ZSurface& surface, bool withCaption, bool withPositions) {
-    PictureGeometry geometry = beginPicture(surface);
-    bool outlines = scene_.view.mapType == OUTLINES_ONLY;
-    if (!outlines) {
-        drawBackground(surface, scene_.background, geometry.mapRectangle);
-    }
-    drawGridCells(surface, scene_.grid, scene_.view, true, outlines, scene_.progress);
-    if (outlines) {
-        drawCoastlines(surface, scene_.view);
-    }
-    drawOverlays(surface, withCaption, withPositions);
-}
-
-void MapRenderer::renderToBitmap(ZBitmap& target, bool withCaption, bool withPositions) {
-    PictureGeometry geometry = PictureGeometry::of(scene_.view);
+void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool withCaption,
+                                 bool withPositions) {
+    const PictureGeometry& geometry = scene.viewport.geometry();
     if (!geometry.canBeDrawn()) {
         throw ZException(
             ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild "
@@ -61,36 +78,16 @@ void MapRenderer::renderToBitmap(ZBitmap& target, bool withCaption, bool withPos
     }
     {
         ZRasterSurface surface(image);
-        renderMap(surface, withCaption, withPositions);
+        renderMap(scene, surface, withCaption, withPositions);
     }
     target.create(image);
 }
 
 // A scale that cannot be drawn has no map to frame: the panel stays empty.
-void MapRenderer::paintMap(ZSurface& surface, const ZBitmap& mapBitmap, const ZRect& update) {
+void MapRenderer::paintMap(const MapScene& scene, ZSurface& surface, const ZBitmap& mapBitmap,
+                           const ZRect& update) {
     surface.copyBitmap(mapBitmap, update);
-    if (PictureGeometry::of(scene_.view).canBeDrawn()) {
-        drawOverlays(surface, true, true);
-    }
-}
-
-PictureGeometry MapRenderer::beginPicture(ZSurface& surface) {
-    PictureGeometry geometry = PictureGeometry::of(scene_.view);
-    scene_.view.mapCentreX = geometry.centreX;
-    scene_.view.mapCentreY = geometry.centreY;
-    surface.fillRect(geometry.picture(), BACKGROUND_COLOUR);
-    return geometry;
-}
-
-void MapRenderer::drawOverlays(ZSurface& surface, bool withCaption, bool withPositions) {
-    if (scene_.overlays == nullptr) {
-        return;
-    }
-    scene_.overlays->drawGraticule(surface);
-    if (withPositions) {
-        scene_.overlays->drawPositions(surface);
-    }
-    if (withCaption) {
-        scene_.overlays->drawCaption(surface);
+    if (scene.viewport.geometry().canBeDrawn()) {
+        drawMapOverlays(scene, surface, true, true);
     }
 }

@@ -1,47 +1,45 @@
 #pragma once
 
-#include "grid/GeoPosition.h"
-#include "map/PictureGeometry.h"
+#include "map/GlobeTableCache.h"
 #include "toolkit/ui/ZRect.h"
 
 class MapOverlays;
 class MonthGrid;
 class ProgressSink;
+class Viewport;
 class ZBitmap;
 class ZSurface;
-struct ViewState;
 
-// Everything a render pass reads. Built by the caller for each pass.
+// Everything a render pass reads. Built by the caller for each pass; nothing in it is changed.
 struct MapScene {
     const MonthGrid& grid;
-    ViewState& view;
+    const Viewport& viewport;
     const ZBitmap& background;
-    // The view position (centre of the globe), null when there is none.
-    const GeoPosition* viewPosition = nullptr;
     MapOverlays* overlays = nullptr;
     // The wait dialog's progress bar, null when there is no wait dialog.
     ProgressSink* progress = nullptr;
 };
 
-// Draws the whole map picture, flat or as a globe, onto any surface or into a bitmap.
+// The overlays of a pass: frame with legend, then, when asked, positions and caption.
+void drawMapOverlays(const MapScene& scene, ZSurface& surface, bool withCaption,
+                     bool withPositions);
+
+// Draws the whole map picture, flat or as a globe, onto any surface or into a bitmap. Lives as
+// long as the pictures it draws follow one another (the window's, a command-line run's, an
+// animation's) and keeps what the globe can reuse between them.
 class MapRenderer {
   public:
-    explicit MapRenderer(MapScene scene) : scene_(scene) {}
-
-    void renderMap(ZSurface& surface, bool withCaption, bool withPositions);
-    // The whole Earth: picture or coastlines, cells, frame with legend, and on request the
-    // positions and the caption.
-    void renderEquirectangular(ZSurface& surface, bool withCaption, bool withPositions);
+    void renderMap(const MapScene& scene, ZSurface& surface, bool withCaption, bool withPositions);
     // Renders into an image of the picture size and hands a copy to the target.
-    void renderToBitmap(ZBitmap& target, bool withCaption, bool withPositions);
-    // The window's paint: the cached picture's update rectangle, then the live overlays.
-    void paintMap(ZSurface& surface, const ZBitmap& mapBitmap, const ZRect& update);
+    void renderToBitmap(const MapScene& scene, ZBitmap& target, bool withCaption,
+                        bool withPositions);
+    // The window's paint: the cached picture's update rectangle, then the live overlays. Keeps
+    // nothing, so it may run while another thread renders.
+    static void paintMap(const MapScene& scene, ZSurface& surface, const ZBitmap& mapBitmap,
+                         const ZRect& update);
+
+    const GlobeTableCache& kept() const { return globe_; }
 
   private:
-    // Shared by both views: stores the map centre for this picture and paints it white.
-    PictureGeometry beginPicture(ZSurface& surface);
-    // Frame with legend, then, when asked, positions and caption.
-    void drawOverlays(ZSurface& surface, bool withCaption, bool withPositions);
-
-    MapScene scene_;
+    GlobeTableCache globe_;
 };

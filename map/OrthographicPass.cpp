@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <cstdint>
-#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -12,38 +11,23 @@
 #include "map/GlobeGraticule.h"
 #include "map/GlobeLineLayer.h"
 #include "map/GlobePixelTable.h"
+#include "map/GlobeTableCache.h"
 #include "map/GlobeUnprojection.h"
 #include "map/GridCells.h"
 #include "map/MapConstants.h"
-#include "map/MapOverlays.h"
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
 #include "map/PictureSampler.h"
 #include "map/ProgressCounter.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
-namespace {
-
-// Map type without a picture: opaque cells and coastlines.
-constexpr std::uint32_t OUTLINES_ONLY = 1;
-
-// The view position centres the globe when there is one; otherwise the last centre stays.
-GeoAngles viewCentre(const MapScene& scene) {
-    if (scene.viewPosition != nullptr) {
-        return positionToRadians(*scene.viewPosition);
-    }
-    return GeoAngles{scene.view.orthoCentreLon, scene.view.orthoCentreLat};
-}
-
-}  // namespace
-
 // Drawn at the globe's scale, so that the globe samples it at its own resolution.
 ZBitmap renderFlatImage(const MapScene& scene) {
-    const ViewState& view = scene.view;
-    bool outlines = view.mapType == OUTLINES_ONLY;
-    QImage image(roundPixel(MAP_WIDTH * view.scaleX), roundPixel(MAP_HEIGHT * view.scaleY),
+    const MapScale& scale = scene.viewport.scale();
+    bool outlines = scene.viewport.choices().outlinesOnly();
+    QImage image(roundPixel(MAP_WIDTH * scale.x), roundPixel(MAP_HEIGHT * scale.y),
                  QImage::Format_RGB32);
     {
         ZRasterSurface surface(image);
@@ -52,7 +36,7 @@ ZBitmap renderFlatImage(const MapScene& scene) {
         if (!outlines) {
             drawBackground(surface, scene.background, whole);
         }
-        drawGridCells(surface, scene.grid, view, false, outlines, nullptr);
+        drawGridCells(surface, scene.grid, scale, false, outlines, nullptr);
     }
     ZBitmap flat;
     flat.create(image);
@@ -91,41 +75,27 @@ void drawGlobePixels(ZSurface& surface, const ZBitmap& flat, const GlobeFrame& f
     surface.drawPixels(left, top, width, height, rgb.data(), mask.data());
 }
 
-void renderOrthographic(const MapScene& scene, ZSurface& surface, bool withCaption,
-                        bool withPositions) {
-    ViewState& view = scene.view;
-    PictureGeometry geometry = PictureGeometry::of(view);
-    view.mapCentreX = geometry.centreX;
-    view.mapCentreY = geometry.centreY;
+void renderOrthographic(const MapScene& scene, GlobeTableCache& kept, ZSurface& surface,
+                        bool withCaption, bool withPositions) {
+    const Viewport& viewport = scene.viewport;
+    const PictureGeometry& geometry = viewport.geometry();
     surface.fillRect(geometry.picture(), BACKGROUND_COLOUR);
-    bool outlines = view.mapType == OUTLINES_ONLY;
+    bool outlines = viewport.choices().outlinesOnly();
+    GeoAngles centre = viewport.globeCentre();
+    GlobeFrame frame{viewport.scale(), geometry.centreX, geometry.centreY, centre.lon, centre.lat};
 
-    // Stored, so that a centre taken from the view position outlives the position.
-    GeoAngles centre = viewCentre(scene);
-    view.orthoCentreLon = centre.lon;
-    view.orthoCentreLat = centre.lat;
-    GlobeFrame frame{view, geometry.centreX, geometry.centreY, centre.lon, centre.lat};
-
-    // What depends only on the view is kept in it for the next pass, unless the picture is
-    // too large to keep tables for (the metafile's).
+    // What depends only on the viewport is kept for the next pass, unless the picture is too
+    // large to keep tables for (the metafile's).
     bool keeps = GlobePixelTable::worthKeeping(geometry);
     ZBitmap flat = renderFlatImage(scene);
     if (keeps && !flat.isEmpty()) {
-        GlobePixelTable::Key key = GlobePixelTable::keyOf(frame, geometry, flat);
-        if (!view.globePixels || !(view.globePixels->key() == key)) {
-            view.globePixels = std::make_shared<const GlobePixelTable>(frame, geometry, flat);
-        }
-        view.globePixels->draw(surface, flat, scene.progress);
+        kept.pixels(frame, geometry, flat).draw(surface, flat, scene.progress);
     } else {
         drawGlobePixels(surface, flat, frame, geometry, scene.progress);
     }
 
     if (keeps) {
-        GlobeLineLayer::Key key = GlobeLineLayer::keyOf(frame, geometry, outlines);
-        if (!view.globeLines || !(view.globeLines->key() == key)) {
-            view.globeLines = std::make_shared<const GlobeLineLayer>(frame, key);
-        }
-        surface.drawLineLayer(view.globeLines->layer());
+        surface.drawLineLayer(kept.lines(frame, geometry, outlines).layer());
     } else {
         GlobeLines graticule = traceGlobeGraticule(frame);
         if (outlines) {
@@ -141,14 +111,6 @@ void renderOrthographic(const MapScene& scene, ZSurface& surface, bool withCapti
     surface.drawEllipse(ZRect{left, top, left + geometry.diameterX, top + geometry.diameterY},
                         GLOBE_OUTLINE_COLOUR, 1.0);
 
-    if (scene.overlays != nullptr) {
-        // In this view the frame is left out and only the legend is drawn.
-        scene.overlays->drawGraticule(surface);
-        if (withPositions) {
-            scene.overlays->drawPositions(surface);
-        }
-        if (withCaption) {
-            scene.overlays->drawCaption(surface);
-        }
-    }
+    // In this view the graticule's frame is left out and only the legend is drawn.
+    drawMapOverlays(scene, surface, withCaption, withPositions);
 }

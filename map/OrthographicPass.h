@@ -1,5 +1,6 @@
 #pragma once
 
+class GlobeTableCache;
 class ProgressSink;
 class ZBitmap;
 class ZSurface;
@@ -10,14 +11,14 @@ struct PictureGeometry;
 // The map as a globe seen from far above the view centre: the flat map of picture and cells is
 // drawn at the target scale, and each pixel of the globe disc takes the colour of the point it
 // shows. Coastlines (outline maps only), the graticule and the outline are drawn over it, hidden
-// behind the globe, then the legend and, when asked, the positions and the caption. Stores the
-// map centre and the view centre it used in the scene's view.
-void renderOrthographic(const MapScene& scene, ZSurface& surface, bool withCaption,
-                        bool withPositions);
+// behind the globe, then the legend and, when asked, the positions and the caption. What depends
+// only on the viewport is taken from kept, or made there for the next pass.
+void renderOrthographic(const MapScene& scene, GlobeTableCache& kept, ZSurface& surface,
+                        bool withCaption, bool withPositions);
 
 // The steps of the pass that cost most, on their own for measuring.
 
-// Picture (unless outlines only) and cells as a flat map without frame at the view's scale.
+// Picture (unless outlines only) and cells as a flat map without frame at the viewport's scale.
 ZBitmap renderFlatImage(const MapScene& scene);
 
 // Every pixel of the globe's disc in the colour of the flat image at the point it shows, with

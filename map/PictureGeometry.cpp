@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "map/MapConstants.h"
-#include "map/ViewState.h"
+#include "map/MapScale.h"
 #include "toolkit/ZSystem.h"
 
 int roundPixel(double value) {
@@ -13,20 +13,20 @@ int roundPixel(double value) {
     return static_cast<int>(ZSystem::round(std::clamp(value, -LIMIT, LIMIT), 0));
 }
 
-PictureGeometry PictureGeometry::of(const ViewState& view) {
-    double f = view.frameScale;
+PictureGeometry PictureGeometry::of(const MapScale& scale) {
+    double f = scale.frame;
     PictureGeometry g;
-    g.width = roundPixel(MAP_WIDTH * view.scaleX + 2 * FRAME_MARGIN * f);
-    g.height = roundPixel(MAP_HEIGHT * view.scaleY + (FRAME_MARGIN + FRAME_BOTTOM) * f);
+    g.width = roundPixel(MAP_WIDTH * scale.x + 2 * FRAME_MARGIN * f);
+    g.height = roundPixel(MAP_HEIGHT * scale.y + (FRAME_MARGIN + FRAME_BOTTOM) * f);
     int left = roundPixel(FRAME_MARGIN * f);
     int top = roundPixel(FRAME_MARGIN * f);
-    g.mapRectangle = ZRect{left, top, left + roundPixel(MAP_WIDTH * view.scaleX),
-                           top + roundPixel(MAP_HEIGHT * view.scaleY)};
+    g.mapRectangle = ZRect{left, top, left + roundPixel(MAP_WIDTH * scale.x),
+                           top + roundPixel(MAP_HEIGHT * scale.y)};
     g.centreX = left + g.mapRectangle.width() / 2;
     g.centreY = top + g.mapRectangle.height() / 2;
-    g.radiusX = roundPixel(GLOBE_RADIUS * view.scaleX);
-    g.radiusY = roundPixel(GLOBE_RADIUS * view.scaleY);
-    g.diameterX = roundPixel(2 * GLOBE_RADIUS * view.scaleX);
-    g.diameterY = roundPixel(2 * GLOBE_RADIUS * view.scaleY);
+    g.radiusX = roundPixel(GLOBE_RADIUS * scale.x);
+    g.radiusY = roundPixel(GLOBE_RADIUS * scale.y);
+    g.diameterX = roundPixel(2 * GLOBE_RADIUS * scale.x);
+    g.diameterY = roundPixel(2 * GLOBE_RADIUS * scale.y);
     return g;
 }

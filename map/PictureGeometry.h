@@ -4,7 +4,7 @@
 
 #include "toolkit/ui/ZRect.h"
 
-struct ViewState;
+struct MapScale;
 
 // The largest picture drawn in memory, 400 MB at four bytes a pixel: about 1400 %. A scale typed
 // into the settings by hand must not take the machine's memory.
@@ -13,7 +13,7 @@ constexpr std::int64_t MAX_PICTURE_PIXELS = 100'000'000;
 // Pixel coordinates are computed in double precision and rounded half away from zero.
 int roundPixel(double value);
 
-// The picture and where the map lies in it, for the scales of a view.
+// The picture and where the map lies in it, for a scale.
 struct PictureGeometry {
     int width = 0;
     int height = 0;
@@ -26,7 +26,7 @@ struct PictureGeometry {
     int diameterX = 0;
     int diameterY = 0;
 
-    static PictureGeometry of(const ViewState& view);
+    static PictureGeometry of(const MapScale& scale);
     ZRect picture() const { return ZRect{0, 0, width, height}; }
     // Whether a raster picture of this size may be made.
     bool canBeDrawn() const {

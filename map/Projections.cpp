@@ -4,8 +4,9 @@
 #include <cmath>
 
 #include "map/MapConstants.h"
+#include "map/MapScale.h"
 #include "map/PictureGeometry.h"
-#include "map/ViewState.h"
+#include "toolkit/ZSystem.h"
 
 GeoAngles positionToRadians(const GeoPosition& position) {
     GeoAngles angles;
@@ -23,18 +24,34 @@ GeoAngles positionToRadians(const GeoPosition& position) {
     return angles;
 }
 
-ScreenPoint projectEquirectangular(const ViewState& view, double lonDegrees, double latDegrees,
-                                   bool withFrame) {
-    double frame = withFrame ? FRAME_MARGIN * view.frameScale : 0.0;
-    return ScreenPoint{roundPixel((lonDegrees + 180) * PIXELS_PER_DEGREE * view.scaleX + frame),
-                       roundPixel((90 - latDegrees) * PIXELS_PER_DEGREE * view.scaleY + frame)};
+namespace {
+
+void splitDegrees(double degrees, std::int32_t& whole, std::int32_t& minutes) {
+    double magnitude = std::fabs(degrees);
+    double integral = std::floor(magnitude);
+    whole = static_cast<std::int32_t>(integral);
+    minutes = static_cast<std::int32_t>(ZSystem::round((magnitude - integral) * 60, 0));
 }
 
-ScreenPoint positionToScreen(const ViewState& view, const GeoPosition& position, bool withFrame,
-                             bool forceFlat) {
-    if (view.orthView && !forceFlat) {
-        return ScreenPoint{view.mapCentreX, view.mapCentreY};
-    }
+}  // namespace
+
+GeoPosition placeInMinutes(double latDegrees, double lonDegrees, bool south, bool west) {
+    GeoPosition place;
+    place.south = south ? 1 : 0;
+    place.west = west ? 1 : 0;
+    splitDegrees(latDegrees, place.latDegrees, place.latMinutes);
+    splitDegrees(lonDegrees, place.lonDegrees, place.lonMinutes);
+    return place;
+}
+
+ScreenPoint projectEquirectangular(const MapScale& scale, double lonDegrees, double latDegrees,
+                                   bool withFrame) {
+    double frame = withFrame ? FRAME_MARGIN * scale.frame : 0.0;
+    return ScreenPoint{roundPixel((lonDegrees + 180) * PIXELS_PER_DEGREE * scale.x + frame),
+                       roundPixel((90 - latDegrees) * PIXELS_PER_DEGREE * scale.y + frame)};
+}
+
+ScreenPoint positionToScreen(const MapScale& scale, const GeoPosition& position, bool withFrame) {
     double lat = position.latDegrees + position.latMinutes * ONE_SIXTIETH;
     double lon = position.lonDegrees + position.lonMinutes * ONE_SIXTIETH;
     if (position.south) {
@@ -43,15 +60,15 @@ ScreenPoint positionToScreen(const ViewState& view, const GeoPosition& position,
     if (position.west) {
         lon = -lon;
     }
-    return projectEquirectangular(view, lon, lat, withFrame);
+    return projectEquirectangular(scale, lon, lat, withFrame);
 }
 
-ScreenPoint projectOrthographic(const ViewState& view, double lon0, double lat0, double lon,
+ScreenPoint projectOrthographic(const MapScale& scale, double lon0, double lat0, double lon,
                                 double lat, int cx, int cy) {
     double delta = lon - lon0;
-    double x = std::sin(delta) * std::cos(lat) * view.scaleX * GLOBE_RADIUS;
+    double x = std::sin(delta) * std::cos(lat) * scale.x * GLOBE_RADIUS;
     double y = (std::cos(lat0) * std::sin(lat) - std::sin(lat0) * std::cos(lat) * std::cos(delta)) *
-               view.scaleY * GLOBE_RADIUS;
+               scale.y * GLOBE_RADIUS;
     return ScreenPoint{cx + roundPixel(x), cy - roundPixel(y)};
 }
 
@@ -65,16 +82,16 @@ namespace {
 
 // The inverse without the quadrant correction: the longitude stays within a quarter turn of
 // the centre's.
-bool unprojectPlain(const ViewState& view, int x, int y, int cx, int cy, double lon0, double lat0,
+bool unprojectPlain(const MapScale& scale, int x, int y, int cx, int cy, double lon0, double lat0,
                     GeoAngles& angles) {
     int dx = x - cx;
     int dy = y - cy;
-    double radius = GLOBE_RADIUS * view.scaleX;
+    double radius = GLOBE_RADIUS * scale.x;
     if (!(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy) < radius)) {
         return false;
     }
     double px = dx / radius;
-    double py = (cy - y) / (GLOBE_RADIUS * view.scaleY);
+    double py = (cy - y) / (GLOBE_RADIUS * scale.y);
     double rho = 0.0001;
     double c = 0.0;
     if (dx != 0 || dy != 0) {
@@ -94,20 +111,20 @@ bool unprojectPlain(const ViewState& view, int x, int y, int cx, int cy, double 
 
 }  // namespace
 
-bool unprojectOrthographic(const ViewState& view, int x, int y, int cx, int cy, double lon0,
+bool unprojectOrthographic(const MapScale& scale, int x, int y, int cx, int cy, double lon0,
                            double lat0, bool fixQuadrant, GeoAngles& angles) {
     GeoAngles here = angles;
-    if (!unprojectPlain(view, x, y, cx, cy, lon0, lat0, here)) {
+    if (!unprojectPlain(scale, x, y, cx, cy, lon0, lat0, here)) {
         return false;
     }
     if (fixQuadrant) {
         GeoAngles below;
-        if (unprojectPlain(view, x, y + 1, cx, cy, lon0, lat0, below)) {
+        if (unprojectPlain(scale, x, y + 1, cx, cy, lon0, lat0, below)) {
             GeoAngles above;
-            if (!unprojectPlain(view, x, y - 1, cx, cy, lon0, lat0, above)) {
+            if (!unprojectPlain(scale, x, y - 1, cx, cy, lon0, lat0, above)) {
                 // The topmost pixel of a column has no neighbour above to compare with: it
                 // shows what the pixel below it shows, longitude and latitude.
-                return unprojectOrthographic(view, x, y + 1, cx, cy, lon0, lat0, true, angles);
+                return unprojectOrthographic(scale, x, y + 1, cx, cy, lon0, lat0, true, angles);
             }
             // The latitude falls towards the top beyond the north pole and towards the bottom
             // beyond the south pole; the extreme of a column takes its neighbour's correction.
@@ -126,9 +143,9 @@ bool unprojectOrthographic(const ViewState& view, int x, int y, int cx, int cy, 
     return true;
 }
 
-bool unprojectEquirectangular(const ViewState& view, int mx, int my, GeoAngles& angles) {
-    double x = (mx - FRAME_MARGIN) / view.scaleX;
-    double y = (my - FRAME_MARGIN) / view.scaleY;
+bool unprojectEquirectangular(const MapScale& scale, int mx, int my, GeoAngles& angles) {
+    double x = (mx - FRAME_MARGIN) / scale.x;
+    double y = (my - FRAME_MARGIN) / scale.y;
     if (!(x >= 0 && x < MAP_WIDTH && y >= 0 && y < MAP_HEIGHT)) {
         return false;
     }

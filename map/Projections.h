@@ -2,7 +2,7 @@
 
 #include "grid/GeoPosition.h"
 
-struct ViewState;
+struct MapScale;
 
 // A pixel of the picture.
 struct ScreenPoint {
@@ -18,21 +18,24 @@ struct GeoAngles {
     double lat = 0.0;
 };
 
-// The flat map works in degrees, the globe in radians. The scales come from the view; the
-// globe centre (cx, cy) is the map centre of the render pass.
+// The flat map works in degrees, the globe in radians. The globe's centre pixel (cx, cy) is the
+// map centre of the picture.
 
 GeoAngles positionToRadians(const GeoPosition& position);
 
-ScreenPoint projectEquirectangular(const ViewState& view, double lonDegrees, double latDegrees,
+// A place in whole degrees and rounded minutes of the angles' magnitudes with the hemispheres
+// given. Minutes are not carried: just short of a whole degree the place reads 60', and its
+// whole degrees still name the cell the angles lie in.
+GeoPosition placeInMinutes(double latDegrees, double lonDegrees, bool south, bool west);
+
+ScreenPoint projectEquirectangular(const MapScale& scale, double lonDegrees, double latDegrees,
                                    bool withFrame);
 
-// In the globe view every position is drawn at the centre, because the globe is centred on
-// the position that is drawn there; forceFlat asks for the flat map's pixel regardless.
-ScreenPoint positionToScreen(const ViewState& view, const GeoPosition& position, bool withFrame,
-                             bool forceFlat);
+// A position's pixel on the flat map.
+ScreenPoint positionToScreen(const MapScale& scale, const GeoPosition& position, bool withFrame);
 
 // No visibility test: points of the far side land inside the disc as well.
-ScreenPoint projectOrthographic(const ViewState& view, double lon0, double lat0, double lon,
+ScreenPoint projectOrthographic(const MapScale& scale, double lon0, double lat0, double lon,
                                 double lat, int cx, int cy);
 
 bool isOnNearSide(double lon0, double lat0, double lon, double lat);
@@ -40,9 +43,9 @@ bool isOnNearSide(double lon0, double lat0, double lon, double lat);
 // The point of the globe under pixel (x, y), in radians and not normalised. False outside the
 // disc, and then angles keep what they held. With fixQuadrant, pixels beyond a visible pole get
 // the longitude on the far side of the pole.
-bool unprojectOrthographic(const ViewState& view, int x, int y, int cx, int cy, double lon0,
+bool unprojectOrthographic(const MapScale& scale, int x, int y, int cx, int cy, double lon0,
                            double lat0, bool fixQuadrant, GeoAngles& angles);
 
-// The point of the flat map under a window pixel, in degrees; false outside the map. The window
-// always shows the picture at frame scale 1.
-bool unprojectEquirectangular(const ViewState& view, int mx, int my, GeoAngles& angles);
+// The point of the flat map under a pixel of a picture at frame scale 1 (the window's), in
+// degrees; false outside the map.
+bool unprojectEquirectangular(const MapScale& scale, int mx, int my, GeoAngles& angles);

@@ -2,7 +2,7 @@
 
 #include "grid/GridDatabase.h"
 #include "map/PictureGeometry.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "overlays/OverlayText.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
@@ -56,22 +56,22 @@ ZString sourceLine() {
     return ZFormattedString("Abweichungen in Grad Celsius (1961-90) - %s", WEB_ADDRESS);
 }
 
-void drawCaption(ZSurface& surface, const ViewState& view, const ZString& title,
+void drawCaption(ZSurface& surface, const Viewport& viewport, const ZString& title,
                  const ZString& positionLine, const ZFont& captionFont, const ZFont& labelFont) {
     surface.selectFont(captionFont);
     ZRect titleRect;
     ZRect bottomRect;
-    bool large = isLargeMode(view);
+    bool large = isLargeMode(viewport);
     if (large) {
         // One mapping for the whole caption; the rectangles are those of the logical picture.
-        setLargeModeMapping(surface, view);
+        setLargeModeMapping(surface, viewport);
         titleRect = ZRect{30, 0, 1030, 30};
         bottomRect = ZRect{30, 530, 1030, 605};
     } else {
-        int right = roundPixel(1000 * view.scaleX + 30);
+        int right = roundPixel(1000 * viewport.scale().x + 30);
         titleRect = ZRect{30, 0, right, 30};
-        bottomRect = ZRect{30, roundPixel(500 * view.scaleY + 30), right,
-                           roundPixel(500 * view.scaleY + 105)};
+        bottomRect = ZRect{30, roundPixel(500 * viewport.scale().y + 30), right,
+                           roundPixel(500 * viewport.scale().y + 105)};
     }
     surface.drawText(title, titleRect, Z_TEXT_CENTER | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
     if (!positionLine.isEmpty()) {

@@ -6,10 +6,10 @@
 
 class GridDatabase;
 class MonthSelection;
+class Viewport;
 class ZFont;
 class ZSurface;
 struct GridFigures;
-struct ViewState;
 
 // The program's address in the source line of every map.
 inline constexpr const char* WEB_ADDRESS = "https://sorvo-visualizer.example.org";
@@ -32,5 +32,5 @@ ZString sourceLine();
 
 // The title above the map, the view position's line at the bottom left (left out when empty)
 // and the source line at the bottom right.
-void drawCaption(ZSurface& surface, const ViewState& view, const ZString& title,
+void drawCaption(ZSurface& surface, const Viewport& viewport, const ZString& title,
                  const ZString& positionLine, const ZFont& captionFont, const ZFont& labelFont);

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "map/PictureGeometry.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "overlays/OverlayText.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ui/ZSurface.h"
@@ -20,14 +20,15 @@ struct Frame {
     int unitY;
 };
 
-Frame frameOf(const ViewState& view) {
-    double sx = view.scaleX;
-    double sy = view.scaleY;
-    if (isLargeMode(view)) {
+Frame frameOf(const Viewport& viewport) {
+    double sx = viewport.scale().x;
+    double sy = viewport.scale().y;
+    if (isLargeMode(viewport)) {
         return Frame{roundPixel(30 * sx),  roundPixel(30 * sy), roundPixel(1030 * sx),
                      roundPixel(530 * sy), roundPixel(5 * sx),  roundPixel(5 * sy)};
     }
-    return Frame{30, 30, roundPixel(1000 * sx + 60) - 30, roundPixel(500 * sy + 110) - 80, 5, 5};
+    const PictureGeometry& picture = viewport.geometry();
+    return Frame{30, 30, picture.width - 30, picture.height - 80, 5, 5};
 }
 
 void line(ZSurface& surface, int x1, int y1, int x2, int y2) {
@@ -43,13 +44,13 @@ ZString degreeLabel(int degrees, const char* positive, const char* negative) {
 
 }  // namespace
 
-void drawGraticule(ZSurface& surface, const ViewState& view, const ZFont& labelFont) {
+void drawGraticule(ZSurface& surface, const Viewport& viewport, const ZFont& labelFont) {
     surface.selectFont(labelFont);
     surface.selectPen(0, 1);
-    if (view.orthView) {
+    if (!viewport.projection().hasDegreeFrame()) {
         return;
     }
-    Frame f = frameOf(view);
+    Frame f = frameOf(viewport);
     line(surface, f.left, f.top, f.right, f.top);
     line(surface, f.left, f.bottom, f.right, f.bottom);
 
@@ -62,7 +63,7 @@ void drawGraticule(ZSurface& surface, const ViewState& view, const ZFont& labelF
         // The left edge's label would repeat the right edge's 180 degrees.
         if (lon != -180) {
             ZRect box{x - 3 * f.unitX, f.bottom + f.unitY, x + 3 * f.unitX, f.bottom + 3 * f.unitY};
-            drawOverlayText(surface, view, degreeLabel(lon, "O", "W"), box,
+            drawOverlayText(surface, viewport, degreeLabel(lon, "O", "W"), box,
                             Z_TEXT_CENTER | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
         }
     }
@@ -76,7 +77,7 @@ void drawGraticule(ZSurface& surface, const ViewState& view, const ZFont& labelF
         line(surface, f.left, y, f.left + f.unitX, y);
         line(surface, f.right, y, f.right - f.unitX, y);
         ZRect box{f.left - 5 * f.unitX, y - f.unitY, f.left - f.unitX, y + f.unitY};
-        drawOverlayText(surface, view, degreeLabel(lat, "N", "S"), box,
+        drawOverlayText(surface, viewport, degreeLabel(lat, "N", "S"), box,
                         Z_TEXT_RIGHT | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
     }
 }

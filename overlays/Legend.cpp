@@ -4,18 +4,18 @@
 
 #include "map/ColourScale.h"
 #include "map/PictureGeometry.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "overlays/OverlayText.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ui/ZSurface.h"
 
-void drawLegend(ZSurface& surface, const ViewState& view) {
+void drawLegend(ZSurface& surface, const Viewport& viewport) {
     constexpr int boxes = static_cast<int>(COLOUR_SCALE.size());
-    double sx = view.scaleX;
-    double sy = view.scaleY;
+    double sx = viewport.scale().x;
+    double sy = viewport.scale().y;
     int width = roundPixel(1000 * sx / boxes);
     int left, top, height, gap;
-    if (isLargeMode(view)) {
+    if (isLargeMode(viewport)) {
         left = roundPixel(30 * sx);
         top = roundPixel(550 * sy);
         height = roundPixel(15 * sy);
@@ -24,7 +24,7 @@ void drawLegend(ZSurface& surface, const ViewState& view) {
         // Centred under the map; at full size the row is one pixel wider than the map and the
         // halved difference truncates to 0.
         left = (roundPixel(1000 * sx) - boxes * width) / 2 + 30;
-        top = roundPixel(500 * sy + 110) - 60;
+        top = viewport.geometry().height - 60;
         height = 15;
         gap = 7;
     }
@@ -36,7 +36,7 @@ void drawLegend(ZSurface& surface, const ViewState& view) {
     for (int k = 0; k + 1 < boxes; ++k) {
         ZRect box{left + k * width, top + height, left + (k + 2) * width, top + 2 * height + gap};
         drawOverlayText(
-            surface, view,
+            surface, viewport,
             ZFormattedString("%.1f", COLOUR_SCALE[static_cast<std::size_t>(k)].upperBound), box,
             Z_TEXT_CENTER | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
     }

@@ -1,8 +1,8 @@
 #pragma once
 
 class ZSurface;
-struct ViewState;
+class Viewport;
 
 // The colour scale under the map: eleven boxes, and under each border between two boxes the
 // bound that separates their classes. Uses the font the frame selected.
-void drawLegend(ZSurface& surface, const ViewState& view);
+void drawLegend(ZSurface& surface, const Viewport& viewport);

@@ -7,33 +7,32 @@
 #include "overlays/PositionList.h"
 #include "overlays/PositionMarkers.h"
 
-MapOverlayPainter::MapOverlayPainter(const GridDatabase& database, const ViewState& view,
-                                     const ZFont& captionFont, const ZFont& labelFont,
-                                     PositionList* positions)
+MapOverlayPainter::MapOverlayPainter(const GridDatabase& database, const ZFont& captionFont,
+                                     const ZFont& labelFont, PositionList* positions)
     : database_(database),
-      view_(view),
       captionFont_(captionFont),
       labelFont_(labelFont),
       positions_(positions) {}
 
-void MapOverlayPainter::drawGraticule(ZSurface& surface) {
-    ::drawGraticule(surface, view_, labelFont_);
-    drawLegend(surface, view_);
+void MapOverlayPainter::drawGraticule(ZSurface& surface, const Viewport& viewport) {
+    ::drawGraticule(surface, viewport, labelFont_);
+    drawLegend(surface, viewport);
 }
 
-void MapOverlayPainter::drawPositions(ZSurface& surface) {
+void MapOverlayPainter::drawPositions(ZSurface& surface, const Viewport& viewport) {
     if (positions_ != nullptr) {
-        ::drawPositions(surface, view_, *positions_);
+        ::drawPositions(surface, viewport, *positions_);
     }
 }
 
 // The bottom-left line names the view position and its cell's value, when there is one.
-void MapOverlayPainter::drawCaption(ZSurface& surface) {
+void MapOverlayPainter::drawCaption(ZSurface& surface, const Viewport& viewport) {
     ZString positionLine;
     const Position* viewPosition = positions_ ? positions_->viewPosition() : nullptr;
     if (viewPosition != nullptr) {
         positionLine = viewPositionLine(viewPosition->name,
                                         database_.grid().valueAt(viewPosition->coordinates));
     }
-    ::drawCaption(surface, view_, captionTitle(database_), positionLine, captionFont_, labelFont_);
+    ::drawCaption(surface, viewport, captionTitle(database_), positionLine, captionFont_,
+                  labelFont_);
 }

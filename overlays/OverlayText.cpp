@@ -1,7 +1,7 @@
 #include "overlays/OverlayText.h"
 
 #include "map/PictureGeometry.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "toolkit/ui/ZSurface.h"
 
 namespace {
@@ -11,24 +11,25 @@ constexpr int LOGICAL_HEIGHT = 610;
 
 }  // namespace
 
-bool isLargeMode(const ViewState& view) {
-    return view.frameScale > 1.0;
+bool isLargeMode(const Viewport& viewport) {
+    return viewport.largeText();
 }
 
-void setLargeModeMapping(ZSurface& surface, const ViewState& view) {
-    PictureGeometry geometry = PictureGeometry::of(view);
+void setLargeModeMapping(ZSurface& surface, const Viewport& viewport) {
+    const PictureGeometry& geometry = viewport.geometry();
     surface.setIsotropicMapping(LOGICAL_WIDTH, LOGICAL_HEIGHT, geometry.width, geometry.height);
 }
 
-void drawOverlayText(ZSurface& surface, const ViewState& view, const ZString& text,
+void drawOverlayText(ZSurface& surface, const Viewport& viewport, const ZString& text,
                      const ZRect& rect, unsigned flags) {
-    if (!isLargeMode(view)) {
+    if (!isLargeMode(viewport)) {
         surface.drawText(text, rect, flags);
         return;
     }
-    setLargeModeMapping(surface, view);
-    ZRect logical{roundPixel(rect.left / view.scaleX), roundPixel(rect.top / view.scaleY),
-                  roundPixel(rect.right / view.scaleX), roundPixel(rect.bottom / view.scaleY)};
+    setLargeModeMapping(surface, viewport);
+    const MapScale& scale = viewport.scale();
+    ZRect logical{roundPixel(rect.left / scale.x), roundPixel(rect.top / scale.y),
+                  roundPixel(rect.right / scale.x), roundPixel(rect.bottom / scale.y)};
     surface.drawText(text, logical, flags);
     surface.resetMapping();
 }

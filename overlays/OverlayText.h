@@ -4,17 +4,17 @@
 #include "toolkit/ui/ZRect.h"
 
 class ZSurface;
-struct ViewState;
+class Viewport;
 
 // The overlays are laid out for a picture of 1060 x 610 at scale 1. A picture drawn larger than
 // that (the metafile at ten times the size) keeps the fonts and maps this logical space onto the
 // whole picture, so that texts grow with the map.
-bool isLargeMode(const ViewState& view);
+bool isLargeMode(const Viewport& viewport);
 
-// Maps the logical 1060 x 610 picture onto the picture of the view.
-void setLargeModeMapping(ZSurface& surface, const ViewState& view);
+// Maps the logical 1060 x 610 picture onto the viewport's picture.
+void setLargeModeMapping(ZSurface& surface, const Viewport& viewport);
 
 // A label in a rectangle given in picture pixels: drawn directly, or in large mode through the
 // logical space, the rectangle divided by the scales.
-void drawOverlayText(ZSurface& surface, const ViewState& view, const ZString& text,
+void drawOverlayText(ZSurface& surface, const Viewport& viewport, const ZString& text,
                      const ZRect& rect, unsigned flags);

@@ -1,7 +1,6 @@
 #include "overlays/PositionMarkers.h"
 
-#include "map/Projections.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "overlays/PositionList.h"
 #include "toolkit/ui/ZSurface.h"
 
@@ -12,14 +11,10 @@ constexpr ZColour RED_POSITION_COLOUR = zRgb(255, 0, 0);
 
 }  // namespace
 
-ScreenPoint markerPixel(const ViewState& view, const GeoPosition& place) {
-    return positionToScreen(view, place, true, false);
-}
-
-void drawPositions(ZSurface& surface, const ViewState& view, PositionList& positions) {
+void drawPositions(ZSurface& surface, const Viewport& viewport, PositionList& positions) {
     std::size_t drawn = 0;
     positions.forEach([&](std::uint32_t, Position& position) {
-        ScreenPoint at = markerPixel(view, position.coordinates);
+        ScreenPoint at = viewport.projection().markerPixel(position.coordinates);
         position.x = at.x;
         position.y = at.y;
         surface.moveTo(at.x - 6, at.y - 6);
@@ -29,8 +24,7 @@ void drawPositions(ZSurface& surface, const ViewState& view, PositionList& posit
         surface.fillRect(ZRect{at.x - 1, at.y - 1, at.x + 3, at.y + 3},
                          drawn == 0 ? VIEW_POSITION_COLOUR : RED_POSITION_COLOUR);
         ++drawn;
-        // The globe is centred on the view position; the others have no place there.
-        return !view.orthView;
+        return !viewport.projection().followsViewPosition();
     });
     positions.setDrawnMarkers(drawn);
 }

@@ -1,65 +1,12 @@
 #include "overlays/Readout.h"
 
-#include <cmath>
+#include <optional>
 
 #include "grid/MonthGrid.h"
-#include "map/MapConstants.h"
-#include "map/Projections.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "toolkit/ZFormattedString.h"
-#include "toolkit/ZSystem.h"
 
 namespace {
-
-// Whole degrees and rounded minutes of an angle's magnitude. Minutes are not carried: just
-// short of a whole degree the place reads 60', and its whole degrees still name the cell under
-// the mouse, which is the one whose value is shown.
-void splitDegrees(double degrees, std::int32_t& whole, std::int32_t& minutes) {
-    double magnitude = std::fabs(degrees);
-    double integral = std::floor(magnitude);
-    whole = static_cast<std::int32_t>(integral);
-    minutes = static_cast<std::int32_t>(ZSystem::round((magnitude - integral) * 60, 0));
-}
-
-void setPlace(GeoPosition& place, double latDegrees, double lonDegrees, bool south, bool west) {
-    place.south = south ? 1 : 0;
-    place.west = west ? 1 : 0;
-    splitDegrees(latDegrees, place.latDegrees, place.latMinutes);
-    splitDegrees(lonDegrees, place.lonDegrees, place.lonMinutes);
-}
-
-bool flatPlace(const ViewState& view, int x, int y, GeoPosition& place) {
-    GeoAngles angles;
-    if (!unprojectEquirectangular(view, x, y, angles)) {
-        return false;
-    }
-    // On the flat map the equator itself reads south, the prime meridian east.
-    setPlace(place, angles.lat, angles.lon, !(angles.lat > 0), angles.lon < 0);
-    return true;
-}
-
-bool globePlace(const ViewState& view, const GeoPosition* viewPosition, int x, int y,
-                GeoPosition& place) {
-    GeoAngles centre = viewPosition != nullptr
-                           ? positionToRadians(*viewPosition)
-                           : GeoAngles{view.orthoCentreLon, view.orthoCentreLat};
-    GeoAngles angles;
-    if (!unprojectOrthographic(view, x, y, view.mapCentreX, view.mapCentreY, centre.lon, centre.lat,
-                               true, angles)) {
-        return false;
-    }
-    double lat = angles.lat * TWO_OVER_PI * 5400 / 60;
-    double lon = angles.lon * INV_TWO_PI * 21600 / 60;
-    // Beyond a pole the longitude lies half a turn away and may leave the usual range.
-    while (lon > 180) {
-        lon -= 360;
-    }
-    while (lon < -180) {
-        lon += 360;
-    }
-    setPlace(place, lat, lon, lat < 0, lon < 0);
-    return true;
-}
 
 // " +0.25°C": the sign is decided on the value itself, so 0.004 shows " +0.00°C".
 ZString valueText(double value) {
@@ -77,21 +24,20 @@ ZString toText(GeoPosition& position) {
     return position.text;
 }
 
-bool pointToGeoPosition(const ViewState& view, const GeoPosition* viewPosition, int x, int y,
-                        GeoPosition& place) {
-    place.clear();
-    return view.orthView ? globePlace(view, viewPosition, x, y, place)
-                         : flatPlace(view, x, y, place);
+bool pointToGeoPosition(const Viewport& viewport, int x, int y, GeoPosition& place) {
+    std::optional<GeoPosition> found = viewport.projection().toGeo(x, y);
+    place = found.value_or(GeoPosition());
+    return found.has_value();
 }
 
-ReadoutTexts readoutTexts(const MonthGrid& grid, const ViewState& view,
-                          const GeoPosition* viewPosition, int x, int y, const PositionHit* hit) {
+ReadoutTexts readoutTexts(const MonthGrid& grid, const Viewport& viewport, int x, int y,
+                          const PositionHit* hit) {
     ReadoutTexts texts;
     GeoPosition place;
     if (hit != nullptr) {
         place = hit->coordinates;
         texts.location = ZFormattedString("%s: %s", hit->name.c_str(), toText(place).c_str());
-    } else if (pointToGeoPosition(view, viewPosition, x, y, place)) {
+    } else if (pointToGeoPosition(viewport, x, y, place)) {
         texts.location = toText(place);
     } else {
         return texts;

@@ -4,17 +4,15 @@
 #include "toolkit/ZString.h"
 
 class MonthGrid;
-struct ViewState;
+class Viewport;
 
 // "52° 31' N / 13° 24' O": degrees and minutes of latitude and longitude with the hemispheres'
 // letters. The text is kept in the position as well.
 ZString toText(GeoPosition& position);
 
-// The place under a point of the map panel, true when the point lies on the flat map or on the
-// globe. The place is cleared first in every case. On the globe the view centre is the view
-// position's when there is one (null: none), else the view's stored centre.
-bool pointToGeoPosition(const ViewState& view, const GeoPosition* viewPosition, int x, int y,
-                        GeoPosition& place);
+// The place under a point of the map panel, true when the point shows the Earth. The place is
+// cleared first in every case.
+bool pointToGeoPosition(const Viewport& viewport, int x, int y, GeoPosition& place);
 
 // A position marker under the mouse: its name and the place it stands for.
 struct PositionHit {
@@ -31,5 +29,5 @@ struct ReadoutTexts {
 // The read-out for a point of the map panel. Over a position marker (hit, null for none) the
 // marker's name and place are shown and its own cell's value; otherwise the place under the
 // point, or two empty texts off the map. The value text is empty where the cell has no data.
-ReadoutTexts readoutTexts(const MonthGrid& grid, const ViewState& view,
-                          const GeoPosition* viewPosition, int x, int y, const PositionHit* hit);
+ReadoutTexts readoutTexts(const MonthGrid& grid, const Viewport& viewport, int x, int y,
+                          const PositionHit* hit);

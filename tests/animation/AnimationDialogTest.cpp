@@ -31,7 +31,6 @@ class AnimationDialogTest : public testing::Test {
         dialog.fileName = "film.gif";
         dialog.request.dataset = {1, "data/cru/hadcrut3v.dat"};
         dialog.request.view.scalePercent = 50;
-        dialog.request.view.scaleX = dialog.request.view.scaleY = 0.5;
         loadBackground(dialog.request.background, dialog.request.view.mapType);
     }
 

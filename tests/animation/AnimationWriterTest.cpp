@@ -18,6 +18,7 @@
 #include "grid/GridDatabase.h"
 #include "map/BackgroundPicture.h"
 #include "map/MapRenderer.h"
+#include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
 #include "overlays/PositionList.h"
 
@@ -72,7 +73,6 @@ class AnimationWriterTest : public testing::Test {
         request.dataset = {1, "data/cru/hadcrut3v.dat"};
         request.view.mapType = 2;
         request.view.scalePercent = 50;
-        request.view.scaleX = request.view.scaleY = 0.5;
         loadBackground(request.background, 2);
         request.captionFont.create("Times New Roman", 12, 0, 400, 0);
         request.labelFont.create("Arial", 8, 0, 400, 0);
@@ -90,14 +90,13 @@ class AnimationWriterTest : public testing::Test {
         database.select({year, month, yearAverage});
         PositionList positions;
         positions.assignLoaded(request.positions);
-        ViewState view = request.view;
-        MapOverlayPainter overlays(database, view, request.captionFont, request.labelFont,
-                                   &positions);
+        MapOverlayPainter overlays(database, request.captionFont, request.labelFont, &positions);
         const Position* centre = positions.viewPosition();
+        Viewport viewport(request.view, centre ? &centre->coordinates : nullptr);
         ZBitmap bitmap;
-        MapRenderer(MapScene{database.grid(), view, request.background,
-                             centre ? &centre->coordinates : nullptr, &overlays, nullptr})
-            .renderToBitmap(bitmap, true, false);
+        MapRenderer().renderToBitmap(
+            MapScene{database.grid(), viewport, request.background, &overlays, nullptr}, bitmap,
+            true, false);
         return bitmap.image();
     }
 
@@ -149,7 +148,7 @@ TEST_F(AnimationWriterTest, YearAveragesOnTheGlobePlayOnce) {
     request.span.toYear = 1851;
     request.span.framesPerSecond = 50;
     request.span.loop = false;
-    request.view.orthView = true;
+    request.view.globe = true;
     Position viewPosition;
     viewPosition.name = "Osterinsel";
     viewPosition.coordinates.latDegrees = 27;
@@ -216,7 +215,7 @@ TEST_F(AnimationWriterTest, FailuresComeBackAsMessages) {
     EXPECT_EQ(result.error, "Die Datei \"voll.gif\" kann nicht geschrieben werden (" +
                                 systemReason(ENOSPC) + ").");
 
-    request.view.scaleX = request.view.scaleY = 1000.0;
+    request.view.scalePercent = 100000;
     result = write("film.gif");
     EXPECT_NE(result.error.str().find("kann nicht erstellt werden"), std::string::npos)
         << result.error.str();

@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, ClosingWritesTheSettingsAndTheNextStartRestoresThem) {
     MainWindow& again = start("");
     EXPECT_EQ(date(), 185101u);
     EXPECT_EQ(again.view.mapType, 3u);
-    EXPECT_TRUE(again.view.orthView);
+    EXPECT_TRUE(again.view.globe);
     EXPECT_EQ(displayArea(), QSize(564, 364));
 }
 
@@ -245,7 +245,7 @@ TEST_F(MainWindowTest, ScaleCommandsMoveTheCheckAndKeepTheWindowOnTheScreen) {
     EXPECT_EQ(displayArea(), QSize(814, 489));
     EXPECT_EQ(w.getWindowRect(), before);
 
-    w.setScale(1.0, 1500, 900);
+    w.setScale(100, 1500, 900);
     ZRect frame = w.getWindowRect();
     EXPECT_EQ(frame.right, ZSystem::getFullScreenWidth());
     EXPECT_EQ(frame.bottom, ZSystem::getFullScreenHeight());
@@ -322,20 +322,21 @@ TEST_F(MainWindowTest, MissingCoastlinesAreReportedOnce) {
     EXPECT_NE(log.messages[0].first.find("worldmap.txt"), std::string::npos);
 }
 
-// The worker hands the view state back with the picture, so the globe's tables are reused.
-TEST_F(MainWindowTest, GlobeKeepsItsTablesInTheWindowsViewFromMonthToMonth) {
+// The window's renderer outlives each picture, so the globe's tables are reused.
+TEST_F(MainWindowTest, GlobeKeepsItsTablesInTheWindowsRendererFromMonthToMonth) {
     MainWindow& w = start("YEAR=1990\nMONTH=6\nORTH_VIEW=1\n");
-    ASSERT_TRUE(w.view.globePixels && w.view.globeLines);
-    const GlobePixelTable* table = w.view.globePixels.get();
-    const GlobeLineLayer* lines = w.view.globeLines.get();
+    const GlobeTableCache& kept = w.renderer.kept();
+    ASSERT_TRUE(kept.keptPixels() && kept.keptLines());
+    const GlobePixelTable* table = kept.keptPixels();
+    const GlobeLineLayer* lines = kept.keptLines();
     qint64 before = pictureKey();
     command(CMD_NEXT_MONTH);
     EXPECT_NE(pictureKey(), before);
-    EXPECT_EQ(w.view.globePixels.get(), table);
-    EXPECT_EQ(w.view.globeLines.get(), lines);
+    EXPECT_EQ(kept.keptPixels(), table);
+    EXPECT_EQ(kept.keptLines(), lines);
     command(CMD_SCALE_100);
-    EXPECT_NE(w.view.globePixels.get(), table);
-    EXPECT_NE(w.view.globeLines.get(), lines);
+    EXPECT_NE(kept.keptPixels(), table);
+    EXPECT_NE(kept.keptLines(), lines);
 }
 
 // The night picture has no menu item; a missing picture is reported, the map still redrawn.

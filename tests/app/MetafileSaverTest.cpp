@@ -14,6 +14,7 @@
 #include "FileFaults.h"
 #include "WindowTest.h"
 #include "map/MapRenderer.h"
+#include "map/Viewport.h"
 #include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
@@ -76,13 +77,13 @@ class MetafileSaverTest : public WindowTest {
 
     // The window's picture at scale 1 with its caption, as the raster savers draw it.
     QImage rasterPicture() {
-        ViewState rendered = window->view;
-        MapOverlayPainter overlays(window->database, rendered, window->captionFont,
-                                   window->labelFont, &window->positions);
+        Viewport viewport(window->view);
+        MapOverlayPainter overlays(window->database, window->captionFont, window->labelFont,
+                                   &window->positions);
         ZBitmap picture;
-        MapRenderer(MapScene{window->database.grid(), rendered, window->background, nullptr,
-                             &overlays, nullptr})
-            .renderToBitmap(picture, true, false);
+        MapRenderer().renderToBitmap(
+            MapScene{window->database.grid(), viewport, window->background, &overlays, nullptr},
+            picture, true, false);
         return picture.image();
     }
 
@@ -141,15 +142,12 @@ class MetafileSaverTest : public WindowTest {
 // keeps its view.
 TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWindowAlone) {
     MainWindow& w = start("SCALE_PERCENT=50\n");
-    ViewState before = w.view;
+    ViewChoices before = w.view;
     QImage shown = w.mapBitmap.image();
     saveAs("karte");
     EXPECT_EQ(asked, (decltype(asked){{"Als EMF speichern", "hadcrut3v_1850_03.emf"}}));
     EXPECT_TRUE(log.messages.empty());
-    EXPECT_EQ(w.view.scaleX, before.scaleX);
-    EXPECT_EQ(w.view.frameScale, 1.0);
-    EXPECT_EQ(w.view.mapCentreX, before.mapCentreX);
-    EXPECT_EQ(w.view.mapCentreY, before.mapCentreY);
+    EXPECT_EQ(w.view, before);
     EXPECT_EQ(w.mapBitmap.image(), shown);
 
     QFile file("karte.emf");
@@ -173,23 +171,22 @@ TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWi
                   u'\0' + u'\0');
     EXPECT_EQ(checkedRecords("karte.emf").substr(0, 3), "ok ");
 
-    w.setScale(1.0, -1, -1);
+    w.setScale(100, -1, -1);
     saveAs("ganz.emf");
     EXPECT_EQ(folder.read("karte.emf"), folder.read("ganz.emf"));
-    EXPECT_EQ(w.view.scaleX, 1.0);
+    EXPECT_EQ(w.view.scalePercent, 100u);
 }
 
 // A folder that cannot be written: the message with the system's reason, no file, and the
 // window as it was.
 TEST_F(MetafileSaverTest, UnwritableFolderIsReported) {
     MainWindow& w = start("");
-    ViewState before = w.view;
+    ViewChoices before = w.view;
     saveAs("fehlt/karte.emf");
     EXPECT_EQ(log.messages.size(), 1u);
     EXPECT_EQ(log.messages.at(0).first, "Cannot create EMF-File. (" + systemReason(ENOENT) + ")");
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
-    EXPECT_EQ(w.view.scaleX, before.scaleX);
-    EXPECT_EQ(w.view.frameScale, 1.0);
+    EXPECT_EQ(w.view, before);
 
     // A folder in the way of the name is left as it was.
     std::filesystem::create_directory("karte.emf");

@@ -41,9 +41,9 @@ class PictureSaversTest : public WindowTest {
 // the window's own view stays untouched.
 TEST_F(PictureSaversTest, GifIsTheShownMapWithTheCaption) {
     MainWindow& w = start("");
-    w.view.mapCentreX = -1;
+    const ViewChoices before = w.view;
     save(TASK_SAVE_GIF, "karte.gif");
-    EXPECT_EQ(w.view.mapCentreX, -1);
+    EXPECT_EQ(w.view, before);
     EXPECT_TRUE(log.messages.empty());
 
     QImage saved("karte.gif", "GIF");
@@ -64,7 +64,7 @@ TEST_F(PictureSaversTest, PicturesTakeTheSizeOfTheScale) {
     EXPECT_EQ(QImage("bild.jpeg", "JPEG").size(), QSize(560, 360));
     EXPECT_EQ(QImage("bild.gif", "GIF").size(), QSize(560, 360));
 
-    window->setScale(1.0, -1, -1);
+    window->setScale(100, -1, -1);
     save(TASK_SAVE_JPEG, "bild.jpeg");
     QImage large("bild.jpeg", "JPEG");
     EXPECT_EQ(large.size(), QSize(1060, 610));
@@ -110,7 +110,7 @@ TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
 
     log.messages.clear();
-    w.view.scaleX = w.view.scaleY = 1000.0;
+    w.view.scalePercent = 100000;
     save(TASK_SAVE_JPEG, "gross.jpg");
     save(TASK_SAVE_GIF, "gross.gif");
     ASSERT_EQ(log.messages.size(), 2u);
@@ -118,7 +118,7 @@ TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
     EXPECT_EQ(log.messages[1].first, log.messages[0].first);
     EXPECT_FALSE(std::filesystem::exists("gross.gif"));
 
-    w.view.scaleX = w.view.scaleY = 0.5;
+    w.view.scalePercent = 50;
     save(TASK_SAVE_GIF, "karte.gif");
     EXPECT_TRUE(std::filesystem::exists("karte.gif"));
 }

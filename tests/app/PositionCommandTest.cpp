@@ -63,6 +63,9 @@ class PositionCommandTest : public WindowTest {
     }
 
     // Removes the marker of the position with that id where it was last drawn.
+    // The middle of the window's map: the globe's centre.
+    ScreenPoint centre() const { return window->viewport().mapCentre(); }
+
     void removeMarker(std::uint32_t id) {
         window->removePositionAt(window->positions.get(id)->x, window->positions.get(id)->y);
     }
@@ -125,7 +128,7 @@ TEST_F(PositionCommandTest, RemovalRefusesTheViewPositionWhileRedOnesRemainAndOn
 
     command(CMD_ORTHOGRAPHIC);
     paint();
-    window->removePositionAt(window->view.mapCentreX, window->view.mapCentreY);
+    window->removePositionAt(centre().x, centre().y);
     EXPECT_EQ(listed(), "1:Neue Position ");
     EXPECT_EQ(log.messages,
               (Messages{{"Bitte erst alle roten Positionen entfernen.", "Information"},
@@ -151,9 +154,9 @@ TEST_F(PositionCommandTest, GlobeSetsTheViewPositionAndTheFlatMapAddsRedOnes) {
     });
     EXPECT_EQ(listed(), "1:Mitte ");
     // The globe turned to it, and its marker stands at the centre.
-    EXPECT_DOUBLE_EQ(window->view.orthoCentreLon, 60 * 60 * PI / 10800);
-    EXPECT_DOUBLE_EQ(window->view.orthoCentreLat, 30 * 60 * HALF_PI / 5400);
-    window->mouseMovedTo(window->view.mapCentreX, window->view.mapCentreY);
+    EXPECT_DOUBLE_EQ(window->view.centreLon, 60 * 60 * PI / 10800);
+    EXPECT_DOUBLE_EQ(window->view.centreLat, 30 * 60 * HALF_PI / 5400);
+    window->mouseMovedTo(centre().x, centre().y);
     EXPECT_EQ(statusText(0), QString::fromUtf8("Mitte: 30° 0' N / 60° 0' O"));
 
     command(CMD_ORTHOGRAPHIC);
@@ -166,16 +169,16 @@ TEST_F(PositionCommandTest, GlobeSetsTheViewPositionAndTheFlatMapAddsRedOnes) {
     // Back on the globe a double click beside the centre moves the view position there, and
     // Ctrl+P replaces it: the red one stays.
     command(CMD_ORTHOGRAPHIC);
-    doubleClick(window->view.mapCentreX + 37, window->view.mapCentreY - 100, [](ZDialog& shown) {
+    doubleClick(centre().x + 37, centre().y - 100, [](ZDialog& shown) {
         EXPECT_EQ(D::text(shown, IDC_POSITION_NAME), "Neue Position");
         EXPECT_NE(D::text(shown, IDC_POSITION_LAT_DEGREES), "30");
         D::click(shown, Z_IDOK);
     });
-    EXPECT_GT(window->view.orthoCentreLat, 30 * 60 * HALF_PI / 5400 + 0.1);
+    EXPECT_GT(window->view.centreLat, 30 * 60 * HALF_PI / 5400 + 0.1);
     EXPECT_TRUE(log.messages.empty());
     keyCtrlP(named("Ersatz"));
     EXPECT_EQ(listed(), "1:Ersatz 2:Rot2 ");
-    EXPECT_EQ(window->view.orthoCentreLon, 0.0);
+    EXPECT_EQ(window->view.centreLon, 0.0);
 }
 
 // Removed on the flat map, the view position leaves its centre to the globe; the next
@@ -183,14 +186,14 @@ TEST_F(PositionCommandTest, GlobeSetsTheViewPositionAndTheFlatMapAddsRedOnes) {
 TEST_F(PositionCommandTest, TheGlobeKeepsTheCentreOfARemovedViewPosition) {
     folder.write("positions.txt", "Ort\t-40\t0\t0\t1\t100\t0\t0\t1\n");
     start("ORTH_VIEW=1\n");
-    const double lon = window->view.orthoCentreLon;
+    const double lon = window->view.centreLon;
     EXPECT_DOUBLE_EQ(lon, -100 * 60 * PI / 10800);
     command(CMD_ORTHOGRAPHIC);
     paint();
     removeMarker(1);
     EXPECT_EQ(window->positions.size(), 0u);
     command(CMD_ORTHOGRAPHIC);
-    EXPECT_EQ(window->view.orthoCentreLon, lon);
+    EXPECT_EQ(window->view.centreLon, lon);
     command(CMD_ORTHOGRAPHIC);
     doubleClick(700, 200, ok);
     EXPECT_EQ(listed(), "1:Neue Position ");

@@ -11,7 +11,7 @@
 
 #include "grid/MonthGrid.h"
 #include "map/Projections.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "overlays/PositionList.h"
 #include "overlays/PositionMarkers.h"
 #include "overlays/PositionsFile.h"
@@ -69,15 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Placed on both views, described and looked up: nothing here may fail or overflow.
     MonthGrid empty;
     for (bool globe : {false, true}) {
-        ViewState view;
-        view.orthView = globe;
-        view.mapCentreX = 405;
-        view.mapCentreY = 217;
+        ViewChoices view;
+        view.globe = globe;
         for (Entry& entry : first) {
-            ScreenPoint at = markerPixel(view, entry.position.coordinates);
-            (void)positionToRadians(entry.position.coordinates);
+            Viewport viewport(view, &entry.position.coordinates);
+            ScreenPoint at = viewport.projection().markerPixel(entry.position.coordinates);
+            (void)viewport.projection().toScreen(entry.position.coordinates);
             GeoPosition place;
-            pointToGeoPosition(view, &entry.position.coordinates, at.x, at.y, place);
+            pointToGeoPosition(viewport, at.x, at.y, place);
             check(empty.valueAt(entry.position.coordinates) == MISSING_VALUE, "value");
             (void)toText(entry.position.coordinates);
         }

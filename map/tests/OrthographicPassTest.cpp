@@ -5,19 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "PictureCompare.h"
 #include "PixelChecks.h"
 #include "TestDataset.h"
 #include "map/BackgroundPicture.h"
 #include "map/ColourScale.h"
-#include "map/GlobeLineLayer.h"
-#include "map/GlobePixelTable.h"
+#include "map/GlobeTableCache.h"
 #include "map/MapConstants.h"
 #include "map/MapRenderer.h"
 #include "map/OrthographicPass.h"
 #include "map/PictureGeometry.h"
 #include "map/ProgressSink.h"
 #include "map/Projections.h"
-#include "map/ViewState.h"
+#include "map/Viewport.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
@@ -43,29 +43,30 @@ class LineDrawingSurface : public ZRasterSurface {
 class GlobeRendering : public testing::Test {
   protected:
     template <class Surface = ZRasterSurface>
-    QImage render(std::uint32_t mapType, double scale, ProgressSink* progress = nullptr) {
+    QImage render(std::uint32_t mapType, std::uint32_t percent, ProgressSink* progress = nullptr) {
         view.mapType = mapType;
-        view.scaleX = view.scaleY = scale;
-        view.orthView = true;
-        PictureGeometry geometry = PictureGeometry::of(view);
-        QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
+        view.scalePercent = percent;
+        view.globe = true;
+        Viewport viewport(view, viewPosition);
+        QImage image(viewport.geometry().width, viewport.geometry().height, QImage::Format_RGB32);
         image.fill(Qt::black);
         Surface surface(image);
-        renderOrthographic(MapScene{*grid, view, background, viewPosition, nullptr, progress},
-                           surface, false, false);
+        renderOrthographic(MapScene{*grid, viewport, background, nullptr, progress}, kept, surface,
+                           false, false);
         return image;
     }
 
     TemporaryDirectory workingDirectory{true};
     TestDataset noData{[](int, int) { return -99.9; }};
     const MonthGrid* grid = &noData.grid();
-    ViewState view;
+    ViewChoices view;
+    GlobeTableCache kept;
     ZBitmap background = codedPicture(1000, 500);
     const GeoPosition* viewPosition = nullptr;
 };
 
 TEST_F(GlobeRendering, PixelsShowTheWorkedPointsOfThePicture) {
-    QImage image = render(2, 1.0);
+    QImage image = render(2, 100);
     EXPECT_EQ(decoded(image.pixel(530, 150), 1000), QPoint(528, 38));
     // East and west of the centre column (mirrored pairs).
     EXPECT_EQ(decoded(image.pixel(600, 210), 1000), QPoint(616, 89));
@@ -75,8 +76,8 @@ TEST_F(GlobeRendering, PixelsShowTheWorkedPointsOfThePicture) {
     // The north pole, the column's turning point, takes the far side's longitude.
     EXPECT_EQ(decoded(image.pixel(530, 103), 1000), QPoint(28, 0));
     // The graticule's 75th parallel crosses the centre meridian at one of its own points.
-    ScreenPoint parallel = projectOrthographic(view, PI / 18, PI / 4, PI / 18, 75 * PI / 180,
-                                               view.mapCentreX, view.mapCentreY);
+    ScreenPoint parallel = projectOrthographic(MapScale{1.0, 1.0, 1.0}, PI / 18, PI / 4, PI / 18,
+                                               75 * PI / 180, 530, 280);
     EXPECT_EQ(image.pixel(parallel.x, parallel.y), toQRgb(GLOBE_GRATICULE_COLOUR) | BLACK);
     // Outside the disc the square stays white, like the frame.
     EXPECT_EQ(image.pixel(290, 40), WHITE);
@@ -84,7 +85,7 @@ TEST_F(GlobeRendering, PixelsShowTheWorkedPointsOfThePicture) {
 
 // The square visited is a little larger than the product of the diameters counted against.
 TEST_F(GlobeRendering, ProgressReachesOneHundredAndOneAtThreeQuarters) {
-    for (auto [scale, last] : {std::pair{1.0, 100}, std::pair{0.75, 101}, std::pair{0.5, 100}}) {
+    for (auto [scale, last] : {std::pair{100u, 100}, std::pair{75u, 101}, std::pair{50u, 100}}) {
         RecordingProgress progress;
         render(1, scale, &progress);
         ASSERT_EQ(progress.values.size(), static_cast<std::size_t>(last)) << scale;
@@ -93,19 +94,14 @@ TEST_F(GlobeRendering, ProgressReachesOneHundredAndOneAtThreeQuarters) {
     }
 }
 
-TEST_F(GlobeRendering, CentreComesFromTheViewPositionAndIsKept) {
+TEST_F(GlobeRendering, TheViewPositionIsShownInTheMiddle) {
     GeoPosition berlin;
     berlin.latDegrees = 52;
     berlin.lonDegrees = 13;
     viewPosition = &berlin;
-    QImage image = render(2, 1.0);
+    QImage image = render(2, 100);
     GeoAngles centre = positionToRadians(berlin);
-    EXPECT_EQ(view.orthoCentreLon, centre.lon);
-    EXPECT_EQ(view.orthoCentreLat, centre.lat);
     EXPECT_EQ(image.pixel(530, 280), toQRgb(samplePicture(background, centre.lon, centre.lat)));
-    viewPosition = nullptr;
-    render(2, 0.5);
-    EXPECT_EQ(view.orthoCentreLon, centre.lon);
 }
 
 // Outline map: opaque cells, and a hidden coastline point lifts the pen (no stroke towards it,
@@ -115,15 +111,15 @@ TEST_F(GlobeRendering, CellsAndCoastlinesFollowTheMapType) {
     grid = &data.grid();
     ZColour cell = colourForValue(0.5);
     workingDirectory.write("worldmap.txt", coast(10, 45) + coast(-170, 20) + coast(30, 45));
-    QImage outlines = render(1, 1.0);
+    QImage outlines = render(1, 100);
     expectColourAt(outlines, toQRgb(cell), {545, 300, 530, 150, 560, 276});
     workingDirectory.write("worldmap.txt", coast(10, 45) + coast(30, 45));
-    EXPECT_EQ(render(1, 1.0).pixel(560, 276), BLACK);
+    EXPECT_EQ(render(1, 100).pixel(560, 276), BLACK);
 
     QImage grey(1000, 500, QImage::Format_RGB32);
     grey.fill(QColor(100, 100, 100));
     background.create(grey);
-    QImage picture = render(2, 1.0);
+    QImage picture = render(2, 100);
     EXPECT_NE(picture.pixel(560, 276), BLACK);
     QRgb mixed = picture.pixel(545, 300);
     EXPECT_NEAR(qRed(mixed), (zRed(cell) + 100) / 2, 2);
@@ -131,45 +127,43 @@ TEST_F(GlobeRendering, CellsAndCoastlinesFollowTheMapType) {
     EXPECT_NEAR(qBlue(mixed), (zBlue(cell) + 100) / 2, 2);
 }
 
-// A month step reuses the pixel table and the lines and a copy of the view shares them; a new
+// A month step reuses the pixel table and the lines and a copy of the cache shares them; a new
 // centre or scale replaces them, the map type only the lines.
 TEST_F(GlobeRendering, MonthStepsKeepTablesAndLinesThatAChangeOfViewReplaces) {
-    render(2, 1.0);
-    ASSERT_TRUE(view.globePixels && view.globeLines);
-    const GlobePixelTable* table = view.globePixels.get();
-    const GlobeLineLayer* lines = view.globeLines.get();
+    render(2, 100);
+    ASSERT_TRUE(kept.keptPixels() && kept.keptLines());
+    const GlobePixelTable* table = kept.keptPixels();
+    const GlobeLineLayer* lines = kept.keptLines();
     EXPECT_FALSE(lines->key().withCoastlines);
 
     TestDataset warm([](int, int) { return 2.0; });
     grid = &warm.grid();
-    QImage step = render(2, 1.0);
-    EXPECT_EQ(view.globePixels.get(), table);
-    EXPECT_EQ(view.globeLines.get(), lines);
-    ViewState copy = view;
-    EXPECT_EQ(copy.globePixels.get(), table);
+    QImage step = render(2, 100);
+    EXPECT_EQ(kept.keptPixels(), table);
+    EXPECT_EQ(kept.keptLines(), lines);
+    EXPECT_EQ(GlobeTableCache(kept).keptPixels(), table);
 
     // The next month looks as it would have looked without anything kept.
-    view.globePixels.reset();
-    view.globeLines.reset();
-    EXPECT_EQ(render(2, 1.0), step);
-    table = view.globePixels.get();
-    lines = view.globeLines.get();
+    kept = GlobeTableCache();
+    EXPECT_TRUE(picturesMatch(render(2, 100), step, "globe-month-step"));
+    table = kept.keptPixels();
+    lines = kept.keptLines();
 
     workingDirectory.write("worldmap.txt", coast(10, 45) + coast(30, 45));
-    render(1, 1.0);
-    EXPECT_EQ(view.globePixels.get(), table);
-    EXPECT_NE(view.globeLines.get(), lines);
-    EXPECT_TRUE(view.globeLines->key().withCoastlines);
-    lines = view.globeLines.get();
+    render(1, 100);
+    EXPECT_EQ(kept.keptPixels(), table);
+    EXPECT_NE(kept.keptLines(), lines);
+    EXPECT_TRUE(kept.keptLines()->key().withCoastlines);
+    lines = kept.keptLines();
 
-    view.orthoCentreLon += 0.01;
-    render(1, 1.0);
-    EXPECT_NE(view.globePixels.get(), table);
-    EXPECT_NE(view.globeLines.get(), lines);
-    table = view.globePixels.get();
-    render(1, 0.75);
-    EXPECT_NE(view.globePixels.get(), table);
-    EXPECT_EQ(view.globePixels->key().radiusX, 188);
+    view.centreLon += 0.01;
+    render(1, 100);
+    EXPECT_NE(kept.keptPixels(), table);
+    EXPECT_NE(kept.keptLines(), lines);
+    table = kept.keptPixels();
+    render(1, 75);
+    EXPECT_NE(kept.keptPixels(), table);
+    EXPECT_EQ(kept.keptPixels()->key().radiusX, 188);
 }
 
 // Kept lines against drawing them, with the program's own coastlines at every scale.
@@ -177,22 +171,22 @@ TEST_F(GlobeRendering, KeptLinesSetThePixelsTheLinesWouldSet) {
     std::filesystem::copy_file(SORVO_SOURCE_DIR "/assets/worldmap.txt", "worldmap.txt");
     TestDataset data([](int column, int row) { return (column + row) % 7 == 0 ? -99.9 : 0.3; });
     grid = &data.grid();
-    for (double scale : {1.0, 0.75, 0.5}) {
-        QImage kept = render(1, scale);
-        ASSERT_TRUE(view.globeLines &&
-                    view.globeLines->layer().isRecordedFor(kept.width(), kept.height()));
-        QImage drawn = render<LineDrawingSurface>(1, scale);
-        EXPECT_EQ(kept, drawn) << scale;
+    for (std::uint32_t percent : {100u, 75u, 50u}) {
+        QImage fromLayer = render(1, percent);
+        ASSERT_TRUE(kept.keptLines() &&
+                    kept.keptLines()->layer().isRecordedFor(fromLayer.width(), fromLayer.height()));
+        QImage drawn = render<LineDrawingSurface>(1, percent);
+        EXPECT_TRUE(picturesMatch(fromLayer, drawn, "globe-kept-lines-" + std::to_string(percent)));
     }
 }
 
 // A picture too large to keep tables for (the tenfold metafile's) is drawn without them.
 TEST(GlobeTables, AreKeptUpToAFourfoldPicture) {
-    ViewState view;
     for (auto [scale, kept] :
          {std::pair{1.0, true}, std::pair{4.0, true}, std::pair{10.0, false}}) {
-        view.scaleX = view.scaleY = view.frameScale = scale;
-        EXPECT_EQ(GlobePixelTable::worthKeeping(PictureGeometry::of(view)), kept) << scale;
+        EXPECT_EQ(GlobePixelTable::worthKeeping(PictureGeometry::of(MapScale{scale, scale, scale})),
+                  kept)
+            << scale;
     }
 }
 

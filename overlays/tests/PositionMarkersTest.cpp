@@ -26,7 +26,7 @@ Position at(const char* name, int latDegrees, int latMinutes, bool south, int lo
 }
 
 // Draws the markers with the frame's pen, as the paint step does.
-QImage drawn(const ViewState& view, PositionList& positions) {
+QImage drawn(const Viewport& view, PositionList& positions) {
     QImage image = blankPicture(view);
     ZRasterSurface surface(image);
     surface.selectPen(zRgb(0, 0, 0), 1);
@@ -35,7 +35,7 @@ QImage drawn(const ViewState& view, PositionList& positions) {
 }
 
 TEST(PositionMarkers, CrossAndSquareBlueForTheViewPositionRedForTheOthers) {
-    ViewState view = viewAt(1.0);
+    Viewport view = viewAt(100);
     PositionList positions;
     positions.add(at("Berlin", 54, 0, false, 25, 12, false));
     positions.add(at("Kap", 36, 0, true, 72, 0, true));
@@ -56,10 +56,7 @@ TEST(PositionMarkers, CrossAndSquareBlueForTheViewPositionRedForTheOthers) {
 
 // The globe is centred on the view position: only its marker, at the centre.
 TEST(PositionMarkers, GlobeShowsOnlyTheViewPositionAtTheCentre) {
-    ViewState view = viewAt(0.75);
-    view.orthView = true;
-    view.mapCentreX = 405;
-    view.mapCentreY = 217;
+    Viewport view = viewAt(75, true);
     PositionList positions;
     positions.add(at("Mitte", 10, 0, false, 10, 0, false));
     positions.add(at("Rot", 20, 0, false, 20, 0, false));
@@ -75,24 +72,21 @@ TEST(PositionMarkers, GlobeShowsOnlyTheViewPositionAtTheCentre) {
 // legend belongs to the graticule layer and stays in the globe view, which has no frame.
 TEST(MapOverlayPainter, CaptionNamesTheViewPositionAndTheGlobeKeepsTheLegend) {
     GridDatabase grid;
-    ViewState view = viewAt(1.0);
     PositionList positions;
-    MapOverlayPainter painter(grid, view, captionFont(), labelFont(), &positions);
+    MapOverlayPainter painter(grid, captionFont(), labelFont(), &positions);
     for (bool globe : {false, true}) {
-        view.orthView = globe;
         RecordingSurface surface;
-        painter.drawGraticule(surface);
+        painter.drawGraticule(surface, viewAt(100, globe));
         EXPECT_EQ(surface.callsStartingWith("fill").size(), 11u) << globe;
         EXPECT_EQ(surface.callsStartingWith("text").size(), globe ? 10u : 23u) << globe;
         EXPECT_EQ(surface.callsStartingWith("line").empty(), globe) << globe;
     }
-    view.orthView = false;
     RecordingSurface without;
-    painter.drawCaption(without);
+    painter.drawCaption(without, viewAt(100));
     EXPECT_EQ(without.callsStartingWith("text").size(), 2u);
     positions.add(at("Berlin", 52, 31, false, 13, 24, false));
     RecordingSurface with;
-    painter.drawCaption(with);
+    painter.drawCaption(with, viewAt(100));
     auto texts = with.callsStartingWith("text 'Berlin: Keine Daten'");
     EXPECT_EQ(texts.size(), 1u);
 }

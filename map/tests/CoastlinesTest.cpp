@@ -5,7 +5,7 @@
 #include "PixelChecks.h"
 #include "TestDataset.h"
 #include "map/Coastlines.h"
-#include "map/ViewState.h"
+#include "map/MapScale.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
@@ -34,9 +34,7 @@ TEST(Coastlines, LinesReadAsScanfWouldWithPointOrCommaWhateverTheLocale) {
 class CoastlineDrawing : public testing::Test {
   protected:
     QImage draw(double scale) {
-        ViewState view;
-        view.scaleX = scale;
-        view.scaleY = scale;
+        MapScale view{scale, scale, 1.0};
         QImage image(1060, 610, QImage::Format_RGB32);
         image.fill(Qt::white);
         ZRasterSurface surface(image);

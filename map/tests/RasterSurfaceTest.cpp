@@ -7,6 +7,7 @@
 #include <numeric>
 #include <vector>
 
+#include "PictureCompare.h"
 #include "PixelChecks.h"
 #include "map/ColourScale.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -104,7 +105,8 @@ TEST(RasterSurface, TranslucentFillsSetThePaintersOwnPixels) {
                                             colour & 0xFF, colour >> 24));
                 }
             }
-            EXPECT_EQ(ours, painters) << std::hex << colour << " format " << std::dec << format;
+            EXPECT_TRUE(picturesMatch(ours, painters, "translucent-fill"))
+                << std::hex << colour << " format " << std::dec << format;
         }
     }
 }
@@ -141,7 +143,7 @@ TEST(RasterSurface, RecordedLineLayersSetThePixelsTheirLinesWould) {
             ZRasterSurface surface(drawn);
             surface.ZSurface::drawLineLayer(layer);
         }
-        EXPECT_EQ(recorded, drawn) << size.width();
+        EXPECT_TRUE(picturesMatch(recorded, drawn, "line-layer")) << size.width();
         EXPECT_NE(recorded, rampImage(QImage::Format_RGB32).scaled(size));
     }
 }
@@ -307,7 +309,7 @@ TEST(RasterSurface, HugeLinesAndFillsDrawTheirVisiblePart) {
         painter.fillRect(0, 20, 1, 1, QColor(0, 0, 2));
         painter.fillRect(0, 21, 1, 1, QColor(0, 0, 4));
     }
-    EXPECT_EQ(image, expected);
+    EXPECT_TRUE(picturesMatch(image, expected, "huge-lines"));
 }
 
 // A surface on a painter draws lines only into the area it was given.

@@ -13,9 +13,9 @@ namespace {
 
 TEST(Legend, ElevenBoxesInTheColoursOfTheScaleAtEveryScale) {
     for (auto [scale, left, width, top] :
-         {std::tuple{1.0, 30, 91, 550}, std::tuple{0.75, 31, 68, 425},
-          std::tuple{0.5, 32, 45, 300}}) {
-        ViewState view = viewAt(scale);
+         {std::tuple{100u, 30, 91, 550}, std::tuple{75u, 31, 68, 425},
+          std::tuple{50u, 32, 45, 300}}) {
+        Viewport view = viewAt(scale);
         QImage image = blankPicture(view);
         {
             ZRasterSurface surface(image);
@@ -36,10 +36,8 @@ TEST(Legend, ElevenBoxesInTheColoursOfTheScaleAtEveryScale) {
 // Labels read the bounds with one decimal, under the borders of the boxes; on large pictures
 // the row is scaled and the labels go through the logical picture.
 TEST(Legend, LargePicturesScaleTheRowAndMapTheLabels) {
-    ViewState view = viewAt(10.0);
-    view.frameScale = 10.0;
     RecordingSurface surface;
-    drawLegend(surface, view);
+    drawLegend(surface, tenfold());
     std::vector<std::string> fills = surface.callsStartingWith("fill");
     ASSERT_EQ(fills.size(), 11u);
     EXPECT_EQ(fills.front(), "fill 300 5500 1209 5650");

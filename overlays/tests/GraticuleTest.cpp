@@ -11,7 +11,7 @@
 
 namespace {
 
-QImage drawFrame(const ViewState& view) {
+QImage drawFrame(const Viewport& view) {
     QImage image = blankPicture(view);
     ZRasterSurface surface(image);
     drawGraticule(surface, view, labelFont());
@@ -20,7 +20,7 @@ QImage drawFrame(const ViewState& view) {
 
 TEST(Graticule, FrameRunsAroundTheMapWithOnlyTicksInsideAtEveryScale) {
     for (auto [scale, right, bottom] :
-         {std::tuple{1.0, 1030, 530}, std::tuple{0.75, 780, 405}, std::tuple{0.5, 530, 280}}) {
+         {std::tuple{100u, 1030, 530}, std::tuple{75u, 780, 405}, std::tuple{50u, 530, 280}}) {
         SCOPED_TRACE(scale);
         QImage image = drawFrame(viewAt(scale));
         int width = right - 30;
@@ -39,10 +39,8 @@ TEST(Graticule, FrameRunsAroundTheMapWithOnlyTicksInsideAtEveryScale) {
 // draw the frame at their own size and each label through the logical picture.
 TEST(Graticule, LabelsStandUnderAndLeftOfTheFrameAtEverySize) {
     for (double scale : {1.0, 10.0}) {
-        ViewState view = viewAt(scale);
-        view.frameScale = scale;
         RecordingSurface surface;
-        drawGraticule(surface, view, labelFont());
+        drawGraticule(surface, scale == 1.0 ? viewAt(100) : tenfold(), labelFont());
         std::string corner = scale == 1.0 ? "30" : "300";
         EXPECT_EQ(surface.callsStartingWith("move").front(), "move " + corner + " " + corner);
         EXPECT_EQ(surface.callsStartingWith("line").front(),

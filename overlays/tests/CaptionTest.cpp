@@ -54,16 +54,14 @@ TEST(Caption, LinesStandAboveAndBelowTheMap) {
     const std::string source =
         "text 'Abweichungen in Grad Celsius (1961-90) - https://sorvo-visualizer.example.org' ";
     RecordingSurface small;
-    drawCaption(small, viewAt(0.75), "T", "P", captionFont(), labelFont());
+    drawCaption(small, viewAt(75), "T", "P", captionFont(), labelFont());
     EXPECT_EQ(small.calls,
               (std::vector<std::string>{"font Times New Roman", "text 'T' 30 0 780 30 " + centred,
                                         "text 'P' 30 405 780 480 " + left, "font Arial",
                                         source + "30 405 780 480 " + right}));
 
-    ViewState view = viewAt(10.0);
-    view.frameScale = 10.0;
     RecordingSurface large;
-    drawCaption(large, view, "T", "", captionFont(), labelFont());
+    drawCaption(large, tenfold(), "T", "", captionFont(), labelFont());
     EXPECT_EQ(large.calls,
               (std::vector<std::string>{"font Times New Roman", "map 1060 610 10600 6100",
                                         "text 'T' 30 0 1030 30 " + centred, "font Arial",

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <tuple>
+
+#include "map/MapConstants.h"
+#include "map/Projections.h"
+#include "map/Viewport.h"
+
+namespace {
+
+MapScale scaleOf(double factor) {
+    return MapScale{factor, factor, 1.0};
+}
+
+ViewChoices choices(std::uint32_t percent, bool globe = false) {
+    ViewChoices view;
+    view.scalePercent = percent;
+    view.globe = globe;
+    return view;
+}
+
+GeoPosition place(int latDegrees, int latMinutes, bool south, int lonDegrees, int lonMinutes,
+                  bool west) {
+    GeoPosition p;
+    p.latDegrees = latDegrees;
+    p.latMinutes = latMinutes;
+    p.south = south;
+    p.lonDegrees = lonDegrees;
+    p.lonMinutes = lonMinutes;
+    p.west = west;
+    return p;
+}
+
+std::string text(const std::optional<GeoPosition>& p) {
+    if (!p) {
+        return "";
+    }
+    return std::to_string(p->latDegrees) + " " + std::to_string(p->latMinutes) +
+           (p->south ? " S " : " N ") + std::to_string(p->lonDegrees) + " " +
+           std::to_string(p->lonMinutes) + (p->west ? " W" : " O");
+}
+
+// The globe of the default view: 10 degrees east, 45 north, centred at (530, 280).
+constexpr double LON0 = PI / 18;
+constexpr double LAT0 = PI / 4;
+constexpr int CX = 530;
+constexpr int CY = 280;
+
+// The factor comes from the percentage alone; the metafile is ten times whatever was chosen.
+TEST(Viewport, GeometryAndCentresFollowTheChoicesAndThePictureKind) {
+    for (auto [percent, kind, picture, map, centre] :
+         {std::tuple{100u, PictureKind::Raster, ZRect{0, 0, 1060, 610}, ZRect{30, 30, 1030, 530},
+                     ScreenPoint{530, 280}},
+          std::tuple{75u, PictureKind::Raster, ZRect{0, 0, 810, 485}, ZRect{30, 30, 780, 405},
+                     ScreenPoint{405, 217}},
+          std::tuple{50u, PictureKind::Metafile, ZRect{0, 0, 10600, 6100},
+                     ZRect{300, 300, 10300, 5300}, ScreenPoint{5300, 2800}}}) {
+        Viewport viewport(choices(percent), nullptr, kind);
+        EXPECT_EQ(viewport.geometry().picture(), picture) << percent;
+        EXPECT_EQ(viewport.geometry().mapRectangle, map) << percent;
+        EXPECT_EQ(viewport.mapCentre(), centre) << percent;
+        EXPECT_EQ(viewport.largeText(), kind == PictureKind::Metafile);
+    }
+    EXPECT_EQ(Viewport(choices(75)).geometry().radiusX, 188);
+    EXPECT_EQ(Viewport(choices(75)).scale().x, 0.75);
+
+    // The view position turns the globe, and the globe's centre outlives it; a flat map keeps
+    // the chosen centre.
+    GeoPosition berlin = place(52, 30, false, 13, 24, false);
+    GeoAngles turned = positionToRadians(berlin);
+    Viewport globe(choices(75, true), &berlin);
+    EXPECT_EQ(globe.globeCentre().lon, turned.lon);
+    EXPECT_EQ(globe.lastingCentre().lat, turned.lat);
+    EXPECT_EQ(Viewport(choices(75), &berlin).lastingCentre().lon, ViewChoices().centreLon);
+}
+
+TEST(Projections, EquirectangularForward) {
+    MapScale full = scaleOf(1.0);
+    for (auto [p, withFrame, expected] :
+         {std::tuple{place(0, 0, false, 0, 0, false), true, ScreenPoint{530, 280}},
+          std::tuple{place(90, 0, false, 180, 0, true), true, ScreenPoint{30, 30}},
+          std::tuple{place(90, 0, false, 180, 0, true), false, ScreenPoint{0, 0}},
+          // Minutes count as sixtieths of a degree: 30' of longitude is 1.39 pixels.
+          std::tuple{place(0, 30, true, 0, 30, false), true, ScreenPoint{531, 281}}}) {
+        EXPECT_EQ(positionToScreen(full, p, withFrame), expected);
+    }
+    EXPECT_EQ(projectEquirectangular(scaleOf(0.75), 180, -90, true), (ScreenPoint{780, 405}));
+}
+
+TEST(Projections, OrthographicForwardAndNearSide) {
+    MapScale full = scaleOf(1.0);
+    EXPECT_EQ(projectOrthographic(full, LON0, LAT0, 0, 0, CX, CY), (ScreenPoint{487, 454}));
+    EXPECT_EQ(projectOrthographic(full, LON0, LAT0, 0, HALF_PI, CX, CY), (ScreenPoint{530, 103}));
+    EXPECT_EQ(projectOrthographic(full, LON0, LAT0, LON0, LAT0, CX, CY), (ScreenPoint{CX, CY}));
+    // The near side ends strictly before a quarter turn, the truncated one included.
+    EXPECT_TRUE(isOnNearSide(0, 0, 1.5707, 0));
+    EXPECT_FALSE(isOnNearSide(0, 0, HALF_PI, 0));
+    EXPECT_FALSE(isOnNearSide(0, 0, (HALF_PI + M_PI / 2) / 2, 0));
+    EXPECT_FALSE(isOnNearSide(LON0, LAT0, -170 * PI / 180, -PI / 4));
+}
+
+TEST(Projections, OrthographicInverseWorkedValuesAndDiscEdge) {
+    MapScale full = scaleOf(1.0);
+    for (auto [x, y, lon, lat] :
+         {std::tuple{CX, CY, LON0, LAT0}, std::tuple{530, 150, 0.174533, 1.332249},
+          std::tuple{530, 60, 3.316126, 1.280332}, std::tuple{600, 200, 0.769502, 1.047695},
+          std::tuple{460, 350, -0.144632, 0.468241}}) {
+        GeoAngles angles;
+        ASSERT_TRUE(unprojectOrthographic(full, x, y, CX, CY, LON0, LAT0, true, angles));
+        EXPECT_NEAR(angles.lon, lon, 5e-7) << x << "," << y;
+        EXPECT_NEAR(angles.lat, lat, 5e-7) << x << "," << y;
+    }
+    // Without the correction a pixel beyond the pole keeps a longitude near the centre's.
+    GeoAngles plain;
+    ASSERT_TRUE(unprojectOrthographic(full, 530, 60, CX, CY, LON0, LAT0, false, plain));
+    EXPECT_NEAR(plain.lon, LON0, 1e-9);
+    // At 75 % the disc's radius is 187.5 pixels, the rounded loop radius 188; off the disc
+    // the angles keep what they held.
+    GeoAngles angles{1.0, 2.0};
+    EXPECT_FALSE(unprojectOrthographic(scaleOf(0.75), 188, 0, 0, 0, LON0, LAT0, true, angles));
+    EXPECT_EQ(angles.lon, 1.0);
+    EXPECT_EQ(angles.lat, 2.0);
+    EXPECT_TRUE(unprojectOrthographic(scaleOf(0.75), 187, 0, 0, 0, LON0, LAT0, true, angles));
+}
+
+// The places the read-out names: the flat map reads the equator as south, the globe as north;
+// beyond the pole the longitude comes back half a turn away; off the Earth nothing.
+TEST(Projections, PlacesUnderPixelsInBothViews) {
+    GeoPosition origin;
+    GeoPosition farEast = place(0, 0, false, 175, 0, false);
+    struct Case {
+        bool globe;
+        int percent;
+        const GeoPosition* centre;
+        int x;
+        int y;
+        const char* expected;
+    };
+    for (const Case& c :
+         {Case{false, 100, nullptr, 30, 30, "90 0 N 180 0 W"},
+          Case{false, 100, nullptr, 30, 280, "0 0 S 180 0 W"},
+          Case{false, 100, nullptr, 1029, 529, "89 38 S 179 38 O"},
+          // Just short of a whole degree the minutes read 60.
+          Case{false, 75, nullptr, 455, 280, "29 60 S 23 60 O"},
+          Case{false, 100, nullptr, 29, 100, ""}, Case{false, 100, nullptr, 1030, 100, ""},
+          Case{false, 100, nullptr, 100, 530, ""}, Case{false, 50, nullptr, 530, 100, ""},
+          Case{true, 100, nullptr, 530, 280, "45 0 N 10 0 O"},
+          Case{true, 100, nullptr, 530, 60, "73 21 N 170 0 W"},
+          Case{true, 100, nullptr, 530, 30, ""}, Case{true, 100, nullptr, 300, 60, ""},
+          Case{true, 100, &origin, 530, 280, "0 0 N 0 0 O"},
+          Case{true, 100, &farEast, 700, 280, "0 0 N 142 9 W"}}) {
+        Viewport viewport(choices(static_cast<std::uint32_t>(c.percent), c.globe), c.centre);
+        EXPECT_EQ(text(viewport.projection().toGeo(c.x, c.y)), c.expected)
+            << (c.globe ? "globe " : "flat ") << c.x << "," << c.y;
+    }
+}
+
+// Markers: on the flat map at their place, on the globe in the middle, where the view position
+// turns it. Places on the far side are hidden; those on the near side come back under their
+// pixel.
+TEST(Projections, MarkersVisibilityAndTheWayBack) {
+    GeoPosition berlin = place(52, 30, false, 13, 24, false);
+    GeoPosition antipode = place(52, 30, true, 166, 36, true);
+    Viewport flat(choices(100), &berlin);
+    Viewport globe(choices(100, true), &berlin);
+    EXPECT_EQ(flat.projection().markerPixel(antipode), *flat.projection().toScreen(antipode));
+    EXPECT_EQ(globe.projection().markerPixel(antipode), globe.mapCentre());
+    EXPECT_TRUE(flat.projection().isVisible(antipode));
+    EXPECT_FALSE(globe.projection().isVisible(antipode));
+    EXPECT_FALSE(globe.projection().toScreen(antipode));
+    EXPECT_FALSE(flat.projection().followsViewPosition() || !flat.projection().hasDegreeFrame());
+    EXPECT_TRUE(globe.projection().followsViewPosition() && !globe.projection().hasDegreeFrame());
+    for (const GeoPosition& p : {place(40, 0, false, 30, 0, false), place(60, 0, false, 5, 0, true),
+                                 place(20, 0, false, 10, 0, false)}) {
+        for (const Viewport* viewport : {&flat, &globe}) {
+            std::optional<ScreenPoint> at = viewport->projection().toScreen(p);
+            ASSERT_TRUE(at);
+            std::optional<GeoPosition> back = viewport->projection().toGeo(at->x, at->y);
+            ASSERT_TRUE(back);
+            EXPECT_NEAR(back->latDegrees + back->latMinutes / 60.0, p.latDegrees, 0.5);
+            EXPECT_NEAR(back->lonDegrees + back->lonMinutes / 60.0, p.lonDegrees, 0.5);
+            EXPECT_EQ(back->west, p.west);
+        }
+    }
+}
+
+}  // namespace
