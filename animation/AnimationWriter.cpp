@@ -6,7 +6,6 @@
 #include <new>
 #include <set>
 
-#include "animation/AnimationProgress.h"
 #include "grid/GridDatabase.h"
 #include "image/GifAnimation.h"
 #include "image/Picture.h"
@@ -18,6 +17,7 @@
 #include "overlays/PositionList.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZProgress.h"
 #include "toolkit/ZSaveFile.h"
 
 namespace {
@@ -115,7 +115,7 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
     std::map<std::uint64_t, std::unique_ptr<Picture>> samples;
     SharedPalette palette;
     for (std::uint64_t s = 0; s < sampleCount; ++s) {
-        if (stopRequested_) {
+        if (progress_.stopRequested()) {
             result.stopped = true;
             return result;
         }
@@ -129,7 +129,7 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
     SaveFileSink sink(file);
     GifAnimation gif(sink, geometry.width, geometry.height, palette.colors(), span.loop);
     for (std::uint64_t i = 0; i < frames; ++i) {
-        if (stopRequested_) {
+        if (progress_.stopRequested()) {
             result.stopped = true;
             return result;
         }
@@ -150,7 +150,7 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
             return AnimationResult{false, result.frames, cannotWrite(target, file, gif)};
         }
         ++result.frames;
-        progress_.frameDone();
+        progress_.step();
     }
     if (!gif.finish() || !file.commit()) {
         return AnimationResult{false, result.frames, cannotWrite(target, file, gif)};

@@ -35,47 +35,40 @@ ZException cannotCreateMetafile(const ZMetafileSurface& metafile) {
 
 }  // namespace
 
-MapPictureWriter::MapPictureWriter(const GridDatabase& database, const ViewState& view,
-                                   const ZBitmap& background, const GeoPosition* globeCentre,
-                                   PositionList* positions, const ZFont& captionFont,
-                                   const ZFont& labelFont)
-    : database_(database),
-      view_(view),
-      background_(background),
-      globeCentre_(globeCentre),
-      positions_(positions),
-      captionFont_(captionFont),
-      labelFont_(labelFont) {}
+MapPictureWriter::MapPictureWriter(const MapSnapshot& snapshot) : snapshot_(snapshot) {
+    positions_.assignLoaded(snapshot.positions);
+}
 
-ZBitmap MapPictureWriter::render(ProgressSink* progress) const {
+ZBitmap MapPictureWriter::render(ZProgress* progress) const {
     // Rendering writes the map centre (and on the globe what it keeps) into the view it is
     // given: a copy for each picture.
-    ViewState rendered = view_;
-    MapOverlayPainter frameAndCaption(database_, rendered, captionFont_, labelFont_, positions_);
+    ViewState rendered = snapshot_.view;
+    MapOverlayPainter frameAndCaption(snapshot_.database, rendered, snapshot_.captionFont,
+                                      snapshot_.labelFont, &positions_);
     ZBitmap picture;
-    MapRenderer(
-        MapScene{database_, rendered, background_, globeCentre_, &frameAndCaption, progress})
+    MapRenderer(MapScene{snapshot_.database, rendered, snapshot_.background, snapshot_.centre(),
+                         &frameAndCaption, progress})
         .renderToBitmap(picture, true, false);
     return picture;
 }
 
-void MapPictureWriter::writeGif(const ZString& name, ProgressSink* progress) const {
+void MapPictureWriter::writeGif(const ZString& name, ZProgress* progress) const {
     Picture picture(render(progress).image());
     if (!reduceToOctreePalette(picture) || !picture.save(name.str(), PICTURE_FORMAT_GIF)) {
         throw notWritten(name, picture.getLastError());
     }
 }
 
-void MapPictureWriter::writeJpeg(const ZString& name, ProgressSink* progress) const {
+void MapPictureWriter::writeJpeg(const ZString& name, ZProgress* progress) const {
     render(progress).save(name, JPEG_QUALITY);
 }
 
-void MapPictureWriter::writePng(const ZString& name, ProgressSink* progress) const {
+void MapPictureWriter::writePng(const ZString& name, ZProgress* progress) const {
     render(progress).savePng(name);
 }
 
-void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) const {
-    ViewState rendered = view_;
+void MapPictureWriter::writeEmf(const ZString& name, ZProgress* progress) const {
+    ViewState rendered = snapshot_.view;
     rendered.scaleX = METAFILE_SCALE;
     rendered.scaleY = METAFILE_SCALE;
     rendered.frameScale = METAFILE_SCALE;
@@ -88,8 +81,10 @@ void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) con
     if (!metafile.create(QString::fromUtf8(name.c_str()))) {
         throw cannotCreateMetafile(metafile);
     }
-    MapOverlayPainter overlays(database_, rendered, captionFont_, labelFont_, positions_);
-    MapRenderer(MapScene{database_, rendered, background_, globeCentre_, &overlays, progress})
+    MapOverlayPainter overlays(snapshot_.database, rendered, snapshot_.captionFont,
+                               snapshot_.labelFont, &positions_);
+    MapRenderer(MapScene{snapshot_.database, rendered, snapshot_.background, snapshot_.centre(),
+                         &overlays, progress})
         .renderMap(metafile, true, false);
     if (!metafile.close()) {
         throw cannotCreateMetafile(metafile);

@@ -52,8 +52,14 @@ int PictureCommand::run() {
     const Position* viewPosition = stored.positions.viewPosition();
     const GeoPosition* globeCentre =
         line_.picture.centre || viewPosition == nullptr ? nullptr : &viewPosition->coordinates;
-    MapPictureWriter writer(database, scene.view, scene.background, globeCentre, &stored.positions,
-                            scene.captionFont, scene.labelFont);
+    MapSnapshot snapshot{database, scene.view, scene.background};
+    snapshot.positions = stored.positions.inOrder();
+    snapshot.captionFont = scene.captionFont;
+    snapshot.labelFont = scene.labelFont;
+    if (globeCentre != nullptr) {
+        snapshot.globeCentre = *globeCentre;
+    }
+    MapPictureWriter writer(snapshot);
     ZString output(line_.output);
     TerminalProgress progress(errors_, isatty(STDERR_FILENO) == 1);
     try {

@@ -1,7 +1,7 @@
 #pragma once
 
 class GridDatabase;
-class ProgressSink;
+class ZProgress;
 class ZSurface;
 struct ViewState;
 
@@ -9,4 +9,4 @@ struct ViewState;
 // frame the cells lie at the picture's margin; without it they fill an image of the map alone
 // from its origin. The progress counts every cell, with data or not; null reports nothing.
 void drawGridCells(ZSurface& surface, const GridDatabase& grid, const ViewState& view,
-                   bool withFrame, bool opaque, ProgressSink* progress);
+                   bool withFrame, bool opaque, ZProgress* progress);

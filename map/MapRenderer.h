@@ -6,7 +6,7 @@
 
 class GridDatabase;
 class MapOverlays;
-class ProgressSink;
+class ZProgress;
 class ZBitmap;
 class ZSurface;
 struct ViewState;
@@ -20,7 +20,7 @@ struct MapScene {
     const GeoPosition* viewPosition = nullptr;
     MapOverlays* overlays = nullptr;
     // The wait dialog's progress bar, null when there is no wait dialog.
-    ProgressSink* progress = nullptr;
+    ZProgress* progress = nullptr;
 };
 
 // Draws the whole map picture, flat or as a globe, onto any surface or into a bitmap.
@@ -32,7 +32,8 @@ class MapRenderer {
     // The whole Earth: picture or coastlines, cells, frame with legend, and on request the
     // positions and the caption.
     void renderEquirectangular(ZSurface& surface, bool withCaption, bool withPositions);
-    // Renders into an image of the picture size and hands a copy to the target.
+    // Renders into an image of the picture size, the target's own when it has that size, and
+    // leaves it in the target.
     void renderToBitmap(ZBitmap& target, bool withCaption, bool withPositions);
     // The window's paint: the cached picture's update rectangle, then the live overlays.
     void paintMap(ZSurface& surface, const ZBitmap& mapBitmap, const ZRect& update);

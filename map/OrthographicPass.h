@@ -1,6 +1,6 @@
 #pragma once
 
-class ProgressSink;
+class ZProgress;
 class ZBitmap;
 class ZSurface;
 struct GlobeFrame;
@@ -23,4 +23,4 @@ ZBitmap renderFlatImage(const MapScene& scene);
 // Every pixel of the globe's disc in the colour of the flat image at the point it shows, with
 // the percentage of the square visited sent to the progress sink (null: none).
 void drawGlobePixels(ZSurface& surface, const ZBitmap& flat, const GlobeFrame& frame,
-                     const PictureGeometry& geometry, ProgressSink* progress);
+                     const PictureGeometry& geometry, ZProgress* progress);

@@ -67,6 +67,16 @@ bool PositionList::remove(std::uint32_t id) {
     return true;
 }
 
+std::vector<Position> PositionList::inOrder() {
+    std::vector<Position> copies;
+    copies.reserve(size());
+    forEach([&copies](std::uint32_t, const Position& position) {
+        copies.push_back(position);
+        return true;
+    });
+    return copies;
+}
+
 std::uint32_t PositionList::findAt(int x, int y, Position* hit) {
     std::uint32_t found = 0;
     std::size_t visited = 0;

@@ -13,29 +13,27 @@
 #include "FileFaults.h"
 #include "PixelChecks.h"
 #include "WorkingFolder.h"
-#include "animation/AnimationProgress.h"
 #include "animation/AnimationWriter.h"
 #include "grid/GridDatabase.h"
 #include "map/BackgroundPicture.h"
 #include "map/MapRenderer.h"
 #include "overlays/MapOverlayPainter.h"
 #include "overlays/PositionList.h"
+#include "toolkit/ZProgress.h"
 
 namespace {
 
-class CountingProgress : public AnimationProgress {
+// Calls onFrame once per frame written, at the last percentage the frame passed.
+class CountingProgress : public ZProgress {
   public:
-    void begin(std::uint64_t frames) override { total = frames; }
-    void frameDone() override {
-        ++done;
-        if (onFrame) {
-            onFrame(done);
+    std::function<void(std::uint64_t)> onFrame;
+
+  protected:
+    void reached(int percent) override {
+        if (onFrame && static_cast<std::uint64_t>(percent) == done() * 100 / total()) {
+            onFrame(done());
         }
     }
-
-    std::uint64_t total = 0;
-    std::uint64_t done = 0;
-    std::function<void(std::uint64_t)> onFrame;
 };
 
 // giflib's dump of the file, which it must read to the end.
@@ -80,7 +78,7 @@ class AnimationWriterTest : public testing::Test {
     }
 
     AnimationResult write(const std::string& target) {
-        return AnimationWriter(request, stop, progress).write(target);
+        return AnimationWriter(request, progress).write(target);
     }
 
     // The month as the single GIF save draws it.
@@ -112,7 +110,6 @@ class AnimationWriterTest : public testing::Test {
 
     WorkingFolder folder;
     AnimationRequest request;
-    std::atomic<bool> stop{false};
     CountingProgress progress;
 };
 
@@ -123,8 +120,8 @@ TEST_F(AnimationWriterTest, TwelveMonthsAreReadFrameByFrame) {
     ASSERT_EQ(result.error, "");
     EXPECT_TRUE(result.complete());
     EXPECT_EQ(result.frames, 12u);
-    EXPECT_EQ(progress.total, 12u);
-    EXPECT_EQ(progress.done, 12u);
+    EXPECT_EQ(progress.total(), 12u);
+    EXPECT_EQ(progress.done(), 12u);
 
     const std::string dump = gifbuildDump("film.gif");
     EXPECT_EQ(count(dump, "image # "), 12);
@@ -173,7 +170,11 @@ TEST_F(AnimationWriterTest, YearAveragesOnTheGlobePlayOnce) {
 TEST_F(AnimationWriterTest, StopLeavesTheOldFileAndNoOther) {
     folder.write("film.gif", "alt");
     const std::set<std::string> before = filesIn(folder.path());
-    progress.onFrame = [this](std::uint64_t done) { stop = done == 3; };
+    progress.onFrame = [this](std::uint64_t done) {
+        if (done == 3) {
+            progress.requestStop();
+        }
+    };
     AnimationResult result = write("film.gif");
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.frames, 3u);
@@ -182,7 +183,7 @@ TEST_F(AnimationWriterTest, StopLeavesTheOldFileAndNoOther) {
     EXPECT_EQ(filesIn(folder.path()), before);
 
     progress.onFrame = nullptr;
-    stop = true;
+    progress.requestStop();
     result = write("neu.gif");
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.frames, 0u);

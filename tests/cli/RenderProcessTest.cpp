@@ -71,16 +71,12 @@ TEST_F(RenderProcessTest, PicturesAreTheWindowsSavedPictures) {
     EXPECT_EQ(folder.read("positions.txt"), places);
 
     MainWindow& w = start(settings);
-    w.saveFileName = "window.gif";
-    w.startWork(TASK_SAVE_GIF);
-    w.saveFileName = "window.jpg";
-    w.startWork(TASK_SAVE_JPEG);
+    w.saveMap(SaveJob::Format::Gif, "window.gif");
+    w.saveMap(SaveJob::Format::Jpeg, "window.jpg");
     EXPECT_EQ(folder.read("cli.gif"), folder.read("window.gif"));
     EXPECT_EQ(folder.read("cli.jpg"), folder.read("window.jpg"));
-    ZBitmap saved =
-        MapPictureWriter(w.database, w.view, w.background, &w.positions.viewPosition()->coordinates,
-                         &w.positions, w.captionFont, w.labelFont)
-            .render(nullptr);
+    const MapSnapshot snapshot = w.snapshot();
+    ZBitmap saved = MapPictureWriter(snapshot).render(nullptr);
     EXPECT_EQ(picture("cli.png"), saved.image());
 }
 

@@ -9,10 +9,10 @@
 #include <iterator>
 
 #include "ExportData.h"
-#include "export/ExportProgress.h"
 #include "export/ExportWorker.h"
 #include "grid/GridDatabase.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZProgress.h"
 
 // The golden tables in tests/export/golden are this program's own output, checked by hand once
 // against the table's rules. To write them anew after a deliberate change of the format, run
@@ -20,24 +20,22 @@
 
 namespace {
 
-// Counts the months and, when asked, requests a stop after the k-th.
-class StopAfter : public ExportProgress {
+// Keeps the last percentage and, when asked, requests a stop after the k-th month.
+class StopAfter : public ZProgress {
   public:
-    StopAfter(std::atomic<bool>& cancel, std::uint64_t k) : cancel_(cancel), k_(k) {}
-    void begin(std::uint64_t totalMonths) override { total = totalMonths; }
-    void monthDone() override {
-        if (++months == k_) {
-            cancel_ = true;
+    explicit StopAfter(std::uint64_t k) : k_(k) {}
+
+    int lastPercent = 0;
+
+  protected:
+    void reached(int percent) override {
+        lastPercent = percent;
+        if (done() == k_) {
+            requestStop();
         }
     }
-    void finished(std::uint64_t) override { finishedCalled = true; }
-
-    std::uint64_t total = 0;
-    std::uint64_t months = 0;
-    bool finishedCalled = false;
 
   private:
-    std::atomic<bool>& cancel_;
     std::uint64_t k_;
 };
 
@@ -57,9 +55,8 @@ class ExportWorkerTest : public testing::Test {
 
     ExportOutcome exportTable(ExportRequest request, std::uint64_t stopAfter = 0) {
         request.dbFile = "data/cru/hadcrut3v.dat";
-        std::atomic<bool> cancel{false};
-        progress = std::make_unique<StopAfter>(cancel, stopAfter);
-        return ExportWorker(request, cancel, *progress).run("Auswertung.csv");
+        progress = std::make_unique<StopAfter>(stopAfter);
+        return ExportWorker(request, *progress).run("Auswertung.csv");
     }
 
     std::string table() const { return folder.read("Auswertung.csv"); }
@@ -87,8 +84,8 @@ class ExportWorkerTest : public testing::Test {
 TEST_F(ExportWorkerTest, TablesMatchTheirGoldenFiles) {
     ExportSpan winter{1850, 11, 1851, 2};
     exportTable(ExportRequest{"", winter, false, false, {}});
-    EXPECT_EQ(progress->total, 8u);
-    EXPECT_TRUE(progress->finishedCalled);
+    EXPECT_EQ(progress->total(), 8u);
+    EXPECT_EQ(progress->lastPercent, 100);
     expectGolden("winter-months.csv");
     exportTable(ExportRequest{"", winter, true, true, places});
     expectGolden("winter-groups-positions.csv");
@@ -105,7 +102,7 @@ TEST_F(ExportWorkerTest, StopKeepsTheRowsWrittenAndNamesTheLastMonth) {
         exportTable(ExportRequest{"", ExportSpan{1850, 11, 1851, 2}, false, false, {}}, 3);
     EXPECT_TRUE(outcome.stopped);
     EXPECT_EQ(outcome.lastYear * 100 + outcome.lastMonth, 185101u);
-    EXPECT_FALSE(progress->finishedCalled);
+    EXPECT_LT(progress->lastPercent, 100);
     std::string rows = table();
     EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 3 + 3);
 
@@ -125,10 +122,10 @@ TEST_F(ExportWorkerTest, StopKeepsTheRowsWrittenAndNamesTheLastMonth) {
     std::replace(expected.begin(), expected.end(), '.', ',');
     EXPECT_EQ(lastRow.substr(0, expected.size()), expected);
 
-    std::atomic<bool> stopAtOnce{true};
-    StopAfter none(stopAtOnce, 0);
+    StopAfter none(0);
+    none.requestStop();
     ExportRequest request{"data/cru/hadcrut3v.dat", ExportSpan{1850, 1, 1850, 4}, false, false, {}};
-    outcome = ExportWorker(request, stopAtOnce, none).run("Auswertung.csv");
+    outcome = ExportWorker(request, none).run("Auswertung.csv");
     EXPECT_TRUE(outcome.stopped);
     EXPECT_EQ(outcome.lastYear, 0u);
     EXPECT_EQ(outcome.lastMonth, 0u);
@@ -150,9 +147,8 @@ TEST_F(ExportWorkerTest, FailuresLeaveTheOldTable) {
     exportTable(ExportRequest{"", ExportSpan{1850, 1, 1850, 1}, false, false, {}});
     std::string before = table();
     ExportRequest missing{"data/cru/missing.dat", ExportSpan{}, false, false, {}};
-    std::atomic<bool> cancel{false};
-    StopAfter counter(cancel, 0);
-    EXPECT_THROW(ExportWorker(missing, cancel, counter).run("Auswertung.csv"), ZException);
+    StopAfter counter(0);
+    EXPECT_THROW(ExportWorker(missing, counter).run("Auswertung.csv"), ZException);
     EXPECT_EQ(table(), before);
 
     std::filesystem::create_directory(folder.path() / "locked");
@@ -160,12 +156,11 @@ TEST_F(ExportWorkerTest, FailuresLeaveTheOldTable) {
                                                                std::filesystem::perms::owner_exec);
     ExportRequest request{"data/cru/hadcrut3v.dat", ExportSpan{}, false, false, {}};
     if (access((folder.path() / "locked").c_str(), W_OK) != 0) {
-        EXPECT_THROW(ExportWorker(request, cancel, counter).run("locked/Auswertung.csv"),
-                     ZException);
+        EXPECT_THROW(ExportWorker(request, counter).run("locked/Auswertung.csv"), ZException);
     }
     // A folder in place of the table: the new file is written, the rename fails.
     std::filesystem::create_directories(folder.path() / "busy/Auswertung.csv/x");
-    EXPECT_THROW(ExportWorker(request, cancel, counter).run("busy/Auswertung.csv"), ZException);
+    EXPECT_THROW(ExportWorker(request, counter).run("busy/Auswertung.csv"), ZException);
     // The new file does not stay behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "busy"), {}), 1);
 }

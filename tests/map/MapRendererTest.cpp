@@ -13,17 +13,17 @@
 #include "map/MapOverlays.h"
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
-#include "map/ProgressSink.h"
 #include "map/Projections.h"
 #include "map/ViewState.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZProgress.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
 
-struct RecordingProgress : ProgressSink {
-    void setProgress(int percent) override { values.push_back(percent); }
+struct RecordingProgress : ZProgress {
+    void reached(int percent) override { values.push_back(percent); }
     std::vector<int> values;
 };
 
@@ -47,7 +47,7 @@ ZBitmap splitPicture(QColor left, QColor right) {
 class MapRendering : public testing::Test {
   protected:
     QImage render(GridDatabase& grid, std::uint32_t mapType, double scale,
-                  ProgressSink* progress = nullptr) {
+                  ZProgress* progress = nullptr) {
         view.mapType = mapType;
         view.scaleX = scale;
         view.scaleY = scale;
