@@ -5,7 +5,7 @@
 #include "toolkit/ZSystem.h"
 
 MapSnapshot MainWindow::snapshot() {
-    MapSnapshot taken{database, view, background};
+    MapSnapshot taken(database, view, background);
     taken.positions = positions.inOrder();
     taken.captionFont = captionFont;
     taken.labelFont = labelFont;

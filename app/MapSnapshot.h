@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "grid/GeoPosition.h"
@@ -16,6 +17,9 @@ class GridDatabase;
 // the view position, which the caption names) and the two fonts. Everything but the dataset is
 // a copy; the dataset is only read and must not change while a picture is drawn from it.
 struct MapSnapshot {
+    MapSnapshot(const GridDatabase& database, ViewState view, ZBitmap background)
+        : database(database), view(std::move(view)), background(std::move(background)) {}
+
     const GridDatabase& database;
     ViewState view;
     ZBitmap background;

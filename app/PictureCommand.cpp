@@ -52,7 +52,7 @@ int PictureCommand::run() {
     const Position* viewPosition = stored.positions.viewPosition();
     const GeoPosition* globeCentre =
         line_.picture.centre || viewPosition == nullptr ? nullptr : &viewPosition->coordinates;
-    MapSnapshot snapshot{database, scene.view, scene.background};
+    MapSnapshot snapshot(database, scene.view, scene.background);
     snapshot.positions = stored.positions.inOrder();
     snapshot.captionFont = scene.captionFont;
     snapshot.labelFont = scene.labelFont;
