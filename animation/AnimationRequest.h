@@ -4,7 +4,7 @@
 
 #include "animation/AnimationSpan.h"
 #include "map/ViewState.h"
-#include "overlays/Position.h"
+#include "positions/Position.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZFont.h"

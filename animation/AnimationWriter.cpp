@@ -14,7 +14,7 @@
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
 #include "overlays/MapOverlayPainter.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZProgress.h"

@@ -13,7 +13,7 @@
 #include "grid/GridDatabase.h"
 #include "map/ViewState.h"
 #include "overlays/MapOverlayPainter.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 #include "toolkit/IntMap.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MapSnapshot.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
 

@@ -6,7 +6,7 @@
 
 #include "grid/GeoPosition.h"
 #include "map/ViewState.h"
-#include "overlays/Position.h"
+#include "positions/Position.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZFont.h"
 

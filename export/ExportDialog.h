@@ -4,7 +4,7 @@
 
 #include "dialogs/DialogForm.h"
 #include "export/ExportWorker.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZControlProgressBar.h"
 #include "toolkit/ui/ZDialog.h"

@@ -2,7 +2,7 @@
 
 #include "map/Projections.h"
 #include "map/ViewState.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 #include "toolkit/ui/ZSurface.h"
 
 namespace {

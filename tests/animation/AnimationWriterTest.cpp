@@ -18,7 +18,7 @@
 #include "map/BackgroundPicture.h"
 #include "map/MapRenderer.h"
 #include "overlays/MapOverlayPainter.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 #include "toolkit/ZProgress.h"
 
 namespace {

@@ -12,10 +12,10 @@
 #include "grid/GridDatabase.h"
 #include "map/Projections.h"
 #include "map/ViewState.h"
-#include "overlays/PositionList.h"
 #include "overlays/PositionMarkers.h"
-#include "overlays/PositionsFile.h"
 #include "overlays/Readout.h"
+#include "positions/PositionList.h"
+#include "positions/PositionsFile.h"
 
 #include "FuzzSupport.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "overlays/PositionList.h"
-#include "overlays/PositionsFile.h"
+#include "positions/PositionList.h"
+#include "positions/PositionsFile.h"
 #include "tests/grid/DatasetFiles.h"
 #include "toolkit/ZException.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "overlays/Position.h"
+#include "positions/Position.h"
 #include "toolkit/IntMap.h"
 
 // The named positions by id, in the order they were added, which is the order they are drawn,
