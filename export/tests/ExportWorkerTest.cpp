@@ -14,7 +14,7 @@
 #include "toolkit/ZException.h"
 #include "toolkit/ZProgress.h"
 
-// The golden tables in tests/export/golden are this program's own output, checked by hand once
+// The golden tables in export/tests/golden are this program's own output, checked by hand once
 // against the table's rules. To write them anew after a deliberate change of the format, run
 // the test with SORVO_WRITE_GOLDEN=1 and review the difference before committing it.
 
@@ -63,7 +63,7 @@ class ExportWorkerTest : public testing::Test {
 
     void expectGolden(const std::string& name) const {
         std::filesystem::path golden =
-            std::filesystem::path(SORVO_SOURCE_DIR) / "tests/export/golden" / name;
+            std::filesystem::path(SORVO_SOURCE_DIR) / "export/tests/golden" / name;
         if (std::getenv("SORVO_WRITE_GOLDEN")) {
             std::ofstream(golden, std::ios::binary) << table();
         }

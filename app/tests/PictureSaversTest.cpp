@@ -141,7 +141,7 @@ TEST_F(PictureSaversTest, RealMapGifMatchesItsGoldenFile) {
     save(SaveJob::Format::Gif, "karte.gif");
     const std::string saved = folder.read("karte.gif");
 
-    const std::filesystem::path golden = source / "tests/app/golden/land-water-50.gif";
+    const std::filesystem::path golden = source / "app/tests/golden/land-water-50.gif";
     if (std::getenv("SORVO_WRITE_GOLDEN")) {
         std::ofstream(golden, std::ios::binary) << saved;
     }
