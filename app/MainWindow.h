@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "app/MapPanel.h"
@@ -132,9 +133,9 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     // Asks for a file name in the format, offering the name given (the default save name when
     // it is empty); false when cancelled or refused.
     bool askSaveName(const SaveFormat& format, ZString& name);
-    // Runs the job on the worker behind the wait dialog; false, after reporting its failure,
-    // when it failed.
-    bool runJob(MapJob& job);
+    // Runs the job on the worker behind the wait dialog, handing a job that succeeded to
+    // delivered on this thread; false, after reporting its failure, when it failed.
+    bool runJob(MapJob& job, const std::function<void()>& delivered = {});
 
     void showPositionDialog();
     // The dialog for a new position; on OK it becomes the view position on the globe and a new

@@ -15,8 +15,8 @@ MapSnapshot MainWindow::snapshot() {
     return taken;
 }
 
-bool MainWindow::runJob(MapJob& job) {
-    ZString failure = worker.run(job);
+bool MainWindow::runJob(MapJob& job, const std::function<void()>& delivered) {
+    ZString failure = worker.run(job, delivered);
     if (failure.isEmpty()) {
         return true;
     }
@@ -28,12 +28,12 @@ void MainWindow::reRender() {
     // The worker draws with a view of its own into the spare picture, so that the panel keeps
     // painting the last map meanwhile; the two change places when the new one is finished.
     RenderJob job(snapshot(), std::move(spareBitmap));
-    if (runJob(job)) {
-        view = job.view();
-        spareBitmap = std::move(mapBitmap);
-        mapBitmap = std::move(job.picture());
-        mapPanel.invalidateWindow();
-    } else {
+    if (!runJob(job, [this, &job] {
+            view = job.view();
+            spareBitmap = std::move(mapBitmap);
+            mapBitmap = std::move(job.picture());
+            mapPanel.invalidateWindow();
+        })) {
         spareBitmap = std::move(job.picture());
     }
     updateReadout();

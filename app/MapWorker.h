@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "app/WaitDialog.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZThread.h"
@@ -15,8 +17,10 @@ class MapWorker {
     MapWorker& operator=(const MapWorker&) = delete;
     ~MapWorker() { thread_.wait(); }
 
-    // Returns when the job has ended: empty, or the text of its failure.
-    ZString run(MapJob& job);
+    // Returns when the job has ended: empty, or the text of its failure. A job that succeeded
+    // is first handed to delivered on the user-interface thread, before the wait dialog closes,
+    // so that its picture may be painted meanwhile.
+    ZString run(MapJob& job, const std::function<void()>& delivered = {});
 
     WaitDialog waitDialog;
 

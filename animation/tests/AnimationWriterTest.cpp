@@ -12,6 +12,7 @@
 
 #include "FileFaults.h"
 #include "PixelChecks.h"
+#include "StepProgress.h"
 #include "WorkingFolder.h"
 #include "animation/AnimationWriter.h"
 #include "grid/GridDatabase.h"
@@ -19,22 +20,8 @@
 #include "map/MapRenderer.h"
 #include "overlays/MapOverlayPainter.h"
 #include "positions/PositionList.h"
-#include "toolkit/ZProgress.h"
 
 namespace {
-
-// Calls onFrame once per frame written, at the last percentage the frame passed.
-class CountingProgress : public ZProgress {
-  public:
-    std::function<void(std::uint64_t)> onFrame;
-
-  protected:
-    void reached(int percent) override {
-        if (onFrame && static_cast<std::uint64_t>(percent) == done() * 100 / total()) {
-            onFrame(done());
-        }
-    }
-};
 
 // giflib's dump of the file, which it must read to the end.
 std::string gifbuildDump(const std::string& file) {
@@ -110,7 +97,7 @@ class AnimationWriterTest : public testing::Test {
 
     WorkingFolder folder;
     AnimationRequest request;
-    CountingProgress progress;
+    StepProgress progress;
 };
 
 // Twelve months, looping at four frames a second: giflib reads every frame, and each frame is
@@ -170,7 +157,7 @@ TEST_F(AnimationWriterTest, YearAveragesOnTheGlobePlayOnce) {
 TEST_F(AnimationWriterTest, StopLeavesTheOldFileAndNoOther) {
     folder.write("film.gif", "alt");
     const std::set<std::string> before = filesIn(folder.path());
-    progress.onFrame = [this](std::uint64_t done) {
+    progress.onStep = [this](std::uint64_t done) {
         if (done == 3) {
             progress.requestStop();
         }
@@ -182,7 +169,7 @@ TEST_F(AnimationWriterTest, StopLeavesTheOldFileAndNoOther) {
     EXPECT_EQ(folder.read("film.gif"), "alt");
     EXPECT_EQ(filesIn(folder.path()), before);
 
-    progress.onFrame = nullptr;
+    progress.onStep = nullptr;
     progress.requestStop();
     result = write("neu.gif");
     EXPECT_TRUE(result.stopped);
@@ -202,14 +189,14 @@ TEST_F(AnimationWriterTest, FailuresComeBackAsMessages) {
                                 systemReason(ENOENT) + ").");
     EXPECT_FALSE(result.complete());
 
-    progress.onFrame = [](std::uint64_t done) {
+    progress.onStep = [](std::uint64_t done) {
         if (done == 2) {
             throw std::runtime_error("kaputt");
         }
     };
     result = write("film.gif");
     EXPECT_EQ(result.error, "Unerwarteter Fehler: kaputt");
-    progress.onFrame = nullptr;
+    progress.onStep = nullptr;
 
     // A full disk ends the run before its first frame is done.
     result = write("voll.gif");

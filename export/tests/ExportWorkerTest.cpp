@@ -9,35 +9,16 @@
 #include <iterator>
 
 #include "ExportData.h"
+#include "StepProgress.h"
 #include "export/ExportWorker.h"
 #include "grid/GridDatabase.h"
 #include "toolkit/ZException.h"
-#include "toolkit/ZProgress.h"
 
 // The golden tables in export/tests/golden are this program's own output, checked by hand once
 // against the table's rules. To write them anew after a deliberate change of the format, run
 // the test with SORVO_WRITE_GOLDEN=1 and review the difference before committing it.
 
 namespace {
-
-// Keeps the last percentage and, when asked, requests a stop after the k-th month.
-class StopAfter : public ZProgress {
-  public:
-    explicit StopAfter(std::uint64_t k) : k_(k) {}
-
-    int lastPercent = 0;
-
-  protected:
-    void reached(int percent) override {
-        lastPercent = percent;
-        if (done() == k_) {
-            requestStop();
-        }
-    }
-
-  private:
-    std::uint64_t k_;
-};
 
 // A place in whole degrees: north and east positive.
 GeoPosition place(int latitude, int longitude) {
@@ -55,7 +36,12 @@ class ExportWorkerTest : public testing::Test {
 
     ExportOutcome exportTable(ExportRequest request, std::uint64_t stopAfter = 0) {
         request.dbFile = "data/cru/hadcrut3v.dat";
-        progress = std::make_unique<StopAfter>(stopAfter);
+        progress = std::make_unique<StepProgress>();
+        progress->onStep = [this, stopAfter](std::uint64_t month) {
+            if (month == stopAfter) {
+                progress->requestStop();
+            }
+        };
         return ExportWorker(request, *progress).run("Auswertung.csv");
     }
 
@@ -74,7 +60,7 @@ class ExportWorkerTest : public testing::Test {
         Folder() : TemporaryDirectory(true) {}
         std::string read(const std::string& name) const { return readFile(path() / name); }
     } folder;
-    std::unique_ptr<StopAfter> progress;
+    std::unique_ptr<StepProgress> progress;
     // One with data, one whose cell has none in odd months, one outside the grid.
     std::vector<GeoPosition> places{place(47, 8), place(0, 0), place(90, 0)};
 };
@@ -122,7 +108,7 @@ TEST_F(ExportWorkerTest, StopKeepsTheRowsWrittenAndNamesTheLastMonth) {
     std::replace(expected.begin(), expected.end(), '.', ',');
     EXPECT_EQ(lastRow.substr(0, expected.size()), expected);
 
-    StopAfter none(0);
+    StepProgress none;
     none.requestStop();
     ExportRequest request{"data/cru/hadcrut3v.dat", ExportSpan{1850, 1, 1850, 4}, false, false, {}};
     outcome = ExportWorker(request, none).run("Auswertung.csv");
@@ -147,7 +133,7 @@ TEST_F(ExportWorkerTest, FailuresLeaveTheOldTable) {
     exportTable(ExportRequest{"", ExportSpan{1850, 1, 1850, 1}, false, false, {}});
     std::string before = table();
     ExportRequest missing{"data/cru/missing.dat", ExportSpan{}, false, false, {}};
-    StopAfter counter(0);
+    StepProgress counter;
     EXPECT_THROW(ExportWorker(missing, counter).run("Auswertung.csv"), ZException);
     EXPECT_EQ(table(), before);
 
