@@ -9,7 +9,7 @@
 #include "app/MapSettings.h"
 #include "app/MapSnapshot.h"
 #include "app/MapWorker.h"
-#include "app/SaveJob.h"
+#include "app/PictureFormat.h"
 #include "app/WorkingFolderLock.h"
 #include "grid/GridDatabase.h"
 #include "map/ViewState.h"
@@ -46,9 +46,9 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     // The name the save dialogs offer: the dataset's name before its first ".", the year (and
     // month), and the extension, without the folder.
     ZString defaultSaveName(const ZString& extension) const;
-    // The map as it stands, caption on and markers off, saved on the worker; a failure is
-    // reported.
-    void saveMap(SaveJob::Format format, const ZString& name);
+    // The map as it stands, caption on and markers off, saved as GIF or JPEG on the worker; a
+    // failure is reported.
+    void saveMap(PictureFormat format, const ZString& name);
     // What a picture of the map as it stands is drawn from.
     MapSnapshot snapshot();
     // "init.txt": a missing file reads as empty, so every default applies.

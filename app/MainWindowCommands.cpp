@@ -64,12 +64,12 @@ void MainWindow::runCommand(int command) {
         case CMD_SAVE_GIF:
         case CMD_SAVE_GIF_KEY:
             if (askSaveName(GIF_FORMAT, name)) {
-                saveMap(SaveJob::Format::Gif, name);
+                saveMap(PictureFormat::Gif, name);
             }
             break;
         case CMD_SAVE_JPEG:
             if (askSaveName(JPEG_FORMAT, name)) {
-                saveMap(SaveJob::Format::Jpeg, name);
+                saveMap(PictureFormat::Jpeg, name);
             }
             break;
         case CMD_SAVE_ANIMATION:

@@ -1,6 +1,7 @@
 // The main window's worker: renders and saves run on it as jobs behind the wait dialog.
 #include "app/MainWindow.h"
 #include "app/RenderJob.h"
+#include "app/SaveJob.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZSystem.h"
 
@@ -40,7 +41,7 @@ void MainWindow::reRender() {
     reportMissingData();
 }
 
-void MainWindow::saveMap(SaveJob::Format format, const ZString& name) {
+void MainWindow::saveMap(PictureFormat format, const ZString& name) {
     SaveJob job(snapshot(), format, name);
     runJob(job);
 }

@@ -67,6 +67,23 @@ void MapPictureWriter::writePng(const ZString& name, ZProgress* progress) const 
     render(progress).savePng(name);
 }
 
+void MapPictureWriter::write(PictureFormat format, const ZString& name, ZProgress* progress) const {
+    switch (format) {
+        case PictureFormat::Png:
+            writePng(name, progress);
+            break;
+        case PictureFormat::Gif:
+            writeGif(name, progress);
+            break;
+        case PictureFormat::Jpeg:
+            writeJpeg(name, progress);
+            break;
+        case PictureFormat::Emf:
+            writeEmf(name, progress);
+            break;
+    }
+}
+
 void MapPictureWriter::writeEmf(const ZString& name, ZProgress* progress) const {
     ViewState rendered = snapshot_.view;
     rendered.scaleX = METAFILE_SCALE;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MapSnapshot.h"
+#include "app/PictureFormat.h"
 #include "positions/PositionList.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -26,6 +27,8 @@ class MapPictureWriter {
     void writePng(const ZString& name, ZProgress* progress) const;
     // At ten times the scale, whatever the view's scale; drawn on the calling thread.
     void writeEmf(const ZString& name, ZProgress* progress) const;
+    // One of the four above.
+    void write(PictureFormat format, const ZString& name, ZProgress* progress) const;
 
   private:
     const MapSnapshot& snapshot_;

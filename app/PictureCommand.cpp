@@ -63,20 +63,7 @@ int PictureCommand::run() {
     ZString output(line_.output);
     TerminalProgress progress(errors_, isatty(STDERR_FILENO) == 1);
     try {
-        switch (line_.format) {
-            case PictureFormat::Png:
-                writer.writePng(output, &progress);
-                break;
-            case PictureFormat::Gif:
-                writer.writeGif(output, &progress);
-                break;
-            case PictureFormat::Jpeg:
-                writer.writeJpeg(output, &progress);
-                break;
-            case PictureFormat::Emf:
-                writer.writeEmf(output, &progress);
-                break;
-        }
+        writer.write(line_.format, output, &progress);
     } catch (const ZException& exception) {
         errors_ << texts_.notWritten(exception.getMessage().view());
         return 1;

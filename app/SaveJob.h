@@ -2,13 +2,13 @@
 
 #include "app/MapJob.h"
 #include "app/MapSnapshot.h"
+#include "app/PictureFormat.h"
 
-// The map as it stands saved as GIF or JPEG: caption on, markers off.
+// The map as it stands saved in a format, caption on and markers off; the window saves GIF and
+// JPEG this way, and the wait dialog names one of the two.
 class SaveJob : public MapJob {
   public:
-    enum class Format { Gif, Jpeg };
-
-    SaveJob(MapSnapshot snapshot, Format format, ZString fileName)
+    SaveJob(MapSnapshot snapshot, PictureFormat format, ZString fileName)
         : snapshot_(std::move(snapshot)), format_(format), fileName_(std::move(fileName)) {}
 
     ZString waitText() const override;
@@ -16,6 +16,6 @@ class SaveJob : public MapJob {
 
   private:
     MapSnapshot snapshot_;
-    Format format_;
+    PictureFormat format_;
     ZString fileName_;
 };

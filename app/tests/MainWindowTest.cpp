@@ -357,9 +357,9 @@ TEST_F(MainWindowTest, NightPictureAndMissingPicture) {
 TEST_F(MainWindowTest, SavingUsesTheWaitDialogLeavesTheMapAndNamesTheFileByDate) {
     MainWindow& w = start("");
     qint64 before = pictureKey();
-    w.saveMap(SaveJob::Format::Gif, "karte.gif");
+    w.saveMap(PictureFormat::Gif, "karte.gif");
     EXPECT_EQ(w.worker.waitDialog.message, "Speicher GIF-Datei ...");
-    w.saveMap(SaveJob::Format::Jpeg, "karte.jpg");
+    w.saveMap(PictureFormat::Jpeg, "karte.jpg");
     EXPECT_EQ(w.worker.waitDialog.message, "Speicher JPG-Datei ...");
     EXPECT_EQ(pictureKey(), before);
     EXPECT_EQ(w.defaultSaveName("gif"), "hadcrut3v_1990_06.gif");

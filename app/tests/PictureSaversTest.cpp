@@ -20,7 +20,7 @@ class PictureSaversTest : public WindowTest {
         return WindowTest::start("YEAR=1850\nMONTH=3\n" + settings);
     }
 
-    void save(SaveJob::Format format, const std::string& name) { window->saveMap(format, name); }
+    void save(PictureFormat format, const std::string& name) { window->saveMap(format, name); }
 
     // Darker than light grey: text or lines, not the white frame.
     static int inkPixels(const QImage& image, QRect area) {
@@ -39,7 +39,7 @@ class PictureSaversTest : public WindowTest {
 TEST_F(PictureSaversTest, GifIsTheShownMapWithTheCaption) {
     MainWindow& w = start("");
     w.view.mapCentreX = -1;
-    save(SaveJob::Format::Gif, "karte.gif");
+    save(PictureFormat::Gif, "karte.gif");
     EXPECT_EQ(w.view.mapCentreX, -1);
     EXPECT_TRUE(log.messages.empty());
 
@@ -56,13 +56,13 @@ TEST_F(PictureSaversTest, GifIsTheShownMapWithTheCaption) {
 
 TEST_F(PictureSaversTest, PicturesTakeTheSizeOfTheScale) {
     start("SCALE_PERCENT=50\n");
-    save(SaveJob::Format::Jpeg, "bild.jpeg");
-    save(SaveJob::Format::Gif, "bild.gif");
+    save(PictureFormat::Jpeg, "bild.jpeg");
+    save(PictureFormat::Gif, "bild.gif");
     EXPECT_EQ(QImage("bild.jpeg", "JPEG").size(), QSize(560, 360));
     EXPECT_EQ(QImage("bild.gif", "GIF").size(), QSize(560, 360));
 
     window->setScale(1.0, -1, -1);
-    save(SaveJob::Format::Jpeg, "bild.jpeg");
+    save(PictureFormat::Jpeg, "bild.jpeg");
     QImage large("bild.jpeg", "JPEG");
     EXPECT_EQ(large.size(), QSize(1060, 610));
     EXPECT_GT(inkPixels(large, QRect(30, 0, 1000, 30)), 100);
@@ -73,7 +73,7 @@ TEST_F(PictureSaversTest, PicturesTakeTheSizeOfTheScale) {
 // to it, as in the window; its marker stays out of the picture.
 TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
     MainWindow& w = start("ORTH_VIEW=1\n");
-    save(SaveJob::Format::Jpeg, "ohne.jpg");
+    save(PictureFormat::Jpeg, "ohne.jpg");
     Position farAway;
     farAway.name = "Osterinsel";
     farAway.coordinates.latDegrees = 27;
@@ -81,7 +81,7 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
     farAway.coordinates.lonDegrees = 109;
     farAway.coordinates.west = 1;
     w.positions.put(VIEW_POSITION_ID, farAway);
-    save(SaveJob::Format::Jpeg, "mit.jpg");
+    save(PictureFormat::Jpeg, "mit.jpg");
     QImage with("mit.jpg", "JPEG");
     QImage without("ohne.jpg", "JPEG");
     ASSERT_EQ(with.size(), without.size());
@@ -96,8 +96,8 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
 // system's reason; the window goes on and no file is left behind.
 TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
     MainWindow& w = start("");
-    for (auto [task, name] : {std::pair{SaveJob::Format::Jpeg, "fehlt/bild.jpg"},
-                              std::pair{SaveJob::Format::Gif, "fehlt/karte.gif"}}) {
+    for (auto [task, name] : {std::pair{PictureFormat::Jpeg, "fehlt/bild.jpg"},
+                              std::pair{PictureFormat::Gif, "fehlt/karte.gif"}}) {
         log.messages.clear();
         save(task, name);
         ASSERT_EQ(log.messages.size(), 1u) << name;
@@ -108,15 +108,15 @@ TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
 
     log.messages.clear();
     w.view.scaleX = w.view.scaleY = 1000.0;
-    save(SaveJob::Format::Jpeg, "gross.jpg");
-    save(SaveJob::Format::Gif, "gross.gif");
+    save(PictureFormat::Jpeg, "gross.jpg");
+    save(PictureFormat::Gif, "gross.gif");
     ASSERT_EQ(log.messages.size(), 2u);
     EXPECT_NE(log.messages[0].first.find("kann nicht erstellt werden"), std::string::npos);
     EXPECT_EQ(log.messages[1].first, log.messages[0].first);
     EXPECT_FALSE(std::filesystem::exists("gross.gif"));
 
     w.view.scaleX = w.view.scaleY = 0.5;
-    save(SaveJob::Format::Gif, "karte.gif");
+    save(PictureFormat::Gif, "karte.gif");
     EXPECT_TRUE(std::filesystem::exists("karte.gif"));
 }
 
@@ -138,7 +138,7 @@ TEST_F(PictureSaversTest, RealMapGifMatchesItsGoldenFile) {
                      };
                  }));
     start("MAP_TYPE=3\nSCALE_PERCENT=50\n");
-    save(SaveJob::Format::Gif, "karte.gif");
+    save(PictureFormat::Gif, "karte.gif");
     const std::string saved = folder.read("karte.gif");
 
     const std::filesystem::path golden = source / "app/tests/golden/land-water-50.gif";

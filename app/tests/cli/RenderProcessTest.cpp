@@ -71,8 +71,8 @@ TEST_F(RenderProcessTest, PicturesAreTheWindowsSavedPictures) {
     EXPECT_EQ(folder.read("positions.txt"), places);
 
     MainWindow& w = start(settings);
-    w.saveMap(SaveJob::Format::Gif, "window.gif");
-    w.saveMap(SaveJob::Format::Jpeg, "window.jpg");
+    w.saveMap(PictureFormat::Gif, "window.gif");
+    w.saveMap(PictureFormat::Jpeg, "window.jpg");
     EXPECT_EQ(folder.read("cli.gif"), folder.read("window.gif"));
     EXPECT_EQ(folder.read("cli.jpg"), folder.read("window.jpg"));
     const MapSnapshot snapshot = w.snapshot();
