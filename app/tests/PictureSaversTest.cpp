@@ -96,10 +96,10 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
 // system's reason; the window goes on and no file is left behind.
 TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
     MainWindow& w = start("");
-    for (auto [task, name] : {std::pair{PictureFormat::Jpeg, "fehlt/bild.jpg"},
-                              std::pair{PictureFormat::Gif, "fehlt/karte.gif"}}) {
+    for (auto [format, name] : {std::pair{PictureFormat::Jpeg, "fehlt/bild.jpg"},
+                                std::pair{PictureFormat::Gif, "fehlt/karte.gif"}}) {
         log.messages.clear();
-        save(task, name);
+        save(format, name);
         ASSERT_EQ(log.messages.size(), 1u) << name;
         EXPECT_EQ(log.messages[0].first, std::string("Bild kann nicht gespeichert werden: ") +
                                              name + " (" + systemReason(ENOENT) + ")");
