@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "animation/AnimationProgress.h"
 #include "animation/AnimationWriter.h"
 #include "grid/SpanPastData.h"
 #include "resources/ResourceIds.h"
@@ -10,24 +9,8 @@
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZDialogTemplate.h"
-#include "toolkit/ui/ZUiThread.h"
 
 namespace {
-
-// The dialog's progress bar: one step per frame written.
-class ProgressBarSink : public AnimationProgress {
-  public:
-    explicit ProgressBarSink(ZControlProgressBar& bar) : bar_(bar) {}
-
-    void begin(std::uint64_t frames) override {
-        bar_.setRange(0, static_cast<std::int64_t>(frames));
-        bar_.setStep(1);
-    }
-    void frameDone() override { bar_.nextStep(); }
-
-  private:
-    ZControlProgressBar& bar_;
-};
 
 // A frame as the window's messages name a month ("03-1850"), or its year for year averages.
 ZString frameName(const AnimationSpan& span, const AnimationFrame& frame) {
@@ -56,12 +39,6 @@ ZString unreadableNote(const AnimationSpan& span, const std::vector<std::uint64_
 
 AnimationDialog::AnimationDialog(ZWindowContext* parent) : ZDialog(parent, IDD_ANIMATION) {
     form.reset(this);
-}
-
-AnimationDialog::~AnimationDialog() {
-    // The worker reports through this dialog until it ends.
-    cancelRequested = true;
-    thread_.wait();
 }
 
 void AnimationDialog::onDialogInit() {
@@ -98,15 +75,13 @@ void AnimationDialog::onDialogClose() {
 }
 
 void AnimationDialog::cancel() {
-    if (writing_) {
-        cancelRequested = true;
-        return;
+    if (!worker_.requestStop()) {
+        close(0);
     }
-    close(0);
 }
 
 void AnimationDialog::start() {
-    if (writing_ || !form.validate()) {
+    if (worker_.isRunning() || !form.validate()) {
         return;
     }
     form.takeValues();
@@ -127,15 +102,11 @@ void AnimationDialog::start() {
         return;
     }
     request.span = span;
-    cancelRequested = false;
-    writing_ = true;
-    thread_.start(*this);
+    worker_.start([this](ZProgress& progress) { writeAnimation(progress); }, [this] { close(0); });
 }
 
-void AnimationDialog::run() {
-    progressBar.setPos(0);
-    ProgressBarSink progress(progressBar);
-    AnimationWriter writer(request, cancelRequested, progress);
+void AnimationDialog::writeAnimation(ZProgress& progress) {
+    AnimationWriter writer(request, progress);
     AnimationResult result = writer.write(fileName);
     if (result.complete()) {
         ZString text = ZFormattedString("Animation mit %llu %s gespeichert:\r\n%s",
@@ -152,8 +123,4 @@ void AnimationDialog::run() {
                              result.error.c_str()),
             "Information", false);
     }
-    ZUiThread::run(this, [this] {
-        writing_ = false;
-        close(0);
-    });
 }

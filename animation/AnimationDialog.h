@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 
 #include "animation/AnimationRequest.h"
@@ -9,29 +8,25 @@
 #include "toolkit/ui/ZControlProgressBar.h"
 #include "toolkit/ui/ZControlStatic.h"
 #include "toolkit/ui/ZDialog.h"
-#include "toolkit/ui/ZRunable.h"
-#include "toolkit/ui/ZThread.h"
+#include "toolkit/ui/ZDialogWorker.h"
 
 // "Als Animation speichern": the span, speed and looping of an animation into a file already
 // chosen, written by a worker of the dialog's own while the dialog shows its progress. The
 // dialog lives for one run: "Abbrechen", Escape and the close box stop a running animation and
 // close the dialog once the worker's end has reached the user-interface thread, as does the
 // end of the run itself, after its message.
-class AnimationDialog : public ZDialog, public ZRunable {
+class AnimationDialog : public ZDialog {
   public:
     explicit AnimationDialog(ZWindowContext* parent);
-    ~AnimationDialog() override;
 
-    void run() override;
     // From "Start ..." until the worker's end has reached the user-interface thread.
-    bool isWriting() const { return writing_; }
+    bool isWriting() const { return worker_.isRunning(); }
 
     DialogForm form;
     // The span shown and taken back by the form; the rest of the request is the window's.
     AnimationSpan span;
     AnimationRequest request;
     ZString fileName;
-    std::atomic<bool> cancelRequested{false};
     ZControlProgressBar progressBar;
     ZControlStatic fileText;
 
@@ -43,9 +38,9 @@ class AnimationDialog : public ZDialog, public ZRunable {
   private:
     void start();
     void cancel();
+    // On the worker: the file, then its message.
+    void writeAnimation(ZProgress& progress);
 
-    ZThread thread_;
-    // On the user-interface thread only, so a close request never falls between the worker's
-    // last look and its end.
-    bool writing_ = false;
+    // Last: it ends before the members the running animation uses.
+    ZDialogWorker worker_{progressBar};
 };

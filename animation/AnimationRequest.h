@@ -5,7 +5,7 @@
 #include "animation/AnimationSpan.h"
 #include "grid/GridSourceDescription.h"
 #include "map/ViewChoices.h"
-#include "overlays/Position.h"
+#include "positions/Position.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZFont.h"

@@ -6,7 +6,6 @@
 #include <new>
 #include <set>
 
-#include "animation/AnimationProgress.h"
 #include "grid/GridDatabase.h"
 #include "image/GifAnimation.h"
 #include "image/Picture.h"
@@ -16,9 +15,10 @@
 #include "map/PictureGeometry.h"
 #include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZProgress.h"
 #include "toolkit/ZSaveFile.h"
 
 namespace {
@@ -117,7 +117,7 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
     std::map<std::uint64_t, std::unique_ptr<Picture>> samples;
     SharedPalette palette;
     for (std::uint64_t s = 0; s < sampleCount; ++s) {
-        if (stopRequested_) {
+        if (progress_.stopRequested()) {
             result.stopped = true;
             return result;
         }
@@ -131,7 +131,7 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
     SaveFileSink sink(file);
     GifAnimation gif(sink, geometry.width, geometry.height, palette.colors(), span.loop);
     for (std::uint64_t i = 0; i < frames; ++i) {
-        if (stopRequested_) {
+        if (progress_.stopRequested()) {
             result.stopped = true;
             return result;
         }
@@ -152,7 +152,7 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
             return AnimationResult{false, result.frames, cannotWrite(target, file, gif)};
         }
         ++result.frames;
-        progress_.frameDone();
+        progress_.step();
     }
     if (!gif.finish() || !file.commit()) {
         return AnimationResult{false, result.frames, cannotWrite(target, file, gif)};

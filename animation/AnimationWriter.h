@@ -1,13 +1,12 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <vector>
 
 #include "animation/AnimationRequest.h"
 #include "toolkit/ZString.h"
 
-class AnimationProgress;
+class ZProgress;
 
 // How an animation ended: complete, stopped, or failed with the reason as a message for the
 // user. Only a complete one has written its file.
@@ -31,9 +30,9 @@ class AnimationWriter {
     // writing, so nothing is drawn twice.
     static constexpr std::uint64_t PALETTE_SAMPLES = 6;
 
-    AnimationWriter(const AnimationRequest& request, const std::atomic<bool>& stopRequested,
-                    AnimationProgress& progress)
-        : request_(request), stopRequested_(stopRequested), progress_(progress) {}
+    // One step per frame written; a stop request is looked at before each frame is drawn.
+    AnimationWriter(const AnimationRequest& request, ZProgress& progress)
+        : request_(request), progress_(progress) {}
 
     AnimationResult write(const ZString& target);
     // After a complete write: the frames (by index, in order) whose month, or a month of whose
@@ -45,7 +44,6 @@ class AnimationWriter {
     AnimationResult writeFrames(const ZString& target);
 
     const AnimationRequest& request_;
-    const std::atomic<bool>& stopRequested_;
-    AnimationProgress& progress_;
+    ZProgress& progress_;
     std::vector<std::uint64_t> unreadable_;
 };

@@ -2,14 +2,12 @@
 
 #include <unistd.h>
 
-#include <atomic>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "animation/AnimationProgress.h"
 #include "animation/AnimationWriter.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineTexts.h"
@@ -20,25 +18,19 @@
 
 namespace {
 
-// The frames written as a percentage on the terminal.
-class FramesOnTerminal : public AnimationProgress {
+// The frames written as a percentage on the terminal, from 0 % before the first; a frame shows
+// only where it ends, not every percentage it passed.
+class FramesOnTerminal : public TerminalProgress {
   public:
-    explicit FramesOnTerminal(TerminalProgress& terminal) : terminal_(terminal) {}
+    using TerminalProgress::TerminalProgress;
 
-    void begin(std::uint64_t frames) override {
-        frames_ = frames;
-        done_ = 0;
-        terminal_.setProgress(0);
+  protected:
+    void started() override { show(0); }
+    void reached(int percent) override {
+        if (static_cast<std::uint64_t>(percent) == done() * 100 / total()) {
+            show(percent);
+        }
     }
-    void frameDone() override {
-        ++done_;
-        terminal_.setProgress(static_cast<int>(done_ * 100 / frames_));
-    }
-
-  private:
-    TerminalProgress& terminal_;
-    std::uint64_t frames_ = 1;
-    std::uint64_t done_ = 0;
 };
 
 // A month as "1850-03".
@@ -87,15 +79,10 @@ int AnimationCommand::run() {
     request.labelFont = scene.labelFont;
     request.span = span;
     request.turnToViewPosition = !line_.picture.centre;
-    stored.positions.forEach([&request](std::uint32_t, const Position& position) {
-        request.positions.push_back(position);
-        return true;
-    });
+    request.positions = stored.positions.inOrder();
 
-    TerminalProgress terminal(errors_, isatty(STDERR_FILENO) == 1);
-    FramesOnTerminal progress(terminal);
-    const std::atomic<bool> neverStopped{false};
-    AnimationWriter writer(request, neverStopped, progress);
+    FramesOnTerminal progress(errors_, isatty(STDERR_FILENO) == 1);
+    AnimationWriter writer(request, progress);
     AnimationResult result = writer.write(ZString(line_.output));
     if (!result.complete()) {
         errors_ << texts_.animationNotWritten(result.error.view());

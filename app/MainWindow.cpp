@@ -33,8 +33,6 @@ MainWindow::MainWindow()
 }
 
 MainWindow::~MainWindow() {
-    // The worker uses the members; it ends before any of them goes.
-    workerThread.wait();
     destroy();
 }
 

@@ -1,21 +1,22 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <functional>
 #include <optional>
 
 #include "app/MapPanel.h"
 #include "app/MapPanelListener.h"
-#include "app/MapPictureWriter.h"
 #include "app/MapSettings.h"
-#include "app/WaitDialog.h"
+#include "app/MapSnapshot.h"
+#include "app/MapWorker.h"
+#include "app/PictureFormat.h"
 #include "app/WorkingFolderLock.h"
 #include "grid/GridDatabase.h"
 #include "map/MapRenderer.h"
 #include "map/ViewChoices.h"
 #include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 #include "toolkit/IntMap.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -23,27 +24,16 @@
 #include "toolkit/ui/ZControlTab.h"
 #include "toolkit/ui/ZFont.h"
 #include "toolkit/ui/ZMenu.h"
-#include "toolkit/ui/ZRunable.h"
-#include "toolkit/ui/ZThread.h"
 #include "toolkit/ui/ZWindow.h"
 #include "toolkit/ui/ZWindowStyle.h"
 
+class MapJob;
 struct SaveFormat;
 
-// The worker's tasks.
-enum WorkerTask : std::uint32_t {
-    TASK_RENDER = 1,
-    TASK_SAVE_GIF = 3,
-    TASK_SAVE_JPEG = 4,
-};
-
 // The program's one window: menus, the tab with the map panel and the status bar; it owns the
-// dataset, the view choices and the rendered map, dispatches every command, and is the runnable
-// of the worker thread that renders the map.
-class MainWindow : public ZWindow,
-                   public ZWindow::EventHandler,
-                   public MapPanelListener,
-                   public ZRunable {
+// dataset, the view choices and the rendered map, dispatches every command, and hands renders
+// and saves to its worker as jobs.
+class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanelListener {
   public:
     MainWindow();
     ~MainWindow() override;
@@ -58,8 +48,11 @@ class MainWindow : public ZWindow,
     // The name the save dialogs offer: the dataset's name before its first ".", the year (and
     // month), and the extension, without the folder.
     ZString defaultSaveName(const ZString& extension) const;
-    // Runs a task on the worker thread behind the modal wait dialog and returns when it is done.
-    void startWork(std::uint32_t task);
+    // The map as it stands, caption on and markers off, saved as GIF or JPEG on the worker; a
+    // failure is reported.
+    void saveMap(PictureFormat format, const ZString& name);
+    // What a picture of the map as it stands is drawn from.
+    MapSnapshot snapshot();
     // "init.txt": a missing file reads as empty, so every default applies.
     void loadSettings();
     // Replaces "init.txt" as a whole, then "positions.txt"; a file that cannot be written is
@@ -86,8 +79,6 @@ class MainWindow : public ZWindow,
     void mouseMovedTo(int x, int y) override;
     // Rewrites the status bar's place and value for the last mouse point.
     void updateReadout();
-
-    void run() override;
 
     // The layout of the window's picture for the view as it stands.
     Viewport viewport() const;
@@ -119,14 +110,12 @@ class MainWindow : public ZWindow,
     IntMap<std::uint32_t> scaleMenuItems;
     std::uint32_t checkedScaleItem = 0;
     std::uint32_t checkedMapItem = 0;
-    std::uint32_t pendingAction = TASK_RENDER;
     ZControlTab tab;
     MapPanel mapPanel;
-    std::unique_ptr<WaitDialog> waitDialog;
-    ZString saveFileName;
     // The overlays the panel paints live over the map.
     MapOverlayPainter overlays;
-    ZThread workerThread;
+    // Its wait dialog is made with the window.
+    MapWorker worker{this};
     // Taken once the window stands; a window without it saves nothing on closing.
     std::optional<WorkingFolderLock> folderLock;
 
@@ -135,6 +124,9 @@ class MainWindow : public ZWindow,
     ZString layoutNoteShownFor;
     ZString notNumbersShownFor;
     bool coastlinesMissingShown = false;
+    // The picture before the last, drawn over by the next render while the panel still paints
+    // the last one.
+    ZBitmap spareBitmap;
 
     void buildMenus();
     void runCommand(int command);
@@ -148,13 +140,9 @@ class MainWindow : public ZWindow,
     // Asks for a file name in the format, offering the name given (the default save name when
     // it is empty); false when cancelled or refused.
     bool askSaveName(const SaveFormat& format, ZString& name);
-    // The worker's task 1.
-    void renderMapPicture();
-    // The worker's tasks 3 and 4: the map with its caption, without markers, into the file.
-    void saveAsGif(const char* name);
-    void saveAsJpeg(const char* name);
-    // The saved picture of the map as it stands: caption on, markers off.
-    MapPictureWriter pictureWriter();
+    // Runs the job on the worker behind the wait dialog, handing a job that succeeded to
+    // delivered on this thread; false, after reporting its failure, when it failed.
+    bool runJob(MapJob& job, const std::function<void()>& delivered = {});
 
     void showPositionDialog();
     // The dialog for a new position; on OK it becomes the view position on the globe and a new

@@ -20,9 +20,6 @@ void MainWindow::showAnimationDialog() {
     request.background = background;
     request.captionFont = captionFont;
     request.labelFont = labelFont;
-    positions.forEach([&request](std::uint32_t, const Position& position) {
-        request.positions.push_back(position);
-        return true;
-    });
+    request.positions = positions.inOrder();
     dialog.show(true);
 }

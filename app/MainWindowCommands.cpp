@@ -64,14 +64,12 @@ void MainWindow::runCommand(int command) {
         case CMD_SAVE_GIF:
         case CMD_SAVE_GIF_KEY:
             if (askSaveName(GIF_FORMAT, name)) {
-                saveFileName = name;
-                startWork(TASK_SAVE_GIF);
+                saveMap(PictureFormat::Gif, name);
             }
             break;
         case CMD_SAVE_JPEG:
             if (askSaveName(JPEG_FORMAT, name)) {
-                saveFileName = name;
-                startWork(TASK_SAVE_JPEG);
+                saveMap(PictureFormat::Jpeg, name);
             }
             break;
         case CMD_SAVE_ANIMATION:

@@ -1,64 +1,49 @@
-// The main window's worker: tasks run on its thread behind the wait dialog.
+// The main window's worker: renders and saves run on it as jobs behind the wait dialog.
 #include "app/MainWindow.h"
-#include "map/MapRenderer.h"
+#include "app/RenderJob.h"
+#include "app/SaveJob.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZSystem.h"
-#include "toolkit/ui/ZUiThread.h"
+
+MapSnapshot MainWindow::snapshot() {
+    MapSnapshot taken(database, view, background);
+    taken.positions = positions.inOrder();
+    taken.captionFont = captionFont;
+    taken.labelFont = labelFont;
+    if (const GeoPosition* centre = viewCentre()) {
+        taken.globeCentre = *centre;
+    }
+    return taken;
+}
+
+bool MainWindow::runJob(MapJob& job, const std::function<void()>& delivered) {
+    ZString failure = worker.run(job, delivered);
+    if (failure.isEmpty()) {
+        return true;
+    }
+    ZSystem::showException(this, ZException(failure, 0));
+    return false;
+}
 
 void MainWindow::reRender() {
-    startWork(TASK_RENDER);
+    // The worker draws with a view of its own into the spare picture, so that the panel keeps
+    // painting the last map meanwhile; the two change places when the new one is finished.
+    RenderJob job(snapshot(), renderer, std::move(spareBitmap));
+    if (!runJob(job, [this, &job] {
+            // The globe's centre outlives a view position that turned it.
+            view.centreLon = job.lastingCentre().lon;
+            view.centreLat = job.lastingCentre().lat;
+            spareBitmap = std::move(mapBitmap);
+            mapBitmap = std::move(job.picture());
+            mapPanel.invalidateWindow();
+        })) {
+        spareBitmap = std::move(job.picture());
+    }
     updateReadout();
     reportMissingData();
 }
 
-void MainWindow::startWork(std::uint32_t task) {
-    pendingAction = task;
-    if (!waitDialog) {
-        waitDialog = std::make_unique<WaitDialog>(this);
-    }
-    workerThread.start(*this);
-    waitDialog->show(true);
-}
-
-void MainWindow::run() {
-    try {
-        switch (pendingAction) {
-            case TASK_RENDER:
-                waitDialog->setText("Erstelle Karte ...");
-                renderMapPicture();
-                break;
-            case TASK_SAVE_GIF:
-                waitDialog->setText("Speicher GIF-Datei ...");
-                saveAsGif(saveFileName.c_str());
-                break;
-            case TASK_SAVE_JPEG:
-                waitDialog->setText("Speicher JPG-Datei ...");
-                saveAsJpeg(saveFileName.c_str());
-                break;
-            default:
-                break;
-        }
-    } catch (const ZException& exception) {
-        ZSystem::showException(this, exception);
-    }
-    waitDialog->removeControls();
-    waitDialog->close(0);
-}
-
-void MainWindow::renderMapPicture() {
-    // The worker draws into a picture of its own, so that painting on the user-interface thread
-    // meanwhile never sees a half-drawn map; it is handed over when finished, with the globe's
-    // centre, which outlives a view position that turned it.
-    Viewport rendered = viewport();
-    MapOverlayPainter frameAndLegend(database, captionFont, labelFont);
-    ZBitmap picture;
-    renderer.renderToBitmap(
-        MapScene{database.grid(), rendered, background, &frameAndLegend, waitDialog.get()}, picture,
-        false, false);
-    ZUiThread::run(this, [this, centre = rendered.lastingCentre(), picture] {
-        view.centreLon = centre.lon;
-        view.centreLat = centre.lat;
-        mapBitmap = picture;
-        mapPanel.invalidateWindow();
-    });
+void MainWindow::saveMap(PictureFormat format, const ZString& name) {
+    SaveJob job(snapshot(), renderer, format, name);
+    runJob(job);
 }

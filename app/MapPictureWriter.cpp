@@ -36,46 +36,56 @@ ZException cannotCreateMetafile(const ZMetafileSurface& metafile) {
 
 }  // namespace
 
-MapPictureWriter::MapPictureWriter(const GridDatabase& database, const ViewChoices& view,
-                                   const ZBitmap& background, const GeoPosition* globeCentre,
-                                   PositionList* positions, const ZFont& captionFont,
-                                   const ZFont& labelFont, const MapRenderer& renderer)
-    : database_(database),
-      view_(view),
-      background_(background),
-      globeCentre_(globeCentre),
-      positions_(positions),
-      captionFont_(captionFont),
-      labelFont_(labelFont),
-      renderer_(renderer) {}
+MapPictureWriter::MapPictureWriter(const MapSnapshot& snapshot, const MapRenderer& renderer)
+    : snapshot_(snapshot), renderer_(renderer) {
+    positions_.assignLoaded(snapshot.positions);
+}
 
-ZBitmap MapPictureWriter::render(ProgressSink* progress) {
-    Viewport viewport(view_, globeCentre_);
-    MapOverlayPainter frameAndCaption(database_, captionFont_, labelFont_, positions_);
+ZBitmap MapPictureWriter::render(ZProgress* progress) const {
+    Viewport viewport(snapshot_.view, snapshot_.centre());
+    MapOverlayPainter frameAndCaption(snapshot_.database, snapshot_.captionFont,
+                                      snapshot_.labelFont, &positions_);
     ZBitmap picture;
-    renderer_.renderToBitmap(
-        MapScene{database_.grid(), viewport, background_, &frameAndCaption, progress}, picture,
-        true, false);
+    renderer_.renderToBitmap(MapScene{snapshot_.database.grid(), viewport, snapshot_.background,
+                                      &frameAndCaption, progress},
+                             picture, true, false);
     return picture;
 }
 
-void MapPictureWriter::writeGif(const ZString& name, ProgressSink* progress) {
+void MapPictureWriter::writeGif(const ZString& name, ZProgress* progress) const {
     Picture picture(render(progress).image());
     if (!reduceToOctreePalette(picture) || !picture.save(name.str(), PICTURE_FORMAT_GIF)) {
         throw notWritten(name, picture.getLastError());
     }
 }
 
-void MapPictureWriter::writeJpeg(const ZString& name, ProgressSink* progress) {
+void MapPictureWriter::writeJpeg(const ZString& name, ZProgress* progress) const {
     render(progress).save(name, JPEG_QUALITY);
 }
 
-void MapPictureWriter::writePng(const ZString& name, ProgressSink* progress) {
+void MapPictureWriter::writePng(const ZString& name, ZProgress* progress) const {
     render(progress).savePng(name);
 }
 
-void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) {
-    Viewport viewport(view_, globeCentre_, PictureKind::Metafile);
+void MapPictureWriter::write(PictureFormat format, const ZString& name, ZProgress* progress) const {
+    switch (format) {
+        case PictureFormat::Png:
+            writePng(name, progress);
+            break;
+        case PictureFormat::Gif:
+            writeGif(name, progress);
+            break;
+        case PictureFormat::Jpeg:
+            writeJpeg(name, progress);
+            break;
+        case PictureFormat::Emf:
+            writeEmf(name, progress);
+            break;
+    }
+}
+
+void MapPictureWriter::writeEmf(const ZString& name, ZProgress* progress) const {
+    Viewport viewport(snapshot_.view, snapshot_.centre(), PictureKind::Metafile);
     const PictureGeometry& geometry = viewport.geometry();
     ZRect frame{0, 0, static_cast<int>(ZSystem::round(geometry.width * METAFILE_UNIT, 0)),
                 static_cast<int>(ZSystem::round(geometry.height * METAFILE_UNIT, 0))};
@@ -85,9 +95,11 @@ void MapPictureWriter::writeEmf(const ZString& name, ProgressSink* progress) {
     if (!metafile.create(QString::fromUtf8(name.c_str()))) {
         throw cannotCreateMetafile(metafile);
     }
-    MapOverlayPainter overlays(database_, captionFont_, labelFont_, positions_);
-    renderer_.renderMap(MapScene{database_.grid(), viewport, background_, &overlays, progress},
-                        metafile, true, false);
+    MapOverlayPainter overlays(snapshot_.database, snapshot_.captionFont, snapshot_.labelFont,
+                               &positions_);
+    renderer_.renderMap(
+        MapScene{snapshot_.database.grid(), viewport, snapshot_.background, &overlays, progress},
+        metafile, true, false);
     if (!metafile.close()) {
         throw cannotCreateMetafile(metafile);
     }

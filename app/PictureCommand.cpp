@@ -52,25 +52,18 @@ int PictureCommand::run() {
     const Position* viewPosition = stored.positions.viewPosition();
     const GeoPosition* globeCentre =
         line_.picture.centre || viewPosition == nullptr ? nullptr : &viewPosition->coordinates;
-    MapPictureWriter writer(database, scene.view, scene.background, globeCentre, &stored.positions,
-                            scene.captionFont, scene.labelFont);
+    MapSnapshot snapshot(database, scene.view, scene.background);
+    snapshot.positions = stored.positions.inOrder();
+    snapshot.captionFont = scene.captionFont;
+    snapshot.labelFont = scene.labelFont;
+    if (globeCentre != nullptr) {
+        snapshot.globeCentre = *globeCentre;
+    }
+    MapPictureWriter writer(snapshot);
     ZString output(line_.output);
     TerminalProgress progress(errors_, isatty(STDERR_FILENO) == 1);
     try {
-        switch (line_.format) {
-            case PictureFormat::Png:
-                writer.writePng(output, &progress);
-                break;
-            case PictureFormat::Gif:
-                writer.writeGif(output, &progress);
-                break;
-            case PictureFormat::Jpeg:
-                writer.writeJpeg(output, &progress);
-                break;
-            case PictureFormat::Emf:
-                writer.writeEmf(output, &progress);
-                break;
-        }
+        writer.write(line_.format, output, &progress);
     } catch (const ZException& exception) {
         errors_ << texts_.notWritten(exception.getMessage().view());
         return 1;

@@ -1,6 +1,6 @@
 #include "app/StoredView.h"
 
-#include "overlays/PositionsFile.h"
+#include "positions/PositionsFile.h"
 
 void StoredView::load() {
     settings = MapSettings::load();

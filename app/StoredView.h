@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MapSettings.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 
 // What the viewer would show in the working directory, read the way its window reads it at
 // start: the settings of "init.txt" and the positions of "positions.txt". Nothing is written.

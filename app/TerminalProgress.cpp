@@ -9,7 +9,7 @@ TerminalProgress::~TerminalProgress() {
     }
 }
 
-void TerminalProgress::setProgress(int percent) {
+void TerminalProgress::show(int percent) {
     // The globe counts one step past the end.
     percent = std::clamp(percent, 0, 100);
     if (!terminal_ || percent == shown_) {

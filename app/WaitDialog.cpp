@@ -23,7 +23,7 @@ void WaitDialog::setText(const ZString& newText) {
     });
 }
 
-void WaitDialog::setProgress(int percent) {
+void WaitDialog::reached(int percent) {
     progressBar.setPos(percent);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/ProgressSink.h"
+#include "toolkit/ZProgress.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZControlProgressBar.h"
 #include "toolkit/ui/ZControlStatic.h"
@@ -8,13 +8,12 @@
 
 // "Bitte waren ...": what the worker is doing and how far it has come. Modal while the work
 // runs, but on screen only when the work takes longer than a moment, so that a quick month step
-// does not flash a window. setText, setProgress and removeControls may come from the worker.
-class WaitDialog : public ZDialog, public ProgressSink {
+// does not flash a window. setText, the progress and removeControls may come from the worker.
+class WaitDialog : public ZDialog, public ZProgress {
   public:
     explicit WaitDialog(ZWindowContext* parent);
 
     void setText(const ZString& text);
-    void setProgress(int percent) override;
     // Takes the text and the progress bar off the dialog at the end of a task.
     void removeControls();
 
@@ -24,4 +23,5 @@ class WaitDialog : public ZDialog, public ProgressSink {
 
   protected:
     void onDialogInit() override;
+    void reached(int percent) override;
 };

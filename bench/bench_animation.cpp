@@ -2,12 +2,10 @@
 
 #include <QSaveFile>
 #include <array>
-#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <vector>
 
-#include "animation/AnimationProgress.h"
 #include "animation/AnimationWriter.h"
 #include "grid/GridDatabase.h"
 #include "image/GifAnimation.h"
@@ -19,6 +17,7 @@
 #include "map/MapRenderer.h"
 #include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
+#include "toolkit/ZProgress.h"
 
 // Runs in the prepared working folder (make bench). Twelve months, January to December 1990 of
 // the sample hadcrut3v.dat, on the satellite picture at 100 % with the caption, as the
@@ -135,10 +134,9 @@ void BM_AnimationOwnPalettes(benchmark::State& state) {
     state.counters["gif_bytes"] = static_cast<double>(bytes);
 }
 
-class NoProgress : public AnimationProgress {
-  public:
-    void begin(std::uint64_t) override {}
-    void frameDone() override {}
+class NoProgress : public ZProgress {
+  protected:
+    void reached(int) override {}
 };
 
 // What the user waits for: the writer drawing the twelve months and writing the file.
@@ -147,10 +145,9 @@ void BM_AnimationWriterTwelveMonths(benchmark::State& state) {
         return;
     }
     const AnimationRequest r = request();
-    std::atomic<bool> stop{false};
     NoProgress progress;
     for (auto _ : state) {
-        AnimationResult result = AnimationWriter(r, stop, progress).write("bench-animation.gif");
+        AnimationResult result = AnimationWriter(r, progress).write("bench-animation.gif");
         if (!result.complete()) {
             state.SkipWithError(result.error.c_str());
             return;

@@ -2,24 +2,21 @@
 // numpy script that only reads the same month blocks (numpy's loadtxt per block), in one run.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "export/ExportProgress.h"
 #include "export/ExportWorker.h"
+#include "toolkit/ZProgress.h"
 
 namespace {
 
 constexpr const char* DATASET = "data/cru/hadcrut3v.dat";
 constexpr int MONTHS = 2112;  // January 1850 to December 2025
 
-class NoProgress : public ExportProgress {
-  public:
-    void begin(std::uint64_t) override {}
-    void monthDone() override {}
-    void finished(std::uint64_t) override {}
+class NoProgress : public ZProgress {
+  protected:
+    void reached(int) override {}
 };
 
 GeoPosition place(int latitude, int longitude) {
@@ -42,10 +39,9 @@ void BM_ExportEveryMonthWithThreePositions(benchmark::State& state) {
                           false,
                           true,
                           {place(52, 13), place(-34, 151), place(40, -74)}};
-    std::atomic<bool> cancel{false};
     NoProgress progress;
     for (auto _ : state) {
-        ExportOutcome outcome = ExportWorker(request, cancel, progress).run("Auswertung.csv");
+        ExportOutcome outcome = ExportWorker(request, progress).run("Auswertung.csv");
         benchmark::DoNotOptimize(outcome);
     }
     state.counters["months"] = MONTHS;

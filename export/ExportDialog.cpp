@@ -1,6 +1,5 @@
 #include "export/ExportDialog.h"
 
-#include "export/ExportProgress.h"
 #include "grid/SpanCheck.h"
 #include "grid/SpanPastData.h"
 #include "resources/ResourceIds.h"
@@ -8,38 +7,9 @@
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZDialogTemplate.h"
-#include "toolkit/ui/ZUiThread.h"
-
-namespace {
-
-// The dialog's progress bar: one step per month read.
-class ProgressBarSink : public ExportProgress {
-  public:
-    explicit ProgressBarSink(ZControlProgressBar& bar) : bar_(bar) {}
-
-    void begin(std::uint64_t totalMonths) override {
-        bar_.setRange(0, static_cast<std::int64_t>(totalMonths));
-        bar_.setStep(1);
-    }
-    void monthDone() override { bar_.nextStep(); }
-    void finished(std::uint64_t totalMonths) override {
-        bar_.setPos(static_cast<std::int64_t>(totalMonths));
-    }
-
-  private:
-    ZControlProgressBar& bar_;
-};
-
-}  // namespace
 
 ExportDialog::ExportDialog(ZWindowContext* parent) : ZDialog(parent, IDD_EXPORT) {
     form.reset(this);
-}
-
-ExportDialog::~ExportDialog() {
-    // The worker reports through this dialog until it ends.
-    cancelRequested = true;
-    thread_.wait();
 }
 
 void ExportDialog::onDialogInit() {
@@ -73,9 +43,8 @@ void ExportDialog::onDialogClose() {
 }
 
 void ExportDialog::cancel(bool closeWhenStopped) {
-    if (exporting_) {
+    if (worker_.requestStop()) {
         closeWhenStopped_ = closeWhenStopped_ || closeWhenStopped;
-        cancelRequested = true;
         return;
     }
     close(0);
@@ -94,7 +63,7 @@ void ExportDialog::start() {
         ZSystem::showMessage(this, problem, "Information", false);
         return;
     }
-    if (exporting_) {
+    if (worker_.isRunning()) {
         return;
     }
     const ExportSpan span{fromYear, fromMonth, toYear, toMonth};
@@ -117,18 +86,18 @@ void ExportDialog::start() {
             return true;
         });
     }
-    cancelRequested = false;
     closeWhenStopped_ = false;
-    exporting_ = true;
-    thread_.start(*this);
+    worker_.start([this](ZProgress& progress) { exportTable(progress); },
+                  [this] {
+                      if (closeWhenStopped_) {
+                          close(0);
+                      }
+                  });
 }
 
-void ExportDialog::run() {
-    progressBar.setPos(0);
-    ProgressBarSink progress(progressBar);
+void ExportDialog::exportTable(ZProgress& progress) {
     try {
-        ExportOutcome outcome =
-            ExportWorker(request_, cancelRequested, progress).run(EXPORT_TABLE_FILE);
+        ExportOutcome outcome = ExportWorker(request_, progress).run(EXPORT_TABLE_FILE);
         if (outcome.stopped) {
             ZSystem::showMessage(
                 this,
@@ -154,10 +123,4 @@ void ExportDialog::run() {
     } catch (const ZException& exception) {
         ZSystem::showException(this, exception);
     }
-    ZUiThread::run(this, [this] {
-        exporting_ = false;
-        if (closeWhenStopped_) {
-            close(0);
-        }
-    });
 }

@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "export/ExportProgress.h"
 #include "export/ExportTable.h"
 #include "grid/GridDatabase.h"
+#include "toolkit/ZProgress.h"
 #include "toolkit/ZReplacedFile.h"
 
 namespace {
@@ -52,9 +52,9 @@ ExportOutcome ExportWorker::run(const ZString& tableName) {
     progress_.begin(groups * n);
     ExportOutcome outcome;
     std::uint64_t index = span.firstIndex();
-    for (std::uint64_t g = 0; g < groups && !cancelRequested_; ++g) {
+    for (std::uint64_t g = 0; g < groups && !progress_.stopRequested(); ++g) {
         GroupSums sums;
-        for (std::uint64_t i = 0; i < n && !cancelRequested_; ++i, ++index) {
+        for (std::uint64_t i = 0; i < n && !progress_.stopRequested(); ++i, ++index) {
             const std::uint64_t year = yearOfIndex(index);
             const std::uint32_t month = monthOfIndex(index);
             outcome.lastYear = year;
@@ -82,7 +82,7 @@ ExportOutcome ExportWorker::run(const ZString& tableName) {
                 table.writeln(format.monthRow(year, month, grid.figures().globalMean, positions,
                                               grid.figures().coverage));
             }
-            progress_.monthDone();
+            progress_.step();
         }
         if (request_.monthlyAverage) {
             // Averaged over the group's n months even when a stop cut it short.
@@ -97,10 +97,7 @@ ExportOutcome ExportWorker::run(const ZString& tableName) {
         }
         index += 12 - n;
     }
-    outcome.stopped = cancelRequested_;
-    if (!outcome.stopped) {
-        progress_.finished(groups * n);
-    }
+    outcome.stopped = progress_.stopRequested();
     table.commit();
     return outcome;
 }

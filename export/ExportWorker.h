@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -9,7 +8,7 @@
 #include "grid/GridSourceDescription.h"
 #include "toolkit/ZString.h"
 
-class ExportProgress;
+class ZProgress;
 
 // What an export is asked for. The positions' places are a copy, taken on the user-interface
 // thread when the export starts, so the worker never walks the window's table.
@@ -34,14 +33,13 @@ struct ExportOutcome {
 // opened or the table cannot be written; the old table then stays as it was.
 class ExportWorker {
   public:
-    ExportWorker(const ExportRequest& request, const std::atomic<bool>& cancelRequested,
-                 ExportProgress& progress)
-        : request_(request), cancelRequested_(cancelRequested), progress_(progress) {}
+    // One step per month read; a stop request is looked at before each month and group.
+    ExportWorker(const ExportRequest& request, ZProgress& progress)
+        : request_(request), progress_(progress) {}
 
     ExportOutcome run(const ZString& tableName);
 
   private:
     const ExportRequest& request_;
-    const std::atomic<bool>& cancelRequested_;
-    ExportProgress& progress_;
+    ZProgress& progress_;
 };

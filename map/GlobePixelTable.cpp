@@ -7,7 +7,7 @@
 #include "map/GlobeUnprojection.h"
 #include "map/PictureGeometry.h"
 #include "map/PictureSampler.h"
-#include "map/ProgressCounter.h"
+#include "toolkit/ZProgress.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZSurface.h"
 
@@ -60,14 +60,16 @@ GlobePixelTable::GlobePixelTable(const GlobeFrame& frame, const PictureGeometry&
                          });
 }
 
-void GlobePixelTable::draw(ZSurface& surface, const ZBitmap& flat, ProgressSink* progress) const {
+void GlobePixelTable::draw(ZSurface& surface, const ZBitmap& flat, ZProgress* progress) const {
     const auto* pixels = reinterpret_cast<const std::uint32_t*>(flat.image().constBits());
     // Every pixel of the block is written below, so neither is cleared first.
     auto rgb = std::make_unique_for_overwrite<std::uint32_t[]>(source_.size());
     auto mask = std::make_unique_for_overwrite<std::uint8_t[]>(source_.size());
     // The percentage refers to the product of the diameters, and the square visited is a little
     // larger, so the last rows may report 101.
-    ProgressCounter counter(progress, static_cast<std::int64_t>(diameterX_) * diameterY_);
+    if (progress != nullptr) {
+        progress->begin(static_cast<std::uint64_t>(diameterX_) * diameterY_);
+    }
     for (int j = 0; j < height_; ++j) {
         std::size_t row = static_cast<std::size_t>(j) * width_;
         for (std::size_t at = row; at < row + width_; ++at) {
@@ -76,7 +78,9 @@ void GlobePixelTable::draw(ZSurface& surface, const ZBitmap& flat, ProgressSink*
             rgb[at] = inside ? pixels[from] & 0x00FFFFFFu : 0u;
             mask[at] = inside ? 1 : 0;
         }
-        counter.advance(width_);
+        if (progress != nullptr) {
+            progress->advance(width_);
+        }
     }
     surface.drawPixels(left_, top_, width_, height_, rgb.get(), mask.get());
 }

@@ -6,7 +6,7 @@
 
 #include "map/GlobeFrame.h"
 
-class ProgressSink;
+class ZProgress;
 class ZBitmap;
 class ZSurface;
 struct PictureGeometry;
@@ -44,7 +44,7 @@ class GlobePixelTable {
 
     // The disc's pixels in the colours of the flat image (of this table's key) as one block;
     // pixels outside the disc are left as they are. Progress as drawGlobePixels sends it.
-    void draw(ZSurface& surface, const ZBitmap& flat, ProgressSink* progress) const;
+    void draw(ZSurface& surface, const ZBitmap& flat, ZProgress* progress) const;
 
     // The memory the table holds.
     std::size_t bytes() const;

@@ -5,12 +5,12 @@
 
 #include "grid/MonthGrid.h"
 #include "map/ColourScale.h"
-#include "map/ProgressCounter.h"
 #include "map/Projections.h"
+#include "toolkit/ZProgress.h"
 #include "toolkit/ui/ZSurface.h"
 
 void drawGridCells(ZSurface& surface, const MonthGrid& grid, const MapScale& scale, bool withFrame,
-                   bool opaque, ProgressSink* progress) {
+                   bool opaque, ZProgress* progress) {
     if (!grid.hasCells()) {
         return;
     }
@@ -24,7 +24,9 @@ void drawGridCells(ZSurface& surface, const MonthGrid& grid, const MapScale& sca
     for (std::uint32_t r = 0; r <= grid.rows(); ++r) {
         ys[r] = projectEquirectangular(scale, 0, 90 - size * r, withFrame).y;
     }
-    ProgressCounter counter(progress, static_cast<std::int64_t>(grid.rows()) * grid.columns());
+    if (progress != nullptr) {
+        progress->begin(static_cast<std::uint64_t>(grid.rows()) * grid.columns());
+    }
     // Neighbours of one colour in a row are filled as one rectangle: they share their edges, so
     // the run covers exactly the pixels of its cells, each once, and a pixel's colour depends
     // only on what lay under it. Fewer and longer fills cost far less than one per cell.
@@ -40,7 +42,9 @@ void drawGridCells(ZSurface& surface, const MonthGrid& grid, const MapScale& sca
         ZColour runColour = 0;
         std::uint32_t runStart = 0;
         for (std::uint32_t c = 0; c < grid.columns(); ++c) {
-            counter.step();
+            if (progress != nullptr) {
+                progress->step();
+            }
             double value = grid.cellValue(c, r);
             bool drawn = hasData(value);
             ZColour colour = drawn ? colourForValue(value) : 0;

@@ -1,7 +1,7 @@
 #pragma once
 
 class MonthGrid;
-class ProgressSink;
+class ZProgress;
 class ZSurface;
 struct MapScale;
 
@@ -9,4 +9,4 @@ struct MapScale;
 // frame the cells lie at the picture's margin; without it they fill an image of the map alone
 // from its origin. The progress counts every cell, with data or not; null reports nothing.
 void drawGridCells(ZSurface& surface, const MonthGrid& grid, const MapScale& scale, bool withFrame,
-                   bool opaque, ProgressSink* progress);
+                   bool opaque, ZProgress* progress);

@@ -69,7 +69,14 @@ void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool wi
                              static_cast<int>(MAX_PICTURE_PIXELS / 1'000'000)),
             0);
     }
-    QImage image(geometry.width, geometry.height, QImage::Format_RGB32);
+    // The target's own pixels are drawn over when they have the picture's size: every pass
+    // first paints the whole picture white, so nothing of the last one shows through. Letting
+    // go of the target first leaves the pixels to this image alone, so drawing copies nothing.
+    QImage image = target.image();
+    target.close();
+    if (image.size() != QSize(geometry.width, geometry.height)) {
+        image = QImage(geometry.width, geometry.height, QImage::Format_RGB32);
+    }
     if (image.isNull()) {
         // A scale typed into the settings by hand can ask for more than memory allows.
         throw ZException(ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden.",

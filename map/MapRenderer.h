@@ -5,8 +5,8 @@
 
 class MapOverlays;
 class MonthGrid;
-class ProgressSink;
 class Viewport;
+class ZProgress;
 class ZBitmap;
 class ZSurface;
 
@@ -17,7 +17,7 @@ struct MapScene {
     const ZBitmap& background;
     MapOverlays* overlays = nullptr;
     // The wait dialog's progress bar, null when there is no wait dialog.
-    ProgressSink* progress = nullptr;
+    ZProgress* progress = nullptr;
 };
 
 // The overlays of a pass: frame with legend, then, when asked, positions and caption.
@@ -30,7 +30,8 @@ void drawMapOverlays(const MapScene& scene, ZSurface& surface, bool withCaption,
 class MapRenderer {
   public:
     void renderMap(const MapScene& scene, ZSurface& surface, bool withCaption, bool withPositions);
-    // Renders into an image of the picture size and hands a copy to the target.
+    // Renders into an image of the picture size, the target's own when it has that size, and
+    // leaves it in the target.
     void renderToBitmap(const MapScene& scene, ZBitmap& target, bool withCaption,
                         bool withPositions);
     // The window's paint: the cached picture's update rectangle, then the live overlays. Keeps

@@ -18,8 +18,8 @@
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
 #include "map/PictureSampler.h"
-#include "map/ProgressCounter.h"
 #include "map/Viewport.h"
+#include "toolkit/ZProgress.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
@@ -46,7 +46,7 @@ ZBitmap renderFlatImage(const MapScene& scene) {
 // The square around the disc into a block of pixels that the surface takes in one call; pixels
 // outside the disc are masked and stay as they are.
 void drawGlobePixels(ZSurface& surface, const ZBitmap& flat, const GlobeFrame& frame,
-                     const PictureGeometry& geometry, ProgressSink* progress) {
+                     const PictureGeometry& geometry, ZProgress* progress) {
     int left = frame.cx - geometry.radiusX;
     int top = frame.cy - geometry.radiusY;
     int width = 2 * geometry.radiusX + 1;
@@ -55,8 +55,9 @@ void drawGlobePixels(ZSurface& surface, const ZBitmap& flat, const GlobeFrame& f
     std::vector<std::uint8_t> mask(rgb.size(), 0);
     // The percentage refers to the product of the diameters, and the square visited is a little
     // larger, so the last pixels may report 101.
-    ProgressCounter counter(progress,
-                            static_cast<std::int64_t>(geometry.diameterX) * geometry.diameterY);
+    if (progress != nullptr) {
+        progress->begin(static_cast<std::uint64_t>(geometry.diameterX) * geometry.diameterY);
+    }
     std::mutex counting;
     PictureSampler picture(flat);
     unprojectGlobeSquare(frame, geometry.radiusX, geometry.radiusY,
@@ -69,8 +70,10 @@ void drawGlobePixels(ZSurface& surface, const ZBitmap& flat, const GlobeFrame& f
                                      mask[at] = 1;
                                  }
                              }
-                             std::lock_guard lock(counting);
-                             counter.advance(height);
+                             if (progress != nullptr) {
+                                 std::lock_guard lock(counting);
+                                 progress->advance(height);
+                             }
                          });
     surface.drawPixels(left, top, width, height, rgb.data(), mask.data());
 }

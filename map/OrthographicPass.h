@@ -1,7 +1,7 @@
 #pragma once
 
 class GlobeTableCache;
-class ProgressSink;
+class ZProgress;
 class ZBitmap;
 class ZSurface;
 struct GlobeFrame;
@@ -24,4 +24,4 @@ ZBitmap renderFlatImage(const MapScene& scene);
 // Every pixel of the globe's disc in the colour of the flat image at the point it shows, with
 // the percentage of the square visited sent to the progress sink (null: none).
 void drawGlobePixels(ZSurface& surface, const ZBitmap& flat, const GlobeFrame& frame,
-                     const PictureGeometry& geometry, ProgressSink* progress);
+                     const PictureGeometry& geometry, ZProgress* progress);

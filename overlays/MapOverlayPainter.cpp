@@ -4,8 +4,8 @@
 #include "overlays/Caption.h"
 #include "overlays/Graticule.h"
 #include "overlays/Legend.h"
-#include "overlays/PositionList.h"
 #include "overlays/PositionMarkers.h"
+#include "positions/PositionList.h"
 
 MapOverlayPainter::MapOverlayPainter(const GridDatabase& database, const ZFont& captionFont,
                                      const ZFont& labelFont, PositionList* positions)

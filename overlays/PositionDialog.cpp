@@ -1,6 +1,6 @@
 #include "overlays/PositionDialog.h"
 
-#include "overlays/PositionsFile.h"
+#include "positions/PositionsFile.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZSystem.h"

@@ -1,7 +1,7 @@
 #include "overlays/PositionMarkers.h"
 
 #include "map/Viewport.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 #include "toolkit/ui/ZSurface.h"
 
 namespace {

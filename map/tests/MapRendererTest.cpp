@@ -14,17 +14,17 @@
 #include "map/MapOverlays.h"
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
-#include "map/ProgressSink.h"
 #include "map/Projections.h"
 #include "map/Viewport.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZProgress.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
 
-struct RecordingProgress : ProgressSink {
-    void setProgress(int percent) override { values.push_back(percent); }
+struct RecordingProgress : ZProgress {
+    void reached(int percent) override { values.push_back(percent); }
     std::vector<int> values;
 };
 
@@ -48,7 +48,7 @@ ZBitmap splitPicture(QColor left, QColor right) {
 class MapRendering : public testing::Test {
   protected:
     QImage render(const MonthGrid& grid, std::uint32_t mapType, std::uint32_t percent,
-                  ProgressSink* progress = nullptr) {
+                  ZProgress* progress = nullptr) {
         view.mapType = mapType;
         view.scalePercent = percent;
         ZBitmap picture;

@@ -15,16 +15,16 @@
 #include "map/MapRenderer.h"
 #include "map/OrthographicPass.h"
 #include "map/PictureGeometry.h"
-#include "map/ProgressSink.h"
 #include "map/Projections.h"
 #include "map/Viewport.h"
+#include "toolkit/ZProgress.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
 
-struct RecordingProgress : ProgressSink {
-    void setProgress(int percent) override { values.push_back(percent); }
+struct RecordingProgress : ZProgress {
+    void reached(int percent) override { values.push_back(percent); }
     std::vector<int> values;
 };
 
@@ -43,7 +43,7 @@ class LineDrawingSurface : public ZRasterSurface {
 class GlobeRendering : public testing::Test {
   protected:
     template <class Surface = ZRasterSurface>
-    QImage render(std::uint32_t mapType, std::uint32_t percent, ProgressSink* progress = nullptr) {
+    QImage render(std::uint32_t mapType, std::uint32_t percent, ZProgress* progress = nullptr) {
         view.mapType = mapType;
         view.scalePercent = percent;
         view.globe = true;

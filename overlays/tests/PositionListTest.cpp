@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 
 namespace {
 

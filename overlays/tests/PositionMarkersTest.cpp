@@ -6,8 +6,8 @@
 #include "RecordingSurface.h"
 #include "grid/GridDatabase.h"
 #include "overlays/MapOverlayPainter.h"
-#include "overlays/PositionList.h"
 #include "overlays/PositionMarkers.h"
+#include "positions/PositionList.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "grid/tests/DatasetFiles.h"
-#include "overlays/PositionList.h"
-#include "overlays/PositionsFile.h"
+#include "positions/PositionList.h"
+#include "positions/PositionsFile.h"
 #include "toolkit/ZException.h"
 
 namespace {

@@ -12,10 +12,10 @@
 #include "grid/MonthGrid.h"
 #include "map/Projections.h"
 #include "map/Viewport.h"
-#include "overlays/PositionList.h"
 #include "overlays/PositionMarkers.h"
-#include "overlays/PositionsFile.h"
 #include "overlays/Readout.h"
+#include "positions/PositionList.h"
+#include "positions/PositionsFile.h"
 
 #include "FuzzSupport.h"
 

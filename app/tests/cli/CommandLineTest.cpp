@@ -241,8 +241,8 @@ TEST(CommandLineTest, ProgressShowsOnlyOnATerminal) {
         TerminalProgress shown(terminal, true);
         TerminalProgress quiet(pipe, false);
         for (int percent : {1, 1, 50, 101}) {
-            shown.setProgress(percent);
-            quiet.setProgress(percent);
+            shown.show(percent);
+            quiet.show(percent);
         }
     }
     EXPECT_EQ(terminal.str(), "\rsorvo: 1 %\rsorvo: 50 %\rsorvo: 100 %\r              \r");

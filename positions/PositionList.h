@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "overlays/Position.h"
+#include "positions/Position.h"
 #include "toolkit/IntMap.h"
 
 // The named positions by id, in the order they were added, which is the order they are drawn,
@@ -36,6 +36,8 @@ class PositionList {
     // How many positions, from the first, the last painting drew.
     void setDrawnMarkers(std::size_t count) { drawnMarkers_ = count; }
 
+    // Copies of the positions from the first, for work that must not walk this list.
+    std::vector<Position> inOrder();
     // Visits every position from the first, whatever an earlier walk left in the cursor;
     // visit(id, position) returns false to stop.
     template <typename F>

@@ -12,32 +12,17 @@
 
 #include "FileFaults.h"
 #include "PixelChecks.h"
+#include "StepProgress.h"
 #include "WorkingFolder.h"
-#include "animation/AnimationProgress.h"
 #include "animation/AnimationWriter.h"
 #include "grid/GridDatabase.h"
 #include "map/BackgroundPicture.h"
 #include "map/MapRenderer.h"
 #include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 
 namespace {
-
-class CountingProgress : public AnimationProgress {
-  public:
-    void begin(std::uint64_t frames) override { total = frames; }
-    void frameDone() override {
-        ++done;
-        if (onFrame) {
-            onFrame(done);
-        }
-    }
-
-    std::uint64_t total = 0;
-    std::uint64_t done = 0;
-    std::function<void(std::uint64_t)> onFrame;
-};
 
 // giflib's dump of the file, which it must read to the end.
 std::string gifbuildDump(const std::string& file) {
@@ -80,7 +65,7 @@ class AnimationWriterTest : public testing::Test {
     }
 
     AnimationResult write(const std::string& target) {
-        return AnimationWriter(request, stop, progress).write(target);
+        return AnimationWriter(request, progress).write(target);
     }
 
     // The month as the single GIF save draws it.
@@ -111,8 +96,7 @@ class AnimationWriterTest : public testing::Test {
 
     WorkingFolder folder;
     AnimationRequest request;
-    std::atomic<bool> stop{false};
-    CountingProgress progress;
+    StepProgress progress;
 };
 
 // Twelve months, looping at four frames a second: giflib reads every frame, and each frame is
@@ -122,8 +106,8 @@ TEST_F(AnimationWriterTest, TwelveMonthsAreReadFrameByFrame) {
     ASSERT_EQ(result.error, "");
     EXPECT_TRUE(result.complete());
     EXPECT_EQ(result.frames, 12u);
-    EXPECT_EQ(progress.total, 12u);
-    EXPECT_EQ(progress.done, 12u);
+    EXPECT_EQ(progress.total(), 12u);
+    EXPECT_EQ(progress.done(), 12u);
 
     const std::string dump = gifbuildDump("film.gif");
     EXPECT_EQ(count(dump, "image # "), 12);
@@ -172,7 +156,11 @@ TEST_F(AnimationWriterTest, YearAveragesOnTheGlobePlayOnce) {
 TEST_F(AnimationWriterTest, StopLeavesTheOldFileAndNoOther) {
     folder.write("film.gif", "alt");
     const std::set<std::string> before = filesIn(folder.path());
-    progress.onFrame = [this](std::uint64_t done) { stop = done == 3; };
+    progress.onStep = [this](std::uint64_t done) {
+        if (done == 3) {
+            progress.requestStop();
+        }
+    };
     AnimationResult result = write("film.gif");
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.frames, 3u);
@@ -180,8 +168,8 @@ TEST_F(AnimationWriterTest, StopLeavesTheOldFileAndNoOther) {
     EXPECT_EQ(folder.read("film.gif"), "alt");
     EXPECT_EQ(filesIn(folder.path()), before);
 
-    progress.onFrame = nullptr;
-    stop = true;
+    progress.onStep = nullptr;
+    progress.requestStop();
     result = write("neu.gif");
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.frames, 0u);
@@ -200,14 +188,14 @@ TEST_F(AnimationWriterTest, FailuresComeBackAsMessages) {
                                 systemReason(ENOENT) + ").");
     EXPECT_FALSE(result.complete());
 
-    progress.onFrame = [](std::uint64_t done) {
+    progress.onStep = [](std::uint64_t done) {
         if (done == 2) {
             throw std::runtime_error("kaputt");
         }
     };
     result = write("film.gif");
     EXPECT_EQ(result.error, "Unerwarteter Fehler: kaputt");
-    progress.onFrame = nullptr;
+    progress.onStep = nullptr;
 
     // A full disk ends the run before its first frame is done.
     result = write("voll.gif");

@@ -9,37 +9,16 @@
 #include <iterator>
 
 #include "ExportData.h"
-#include "export/ExportProgress.h"
+#include "StepProgress.h"
 #include "export/ExportWorker.h"
 #include "grid/GridDatabase.h"
 #include "toolkit/ZException.h"
 
-// The golden tables in tests/export/golden are this program's own output, checked by hand once
+// The golden tables in export/tests/golden are this program's own output, checked by hand once
 // against the table's rules. To write them anew after a deliberate change of the format, run
 // the test with SORVO_WRITE_GOLDEN=1 and review the difference before committing it.
 
 namespace {
-
-// Counts the months and, when asked, requests a stop after the k-th.
-class StopAfter : public ExportProgress {
-  public:
-    StopAfter(std::atomic<bool>& cancel, std::uint64_t k) : cancel_(cancel), k_(k) {}
-    void begin(std::uint64_t totalMonths) override { total = totalMonths; }
-    void monthDone() override {
-        if (++months == k_) {
-            cancel_ = true;
-        }
-    }
-    void finished(std::uint64_t) override { finishedCalled = true; }
-
-    std::uint64_t total = 0;
-    std::uint64_t months = 0;
-    bool finishedCalled = false;
-
-  private:
-    std::atomic<bool>& cancel_;
-    std::uint64_t k_;
-};
 
 // A place in whole degrees: north and east positive.
 GeoPosition place(int latitude, int longitude) {
@@ -56,9 +35,13 @@ class ExportWorkerTest : public testing::Test {
     ExportWorkerTest() { folder.write("data/cru/hadcrut3v.dat", exportDataset()); }
 
     ExportOutcome exportTable(ExportRequest request, std::uint64_t stopAfter = 0) {
-        std::atomic<bool> cancel{false};
-        progress = std::make_unique<StopAfter>(cancel, stopAfter);
-        return ExportWorker(request, cancel, *progress).run("Auswertung.csv");
+        progress = std::make_unique<StepProgress>();
+        progress->onStep = [this, stopAfter](std::uint64_t month) {
+            if (month == stopAfter) {
+                progress->requestStop();
+            }
+        };
+        return ExportWorker(request, *progress).run("Auswertung.csv");
     }
 
     std::string table() const { return folder.read("Auswertung.csv"); }
@@ -67,7 +50,7 @@ class ExportWorkerTest : public testing::Test {
 
     void expectGolden(const std::string& name) const {
         std::filesystem::path golden =
-            std::filesystem::path(SORVO_SOURCE_DIR) / "tests/export/golden" / name;
+            std::filesystem::path(SORVO_SOURCE_DIR) / "export/tests/golden" / name;
         if (std::getenv("SORVO_WRITE_GOLDEN")) {
             std::ofstream(golden, std::ios::binary) << table();
         }
@@ -78,7 +61,7 @@ class ExportWorkerTest : public testing::Test {
         Folder() : TemporaryDirectory(true) {}
         std::string read(const std::string& name) const { return readFile(path() / name); }
     } folder;
-    std::unique_ptr<StopAfter> progress;
+    std::unique_ptr<StepProgress> progress;
     // One with data, one whose cell has none in odd months, one outside the grid.
     std::vector<GeoPosition> places{place(47, 8), place(0, 0), place(90, 0)};
 };
@@ -88,8 +71,8 @@ class ExportWorkerTest : public testing::Test {
 TEST_F(ExportWorkerTest, TablesMatchTheirGoldenFiles) {
     ExportSpan winter{1850, 11, 1851, 2};
     exportTable(ExportRequest{dataset, winter, false, false, {}});
-    EXPECT_EQ(progress->total, 8u);
-    EXPECT_TRUE(progress->finishedCalled);
+    EXPECT_EQ(progress->total(), 8u);
+    EXPECT_EQ(progress->lastPercent, 100);
     expectGolden("winter-months.csv");
     exportTable(ExportRequest{dataset, winter, true, true, places});
     expectGolden("winter-groups-positions.csv");
@@ -106,7 +89,7 @@ TEST_F(ExportWorkerTest, StopKeepsTheRowsWrittenAndNamesTheLastMonth) {
         exportTable(ExportRequest{dataset, ExportSpan{1850, 11, 1851, 2}, false, false, {}}, 3);
     EXPECT_TRUE(outcome.stopped);
     EXPECT_EQ(outcome.lastYear * 100 + outcome.lastMonth, 185101u);
-    EXPECT_FALSE(progress->finishedCalled);
+    EXPECT_LT(progress->lastPercent, 100);
     std::string rows = table();
     EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 3 + 3);
 
@@ -126,11 +109,11 @@ TEST_F(ExportWorkerTest, StopKeepsTheRowsWrittenAndNamesTheLastMonth) {
     std::replace(expected.begin(), expected.end(), '.', ',');
     EXPECT_EQ(lastRow.substr(0, expected.size()), expected);
 
-    std::atomic<bool> stopAtOnce{true};
-    StopAfter none(stopAtOnce, 0);
+    StepProgress none;
+    none.requestStop();
     ExportRequest request{
         {1, "data/cru/hadcrut3v.dat"}, ExportSpan{1850, 1, 1850, 4}, false, false, {}};
-    outcome = ExportWorker(request, stopAtOnce, none).run("Auswertung.csv");
+    outcome = ExportWorker(request, none).run("Auswertung.csv");
     EXPECT_TRUE(outcome.stopped);
     EXPECT_EQ(outcome.lastYear, 0u);
     EXPECT_EQ(outcome.lastMonth, 0u);
@@ -152,9 +135,8 @@ TEST_F(ExportWorkerTest, FailuresLeaveTheOldTable) {
     exportTable(ExportRequest{dataset, ExportSpan{1850, 1, 1850, 1}, false, false, {}});
     std::string before = table();
     ExportRequest missing{{1, "data/cru/missing.dat"}, ExportSpan{}, false, false, {}};
-    std::atomic<bool> cancel{false};
-    StopAfter counter(cancel, 0);
-    EXPECT_THROW(ExportWorker(missing, cancel, counter).run("Auswertung.csv"), ZException);
+    StepProgress counter;
+    EXPECT_THROW(ExportWorker(missing, counter).run("Auswertung.csv"), ZException);
     EXPECT_EQ(table(), before);
 
     std::filesystem::create_directory(folder.path() / "locked");
@@ -162,12 +144,11 @@ TEST_F(ExportWorkerTest, FailuresLeaveTheOldTable) {
                                                                std::filesystem::perms::owner_exec);
     ExportRequest request{{1, "data/cru/hadcrut3v.dat"}, ExportSpan{}, false, false, {}};
     if (access((folder.path() / "locked").c_str(), W_OK) != 0) {
-        EXPECT_THROW(ExportWorker(request, cancel, counter).run("locked/Auswertung.csv"),
-                     ZException);
+        EXPECT_THROW(ExportWorker(request, counter).run("locked/Auswertung.csv"), ZException);
     }
     // A folder in place of the table: the new file is written, the rename fails.
     std::filesystem::create_directories(folder.path() / "busy/Auswertung.csv/x");
-    EXPECT_THROW(ExportWorker(request, cancel, counter).run("busy/Auswertung.csv"), ZException);
+    EXPECT_THROW(ExportWorker(request, counter).run("busy/Auswertung.csv"), ZException);
     // The new file does not stay behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "busy"), {}), 1);
 }

@@ -1,4 +1,4 @@
-#include "overlays/PositionsFile.h"
+#include "positions/PositionsFile.h"
 
 #include <charconv>
 #include <climits>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "overlays/PositionList.h"
+#include "positions/PositionList.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFile.h"
 #include "toolkit/ZReplacedFile.h"

@@ -90,8 +90,7 @@ TEST_F(ExportDialogTest, StartWritesTheTableReportsAndOpensIt) {
         start(shown, "1850", "11", "1851", "2");
         ASSERT_TRUE(waitFor([&] { return !log.messages.empty(); }));
         auto* bar = qobject_cast<QProgressBar*>(shown.findControl(IDC_EXPORT_PROGRESS));
-        ASSERT_TRUE(waitFor([&] { return bar->value() == 8; }));
-        EXPECT_EQ(bar->maximum(), 8);
+        ASSERT_TRUE(waitFor([&] { return bar->value() == bar->maximum(); }));
         D::click(shown, IDC_EXPORT_CANCEL);
     });
     EXPECT_EQ(log.messages, (Messages{{DONE, "Information"}}));

@@ -20,10 +20,7 @@ class PictureSaversTest : public WindowTest {
         return WindowTest::start("YEAR=1850\nMONTH=3\n" + settings);
     }
 
-    void save(WorkerTask task, const std::string& name) {
-        window->saveFileName = name;
-        window->startWork(task);
-    }
+    void save(PictureFormat format, const std::string& name) { window->saveMap(format, name); }
 
     // Darker than light grey: text or lines, not the white frame.
     static int inkPixels(const QImage& image, QRect area) {
@@ -42,7 +39,7 @@ class PictureSaversTest : public WindowTest {
 TEST_F(PictureSaversTest, GifIsTheShownMapWithTheCaption) {
     MainWindow& w = start("");
     const ViewChoices before = w.view;
-    save(TASK_SAVE_GIF, "karte.gif");
+    save(PictureFormat::Gif, "karte.gif");
     EXPECT_EQ(w.view, before);
     EXPECT_TRUE(log.messages.empty());
 
@@ -59,13 +56,13 @@ TEST_F(PictureSaversTest, GifIsTheShownMapWithTheCaption) {
 
 TEST_F(PictureSaversTest, PicturesTakeTheSizeOfTheScale) {
     start("SCALE_PERCENT=50\n");
-    save(TASK_SAVE_JPEG, "bild.jpeg");
-    save(TASK_SAVE_GIF, "bild.gif");
+    save(PictureFormat::Jpeg, "bild.jpeg");
+    save(PictureFormat::Gif, "bild.gif");
     EXPECT_EQ(QImage("bild.jpeg", "JPEG").size(), QSize(560, 360));
     EXPECT_EQ(QImage("bild.gif", "GIF").size(), QSize(560, 360));
 
     window->setScale(100, -1, -1);
-    save(TASK_SAVE_JPEG, "bild.jpeg");
+    save(PictureFormat::Jpeg, "bild.jpeg");
     QImage large("bild.jpeg", "JPEG");
     EXPECT_EQ(large.size(), QSize(1060, 610));
     EXPECT_GT(inkPixels(large, QRect(30, 0, 1000, 30)), 100);
@@ -76,7 +73,7 @@ TEST_F(PictureSaversTest, PicturesTakeTheSizeOfTheScale) {
 // to it, as in the window; its marker stays out of the picture.
 TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
     MainWindow& w = start("ORTH_VIEW=1\n");
-    save(TASK_SAVE_JPEG, "ohne.jpg");
+    save(PictureFormat::Jpeg, "ohne.jpg");
     Position farAway;
     farAway.name = "Osterinsel";
     farAway.coordinates.latDegrees = 27;
@@ -84,7 +81,7 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
     farAway.coordinates.lonDegrees = 109;
     farAway.coordinates.west = 1;
     w.positions.put(VIEW_POSITION_ID, farAway);
-    save(TASK_SAVE_JPEG, "mit.jpg");
+    save(PictureFormat::Jpeg, "mit.jpg");
     QImage with("mit.jpg", "JPEG");
     QImage without("ohne.jpg", "JPEG");
     ASSERT_EQ(with.size(), without.size());
@@ -99,10 +96,10 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
 // system's reason; the window goes on and no file is left behind.
 TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
     MainWindow& w = start("");
-    for (auto [task, name] : {std::pair{TASK_SAVE_JPEG, "fehlt/bild.jpg"},
-                              std::pair{TASK_SAVE_GIF, "fehlt/karte.gif"}}) {
+    for (auto [format, name] : {std::pair{PictureFormat::Jpeg, "fehlt/bild.jpg"},
+                                std::pair{PictureFormat::Gif, "fehlt/karte.gif"}}) {
         log.messages.clear();
-        save(task, name);
+        save(format, name);
         ASSERT_EQ(log.messages.size(), 1u) << name;
         EXPECT_EQ(log.messages[0].first, std::string("Bild kann nicht gespeichert werden: ") +
                                              name + " (" + systemReason(ENOENT) + ")");
@@ -111,15 +108,15 @@ TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
 
     log.messages.clear();
     w.view.scalePercent = 100000;
-    save(TASK_SAVE_JPEG, "gross.jpg");
-    save(TASK_SAVE_GIF, "gross.gif");
+    save(PictureFormat::Jpeg, "gross.jpg");
+    save(PictureFormat::Gif, "gross.gif");
     ASSERT_EQ(log.messages.size(), 2u);
     EXPECT_NE(log.messages[0].first.find("kann nicht erstellt werden"), std::string::npos);
     EXPECT_EQ(log.messages[1].first, log.messages[0].first);
     EXPECT_FALSE(std::filesystem::exists("gross.gif"));
 
     w.view.scalePercent = 50;
-    save(TASK_SAVE_GIF, "karte.gif");
+    save(PictureFormat::Gif, "karte.gif");
     EXPECT_TRUE(std::filesystem::exists("karte.gif"));
 }
 
@@ -141,10 +138,10 @@ TEST_F(PictureSaversTest, RealMapGifMatchesItsGoldenFile) {
                      };
                  }));
     start("MAP_TYPE=3\nSCALE_PERCENT=50\n");
-    save(TASK_SAVE_GIF, "karte.gif");
+    save(PictureFormat::Gif, "karte.gif");
     const std::string saved = folder.read("karte.gif");
 
-    const std::filesystem::path golden = source / "tests/app/golden/land-water-50.gif";
+    const std::filesystem::path golden = source / "app/tests/golden/land-water-50.gif";
     if (std::getenv("SORVO_WRITE_GOLDEN")) {
         std::ofstream(golden, std::ios::binary) << saved;
     }

@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, FailedRenderIsReportedAndLeavesAUsableWindow) {
     EXPECT_NE(user.texts[0].find("kann nicht erstellt werden"), std::string::npos);
     EXPECT_FALSE(user.waitWindowSeenWithBox || user.boxBlocked);
     EXPECT_TRUE(w.isCreated());
-    EXPECT_FALSE(w.waitDialog->isCreated());
+    EXPECT_FALSE(w.worker.waitDialog.isCreated());
     command(CMD_SCALE_75);
     EXPECT_EQ(w.mapBitmap.image().size(), QSize(810, 485));
     EXPECT_EQ(displayArea(), QSize(814, 489));
@@ -230,7 +230,7 @@ TEST_F(MainWindowTest, ArrowKeysStepThroughMonthsAndYears) {
     EXPECT_NE(pictureKey(), before);
     command(CMD_PREVIOUS_YEAR);
     EXPECT_EQ(date(), 184901u);
-    EXPECT_EQ(w.waitDialog->message, "Erstelle Karte ...");
+    EXPECT_EQ(w.worker.waitDialog.message, "Erstelle Karte ...");
 }
 
 // A window that would grow past the screen's edge moves up and left; otherwise the corner stays.
@@ -360,10 +360,10 @@ TEST_F(MainWindowTest, NightPictureAndMissingPicture) {
 TEST_F(MainWindowTest, SavingUsesTheWaitDialogLeavesTheMapAndNamesTheFileByDate) {
     MainWindow& w = start("");
     qint64 before = pictureKey();
-    w.startWork(TASK_SAVE_GIF);
-    EXPECT_EQ(w.waitDialog->message, "Speicher GIF-Datei ...");
-    w.startWork(TASK_SAVE_JPEG);
-    EXPECT_EQ(w.waitDialog->message, "Speicher JPG-Datei ...");
+    w.saveMap(PictureFormat::Gif, "karte.gif");
+    EXPECT_EQ(w.worker.waitDialog.message, "Speicher GIF-Datei ...");
+    w.saveMap(PictureFormat::Jpeg, "karte.jpg");
+    EXPECT_EQ(w.worker.waitDialog.message, "Speicher JPG-Datei ...");
     EXPECT_EQ(pictureKey(), before);
     EXPECT_EQ(w.defaultSaveName("gif"), "hadcrut3v_1990_06.gif");
     EXPECT_EQ(w.defaultSaveName(""), "hadcrut3v_1990_06");

@@ -1,6 +1,4 @@
-#include "overlays/PositionList.h"
-
-#include "toolkit/ui/ZRect.h"
+#include "positions/PositionList.h"
 
 Position* PositionList::get(std::uint32_t id) {
     auto* node = table_.get(id);
@@ -67,6 +65,16 @@ bool PositionList::remove(std::uint32_t id) {
     return true;
 }
 
+std::vector<Position> PositionList::inOrder() {
+    std::vector<Position> copies;
+    copies.reserve(size());
+    forEach([&copies](std::uint32_t, const Position& position) {
+        copies.push_back(position);
+        return true;
+    });
+    return copies;
+}
+
 std::uint32_t PositionList::findAt(int x, int y, Position* hit) {
     std::uint32_t found = 0;
     std::size_t visited = 0;
@@ -74,8 +82,9 @@ std::uint32_t PositionList::findAt(int x, int y, Position* hit) {
         if (visited++ == drawnMarkers_) {
             return false;
         }
-        ZRect square{position.x - 1, position.y - 1, position.x + 3, position.y + 3};
-        if (square.contains(x, y)) {
+        // The marker's 4 x 4 square; its right and bottom edges lie outside.
+        if (x >= position.x - 1 && x < position.x + 3 && y >= position.y - 1 &&
+            y < position.y + 3) {
             found = id;
             if (hit != nullptr) {
                 *hit = position;
