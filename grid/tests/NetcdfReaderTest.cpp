@@ -9,6 +9,7 @@
 #include "grid/tests/DatasetFiles.h"
 #include "grid/tests/NetcdfFiles.h"
 #include "grid/tests/NoData.h"
+#include "tests/support/Places.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 
@@ -85,7 +86,7 @@ TEST_F(NetcdfReading, TheSameCellsGiveTheTextReadersFiguresToTheLastBit) {
 // Each cell tells its place; the file's order of rows and columns must not matter, nor its
 // format (classic, 64-bit offsets, CDF-5, netCDF-4), nor the names lat and lon.
 TEST_F(NetcdfReading, EveryOrderOfTheBandsLandsInTheSameCells) {
-    const NetcdfCells place = [](int k, int r, int c) -> std::optional<double> {
+    const NetcdfCells byPlace = [](int k, int r, int c) -> std::optional<double> {
         return k + r + c / 100.0;
     };
     for (const NetcdfGrid& grid : {NetcdfGrid{.type = NC_DOUBLE},
@@ -102,16 +103,13 @@ TEST_F(NetcdfReading, EveryOrderOfTheBandsLandsInTheSameCells) {
                                    .type = NC_DOUBLE,
                                    .dimensions = {"time", "latitude", "lon"}}}) {
         SCOPED_TRACE(testing::Message() << grid.format << grid.southToNorth << grid.dimensions[1]);
-        database.open({1, writeGrid(grid, place).c_str()});
+        database.open({1, writeGrid(grid, byPlace).c_str()});
         database.select({1850, 2, false});
         ASSERT_EQ(database.grid().figures().cellsWithData, 36u * 72u);
         EXPECT_EQ(database.grid().cellValue(0, 0), static_cast<float>(1.0));
         EXPECT_EQ(database.grid().cellValue(36, 17), static_cast<float>(18.36));
         EXPECT_EQ(database.grid().cellValue(71, 35), static_cast<float>(36.71));
-        GeoPosition berlin{};
-        berlin.latDegrees = 52;
-        berlin.lonDegrees = 13;
-        EXPECT_EQ(database.grid().valueAt(berlin), static_cast<float>(1 + 7 + 38 / 100.0));
+        EXPECT_EQ(database.grid().valueAt(place(52, 13)), static_cast<float>(1 + 7 + 38 / 100.0));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 
+#include "Places.h"
 #include "map/MapConstants.h"
 #include "map/Projections.h"
 #include "map/Viewport.h"
@@ -19,18 +20,6 @@ ViewChoices choices(std::uint32_t percent, bool globe = false) {
     view.scalePercent = percent;
     view.globe = globe;
     return view;
-}
-
-GeoPosition place(int latDegrees, int latMinutes, bool south, int lonDegrees, int lonMinutes,
-                  bool west) {
-    GeoPosition p;
-    p.latDegrees = latDegrees;
-    p.latMinutes = latMinutes;
-    p.south = south;
-    p.lonDegrees = lonDegrees;
-    p.lonMinutes = lonMinutes;
-    p.west = west;
-    return p;
 }
 
 std::string text(const std::optional<GeoPosition>& p) {
@@ -68,7 +57,7 @@ TEST(Viewport, GeometryAndCentresFollowTheChoicesAndThePictureKind) {
 
     // The view position turns the globe, and the globe's centre outlives it; a flat map keeps
     // the chosen centre.
-    GeoPosition berlin = place(52, 30, false, 13, 24, false);
+    GeoPosition berlin = place(52.5, 13.4);
     GeoAngles turned = positionToRadians(berlin);
     Viewport globe(choices(75, true), &berlin);
     EXPECT_EQ(globe.globeCentre().lon, turned.lon);
@@ -79,11 +68,11 @@ TEST(Viewport, GeometryAndCentresFollowTheChoicesAndThePictureKind) {
 TEST(Projections, EquirectangularForward) {
     MapScale full = scaleOf(1.0);
     for (auto [p, withFrame, expected] :
-         {std::tuple{place(0, 0, false, 0, 0, false), true, ScreenPoint{530, 280}},
-          std::tuple{place(90, 0, false, 180, 0, true), true, ScreenPoint{30, 30}},
-          std::tuple{place(90, 0, false, 180, 0, true), false, ScreenPoint{0, 0}},
+         {std::tuple{place(0, 0), true, ScreenPoint{530, 280}},
+          std::tuple{place(90, -180), true, ScreenPoint{30, 30}},
+          std::tuple{place(90, -180), false, ScreenPoint{0, 0}},
           // Minutes count as sixtieths of a degree: 30' of longitude is 1.39 pixels.
-          std::tuple{place(0, 30, true, 0, 30, false), true, ScreenPoint{531, 281}}}) {
+          std::tuple{place(-0.5, 0.5), true, ScreenPoint{531, 281}}}) {
         EXPECT_EQ(positionToScreen(full, p, withFrame), expected);
     }
     EXPECT_EQ(projectEquirectangular(scaleOf(0.75), 180, -90, true), (ScreenPoint{780, 405}));
@@ -129,7 +118,7 @@ TEST(Projections, OrthographicInverseWorkedValuesAndDiscEdge) {
 // beyond the pole the longitude comes back half a turn away; off the Earth nothing.
 TEST(Projections, PlacesUnderPixelsInBothViews) {
     GeoPosition origin;
-    GeoPosition farEast = place(0, 0, false, 175, 0, false);
+    GeoPosition farEast = place(0, 175);
     struct Case {
         bool globe;
         int percent;
@@ -161,8 +150,8 @@ TEST(Projections, PlacesUnderPixelsInBothViews) {
 // turns it. Places on the far side are hidden; those on the near side come back under their
 // pixel.
 TEST(Projections, MarkersVisibilityAndTheWayBack) {
-    GeoPosition berlin = place(52, 30, false, 13, 24, false);
-    GeoPosition antipode = place(52, 30, true, 166, 36, true);
+    GeoPosition berlin = place(52.5, 13.4);
+    GeoPosition antipode = place(-52.5, -166.6);
     Viewport flat(choices(100), &berlin);
     Viewport globe(choices(100, true), &berlin);
     EXPECT_EQ(flat.projection().markerPixel(antipode), *flat.projection().toScreen(antipode));
@@ -172,8 +161,7 @@ TEST(Projections, MarkersVisibilityAndTheWayBack) {
     EXPECT_FALSE(globe.projection().toScreen(antipode));
     EXPECT_FALSE(flat.projection().followsViewPosition() || !flat.projection().hasDegreeFrame());
     EXPECT_TRUE(globe.projection().followsViewPosition() && !globe.projection().hasDegreeFrame());
-    for (const GeoPosition& p : {place(40, 0, false, 30, 0, false), place(60, 0, false, 5, 0, true),
-                                 place(20, 0, false, 10, 0, false)}) {
+    for (const GeoPosition& p : {place(40, 30), place(60, -5), place(20, 10)}) {
         for (const Viewport* viewport : {&flat, &globe}) {
             std::optional<ScreenPoint> at = viewport->projection().toScreen(p);
             ASSERT_TRUE(at);

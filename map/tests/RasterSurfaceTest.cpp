@@ -40,34 +40,24 @@ TEST(RasterSurface, FillsAndThinLinesLeaveOutTheFarEdgesAndEndPoints) {
         surface.moveTo(0, 38);
         surface.lineTo(10, 38);
         surface.fillRect(ZRect{0, 37, 10, 39}, zRgb(255, 255, 255));
+        // A block of pixels sets only those its mask names.
+        std::uint32_t rgb[] = {0x112233, 0x445566, 0x778899, 0xAABBCC};
+        std::uint8_t mask[] = {1, 0, 0, 1};
+        surface.drawPixels(36, 0, 2, 2, rgb, mask);
     }
     // The corner belongs to the second segment, the last end point to nobody.
     expectColourAt(image, 0xFFFF0000, {5, 7});
     expectColourAt(image, WHITE, {6, 7, 5, 8, 30, 12, 30, 26});
     expectColourAt(image, 0xFF0000FF, {6, 8});
     expectColourAt(image, BLACK, {30, 5});
-    EXPECT_EQ(countOtherThan(image, WHITE), 20 + 16 + 10 + 7 + 10);
+    expectColourAt(image, 0xFF112233, {36, 0});
+    expectColourAt(image, 0xFFAABBCC, {37, 1});
+    EXPECT_EQ(countOtherThan(image, WHITE), 20 + 16 + 10 + 7 + 10 + 2);
     // One pixel per step of the longer axis, none of them smoothed: each pixel of the diagonal's
     // box is either white or black.
     EXPECT_EQ(countOtherThan(image.copy(20, 20, 11, 7), WHITE) +
                   countOtherThan(image.copy(20, 20, 11, 7), BLACK),
               11 * 7);
-}
-
-TEST(RasterSurface, TranslucentFillsLeaveOutTheFarEdgesAndPixelBlocksHonourTheirMask) {
-    QImage image = whiteImage(20, 20);
-    std::uint32_t rgb[] = {0x112233, 0x445566, 0x778899, 0xAABBCC};
-    std::uint8_t mask[] = {1, 0, 0, 1};
-    {
-        ZRasterSurface surface(image);
-        surface.fillTranslucent(ZRect{5, 5, 15, 15}, 0x80FF0000);
-        surface.drawPixels(0, 0, 2, 2, rgb, mask);
-    }
-    EXPECT_NE(image.pixel(5, 5), WHITE);
-    expectColourAt(image, WHITE, {15, 14, 14, 15, 1, 0});
-    expectColourAt(image, 0xFF112233, {0, 0});
-    expectColourAt(image, 0xFFAABBCC, {1, 1});
-    EXPECT_EQ(countOtherThan(image, WHITE), 100 + 2);
 }
 
 // Every byte value under the fill, and rows of all lengths around the four pixels blended at once.
@@ -207,20 +197,6 @@ TEST(ThinLine, CutLinesSetExactlyThePixelsOfTheWholeWalkInsideTheArea) {
         }
     }
     EXPECT_TRUE(cutPixels({-5, 3}, {20, 4}, QRect()).isEmpty());
-}
-
-// A polyline's short lines share one list: it grows by doubling, not by copying it for each line.
-TEST(ThinLine, ManyShortLinesGrowTheListByDoubling) {
-    QPolygon pixels;
-    int copies = 0;
-    const QPoint* at = nullptr;
-    for (std::int64_t i = 0; i < 20'000; ++i) {
-        appendThinLine(pixels, {i % 1000, 5}, {i % 1000 + 3, 6}, QRect(0, 0, 1060, 610));
-        copies += pixels.constData() != at ? 1 : 0;
-        at = pixels.constData();
-    }
-    EXPECT_EQ(pixels.size(), 60'000);
-    EXPECT_LT(copies, 40);
 }
 
 // Lines of billions of pixels: those that start near the area are walked out; those that start

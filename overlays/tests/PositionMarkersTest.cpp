@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "OverlayImage.h"
+#include "Places.h"
 #include "RecordingSurface.h"
 #include "grid/GridDatabase.h"
 #include "overlays/MapOverlayPainter.h"
@@ -11,19 +12,6 @@
 #include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
-
-Position at(const char* name, int latDegrees, int latMinutes, bool south, int lonDegrees,
-            int lonMinutes, bool west) {
-    Position position;
-    position.name = name;
-    position.coordinates.latDegrees = latDegrees;
-    position.coordinates.latMinutes = latMinutes;
-    position.coordinates.south = south;
-    position.coordinates.lonDegrees = lonDegrees;
-    position.coordinates.lonMinutes = lonMinutes;
-    position.coordinates.west = west;
-    return position;
-}
 
 // Draws the markers with the frame's pen, as the paint step does.
 QImage drawn(const Viewport& view, PositionList& positions) {
@@ -37,8 +25,8 @@ QImage drawn(const Viewport& view, PositionList& positions) {
 TEST(PositionMarkers, CrossAndSquareBlueForTheViewPositionRedForTheOthers) {
     Viewport view = viewAt(100);
     PositionList positions;
-    positions.add(at("Berlin", 54, 0, false, 25, 12, false));
-    positions.add(at("Kap", 36, 0, true, 72, 0, true));
+    positions.add(Position{"Berlin", 0, 0, place(54, 25.2)});
+    positions.add(Position{"Kap", 0, 0, place(-36, -72)});
     QImage image = drawn(view, positions);
     // 54° N 25° 12' O at 100 %: (600, 130); 36° S 72° W: (330, 380).
     EXPECT_EQ(positions.get(1)->x * 1000 + positions.get(1)->y, 600130);
@@ -58,8 +46,8 @@ TEST(PositionMarkers, CrossAndSquareBlueForTheViewPositionRedForTheOthers) {
 TEST(PositionMarkers, GlobeShowsOnlyTheViewPositionAtTheCentre) {
     Viewport view = viewAt(75, true);
     PositionList positions;
-    positions.add(at("Mitte", 10, 0, false, 10, 0, false));
-    positions.add(at("Rot", 20, 0, false, 20, 0, false));
+    positions.add(Position{"Mitte", 0, 0, place(10, 10)});
+    positions.add(Position{"Rot", 0, 0, place(20, 20)});
     QImage image = drawn(view, positions);
     EXPECT_EQ(image.pixel(405, 217), qRgb(0, 0, 255));
     // The square and what the two crosses show outside it.
@@ -84,7 +72,7 @@ TEST(MapOverlayPainter, CaptionNamesTheViewPositionAndTheGlobeKeepsTheLegend) {
     RecordingSurface without;
     painter.drawCaption(without, viewAt(100));
     EXPECT_EQ(without.callsStartingWith("text").size(), 2u);
-    positions.add(at("Berlin", 52, 31, false, 13, 24, false));
+    positions.add(Position{"Berlin", 0, 0, place(52.5167, 13.4)});
     RecordingSurface with;
     painter.drawCaption(with, viewAt(100));
     auto texts = with.callsStartingWith("text 'Berlin: Keine Daten'");
