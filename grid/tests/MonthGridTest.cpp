@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "tests/support/GoldenTable.h"
+
 namespace {
 
 // A month of the 5-degree grid from the value of every cell (column, row), nothing for none.
@@ -41,29 +43,15 @@ TEST(MonthGrid, ZoneWeightsShareTheSphereAmongTheCells) {
 
 TEST(MonthGrid, ValueAtTakesTheBandAwayFromEquatorAndZeroMeridian) {
     MonthGrid grid = monthOf([](std::uint32_t c, std::uint32_t r) { return r + c / 100.0; });
-    struct Case {
-        int lat, south, lon, west, row, column;  // row -1: outside the grid
-    };
-    for (Case c : {Case{0, 0, 0, 0, 17, 36},
-                   {0, 1, 0, 1, 18, 35},
-                   {4, 0, 4, 0, 17, 36},
-                   {5, 0, 5, 0, 16, 37},
-                   {5, 1, 5, 1, 19, 34},
-                   {89, 0, 179, 1, 0, 0},
-                   {85, 1, 175, 0, 35, 71},
-                   {90, 0, 0, 0, -1, 0},
-                   {90, 1, 0, 0, -1, 0},
-                   {0, 0, 180, 0, -1, 0},
-                   {0, 0, 180, 1, -1, 0},
-                   {1000000, 1, 5, 0, -1, 0}}) {
+    for (const auto& row : goldenRows("grid/tests/golden/cells-under-places.txt")) {
         GeoPosition position;
-        position.latDegrees = c.lat;
-        position.south = c.south;
-        position.lonDegrees = c.lon;
-        position.west = c.west;
+        position.latDegrees = integer(row[0]);
+        position.south = integer(row[1]);
+        position.lonDegrees = integer(row[2]);
+        position.west = integer(row[3]);
         position.latMinutes = position.lonMinutes = 59;
-        double expected = c.row < 0 ? MISSING_VALUE : c.row + c.column / 100.0;
-        EXPECT_EQ(grid.valueAt(position), expected) << c.lat << " " << c.south << " " << c.lon;
+        double expected = row.size() < 6 ? MISSING_VALUE : number(row[4]) + number(row[5]) / 100;
+        EXPECT_EQ(grid.valueAt(position), expected) << row[0] << " " << row[1] << " " << row[2];
     }
     EXPECT_EQ(MonthGrid().valueAt(GeoPosition()), MISSING_VALUE);
 }

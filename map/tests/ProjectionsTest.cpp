@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 
+#include "GoldenTable.h"
 #include "Places.h"
 #include "map/MapConstants.h"
 #include "map/Projections.h"
@@ -114,35 +115,16 @@ TEST(Projections, OrthographicInverseWorkedValuesAndDiscEdge) {
     EXPECT_TRUE(unprojectOrthographic(scaleOf(0.75), 187, 0, 0, 0, LON0, LAT0, true, angles));
 }
 
-// The places the read-out names: the flat map reads the equator as south, the globe as north;
-// beyond the pole the longitude comes back half a turn away; off the Earth nothing.
 TEST(Projections, PlacesUnderPixelsInBothViews) {
-    GeoPosition origin;
-    GeoPosition farEast = place(0, 175);
-    struct Case {
-        bool globe;
-        int percent;
-        const GeoPosition* centre;
-        int x;
-        int y;
-        const char* expected;
-    };
-    for (const Case& c :
-         {Case{false, 100, nullptr, 30, 30, "90 0 N 180 0 W"},
-          Case{false, 100, nullptr, 30, 280, "0 0 S 180 0 W"},
-          Case{false, 100, nullptr, 1029, 529, "89 38 S 179 38 O"},
-          // Just short of a whole degree the minutes read 60.
-          Case{false, 75, nullptr, 455, 280, "29 60 S 23 60 O"},
-          Case{false, 100, nullptr, 29, 100, ""}, Case{false, 100, nullptr, 1030, 100, ""},
-          Case{false, 100, nullptr, 100, 530, ""}, Case{false, 50, nullptr, 530, 100, ""},
-          Case{true, 100, nullptr, 530, 280, "45 0 N 10 0 O"},
-          Case{true, 100, nullptr, 530, 60, "73 21 N 170 0 W"},
-          Case{true, 100, nullptr, 530, 30, ""}, Case{true, 100, nullptr, 300, 60, ""},
-          Case{true, 100, &origin, 530, 280, "0 0 N 0 0 O"},
-          Case{true, 100, &farEast, 700, 280, "0 0 N 142 9 W"}}) {
-        Viewport viewport(choices(static_cast<std::uint32_t>(c.percent), c.globe), c.centre);
-        EXPECT_EQ(text(viewport.projection().toGeo(c.x, c.y)), c.expected)
-            << (c.globe ? "globe " : "flat ") << c.x << "," << c.y;
+    for (const auto& row : goldenRows("map/tests/golden/places-under-pixels.txt")) {
+        const std::size_t comma = row[2].find(',');
+        GeoPosition centre = comma == std::string::npos ? GeoPosition()
+                                                        : place(number(row[2].substr(0, comma)),
+                                                                number(row[2].substr(comma + 1)));
+        Viewport viewport(choices(integer(row[1]), row[0] == "globe"),
+                          comma == std::string::npos ? nullptr : &centre);
+        EXPECT_EQ(text(viewport.projection().toGeo(integer(row[3]), integer(row[4]))), row[5])
+            << row[0] << " " << row[3] << "," << row[4];
     }
 }
 
