@@ -117,18 +117,9 @@ TEST_F(NetcdfReading, EveryOrderOfTheBandsLandsInTheSameCells) {
 // NaN always, the fill value, missing_value, and values outside (-99, 99) after unpacking.
 TEST_F(NetcdfReading, MissingMarkersAndPackedValues) {
     const NetcdfCells cells = [](int, int r, int c) -> std::optional<double> {
-        switch (c) {
-            case 0:
-                return std::nullopt;
-            case 1:
-                return -999.0;  // missing_value
-            case 2:
-                return NAN;
-            case 3:
-                return 99.0;
-            default:
-                return r - 17.5 + c / 4.0;
-        }
+        // Columns 1 to 3: missing_value, NaN, 99.
+        const double markers[] = {0.0, -999.0, NAN, 99.0};
+        return c == 0 ? std::nullopt : std::optional(c < 4 ? markers[c] : r - 17.5 + c / 4.0);
     };
     for (const NetcdfGrid& grid : {NetcdfGrid{.fillValue = std::nullopt, .missingValue = -999.0},
                                    {.type = NC_DOUBLE, .missingValue = -999.0}}) {

@@ -34,16 +34,8 @@ std::string coast(double lon, double lat) {
     return std::to_string((lon + 180) / 360) + " " + std::to_string((lat + 90) / 360) + "\n";
 }
 
-// Draws kept line layers line by line instead of copying them.
-class LineDrawingSurface : public ZRasterSurface {
-  public:
-    using ZRasterSurface::ZRasterSurface;
-    void drawLineLayer(const ZLineLayer& layer) override { ZSurface::drawLineLayer(layer); }
-};
-
 class GlobeRendering : public testing::Test {
   protected:
-    template <class Surface = ZRasterSurface>
     QImage render(std::uint32_t mapType, std::uint32_t percent, ProgressSink* progress = nullptr) {
         view.mapType = mapType;
         view.scalePercent = percent;
@@ -51,7 +43,7 @@ class GlobeRendering : public testing::Test {
         Viewport viewport(view, viewPosition);
         QImage image(viewport.geometry().width, viewport.geometry().height, QImage::Format_RGB32);
         image.fill(Qt::black);
-        Surface surface(image);
+        ZRasterSurface surface(image);
         renderOrthographic(MapScene{*grid, viewport, background, nullptr, progress}, kept, surface,
                            false, false);
         return image;
@@ -159,20 +151,6 @@ TEST_F(GlobeRendering, MonthStepsKeepTablesAndLinesThatAChangeOfViewReplaces) {
     render(1, 75);
     EXPECT_NE(kept.keptPixels(), table);
     EXPECT_EQ(kept.keptPixels()->key().radiusX, 188);
-}
-
-// Kept lines against drawing them, with the program's own coastlines at every scale.
-TEST_F(GlobeRendering, KeptLinesSetThePixelsTheLinesWouldSet) {
-    std::filesystem::copy_file(SORVO_SOURCE_DIR "/assets/worldmap.txt", "worldmap.txt");
-    TestDataset data([](int column, int row) { return (column + row) % 7 == 0 ? -99.9 : 0.3; });
-    grid = &data.grid();
-    for (std::uint32_t percent : {100u, 75u, 50u}) {
-        QImage fromLayer = render(1, percent);
-        ASSERT_TRUE(kept.keptLines() &&
-                    kept.keptLines()->layer().isRecordedFor(fromLayer.width(), fromLayer.height()));
-        QImage drawn = render<LineDrawingSurface>(1, percent);
-        EXPECT_TRUE(picturesMatch(fromLayer, drawn, "globe-kept-lines-" + std::to_string(percent)));
-    }
 }
 
 // A picture too large to keep tables for (the tenfold metafile's) is drawn without them.
