@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cstdlib>
 #include <string>
 
 // Both pictures must have one size and the same colour in every pixel. On failure the actual
@@ -45,4 +46,20 @@ inline QImage filledPicture(QSize size, QRgb colour) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+
+// The picture against the one kept under a golden/ folder (a path from the source folder), for
+// pictures whose every pixel was worked out once; with SORVO_WRITE_GOLDEN set it is written
+// there first, to renew it after a wanted change.
+inline testing::AssertionResult matchesGolden(const QImage& actual, const std::string& relative) {
+    const QString path = QString::fromStdString(SORVO_SOURCE_DIR "/" + relative);
+    if (std::getenv("SORVO_WRITE_GOLDEN")) {
+        actual.save(path);
+    }
+    const QImage expected(path);
+    if (expected.isNull()) {
+        return testing::AssertionFailure() << relative << " cannot be read";
+    }
+    const std::string name = relative.substr(relative.rfind('/') + 1);
+    return picturesMatch(actual, expected, name.substr(0, name.rfind('.')));
 }
