@@ -1,5 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -44,6 +50,30 @@ class RecordingSurface : public ZSurface {
             }
         }
         return result;
+    }
+
+    // The calls against those kept one a line under a golden/ folder (a path from the source
+    // folder); with SORVO_WRITE_GOLDEN set they are written there first.
+    testing::AssertionResult matchGolden(const std::string& relative) const {
+        const std::string path = SORVO_SOURCE_DIR "/" + relative;
+        if (std::getenv("SORVO_WRITE_GOLDEN")) {
+            std::ofstream out(path);
+            std::copy(calls.begin(), calls.end(), std::ostream_iterator<std::string>(out, "\n"));
+        }
+        std::ifstream in(path);
+        std::vector<std::string> expected;
+        for (std::string line; std::getline(in, line);) {
+            expected.push_back(line);
+        }
+        if (calls == expected) {
+            return testing::AssertionSuccess();
+        }
+        auto [call, kept] =
+            std::mismatch(calls.begin(), calls.end(), expected.begin(), expected.end());
+        return testing::AssertionFailure()
+               << relative << ": call " << (call - calls.begin()) << " is \""
+               << (call == calls.end() ? "(none)" : *call) << "\", kept \""
+               << (kept == expected.end() ? "(none)" : *kept) << "\"";
     }
 
     std::vector<std::string> calls;
