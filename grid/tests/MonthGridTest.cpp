@@ -73,33 +73,4 @@ TEST(MonthGrid, GlobalValueFillsUncoveredCellsWithTheCoveredSum) {
     EXPECT_NEAR(fine.figures().globalMean, 0.25 * 1.5, 1e-12);
 }
 
-// The quicker sums must give the very doubles of summing cell by cell in grid order.
-TEST(MonthGrid, GlobalFiguresAreExactlyThoseOfThePlainSums) {
-    for (std::uint32_t k = 0; k < 3; ++k) {
-        MonthGrid grid = monthOf([k](std::uint32_t column, std::uint32_t row) {
-            std::uint32_t hash = (row * 73 + column) * 2654435761u + k * 40503u;
-            if ((hash >> 7) % 10 < 3 + 3 * k) {
-                return std::optional<double>();
-            }
-            return std::optional(static_cast<int>((hash >> 11) % 2001) / 100.0 - 10.0);
-        });
-        double sum = 0.0;
-        double covered = 0.0;
-        for (std::uint32_t i = 0; i < 36 * 72; ++i) {
-            if (grid.cellCount(i % 72, i / 72) != 0) {
-                sum += grid.cellValue(i % 72, i / 72) * grid.zoneWeight(i / 72);
-                covered += grid.zoneWeight(i / 72);
-            }
-        }
-        const double coveredSum = sum;
-        for (std::uint32_t i = 0; i < 36 * 72; ++i) {
-            if (grid.cellCount(i % 72, i / 72) == 0) {
-                sum += coveredSum * grid.zoneWeight(i / 72);
-            }
-        }
-        EXPECT_EQ(grid.figures().globalMean, sum) << k;
-        EXPECT_EQ(grid.figures().coverage, covered * 100.0) << k;
-    }
-}
-
 }  // namespace
