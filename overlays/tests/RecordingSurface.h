@@ -12,7 +12,8 @@
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ui/ZSurface.h"
 
-// Writes down the calls that place things, for pictures too large to draw in a test.
+// Writes down the calls that place things, for pictures too large to draw in a test and for
+// texts, whose pixels depend on the fonts at hand.
 class RecordingSurface : public ZSurface {
   public:
     void selectPen(ZColour, int width) override { add(ZFormattedString("pen %d", width)); }
@@ -21,8 +22,8 @@ class RecordingSurface : public ZSurface {
     }
     void moveTo(int x, int y) override { add(ZFormattedString("move %d %d", x, y)); }
     void lineTo(int x, int y) override { add(ZFormattedString("line %d %d", x, y)); }
-    void fillRect(const ZRect& r, ZColour) override {
-        add(ZFormattedString("fill %d %d %d %d", r.left, r.top, r.right, r.bottom));
+    void fillRect(const ZRect& r, ZColour colour) override {
+        add(ZFormattedString("fill %d %d %d %d %06x", r.left, r.top, r.right, r.bottom, colour));
     }
     void setPixel(int, int, ZColour) override { add("pixel"); }
     void drawPixels(int, int, int, int, const std::uint32_t*, const std::uint8_t*) override {
