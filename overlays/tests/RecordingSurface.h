@@ -42,17 +42,6 @@ class RecordingSurface : public ZSurface {
     void fillTranslucent(const ZRect&, ZArgb) override { add("translucent"); }
     void drawEllipse(const ZRect&, ZArgb, double) override { add("ellipse"); }
 
-    // The calls starting with the prefix, in order.
-    std::vector<std::string> callsStartingWith(const std::string& prefix) const {
-        std::vector<std::string> result;
-        for (const std::string& call : calls) {
-            if (call.starts_with(prefix)) {
-                result.push_back(call);
-            }
-        }
-        return result;
-    }
-
     // The calls against those kept one a line under a golden/ folder (a path from the source
     // folder); with SORVO_WRITE_GOLDEN set they are written there first.
     testing::AssertionResult matchGolden(const std::string& relative) const {
