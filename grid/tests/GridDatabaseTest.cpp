@@ -2,28 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/GoldenTable.h"
 #include "toolkit/ZException.h"
 
 namespace {
 
-// The keys' steps, from a selection to the one after, and whether the key did anything.
-TEST(MonthSelection, StepsStopAtTheFirstJanuaryAndSkipMonthsInYearAverages) {
-    struct Case {
-        MonthSelection from;
-        bool forward;
-        MonthSelection to;
-        bool taken;
-    };
-    for (const Case& c : {Case{{1990, 12, false}, true, {1991, 1, false}, true},
-                          {{1990, 1, false}, false, {1989, 12, false}, true},
-                          {{1851, 1, false}, false, {1850, 12, false}, true},
-                          {{1850, 1, false}, false, {1850, 1, false}, true},
-                          {{1849, 1, false}, false, {1849, 1, false}, true},
-                          {{1990, 6, true}, true, {1990, 6, true}, false},
-                          {{1990, 6, true}, false, {1990, 6, true}, false}}) {
-        MonthSelection s = c.from;
-        EXPECT_EQ(c.forward ? s.nextMonth() : s.previousMonth(), c.taken);
-        EXPECT_TRUE(s == c.to) << s.year() << "-" << s.month();
+TEST(MonthSelection, StepsOfTheMonthKeys) {
+    for (const auto& row : goldenRows("grid/tests/golden/month-steps.txt")) {
+        MonthSelection s(integer(row[0]), integer(row[1]), row[2] == "1");
+        EXPECT_EQ(row[3] == "next" ? s.nextMonth() : s.previousMonth(), row[7] == "1");
+        EXPECT_EQ(s, MonthSelection(integer(row[4]), integer(row[5]), row[6] == "1"))
+            << row[0] << "-" << row[1] << " " << row[3];
     }
 }
 

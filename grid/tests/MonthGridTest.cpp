@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "tests/support/GoldenTable.h"
+
 namespace {
 
 // A month of the 5-degree grid from the value of every cell (column, row), nothing for none.
@@ -41,29 +43,15 @@ TEST(MonthGrid, ZoneWeightsShareTheSphereAmongTheCells) {
 
 TEST(MonthGrid, ValueAtTakesTheBandAwayFromEquatorAndZeroMeridian) {
     MonthGrid grid = monthOf([](std::uint32_t c, std::uint32_t r) { return r + c / 100.0; });
-    struct Case {
-        int lat, south, lon, west, row, column;  // row -1: outside the grid
-    };
-    for (Case c : {Case{0, 0, 0, 0, 17, 36},
-                   {0, 1, 0, 1, 18, 35},
-                   {4, 0, 4, 0, 17, 36},
-                   {5, 0, 5, 0, 16, 37},
-                   {5, 1, 5, 1, 19, 34},
-                   {89, 0, 179, 1, 0, 0},
-                   {85, 1, 175, 0, 35, 71},
-                   {90, 0, 0, 0, -1, 0},
-                   {90, 1, 0, 0, -1, 0},
-                   {0, 0, 180, 0, -1, 0},
-                   {0, 0, 180, 1, -1, 0},
-                   {1000000, 1, 5, 0, -1, 0}}) {
+    for (const auto& row : goldenRows("grid/tests/golden/cells-under-places.txt")) {
         GeoPosition position;
-        position.latDegrees = c.lat;
-        position.south = c.south;
-        position.lonDegrees = c.lon;
-        position.west = c.west;
+        position.latDegrees = integer(row[0]);
+        position.south = integer(row[1]);
+        position.lonDegrees = integer(row[2]);
+        position.west = integer(row[3]);
         position.latMinutes = position.lonMinutes = 59;
-        double expected = c.row < 0 ? MISSING_VALUE : c.row + c.column / 100.0;
-        EXPECT_EQ(grid.valueAt(position), expected) << c.lat << " " << c.south << " " << c.lon;
+        double expected = row.size() < 6 ? MISSING_VALUE : number(row[4]) + number(row[5]) / 100;
+        EXPECT_EQ(grid.valueAt(position), expected) << row[0] << " " << row[1] << " " << row[2];
     }
     EXPECT_EQ(MonthGrid().valueAt(GeoPosition()), MISSING_VALUE);
 }
@@ -83,35 +71,6 @@ TEST(MonthGrid, GlobalValueFillsUncoveredCellsWithTheCoveredSum) {
     EXPECT_EQ(fine.figures().cellsWithData, 180u * 180u);
     EXPECT_NEAR(fine.figures().coverage, 50.0, 1e-12);
     EXPECT_NEAR(fine.figures().globalMean, 0.25 * 1.5, 1e-12);
-}
-
-// The quicker sums must give the very doubles of summing cell by cell in grid order.
-TEST(MonthGrid, GlobalFiguresAreExactlyThoseOfThePlainSums) {
-    for (std::uint32_t k = 0; k < 3; ++k) {
-        MonthGrid grid = monthOf([k](std::uint32_t column, std::uint32_t row) {
-            std::uint32_t hash = (row * 73 + column) * 2654435761u + k * 40503u;
-            if ((hash >> 7) % 10 < 3 + 3 * k) {
-                return std::optional<double>();
-            }
-            return std::optional(static_cast<int>((hash >> 11) % 2001) / 100.0 - 10.0);
-        });
-        double sum = 0.0;
-        double covered = 0.0;
-        for (std::uint32_t i = 0; i < 36 * 72; ++i) {
-            if (grid.cellCount(i % 72, i / 72) != 0) {
-                sum += grid.cellValue(i % 72, i / 72) * grid.zoneWeight(i / 72);
-                covered += grid.zoneWeight(i / 72);
-            }
-        }
-        const double coveredSum = sum;
-        for (std::uint32_t i = 0; i < 36 * 72; ++i) {
-            if (grid.cellCount(i % 72, i / 72) == 0) {
-                sum += coveredSum * grid.zoneWeight(i / 72);
-            }
-        }
-        EXPECT_EQ(grid.figures().globalMean, sum) << k;
-        EXPECT_EQ(grid.figures().coverage, covered * 100.0) << k;
-    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "grid/NotNumbersNote.h"
 #include "grid/tests/DatasetFiles.h"
 #include "grid/tests/NoData.h"
+#include "tests/support/GoldenTable.h"
 
 namespace {
 
@@ -155,24 +156,9 @@ TEST_F(TextBlocks, LongLinesAndMisfittingBlocksStayInsideTheGrid) {
 }
 
 TEST(BlockHeader, NamesTheMonthInEveryLayoutWeKnow) {
-    struct Case {
-        std::string header;
-        std::uint64_t year;
-        std::uint32_t month;
-        bool names;
-    };
-    for (const Case& c : {Case{"   1850    1   16   36   72", 1850, 1, true},
-                          {"1990  6  rows=36 cols=72  missing=-99.99", 1990, 6, true},
-                          {"   8 1990", 1990, 8, true},
-                          {"   3  36  72", 1850, 3, true},
-                          {"   1850    2   16   36   72", 1850, 1, false},
-                          {"   1851    1   16   36   72", 1850, 1, false},
-                          {"   4  36  72", 1850, 3, false},
-                          {"   1 1851", 1850, 1, false},
-                          {"", 1850, 1, false},
-                          {std::string(20, '\0'), 1850, 1, false},
-                          {"    -0.250     1.500     3.000", 1850, 1, false}}) {
-        EXPECT_EQ(headerNamesMonth(c.header, c.year, c.month), c.names) << c.header;
+    for (const auto& row : goldenRows("grid/tests/golden/block-headers.txt")) {
+        EXPECT_EQ(headerNamesMonth(row[0], integer(row[1]), integer(row[2])), row[3] == "1")
+            << row[0];
     }
     EXPECT_EQ(printableHeader(std::string("ab\0\x7f  ", 6)), "ab??");
     EXPECT_EQ(printableHeader(std::string(50, 'x')), std::string(40, 'x') + "...");

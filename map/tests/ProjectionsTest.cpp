@@ -4,6 +4,8 @@
 #include <string>
 #include <tuple>
 
+#include "GoldenTable.h"
+#include "Places.h"
 #include "map/MapConstants.h"
 #include "map/Projections.h"
 #include "map/Viewport.h"
@@ -21,18 +23,6 @@ ViewChoices choices(std::uint32_t percent, bool globe = false) {
     return view;
 }
 
-GeoPosition place(int latDegrees, int latMinutes, bool south, int lonDegrees, int lonMinutes,
-                  bool west) {
-    GeoPosition p;
-    p.latDegrees = latDegrees;
-    p.latMinutes = latMinutes;
-    p.south = south;
-    p.lonDegrees = lonDegrees;
-    p.lonMinutes = lonMinutes;
-    p.west = west;
-    return p;
-}
-
 std::string text(const std::optional<GeoPosition>& p) {
     if (!p) {
         return "";
@@ -48,27 +38,17 @@ constexpr double LAT0 = PI / 4;
 constexpr int CX = 530;
 constexpr int CY = 280;
 
-// The factor comes from the percentage alone; the metafile is ten times whatever was chosen.
-TEST(Viewport, GeometryAndCentresFollowTheChoicesAndThePictureKind) {
-    for (auto [percent, kind, picture, map, centre] :
-         {std::tuple{100u, PictureKind::Raster, ZRect{0, 0, 1060, 610}, ZRect{30, 30, 1030, 530},
-                     ScreenPoint{530, 280}},
-          std::tuple{75u, PictureKind::Raster, ZRect{0, 0, 810, 485}, ZRect{30, 30, 780, 405},
-                     ScreenPoint{405, 217}},
-          std::tuple{50u, PictureKind::Metafile, ZRect{0, 0, 10600, 6100},
-                     ZRect{300, 300, 10300, 5300}, ScreenPoint{5300, 2800}}}) {
-        Viewport viewport(choices(percent), nullptr, kind);
-        EXPECT_EQ(viewport.geometry().picture(), picture) << percent;
-        EXPECT_EQ(viewport.geometry().mapRectangle, map) << percent;
-        EXPECT_EQ(viewport.mapCentre(), centre) << percent;
-        EXPECT_EQ(viewport.largeText(), kind == PictureKind::Metafile);
-    }
-    EXPECT_EQ(Viewport(choices(75)).geometry().radiusX, 188);
-    EXPECT_EQ(Viewport(choices(75)).scale().x, 0.75);
+// The metafile is ten times the full picture whatever was chosen; the raster geometry at each
+// scale is met by the pictures and overlays drawn on it.
+TEST(Viewport, MetafileSizeAndCentresFollowTheChoices) {
+    Viewport metafile(choices(50), nullptr, PictureKind::Metafile);
+    EXPECT_EQ(metafile.geometry().picture(), (ZRect{0, 0, 10600, 6100}));
+    EXPECT_EQ(metafile.mapCentre(), (ScreenPoint{5300, 2800}));
+    EXPECT_TRUE(metafile.largeText() && !Viewport(choices(100)).largeText());
 
     // The view position turns the globe, and the globe's centre outlives it; a flat map keeps
     // the chosen centre.
-    GeoPosition berlin = place(52, 30, false, 13, 24, false);
+    GeoPosition berlin = place(52.5, 13.4);
     GeoAngles turned = positionToRadians(berlin);
     Viewport globe(choices(75, true), &berlin);
     EXPECT_EQ(globe.globeCentre().lon, turned.lon);
@@ -79,11 +59,11 @@ TEST(Viewport, GeometryAndCentresFollowTheChoicesAndThePictureKind) {
 TEST(Projections, EquirectangularForward) {
     MapScale full = scaleOf(1.0);
     for (auto [p, withFrame, expected] :
-         {std::tuple{place(0, 0, false, 0, 0, false), true, ScreenPoint{530, 280}},
-          std::tuple{place(90, 0, false, 180, 0, true), true, ScreenPoint{30, 30}},
-          std::tuple{place(90, 0, false, 180, 0, true), false, ScreenPoint{0, 0}},
+         {std::tuple{place(0, 0), true, ScreenPoint{530, 280}},
+          std::tuple{place(90, -180), true, ScreenPoint{30, 30}},
+          std::tuple{place(90, -180), false, ScreenPoint{0, 0}},
           // Minutes count as sixtieths of a degree: 30' of longitude is 1.39 pixels.
-          std::tuple{place(0, 30, true, 0, 30, false), true, ScreenPoint{531, 281}}}) {
+          std::tuple{place(-0.5, 0.5), true, ScreenPoint{531, 281}}}) {
         EXPECT_EQ(positionToScreen(full, p, withFrame), expected);
     }
     EXPECT_EQ(projectEquirectangular(scaleOf(0.75), 180, -90, true), (ScreenPoint{780, 405}));
@@ -125,35 +105,16 @@ TEST(Projections, OrthographicInverseWorkedValuesAndDiscEdge) {
     EXPECT_TRUE(unprojectOrthographic(scaleOf(0.75), 187, 0, 0, 0, LON0, LAT0, true, angles));
 }
 
-// The places the read-out names: the flat map reads the equator as south, the globe as north;
-// beyond the pole the longitude comes back half a turn away; off the Earth nothing.
 TEST(Projections, PlacesUnderPixelsInBothViews) {
-    GeoPosition origin;
-    GeoPosition farEast = place(0, 0, false, 175, 0, false);
-    struct Case {
-        bool globe;
-        int percent;
-        const GeoPosition* centre;
-        int x;
-        int y;
-        const char* expected;
-    };
-    for (const Case& c :
-         {Case{false, 100, nullptr, 30, 30, "90 0 N 180 0 W"},
-          Case{false, 100, nullptr, 30, 280, "0 0 S 180 0 W"},
-          Case{false, 100, nullptr, 1029, 529, "89 38 S 179 38 O"},
-          // Just short of a whole degree the minutes read 60.
-          Case{false, 75, nullptr, 455, 280, "29 60 S 23 60 O"},
-          Case{false, 100, nullptr, 29, 100, ""}, Case{false, 100, nullptr, 1030, 100, ""},
-          Case{false, 100, nullptr, 100, 530, ""}, Case{false, 50, nullptr, 530, 100, ""},
-          Case{true, 100, nullptr, 530, 280, "45 0 N 10 0 O"},
-          Case{true, 100, nullptr, 530, 60, "73 21 N 170 0 W"},
-          Case{true, 100, nullptr, 530, 30, ""}, Case{true, 100, nullptr, 300, 60, ""},
-          Case{true, 100, &origin, 530, 280, "0 0 N 0 0 O"},
-          Case{true, 100, &farEast, 700, 280, "0 0 N 142 9 W"}}) {
-        Viewport viewport(choices(static_cast<std::uint32_t>(c.percent), c.globe), c.centre);
-        EXPECT_EQ(text(viewport.projection().toGeo(c.x, c.y)), c.expected)
-            << (c.globe ? "globe " : "flat ") << c.x << "," << c.y;
+    for (const auto& row : goldenRows("map/tests/golden/places-under-pixels.txt")) {
+        const std::size_t comma = row[2].find(',');
+        GeoPosition centre = comma == std::string::npos ? GeoPosition()
+                                                        : place(number(row[2].substr(0, comma)),
+                                                                number(row[2].substr(comma + 1)));
+        Viewport viewport(choices(integer(row[1]), row[0] == "globe"),
+                          comma == std::string::npos ? nullptr : &centre);
+        EXPECT_EQ(text(viewport.projection().toGeo(integer(row[3]), integer(row[4]))), row[5])
+            << row[0] << " " << row[3] << "," << row[4];
     }
 }
 
@@ -161,8 +122,8 @@ TEST(Projections, PlacesUnderPixelsInBothViews) {
 // turns it. Places on the far side are hidden; those on the near side come back under their
 // pixel.
 TEST(Projections, MarkersVisibilityAndTheWayBack) {
-    GeoPosition berlin = place(52, 30, false, 13, 24, false);
-    GeoPosition antipode = place(52, 30, true, 166, 36, true);
+    GeoPosition berlin = place(52.5, 13.4);
+    GeoPosition antipode = place(-52.5, -166.6);
     Viewport flat(choices(100), &berlin);
     Viewport globe(choices(100, true), &berlin);
     EXPECT_EQ(flat.projection().markerPixel(antipode), *flat.projection().toScreen(antipode));
@@ -172,8 +133,7 @@ TEST(Projections, MarkersVisibilityAndTheWayBack) {
     EXPECT_FALSE(globe.projection().toScreen(antipode));
     EXPECT_FALSE(flat.projection().followsViewPosition() || !flat.projection().hasDegreeFrame());
     EXPECT_TRUE(globe.projection().followsViewPosition() && !globe.projection().hasDegreeFrame());
-    for (const GeoPosition& p : {place(40, 0, false, 30, 0, false), place(60, 0, false, 5, 0, true),
-                                 place(20, 0, false, 10, 0, false)}) {
+    for (const GeoPosition& p : {place(40, 30), place(60, -5), place(20, 10)}) {
         for (const Viewport* viewport : {&flat, &globe}) {
             std::optional<ScreenPoint> at = viewport->projection().toScreen(p);
             ASSERT_TRUE(at);

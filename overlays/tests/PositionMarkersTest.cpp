@@ -3,6 +3,8 @@
 #include <QImage>
 
 #include "OverlayImage.h"
+#include "PictureCompare.h"
+#include "Places.h"
 #include "RecordingSurface.h"
 #include "grid/GridDatabase.h"
 #include "overlays/MapOverlayPainter.h"
@@ -11,19 +13,6 @@
 #include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
-
-Position at(const char* name, int latDegrees, int latMinutes, bool south, int lonDegrees,
-            int lonMinutes, bool west) {
-    Position position;
-    position.name = name;
-    position.coordinates.latDegrees = latDegrees;
-    position.coordinates.latMinutes = latMinutes;
-    position.coordinates.south = south;
-    position.coordinates.lonDegrees = lonDegrees;
-    position.coordinates.lonMinutes = lonMinutes;
-    position.coordinates.west = west;
-    return position;
-}
 
 // Draws the markers with the frame's pen, as the paint step does.
 QImage drawn(const Viewport& view, PositionList& positions) {
@@ -37,19 +26,13 @@ QImage drawn(const Viewport& view, PositionList& positions) {
 TEST(PositionMarkers, CrossAndSquareBlueForTheViewPositionRedForTheOthers) {
     Viewport view = viewAt(100);
     PositionList positions;
-    positions.add(at("Berlin", 54, 0, false, 25, 12, false));
-    positions.add(at("Kap", 36, 0, true, 72, 0, true));
-    QImage image = drawn(view, positions);
+    positions.add(Position{"Berlin", 0, 0, place(54, 25.2)});
+    positions.add(Position{"Kap", 0, 0, place(-36, -72)});
+    // The cross runs from 6 pixels above-left to 8 below-right, without its end points.
+    EXPECT_TRUE(matchesGolden(drawn(view, positions), "overlays/tests/golden/markers.png"));
     // 54° N 25° 12' O at 100 %: (600, 130); 36° S 72° W: (330, 380).
     EXPECT_EQ(positions.get(1)->x * 1000 + positions.get(1)->y, 600130);
     EXPECT_EQ(positions.get(2)->x * 1000 + positions.get(2)->y, 330380);
-    const QRgb blue = qRgb(0, 0, 255);
-    const QRgb red = qRgb(255, 0, 0);
-    expectColourAt(image, blue, {599, 129, 602, 132, 600, 130});
-    expectColourAt(image, red, {329, 379, 332, 382});
-    // The cross runs from 6 pixels above-left to 8 below-right, without its end points.
-    expectColourAt(image, BLACK, {594, 124, 607, 137, 608, 124, 595, 137, 603, 133});
-    expectColourAt(image, WHITE, {608, 138, 594, 138, 603, 130, 598, 130});
     EXPECT_EQ(positions.findAt(602, 132, nullptr), 1u);
     EXPECT_EQ(positions.findAt(331, 381, nullptr), 2u);
 }
@@ -58,12 +41,9 @@ TEST(PositionMarkers, CrossAndSquareBlueForTheViewPositionRedForTheOthers) {
 TEST(PositionMarkers, GlobeShowsOnlyTheViewPositionAtTheCentre) {
     Viewport view = viewAt(75, true);
     PositionList positions;
-    positions.add(at("Mitte", 10, 0, false, 10, 0, false));
-    positions.add(at("Rot", 20, 0, false, 20, 0, false));
-    QImage image = drawn(view, positions);
-    EXPECT_EQ(image.pixel(405, 217), qRgb(0, 0, 255));
-    // The square and what the two crosses show outside it.
-    EXPECT_EQ(countOtherThan(image, WHITE), 16 + 10 + 11);
+    positions.add(Position{"Mitte", 0, 0, place(10, 10)});
+    positions.add(Position{"Rot", 0, 0, place(20, 20)});
+    EXPECT_TRUE(matchesGolden(drawn(view, positions), "overlays/tests/golden/globe-marker.png"));
     EXPECT_EQ(positions.findAt(405, 217, nullptr), 1u);
     EXPECT_EQ(positions.findAt(positions.get(2)->x, positions.get(2)->y, nullptr), 0u);
 }
@@ -74,21 +54,19 @@ TEST(MapOverlayPainter, CaptionNamesTheViewPositionAndTheGlobeKeepsTheLegend) {
     GridDatabase grid;
     PositionList positions;
     MapOverlayPainter painter(grid, captionFont(), labelFont(), &positions);
-    for (bool globe : {false, true}) {
-        RecordingSurface surface;
-        painter.drawGraticule(surface, viewAt(100, globe));
-        EXPECT_EQ(surface.callsStartingWith("fill").size(), 11u) << globe;
-        EXPECT_EQ(surface.callsStartingWith("text").size(), globe ? 10u : 23u) << globe;
-        EXPECT_EQ(surface.callsStartingWith("line").empty(), globe) << globe;
-    }
+    RecordingSurface flat;
+    painter.drawGraticule(flat, viewAt(100));
+    EXPECT_TRUE(flat.matchGolden("overlays/tests/golden/graticule-with-legend.txt"));
+    RecordingSurface globe;
+    painter.drawGraticule(globe, viewAt(100, true));
+    EXPECT_TRUE(globe.matchGolden("overlays/tests/golden/globe-legend.txt"));
     RecordingSurface without;
     painter.drawCaption(without, viewAt(100));
-    EXPECT_EQ(without.callsStartingWith("text").size(), 2u);
-    positions.add(at("Berlin", 52, 31, false, 13, 24, false));
+    EXPECT_TRUE(without.matchGolden("overlays/tests/golden/caption-without-position.txt"));
+    positions.add(Position{"Berlin", 0, 0, place(52.5167, 13.4)});
     RecordingSurface with;
     painter.drawCaption(with, viewAt(100));
-    auto texts = with.callsStartingWith("text 'Berlin: Keine Daten'");
-    EXPECT_EQ(texts.size(), 1u);
+    EXPECT_TRUE(with.matchGolden("overlays/tests/golden/caption-with-position.txt"));
 }
 
 }  // namespace

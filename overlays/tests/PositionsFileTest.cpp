@@ -124,11 +124,6 @@ TEST_F(PositionsFile, FailedSaveKeepsTheOldFile) {
     const std::string old = "# Orte\nBerlin\t52\t31\t0\t0\t13\t24\t0\t0\n";
     folder.write("positions.txt", old);
     positions.add(Position{"Neu", 0, 0, {}});
-    // A folder in the way of the backup: the hand-edited file stays rather than being lost.
-    std::filesystem::create_directory(name() + "~");
-    EXPECT_THROW(writePositions(name().c_str(), positions), ZException);
-    EXPECT_EQ(read(), old);
-    std::filesystem::remove(name() + "~");
     if (geteuid() == 0) {
         return;  // the superuser may write any file
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "Places.h"
 #include "TestDataset.h"
 #include "grid/MonthGrid.h"
 #include "map/Viewport.h"
@@ -15,15 +16,6 @@ const Viewport FLAT{[] {
     view.scalePercent = 100;
     return view;
 }()};
-
-GeoPosition northEast(int latDegrees, int latMinutes, int lonDegrees, int lonMinutes) {
-    GeoPosition place;
-    place.latDegrees = latDegrees;
-    place.latMinutes = latMinutes;
-    place.lonDegrees = lonDegrees;
-    place.lonMinutes = lonMinutes;
-    return place;
-}
 
 // A 5-degree grid without data but in two cells: the one south-east of 0° 0' and Berlin's,
 // which holds 0.004.
@@ -46,7 +38,7 @@ TEST(Readout, ValueSignIsDecidedOnTheValueAndAMarkerShowsItsOwnCell) {
     ReadoutTexts offMap = readoutTexts(twoCells(1.0).grid(), FLAT, 100, 530, nullptr);
     EXPECT_EQ(offMap.location.str() + offMap.value.str(), "");
     // Wherever the marker is hit, even off the map: its name, its place and that place's cell.
-    PositionHit berlin{"Berlin", northEast(52, 31, 13, 24)};
+    PositionHit berlin{"Berlin", place(52 + 31 / 60.0, 13.4)};
     ReadoutTexts texts = readoutTexts(twoCells(-2.0).grid(), FLAT, 5, 5, &berlin);
     EXPECT_EQ(texts.location.str(), "Berlin: 52° 31' N / 13° 24' O");
     EXPECT_EQ(texts.value.str(), " +0.00°C");
@@ -62,8 +54,7 @@ TEST(Readout, PlaceJustShortOfAWholeDegreeReadsItsOwnCellAndOffTheMapIsCleared) 
     ReadoutTexts texts = readoutTexts(rows.grid(), Viewport(threeQuarters), 455, 280, nullptr);
     EXPECT_EQ(texts.location.str(), "29° 60' S / 23° 60' O");
     EXPECT_EQ(texts.value.str(), " +23.00°C");
-    GeoPosition cleared = northEast(1, 2, 3, 4);
-    cleared.south = 1;
+    GeoPosition cleared = place(-1.05, 3.1);
     EXPECT_FALSE(pointToGeoPosition(FLAT, 10, 10, cleared));
     EXPECT_EQ(toText(cleared).str(), "0° 0' N / 0° 0' O");
 }

@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,13 +80,6 @@ void checkGrid(const MonthGrid& grid, std::uint32_t maxCount) {
     check(std::fabs(figures.globalMean) < 2 * 99.0, "globalMean");
 }
 
-// A name with the eight-character block size or one with the default, in the scratch folder.
-std::string datasetName(bool eightCharacter) {
-    std::filesystem::create_directories(scratchFolder() / "data/cru");
-    return (scratchFolder() / (eightCharacter ? "data/cru/hadcrut4.dat" : "hadcrut3v.dat"))
-        .string();
-}
-
 bool looksLikeNetcdf(std::string_view data) {
     for (std::string_view magic :
          {std::string_view("CDF\x01", 4), std::string_view("CDF\x02", 4),
@@ -101,7 +93,9 @@ bool looksLikeNetcdf(std::string_view data) {
 
 void checkReader(std::string_view input) {
     const std::uint8_t first = input.empty() ? 0 : static_cast<std::uint8_t>(input[0]);
-    const std::string name = datasetName(first & 1);
+    // A name with the eight-character block size or one with the default.
+    const std::string name =
+        scratchFolder().file(first & 1 ? "data/cru/hadcrut4.dat" : "hadcrut3v.dat");
     const std::size_t block = TextBlockSource::blockSizeFor(name);
     // Two blocks and a part of a third, or exactly two blocks.
     std::size_t length = (first & 6) == 0 ? 2 * block : 2 * block + input.size() * 37 % block;
@@ -112,10 +106,7 @@ void checkReader(std::string_view input) {
             data.append(input.substr(0, length - data.size()));
         }
     }
-    std::FILE* file = std::fopen(name.c_str(), "wb");
-    check(file != nullptr, "dataset file");
-    std::fwrite(data.data(), 1, data.size(), file);
-    std::fclose(file);
+    writeFile(name, data);
 
     GridDatabase grid;
     try {

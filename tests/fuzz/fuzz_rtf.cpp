@@ -2,8 +2,6 @@
 // characters other than the tab, formats within their bounds, and at most one paragraph more
 // than there are bytes; reading never fails.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "toolkit/ZRtfReader.h"

@@ -1,9 +1,6 @@
 // libFuzzer target for the settings file: any bytes read as "init.txt" give values that survive
 // being written and read back unchanged, and reading never fails.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
