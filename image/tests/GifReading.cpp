@@ -1,23 +1,15 @@
 #include "GifReading.h"
 
+#include <gtest/gtest.h>
+
+#include <QImage>
 #include <QTemporaryDir>
-#include <cstddef>
 #include <cstdio>
 #include <fstream>
 
+#include "image/Picture.h"
+
 namespace {
-
-struct Reader {
-    const std::vector<std::uint8_t>& data;
-    std::size_t at = 0;
-
-    bool has(std::size_t n) const { return at + n <= data.size(); }
-    int u8() { return data[at++]; }
-    int u16() {
-        int low = u8();
-        return low | (u8() << 8);
-    }
-};
 
 // The codes of the variable-width LZW data, with the dictionary's size followed as a decoder
 // follows it (one entry per code after the first since a Clear) to know the code width.
@@ -59,47 +51,35 @@ void readCodes(GifReading& gif, const std::vector<std::uint8_t>& data) {
 
 GifReading readGif(const std::vector<std::uint8_t>& file) {
     GifReading gif;
-    Reader r{file};
-    if (!r.has(13) || std::string(file.begin(), file.begin() + 6) != "GIF87a") {
+    if (file.size() < 13 || std::string(file.begin(), file.begin() + 6) != "GIF87a") {
         gif.error = "no GIF87a signature";
         return gif;
     }
-    r.at = 6;
-    gif.width = r.u16();
-    gif.height = r.u16();
-    gif.packed = r.u8();
-    r.at += 2;
-    std::size_t tableBytes = (gif.packed & 0x80) ? 3u << ((gif.packed & 7) + 1) : 0;
-    if (!r.has(tableBytes + 8)) {
-        gif.error = "truncated colour table";
+    gif.packed = file[10];
+    std::size_t at = 13;
+    const std::size_t tableBytes = (gif.packed & 0x80) ? 3u << ((gif.packed & 7) + 1) : 0;
+    // The colour table, the graphic control extension, then the image descriptor.
+    if (at + tableBytes + 8 + 11 > file.size() || file[at + tableBytes + 8] != 0x2C) {
+        gif.error = "no image separator after the colour table";
         return gif;
     }
-    gif.colorTable.assign(file.begin() + r.at, file.begin() + r.at + tableBytes);
-    r.at += tableBytes;
-    gif.graphicControl.assign(file.begin() + r.at, file.begin() + r.at + 8);
-    r.at += 8;
-    if (!r.has(11) || r.u8() != 0x2C) {
-        gif.error = "no image separator";
-        return gif;
-    }
-    r.at += 8;
-    r.u8();
-    gif.minimumCodeSize = r.u8();
+    gif.colorTable.assign(file.begin() + at, file.begin() + at + tableBytes);
+    at += tableBytes;
+    gif.graphicControl.assign(file.begin() + at, file.begin() + at + 8);
+    at += 8 + 10;
+    gif.minimumCodeSize = file[at++];
     std::vector<std::uint8_t> data;
-    while (r.has(1)) {
-        int size = r.u8();
-        if (size == 0) {
-            break;
-        }
-        if (!r.has(static_cast<std::size_t>(size))) {
+    while (at < file.size() && file[at] != 0) {
+        const std::size_t size = file[at++];
+        if (at + size > file.size()) {
             gif.error = "truncated sub-block";
             return gif;
         }
-        gif.blockSizes.push_back(size);
-        data.insert(data.end(), file.begin() + r.at, file.begin() + r.at + size);
-        r.at += size;
+        gif.blockSizes.push_back(static_cast<int>(size));
+        data.insert(data.end(), file.begin() + at, file.begin() + at + size);
+        at += size;
     }
-    gif.trailerSeen = r.has(1) && r.u8() == 0x3B && r.at == file.size();
+    gif.trailerSeen = at + 2 == file.size() && file[at] == 0 && file[at + 1] == 0x3B;
     readCodes(gif, data);
     return gif;
 }
@@ -117,4 +97,21 @@ std::string gifbuildDump(const std::vector<std::uint8_t>& file) {
         dump += buffer;
     }
     return pipe && pclose(pipe) == 0 ? dump : "";
+}
+
+QByteArray asByteArray(const std::vector<std::uint8_t>& file) {
+    return QByteArray(reinterpret_cast<const char*>(file.data()),
+                      static_cast<qsizetype>(file.size()));
+}
+
+void expectShows(const QImage& decoded, const Picture& picture) {
+    const int h = picture.getHeight();
+    ASSERT_EQ(decoded.size(), QSize(picture.getWidth(), h));
+    for (int row = 0; row < h; ++row) {
+        for (int x = 0; x < picture.getWidth(); ++x) {
+            PaletteColor c = picture.getPaletteColor(picture.getPixelIndex(x, h - 1 - row));
+            ASSERT_EQ(decoded.pixel(x, row) & 0xFFFFFF, qRgb(c.red, c.green, c.blue) & 0xFFFFFF)
+                << x << "," << row;
+        }
+    }
 }

@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+class Picture;
+class QByteArray;
+class QImage;
+
 // A GIF file taken apart independently of the writer: the fields of its blocks, the sizes of
 // its data sub-blocks and the codes of its LZW data. The pixels are left to a real decoder.
 struct GifReading {
-    int width = 0;
-    int height = 0;
     int packed = 0;
     std::vector<std::uint8_t> colorTable;  // red, green, blue per entry
     std::vector<std::uint8_t> graphicControl;
@@ -26,3 +28,9 @@ GifReading readGif(const std::vector<std::uint8_t>& file);
 
 // giflib's dump of the file, which must read it; "" when it refuses it.
 std::string gifbuildDump(const std::vector<std::uint8_t>& file);
+
+QByteArray asByteArray(const std::vector<std::uint8_t>& file);
+
+// The decoded picture shows the picture's colours everywhere (decoded rows run top-down, the
+// picture's bottom-up).
+void expectShows(const QImage& decoded, const Picture& picture);
