@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,31 +16,28 @@
 namespace {
 
 // The frames' places, sizes and delays as giflib reads them: "left top width height delay"
-// with "+map" for a frame with its own colour table.
+// with "+map" for a frame with its own colour table. Every frame is left in place.
 std::vector<std::string> framesIn(const std::string& dump) {
     std::vector<std::string> frames;
     std::istringstream lines(dump);
-    std::string line;
-    std::string delay;
-    std::string place;
-    bool ownMap = false;
-    while (std::getline(lines, line)) {
-        if (line.rfind("\tdelay ", 0) == 0) {
-            delay = line.substr(7);
-        } else if (line.rfind("\tdisposal mode ", 0) == 0) {
-            EXPECT_EQ(line, "\tdisposal mode 1");
-        } else if (line.rfind("image left ", 0) == 0 || line.rfind("image top ", 0) == 0) {
-            place += line.substr(line.rfind(' ') + 1) + " ";
+    std::string frame;
+    int delay = 0;
+    int a = 0;
+    int b = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (std::sscanf(line.c_str(), "\tdisposal mode %d", &a) == 1) {
+            EXPECT_EQ(a, 1);
+        }
+        std::sscanf(line.c_str(), "\tdelay %d", &delay);
+        if (std::sscanf(line.c_str(), "image left %d", &a) == 1 ||
+            std::sscanf(line.c_str(), "image top %d", &a) == 1) {
+            frame += std::to_string(a) + " ";
         } else if (line == "image map") {
-            ownMap = true;
-        } else if (line.rfind("image bits ", 0) == 0) {
-            int width = 0;
-            int height = 0;
-            std::sscanf(line.c_str(), "image bits %d by %d", &width, &height);
-            frames.push_back(place + std::to_string(width) + " " + std::to_string(height) + " " +
-                             delay + (ownMap ? " +map" : ""));
-            place.clear();
-            ownMap = false;
+            frame += "+map ";
+        } else if (std::sscanf(line.c_str(), "image bits %d by %d", &a, &b) == 2) {
+            frames.push_back(frame + std::to_string(a) + " " + std::to_string(b) + " " +
+                             std::to_string(delay));
+            frame.clear();
         }
     }
     return frames;
@@ -128,7 +126,7 @@ TEST(GifAnimationTest, OwnPalettesGoWithTheirFrames) {
     std::string dump = gifbuildDump(sink.bytes);
     EXPECT_EQ(dump.find("screen map"), std::string::npos);
     EXPECT_EQ(dump.find("netscape loop"), std::string::npos);
-    EXPECT_EQ(framesIn(dump), (std::vector<std::string>{"0 0 20 10 2 +map", "0 0 20 10 100 +map"}));
+    EXPECT_EQ(framesIn(dump), (std::vector<std::string>{"0 0 +map 20 10 2", "0 0 +map 20 10 100"}));
     expectDecodes(sink.bytes, {&a, &b});
 }
 

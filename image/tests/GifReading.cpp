@@ -63,10 +63,7 @@ GifReading readGif(const std::vector<std::uint8_t>& file) {
         gif.error = "no image separator after the colour table";
         return gif;
     }
-    gif.colorTable.assign(file.begin() + at, file.begin() + at + tableBytes);
-    at += tableBytes;
-    gif.graphicControl.assign(file.begin() + at, file.begin() + at + 8);
-    at += 8 + 10;
+    at += tableBytes + 8 + 10;
     gif.minimumCodeSize = file[at++];
     std::vector<std::uint8_t> data;
     while (at < file.size() && file[at] != 0) {

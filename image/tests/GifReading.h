@@ -12,8 +12,6 @@ class QImage;
 // its data sub-blocks and the codes of its LZW data. The pixels are left to a real decoder.
 struct GifReading {
     int packed = 0;
-    std::vector<std::uint8_t> colorTable;  // red, green, blue per entry
-    std::vector<std::uint8_t> graphicControl;
     int minimumCodeSize = 0;
     std::vector<int> blockSizes;
     std::vector<int> codes;

@@ -99,7 +99,7 @@ answer_box() {
 }
 # Closes the main window like a user and expects the program to end with exit code 0.
 close_viewer() {
-  wmctrl -c "$title"
+  wmctrl -i -c "$window"
   wait_for 120 bash -c "! kill -0 $viewer_pid" || fail "the viewer did not end after closing"
   local code=0
   wait "$viewer_pid" || code=$?
@@ -258,21 +258,22 @@ for expected in SCALE_PERCENT=50 DB_FILE=data/cru/hadcrut4.dat YEAR=1990 MONTH=8
 done
 echo "window test passed"
 
-# A map too large to make: its message comes up above the wait dialog and takes the Enter key;
-# then the window is there and closes normally.
-printf 'SCALE_PERCENT=100000\n' > "$work/init.txt"
-start_viewer
-answer_box Fehler "kann nicht erstellt werden."
-main_window "no window after the failed map"
+# Starts with the settings $1 and answers the message box $2 holding $3 that comes up above the
+# wait dialog; then the window is there.
+start_with_message() {
+  printf "$1" > "$work/init.txt"
+  start_viewer
+  answer_box "$2" "$3"
+  main_window "no window after \"$3\""
+}
+# A map too large to make: its message takes the Enter key, and the window closes normally.
+start_with_message 'SCALE_PERCENT=100000\n' Fehler "kann nicht erstellt werden."
 close_viewer
 grep -qx SCALE_PERCENT=100000 "$work/init.txt" || fail "the scale was not kept"
 
 # SCALE_PERCENT=-50 is a scale too large to draw: its message, a window that answers, "Ansicht"
 # > "50%" draws the map, and the scale chosen is the one written on closing.
-printf 'SCALE_PERCENT=-50\n' > "$work/init.txt"
-start_viewer
-answer_box Fehler "höchstens 100 Millionen Pixel"
-main_window "no window after the negative scale"
+start_with_message 'SCALE_PERCENT=-50\n' Fehler "höchstens 100 Millionen Pixel"
 view_menu 3
 import -window "$window" "$work/negative-scale.png"
 (($(identify -format '%w' "$work/negative-scale.png") < 700)) ||
@@ -284,10 +285,7 @@ grep -qx SCALE_PERCENT=50 "$work/init.txt" || fail "50 % was not kept after the 
 block=28613
 head -c $((block * 24)) "$work/data/cru/hadcrut3v.dat" > "$work/data/cru/broken.dat"
 dd if=/dev/zero of="$work/data/cru/broken.dat" bs=$block seek=1 count=1 conv=notrunc 2> /dev/null
-printf 'DB_FILE=data/cru/broken.dat\nYEAR=1850\nMONTH=2\n' > "$work/init.txt"
-start_viewer
-answer_box Information "02/1850"
-main_window "no window after the layout message"
+start_with_message 'DB_FILE=data/cru/broken.dat\nYEAR=1850\nMONTH=2\n' Information "02/1850"
 press Right
 settle
 close_viewer
@@ -427,9 +425,7 @@ window=$(xdotool search --onlyvisible --name "^$title" | grep -vx "$first" | hea
   fail "the second copy has no window"
 press Up
 settle
-wmctrl -i -c "$window"
-wait_for 120 bash -c "! kill -0 $viewer_pid" || fail "the second copy did not end after closing"
-wait "$viewer_pid" || fail "the second copy ended with exit code $?"
+close_viewer
 [[ "$(cat "$work/init.txt")" == $'YEAR=1850\nMONTH=1\nSCALE_PERCENT=50' ]] ||
   fail "the second copy wrote init.txt: $(cat "$work/init.txt")"
 cmp -s "$work/positions.first" "$work/positions.txt" || fail "the second copy wrote positions.txt"
