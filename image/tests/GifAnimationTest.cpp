@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "GifReading.h"
+#include "GifChecks.h"
 #include "image/ByteSink.h"
 #include "image/GifAnimation.h"
 #include "image/MemorySink.h"
