@@ -3,25 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QTemporaryDir>
-#include <cstdio>
 #include <fstream>
+#include <iterator>
 
 #include "image/Picture.h"
 
-std::string gifbuildDump(const std::vector<std::uint8_t>& file) {
-    QTemporaryDir folder;
-    std::string path = folder.filePath("picture.gif").toStdString();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()),
-               static_cast<std::streamsize>(file.size()));
-    std::string dump;
-    FILE* pipe = popen(("gifbuild -d '" + path + "' 2>/dev/null").c_str(), "r");
-    char buffer[256];
-    while (pipe && fgets(buffer, sizeof buffer, pipe)) {
-        dump += buffer;
-    }
-    return pipe && pclose(pipe) == 0 ? dump : "";
+std::vector<std::uint8_t> goldenFile(const char* name) {
+    std::ifstream in(std::string(SORVO_SOURCE_DIR "/image/tests/golden/") + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 QByteArray asByteArray(const std::vector<std::uint8_t>& file) {

@@ -1,15 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 class Picture;
 class QByteArray;
 class QImage;
 
-// giflib's dump of the file, which must read it; "" when it refuses it.
-std::string gifbuildDump(const std::vector<std::uint8_t>& file);
+// The bytes of a file of the golden folder.
+std::vector<std::uint8_t> goldenFile(const char* name);
 
 QByteArray asByteArray(const std::vector<std::uint8_t>& file);
 

@@ -137,9 +137,7 @@ TEST(GifPictureTest, LongDataKeepsItsBytes) {
         Picture picture;
         makeNoise(picture, c.width, c.height, c.colors, 99);
         std::vector<std::uint8_t> file = encoded(picture);
-        std::ifstream in(std::string(SORVO_SOURCE_DIR "/image/tests/golden/") + c.golden,
-                         std::ios::binary);
-        EXPECT_TRUE(file == std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}));
+        EXPECT_TRUE(file == goldenFile(c.golden));
         expectDecodesTo(file, picture);
     }
 }
