@@ -17,7 +17,7 @@ namespace {
 // picture's colours everywhere.
 void expectFile(const std::vector<std::uint8_t>& file, const char* golden,
                 const std::vector<const Picture*>& shown) {
-    EXPECT_TRUE(file == goldenFile(golden));
+    expectGolden(file, golden);
     QByteArray bytes = asByteArray(file);
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "GIF");

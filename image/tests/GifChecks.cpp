@@ -3,14 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 #include "image/Picture.h"
 
-std::vector<std::uint8_t> goldenFile(const char* name) {
-    std::ifstream in(std::string(SORVO_SOURCE_DIR "/image/tests/golden/") + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+void expectGolden(const std::vector<std::uint8_t>& bytes, const char* name) {
+    const std::string path = std::string(SORVO_SOURCE_DIR "/image/tests/golden/") + name;
+    if (std::getenv("SORVO_WRITE_GOLDEN")) {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_TRUE(bytes == std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {})) << name;
 }
 
 QByteArray asByteArray(const std::vector<std::uint8_t>& file) {

@@ -7,8 +7,9 @@ class Picture;
 class QByteArray;
 class QImage;
 
-// The bytes of a file of the golden folder.
-std::vector<std::uint8_t> goldenFile(const char* name);
+// The bytes are those of the golden file of that name; SORVO_WRITE_GOLDEN=1 writes them as the
+// golden file first, after a deliberate change to the writer.
+void expectGolden(const std::vector<std::uint8_t>& bytes, const char* name);
 
 QByteArray asByteArray(const std::vector<std::uint8_t>& file);
 
