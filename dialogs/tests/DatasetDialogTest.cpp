@@ -88,18 +88,6 @@ TEST_F(DatasetDialogTest, RangeChecksShowOneMessageAndKeepTheDialogOpen) {
                                       {"Jahr ab 1850 möglich.", "Information"}}));
 }
 
-TEST_F(DatasetDialogTest, AcceptedValuesIncludeTheQuirksOfTheUnsignedConversion) {
-    EXPECT_EQ(confirm("1850", "12"), 1);
-    EXPECT_EQ(dialog.year * 100 + dialog.month, 185012u);
-    // "08" passes validation as an empty number and is read as 8.
-    EXPECT_EQ(confirm("1990", "08"), 1);
-    EXPECT_EQ(dialog.month, 8u);
-    // "-1" wraps to the largest year, which passes "from 1850".
-    EXPECT_EQ(confirm("-1", "1"), 1);
-    EXPECT_EQ(dialog.year, 4294967295u);
-    EXPECT_TRUE(log.messages.empty());
-}
-
 TEST_F(DatasetDialogTest, CancelEscapeAndTheCloseBoxChangeNothing) {
     auto edit = [](ZDialog& shown) {
         D::enterText(shown, IDC_DATASET_YEAR, "2000");

@@ -246,7 +246,8 @@ TEST(FormFieldTest, ChoicesSelectTheMatchingEntryOrElseTheFirst) {
             EXPECT_EQ(file, "a.dat");
             EXPECT_FALSE(flag);
 
-            // The same control bound anew: when several entries match, the last one wins.
+            // The same control bound anew replaces its field; when several entries match, the
+            // last one wins.
             dialog.form.addIntChoiceField(COMBO, doubled, twice, true);
             dialog.form.showValues();
             EXPECT_EQ(D::selectedItemText(dialog, COMBO), "auch eins");
@@ -256,28 +257,8 @@ TEST(FormFieldTest, ChoicesSelectTheMatchingEntryOrElseTheFirst) {
             EXPECT_EQ(D::selectedItemText(dialog, COMBO), "Nord");
             dialog.form.takeValues();
             EXPECT_EQ(unknown, 0);
+            EXPECT_EQ(known, 1) << "the field bound first was replaced";
         });
-}
-
-TEST(FormFieldTest, AddingAFieldForABoundIdReplacesTheOldField) {
-    ZString first = "alt";
-    ZString second = "neu";
-    std::uint32_t number = 12;
-    drive(
-        [&](DialogForm& form) {
-            form.addTextField(EDIT_A, first);
-            form.addTextField(EDIT_A, second);
-            form.addTextField(EDIT_B, first);
-            form.addUnsignedField(EDIT_B, number);
-        },
-        [&](FormTestDialog& dialog) {
-            EXPECT_EQ(D::text(dialog, EDIT_A), "neu");
-            EXPECT_EQ(D::text(dialog, EDIT_B), "12");
-            EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "anders"));
-            EXPECT_EQ(dialog.form.field(EDIT_B)->kind, FIELD_UNSIGNED);
-        });
-    EXPECT_EQ(first, "alt");
-    EXPECT_EQ(second, "anders");
 }
 
 }  // namespace

@@ -20,23 +20,19 @@ PaletteColor gray(int v) {
 TEST(PictureTest, CreateRoundsTheDepthAndPadsRows) {
     struct Case {
         int asked, depth;
-        std::uint32_t colors;
+        std::uint32_t colors, rowBytes;
     };
-    for (Case c : {Case{0, 1, 2}, Case{2, 4, 16}, Case{3, 4, 16}, Case{5, 8, 256}, Case{16, 24, 0},
-                   Case{32, 24, 0}}) {
+    for (Case c : {Case{0, 1, 2, 4}, Case{2, 4, 16, 4}, Case{3, 4, 16, 4}, Case{5, 8, 256, 8},
+                   Case{16, 24, 0, 16}, Case{32, 24, 0, 16}}) {
         Picture p;
         ASSERT_NE(p.create(5, 3, c.asked), nullptr);
         EXPECT_EQ(p.getBitsPerPixel(), c.depth) << c.asked;
         EXPECT_EQ(p.getHeader().biClrUsed, c.colors) << c.asked;
         EXPECT_EQ(p.getBits(), p.getDib() + 40 + 4 * c.colors);
+        EXPECT_EQ(p.getRowBytes(), c.rowBytes) << c.asked;
+        EXPECT_EQ(p.getHeader().biSizeImage, 3 * c.rowBytes) << c.asked;
+        EXPECT_EQ(p.getHeader().biPlanes, 1);
     }
-    Picture p;
-    p.create(3, 2, 24);
-    EXPECT_EQ(p.getRowBytes(), 12u);
-    EXPECT_EQ(p.getHeader().biSizeImage, 24u);
-    EXPECT_EQ(p.getHeader().biPlanes, 1);
-    p.create(3, 2, 1);
-    EXPECT_EQ(p.getRowBytes(), 4u);
 }
 
 // Every depth packs its pixels where the bitmap layout puts them and reads them back.

@@ -3,50 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <string>
-#include <vector>
 
 namespace {
 
 const std::string kAssets = SORVO_SOURCE_DIR "/assets/";
-
-struct MapPoint {
-    double a;  // fraction of the full circle from 180 W
-    double b;  // from the south pole in the same unit
-};
-using Polyline = std::vector<MapPoint>;
-
-// Splits worldmap.txt at its pen lifts. A line that is not exactly two numbers fails the test.
-std::vector<Polyline> readWorldmap() {
-    std::ifstream in(kAssets + "worldmap.txt");
-    EXPECT_TRUE(in) << "worldmap.txt missing";
-    std::vector<Polyline> lines(1);
-    std::string text;
-    int number = 0;
-    while (std::getline(in, text)) {
-        ++number;
-        const char* end = text.data() + text.size();
-        MapPoint p{};
-        const auto first = std::from_chars(text.data(), end, p.a);
-        const bool blank = first.ec == std::errc() && first.ptr < end && *first.ptr == ' ';
-        const auto second = blank ? std::from_chars(first.ptr + 1, end, p.b) : first;
-        if (!blank || second.ec != std::errc() || second.ptr != end) {
-            ADD_FAILURE() << "line " << number << " is not two numbers: '" << text << "'";
-            continue;
-        }
-        if (p.a > 1.0) {
-            lines.emplace_back();
-            continue;
-        }
-        EXPECT_TRUE(p.a >= 0.0 && p.b >= 0.0 && p.b <= 0.5) << "line " << number << ": " << text;
-        lines.back().push_back(p);
-    }
-    return lines;
-}
 
 // Whole world maps of the map's size; a picture shifted or mirrored puts oceans where the land
 // should be (the night picture shows no sea). Water is bluer than land in both others.
@@ -74,26 +38,52 @@ TEST(AssetsTest, PicturesAreWorldMapsWithLandAndSeaWhereTheyAre) {
     }
 }
 
+// Lines of two numbers: the fraction of the full circle from 180 W, and from the south pole in
+// the same unit; a first number above 1 lifts the pen. Every line is closed or ends on the
+// date line, and no stroke is long enough to be a date-line jump across the map.
 TEST(AssetsTest, CoastlinesAreClosedOrEndOnTheDateLine) {
-    const std::vector<Polyline> lines = readWorldmap();
-    std::size_t points = 0;
-    for (const Polyline& line : lines) {
-        ASSERT_GE(line.size(), 2u) << "a pen lift without a line after it";
-        points += line.size();
-        const MapPoint& head = line.front();
-        const MapPoint& tail = line.back();
-        const bool closed = head.a == tail.a && head.b == tail.b;
-        const bool endsOnEdges = (head.a == 0 || head.a == 1) && (tail.a == 0 || tail.a == 1);
-        EXPECT_TRUE(closed || endsOnEdges)
-            << "open line from " << head.a << " " << head.b << " to " << tail.a << " " << tail.b;
-        for (std::size_t i = 1; i < line.size(); ++i) {
-            // Only a date-line jump would draw a stroke this long across the map.
-            EXPECT_LT(std::abs(line[i].a - line[i - 1].a), 30.0 / 360.0)
-                << "near " << line[i].a << " " << line[i].b;
+    std::ifstream in(kAssets + "worldmap.txt");
+    ASSERT_TRUE(in);
+    std::string text;
+    double headA = -1, headB = 0, a = 0, b = 0;
+    int lines = 0;
+    int points = 0;
+    int inLine = 0;
+    auto endLine = [&] {
+        const bool onEdges = (headA == 0 || headA == 1) && (a == 0 || a == 1);
+        EXPECT_GE(inLine, 2) << "a pen lift without a line after it, before line " << points;
+        EXPECT_TRUE((headA == a && headB == b) || onEdges)
+            << "open line ending at " << a << " " << b;
+        ++lines;
+        headA = -1;
+        inLine = 0;
+    };
+    for (int number = 1; std::getline(in, text); ++number) {
+        const char* end = text.data() + text.size();
+        double nextA = 0, nextB = 0;
+        const auto first = std::from_chars(text.data(), end, nextA);
+        const bool blank = first.ec == std::errc() && first.ptr < end && *first.ptr == ' ';
+        const auto second = std::from_chars(blank ? first.ptr + 1 : end, end, nextB);
+        ASSERT_TRUE(blank && second.ec == std::errc() && second.ptr == end)
+            << "line " << number << " is not two numbers: '" << text << "'";
+        if (nextA > 1.0) {
+            endLine();
+            continue;
         }
+        EXPECT_TRUE(nextA >= 0.0 && nextB >= 0.0 && nextB <= 0.5) << "line " << number;
+        if (inLine++ == 0) {
+            headA = nextA;
+            headB = nextB;
+        } else {
+            EXPECT_LT(std::abs(nextA - a), 30.0 / 360.0) << "line " << number;
+        }
+        a = nextA;
+        b = nextB;
+        ++points;
     }
-    EXPECT_GT(lines.size(), 500u);
-    EXPECT_GT(points, 10000u);
+    endLine();
+    EXPECT_GT(lines, 500);
+    EXPECT_GT(points, 10000);
 }
 
 }  // namespace

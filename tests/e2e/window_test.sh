@@ -61,32 +61,50 @@ find_window() {
   done
   xdotool search --onlyvisible --name "$1" | head -n1
 }
+# Sets window to the main window, failing with $1 when it does not appear.
+main_window() {
+  window=$(find_window "^$title") || fail "$1"
+}
+visible() {
+  xdotool search --onlyvisible --name "$1" > /dev/null 2>&1
+}
+# Waits for the window titled $1 to go away, failing with $2.
+gone() {
+  wait_for 20 bash -c "! xdotool search --onlyvisible --name '$1'" || fail "$2"
+}
+# Activates the visible window whose title matches.
+activate() {
+  wait_for 20 visible "$1" || fail "no window \"$1\""
+  xdotool windowactivate --sync "$(xdotool search --onlyvisible --name "$1" | head -n1)" \
+    > /dev/null 2>&1 || true
+}
+# Texts are read through the clipboard: Ctrl+C copies the selection of an edit box, and the title
+# and text of a message box. copied is|has TEXT copies and compares.
+copied() {
+  xdotool key ctrl+c
+  if [[ $1 == is ]]; then
+    wait_for 5 bash -c '[[ "$(xclip -o -selection clipboard)" == "$0" ]]' "$2"
+  else
+    wait_for 5 bash -c 'xclip -o -selection clipboard | grep -qF -- "$0"' "$2"
+  fi || fail "\"$2\" expected, got: $(xclip -o -selection clipboard 2> /dev/null)"
+}
 # Answers the message box titled $1 with the Enter key, as a user would, after checking that
-# its text (copied with Ctrl+C) holds $2 when given.
+# its text holds $2 when given.
 answer_box() {
-  local box
-  box=$(find_window "^$1\$") || fail "no message box \"$1\" appeared"
-  xdotool windowactivate --sync "$box" > /dev/null 2>&1 || true
-  if [[ -n "${2:-}" ]]; then
-    xdotool key ctrl+c
-    wait_for 5 bash -c "xclip -o -selection clipboard 2> /dev/null | grep -qF -- '$2'" ||
-      fail "message \"$2\" expected, got: $(xclip -o -selection clipboard 2> /dev/null)"
-  fi
+  find_window "^$1\$" > /dev/null || fail "no message box \"$1\" appeared"
+  activate "^$1\$"
+  [[ -z "${2:-}" ]] || copied has "$2"
   xdotool key Return
-  wait_for 20 bash -c "! xdotool search --onlyvisible --name '^$1\$'" ||
-    fail "the message box \"$1\" did not take the Enter key"
+  gone "^$1\$" "the message box \"$1\" did not take the Enter key"
 }
 # Closes the main window like a user and expects the program to end with exit code 0.
 close_viewer() {
-  wmctrl -c "$title"
+  wmctrl -i -c "$window"
   wait_for 120 bash -c "! kill -0 $viewer_pid" || fail "the viewer did not end after closing"
   local code=0
   wait "$viewer_pid" || code=$?
   ((code == 0)) || fail "exit code $code"
 }
-
-start_viewer
-window=$(find_window "^$title") || fail "the window did not appear"
 
 # Keys typed while a map is drawn are dropped, so each key waits for the work before it; that
 # also keeps the window in front.
@@ -97,219 +115,177 @@ settle() {
     fail "the wait dialog did not go away"
   xdotool windowactivate --sync "$window" > /dev/null 2>&1 || true
 }
-
 press() {
   settle
   xdotool key "$1"
 }
-
-press Left   # January 1850 stays
-press Right
-press Right  # March 1850
-press Up     # March 1851
-
-# "Ansicht" is the menu after "Programm"; its third item is "50%".
-choose_half_scale() {
+# Opens the menu bar's first menu "Programm" and types the keys in it.
+menu() {
   settle
   xdotool mousemove --window "$window" 20 10 click 1
   sleep 1
-  xdotool key Right
+  xdotool key "$@"
+}
+# Item $1 of "Ansicht", the menu after "Programm": 3 is "50%", 5 is "Orthographisch".
+view_menu() {
+  menu Right
   sleep 0.5
-  xdotool key Down Down Return
+  xdotool key $(printf 'Down %.0s' $(seq $(($1 - 1)))) Return
   settle
-}
-choose_half_scale
-
-# ---- Dataset dialog (Ctrl+D) -----------------------------------------------------------------
-# Texts are read through the clipboard: Ctrl+C copies the selection of an edit box, and the title
-# and text of a message box. The map after the switch is saved as e2e-dataset.png in the build
-# folder for a look.
-clipboard_is() {
-  [[ "$(xclip -o -selection clipboard 2> /dev/null)" == "$1" ]]
-}
-clipboard_has() {
-  xclip -o -selection clipboard 2> /dev/null | grep -qF -- "$1"
-}
-visible() {
-  xdotool search --onlyvisible --name "$1" > /dev/null 2>&1
-}
-# Activates the visible window whose title matches.
-activate() {
-  wait_for 20 visible "$1" || fail "no window \"$1\""
-  xdotool windowactivate --sync "$(xdotool search --onlyvisible --name "$1" | head -n1)" \
-    > /dev/null 2>&1 || true
-}
-open_dataset_dialog() {
-  press ctrl+d
-  activate '^Datensatz laden$'
 }
 # Replaces the text of the edit box that has the focus.
 retype() {
   xdotool key ctrl+a
   xdotool type --delay 30 "$1"
 }
-# A message box with the text, closed with Return; the dataset dialog stays open.
-expect_message() {
-  activate '^Information$'
-  xdotool key ctrl+c
-  wait_for 5 clipboard_has "$1" ||
-    fail "message \"$1\" expected, got: $(xclip -o -selection clipboard 2> /dev/null)"
-  xdotool key Return
-  wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Information$"' ||
-    fail "the message box stayed"
-  visible '^Datensatz laden$' || fail "the dataset dialog closed after \"$1\""
+
+start_viewer
+main_window "the window did not appear"
+press Left   # January 1850 stays
+press Right
+press Right  # March 1850
+press Up     # March 1851
+view_menu 3
+
+# ---- Dataset dialog (Ctrl+D) -----------------------------------------------------------------
+# The map after the switch is saved as e2e-dataset.png in the build folder for a look.
+open_dataset_dialog() {
+  press ctrl+d
+  activate '^Datensatz laden$'
 }
-close_dataset_dialog() {
+# A message box with the text, closed with Return; the dataset dialog stays open until Escape.
+refused() {
+  answer_box Information "$1"
+  visible '^Datensatz laden$' || fail "the dataset dialog closed after \"$1\""
   activate '^Datensatz laden$'
   xdotool key Escape
-  wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datensatz laden$"' ||
-    fail "Escape did not close the dataset dialog"
+  gone '^Datensatz laden$' "Escape did not close the dataset dialog"
+}
+# Year, month, past the check box to the list of datasets, its first entry, OK.
+choose_dataset() {
+  open_dataset_dialog
+  retype "$1"
+  xdotool key Tab
+  retype "$2"
+  xdotool key Tab Tab Home Return
+  gone '^Datensatz laden$' "OK did not close the dataset dialog"
+  settle
 }
 
 # The dialog shows the month the arrow keys reached; the year box has the focus.
 open_dataset_dialog
-xdotool key ctrl+a ctrl+c
-wait_for 5 clipboard_is 1851 || fail "year box: $(xclip -o -selection clipboard)"
-xdotool key Tab ctrl+c
-wait_for 5 clipboard_is 3 || fail "month box: $(xclip -o -selection clipboard)"
+xdotool key ctrl+a
+copied is 1851
+xdotool key Tab
+copied is 3
 xdotool key shift+Tab
 retype 1849
 xdotool key Return
-expect_message "Jahr ab 1850 möglich."
-close_dataset_dialog
+refused "Jahr ab 1850 möglich."
 
 open_dataset_dialog
 xdotool key Tab
 retype 13
 xdotool key Return
-expect_message "Monatsbereich 1-12."
-close_dataset_dialog
+refused "Monatsbereich 1-12."
 
-# Year, month, past the check box to the list of datasets, its first entry, OK.
-open_dataset_dialog
-retype 1990
-xdotool key Tab
-retype 08
-xdotool key Tab Tab Home Return
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datensatz laden$"' ||
-  fail "OK did not close the dataset dialog"
-settle
+choose_dataset 1990 08
 import -window root "$build/e2e-dataset.png"
-dataset_settings=(DB_FILE=data/cru/hadcrut4.dat YEAR=1990 MONTH=8)
-# ---- end of the dataset dialog ---------------------------------------------------------------
 
 # ---- Export ("Programm", "Datenreihe exportieren") -------------------------------------------
-open_export_dialog() {
-  settle
-  xdotool mousemove --window "$window" 20 10 click 1
-  sleep 1
-  xdotool key Down Down Down Return
-  activate '^Datenreihe exportieren$'
-}
-# Types the span into the four boxes, from the first on.
+# Types the span into the four boxes, from the first on, and starts it.
 export_span() {
+  menu Down Down Down Return
+  activate '^Datenreihe exportieren$'
   retype "$1"
-  xdotool key Tab
-  retype "$2"
-  xdotool key Tab
-  retype "$3"
-  xdotool key Tab
-  retype "$4"
+  for value in "${@:2}"; do
+    xdotool key Tab
+    retype "$value"
+  done
+  xdotool key Return
 }
-open_export_dialog
+close_export_dialog() {
+  activate '^Datenreihe exportieren$'
+  xdotool key Escape
+  [[ -z "${1:-}" ]] || answer_box Information "$1"
+  gone '^Datenreihe exportieren$' "the export dialog did not close"
+}
 export_span 1990 6 1990 8
-xdotool key Return
-answer_box "Information" "Export wurde erfolgreich durchgeführt."
+answer_box Information "Export wurde erfolgreich durchgeführt."
 table=$(tr -d '\r' < "$work/Auswertung.csv")
 grep -qx 'Datenbank: hadcrut4.dat' <<< "$table" || fail "table head: $table"
 grep -qx 'Jahr;Monat;Anomalie Gesamt;Abdeckung in Prozent' <<< "$table" || fail "heading: $table"
 (($(grep -cE '^1990;[678];-?[0-9]+,[0-9]{6};[0-9]+$' <<< "$table") == 3)) || fail "rows: $table"
 wait_for 10 grep -q "$work/Auswertung.csv" "$work/bin/opened" || fail "the table was not opened"
+close_export_dialog
 # Far past the data the months are cheap but many: the dialog asks first, and "Ja" (Enter)
 # starts a run long enough to stop.
-activate '^Datenreihe exportieren$'
-xdotool key Escape
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datenreihe exportieren$"' ||
-  fail "Escape did not close the idle export dialog"
-open_export_dialog
 export_span 1990 1 4000000000 12
-xdotool key Return
-answer_box "Information" "mehr als zehn Jahre"
+answer_box Information "mehr als zehn Jahre"
 sleep 0.5
-activate '^Datenreihe exportieren$'
-xdotool key Escape
-answer_box "Information" "Export wurde abgebrochen."
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datenreihe exportieren$"' ||
-  fail "the export dialog did not close after the stop"
-# ---- end of the export -----------------------------------------------------------------------
+close_export_dialog "Export wurde abgebrochen."
 
 # Saving pictures: Ctrl+S and a typed name give a GIF, "Speichern als ..." > "JPEG" a JPEG;
-# giflib and ImageMagick must read them at the size of the scale (50 % by now).
+# giflib and ImageMagick must read them, at the size of the scale when $2 is given.
 save_as() {
-  wait_for 30 xdotool search --onlyvisible --name "^$1" || fail "the dialog \"$1\" did not open"
-  xdotool windowactivate --sync "$(xdotool search --onlyvisible --name "^$1" | head -n1)" \
-    > /dev/null 2>&1 || true
+  wait_for 30 visible "^$1" || fail "the dialog \"$1\" did not open"
+  activate "^$1"
   xdotool key ctrl+a
   xdotool type --delay 20 "$2"
   xdotool key Return
   wait_for 30 bash -c "! xdotool search --onlyvisible --name '^$1'" || fail "\"$1\" stayed open"
   settle
 }
-settle
-xdotool key ctrl+s
-save_as "Als GIF speichern" "$work/karte"
-gifbuild -d "$work/karte.gif" > /dev/null || fail "gifbuild -d cannot read karte.gif"
-[[ $(identify -format '%w %h' "$work/karte.gif") == "560 360" ]] || fail "karte.gif has the wrong size"
-settle
-xdotool mousemove --window "$window" 20 10 click 1
-sleep 1
-xdotool key Down Down Down Down Right
-sleep 0.5
-xdotool key Down Return
-save_as "Als JPG speichern" "$work/bild"
-[[ $(identify -format '%m %w %h' "$work/bild.jpg") == "JPEG 560 360" ]] || fail "bild.jpg unreadable"
-settle
+save_pictures() {
+  press ctrl+s
+  save_as "Als GIF speichern" "$work/$1"
+  gifbuild -d "$work/$1.gif" > /dev/null || fail "gifbuild -d cannot read $1.gif"
+  menu Down Down Down Down Right
+  sleep 0.5
+  xdotool key Down Return
+  save_as "Als JPG speichern" "$work/$1"
+  [[ $(identify -format '%m' "$work/$1.jpg") == JPEG ]] || fail "$1.jpg unreadable"
+  [[ -z "${2:-}" ]] || for file in "$1.gif" "$1.jpg"; do
+    [[ $(identify -format '%w %h' "$work/$file") == "$2" ]] || fail "$file has the wrong size"
+  done
+}
+save_pictures karte "560 360"
 
 close_viewer
-
 settings=$(cat "$work/init.txt")
-for expected in SCALE_PERCENT=50 "${dataset_settings[@]}"; do
+for expected in SCALE_PERCENT=50 DB_FILE=data/cru/hadcrut4.dat YEAR=1990 MONTH=8; do
   grep -qx "$expected" <<< "$settings" || fail "init.txt lacks $expected:"$'\n'"$settings"
 done
 echo "window test passed"
 
-# A map too large to make: its message comes up above the wait dialog and takes the Enter key;
-# then the window is there and closes normally.
-printf 'SCALE_PERCENT=100000\n' > "$work/init.txt"
-start_viewer
-answer_box "Fehler" "kann nicht erstellt werden."
-find_window "^$title" > /dev/null || fail "no window after the failed map"
+# Starts with the settings $1 and answers the message box $2 holding $3 that comes up above the
+# wait dialog; then the window is there.
+start_with_message() {
+  printf "$1" > "$work/init.txt"
+  start_viewer
+  answer_box "$2" "$3"
+  main_window "no window after \"$3\""
+}
+# A map too large to make: its message takes the Enter key, and the window closes normally.
+start_with_message 'SCALE_PERCENT=100000\n' Fehler "kann nicht erstellt werden."
 close_viewer
 grep -qx SCALE_PERCENT=100000 "$work/init.txt" || fail "the scale was not kept"
 
-# ---- A negative scale ------------------------------------------------------------------------
 # SCALE_PERCENT=-50 is a scale too large to draw: its message, a window that answers, "Ansicht"
 # > "50%" draws the map, and the scale chosen is the one written on closing.
-printf 'SCALE_PERCENT=-50\n' > "$work/init.txt"
-start_viewer
-answer_box "Fehler" "höchstens 100 Millionen Pixel"
-window=$(find_window "^$title") || fail "no window after the negative scale"
-choose_half_scale
+start_with_message 'SCALE_PERCENT=-50\n' Fehler "höchstens 100 Millionen Pixel"
+view_menu 3
 import -window "$window" "$work/negative-scale.png"
 (($(identify -format '%w' "$work/negative-scale.png") < 700)) ||
   fail "the window did not shrink to 50 %"
 close_viewer
 grep -qx SCALE_PERCENT=50 "$work/init.txt" || fail "50 % was not kept after the negative scale"
-# ---- end of the negative scale ---------------------------------------------------------------
 
 # A dataset with a block of zero bytes: one message naming the month, no data drawn.
 block=28613
 head -c $((block * 24)) "$work/data/cru/hadcrut3v.dat" > "$work/data/cru/broken.dat"
 dd if=/dev/zero of="$work/data/cru/broken.dat" bs=$block seek=1 count=1 conv=notrunc 2> /dev/null
-printf 'DB_FILE=data/cru/broken.dat\nYEAR=1850\nMONTH=2\n' > "$work/init.txt"
-start_viewer
-answer_box "Information" "02/1850"
-window=$(find_window "^$title") || fail "no window after the layout message"
+start_with_message 'DB_FILE=data/cru/broken.dat\nYEAR=1850\nMONTH=2\n' Information "02/1850"
 press Right
 settle
 close_viewer
@@ -321,24 +297,17 @@ echo "failure cases passed"
 # dialog with the place under the mouse, OK sets the blue marker there, and the file written on
 # closing brings it back on the next start. Points are pixels of the map picture; where the
 # picture lies in the window is found from its frame, whose top-left corner is at (30, 30).
-rm -f "$work/positions.txt"
-printf 'YEAR=1990\nMONTH=6\nSCALE_PERCENT=100\nMAP_TYPE=3\n' > "$work/init.txt"
-start_viewer
-window=$(find_window "^$title") || fail "the window did not appear"
-settle
-
+at_full_scale='YEAR=1990\nMONTH=6\nSCALE_PERCENT=100\nMAP_TYPE=3\n'
 shot="$work/shot.png"
-# The colour of a window pixel as #RRGGBB.
-pixel_at() {
-  convert "$shot" -crop "1x1+$1+$2" +repage txt:- | grep -o "#[0-9A-F]\{6\}"
-}
 take_shot() {
   settle
   import -window "$window" "$shot"
 }
-# The map picture's origin in the window: the frame's top edge, left of the title, then its
-# left edge along that row.
-find_map_origin() {
+# Starts the viewer and finds the map picture's origin in the window: the frame's top edge,
+# left of the title, then its left edge along that row.
+start_on_map() {
+  start_viewer
+  main_window "the window did not appear"
   take_shot
   local top left
   top=$(convert "$shot" -crop 1x300+260+0 +repage txt:- |
@@ -353,29 +322,34 @@ find_map_origin() {
 double_click_map() {
   xdotool mousemove --window "$window" $((map_x + $1)) $((map_y + $2)) click --repeat 2 --delay 60 1
 }
+right_click_blue() {
+  xdotool mousemove --window "$window" $((map_x + 601)) $((map_y + 131)) click 3
+}
 expect_marker() {
   take_shot
   local colour
-  colour=$(pixel_at $((map_x + $1)) $((map_y + $2)))
+  colour=$(convert "$shot" -crop "1x1+$((map_x + $1))+$((map_y + $2))" +repage txt:- |
+    grep -o "#[0-9A-F]\{6\}")
   [[ "$colour" == "$3" ]] || fail "marker at $1,$2: $colour instead of $3"
 }
 blue="#0000FF"
 red="#FF0000"
 
-find_map_origin
+rm -f "$work/positions.txt"
+printf "$at_full_scale" > "$work/init.txt"
+start_on_map
 double_click_map 600 130
 activate '^Position$'
-xdotool key ctrl+a ctrl+c
-wait_for 5 clipboard_is "Neue Position" || fail "name box: $(xclip -o -selection clipboard)"
+xdotool key ctrl+a
+copied is "Neue Position"
 for expected in 54 0 skip 25 12; do
   xdotool key Tab
   [[ $expected == skip ]] && continue
-  xdotool key ctrl+a ctrl+c
-  wait_for 5 clipboard_is "$expected" || fail "position box: $(xclip -o -selection clipboard)"
+  xdotool key ctrl+a
+  copied is "$expected"
 done
 xdotool key Return
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Position$"' ||
-  fail "OK did not close the position dialog"
+gone '^Position$' "OK did not close the position dialog"
 expect_marker 600 130 "$blue"
 cp "$shot" "$build/e2e-positions.png"
 close_viewer
@@ -383,24 +357,20 @@ printf 'Neue Position\t54\t0\t0\t0\t25\t12\t0\t0\n' | cmp -s - "$work/positions.
   fail "positions.txt holds: $(cat -A "$work/positions.txt")"
 
 # Back after a restart; a red one beside it; the blue one cannot go while the red one is there.
-start_viewer
-window=$(find_window "^$title") || fail "the window did not appear again"
-find_map_origin
+start_on_map
 expect_marker 600 130 "$blue"
 double_click_map 700 300
 activate '^Position$'
 xdotool key Return
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Position$"' ||
-  fail "OK did not close the second position dialog"
+gone '^Position$' "OK did not close the second position dialog"
 expect_marker 700 300 "$red"
-xdotool mousemove --window "$window" $((map_x + 601)) $((map_y + 131)) click 3
-answer_box "Information" "Bitte erst alle roten Positionen entfernen."
+right_click_blue
+answer_box Information "Bitte erst alle roten Positionen entfernen."
 expect_marker 600 130 "$blue"
 close_viewer
 [[ $(wc -l < "$work/positions.txt") -eq 2 ]] || fail "positions.txt: $(cat "$work/positions.txt")"
 head -n1 "$work/positions.txt" | grep -q "^Neue Position	54	0	" || fail "the view position moved"
 echo "positions passed"
-# ---- end of the named positions --------------------------------------------------------------
 
 # ---- A key held from the dialog before -------------------------------------------------------
 # Enter held down on the position dialog goes on repeating after the dialog has closed (as it
@@ -408,29 +378,23 @@ echo "positions passed"
 # refusal to remove the view position and the next position dialog must stay on the screen
 # until a new press answers them: blue at (600, 130), red at (700, 300), the held Enter adds a
 # red one at (300, 400).
-printf 'YEAR=1990\nMONTH=6\nSCALE_PERCENT=100\nMAP_TYPE=3\n' > "$work/init.txt"
+printf "$at_full_scale" > "$work/init.txt"
 printf 'Blau\t54\t0\t0\t0\t25\t12\t0\t0\nRot\t7\t12\t0\t1\t61\t12\t0\t0\n' > "$work/positions.txt"
-start_viewer
-window=$(find_window "^$title") || fail "the window did not appear with two positions"
-find_map_origin
+start_on_map
 double_click_map 300 400
 activate '^Position$'
 xdotool keydown Return
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Position$"' ||
-  fail "Enter did not confirm the position dialog"
+gone '^Position$' "Enter did not confirm the position dialog"
 sleep 1
-xdotool mousemove --window "$window" $((map_x + 601)) $((map_y + 131)) click 3
+right_click_blue
 sleep 1
 visible '^Information$' || fail "the held Enter answered the refusal unseen"
 xdotool keyup Return
 activate '^Information$'
-xdotool key ctrl+c
-wait_for 5 clipboard_has "Bitte erst alle roten Positionen entfernen." ||
-  fail "refusal expected, got: $(xclip -o -selection clipboard 2> /dev/null)"
+copied has "Bitte erst alle roten Positionen entfernen."
 # A new Enter answers it, and is held again.
 xdotool keydown Return
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Information$"' ||
-  fail "a new Enter did not answer the refusal"
+gone '^Information$' "a new Enter did not answer the refusal"
 sleep 1
 double_click_map 400 450
 sleep 1
@@ -438,14 +402,12 @@ visible '^Position$' || fail "the held Enter confirmed the next position dialog 
 xdotool keyup Return
 activate '^Position$'
 xdotool key Escape
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Position$"' ||
-  fail "Escape did not close the position dialog"
+gone '^Position$' "Escape did not close the position dialog"
 expect_marker 600 130 "$blue"
 close_viewer
 [[ $(cut -f1 "$work/positions.txt") == $'Blau\nRot\nNeue Position' ]] ||
   fail "positions.txt after the held Enter: $(cat "$work/positions.txt")"
 echo "held key passed"
-# ---- end of the key held from the dialog before ----------------------------------------------
 
 # ---- Two copies in one folder ----------------------------------------------------------------
 # A second copy started in the same folder says so and writes nothing when it closes; the
@@ -454,18 +416,16 @@ printf 'YEAR=1850\nMONTH=1\nSCALE_PERCENT=50\n' > "$work/init.txt"
 cp "$work/positions.txt" "$work/positions.first"
 start_viewer
 first_pid=$viewer_pid
-first=$(find_window "^$title") || fail "the first copy did not appear"
-window=$first
+main_window "the first copy did not appear"
+first=$window
 press Right
 start_viewer
-answer_box "Information" "läuft in diesem Arbeitsordner bereits"
+answer_box Information "läuft in diesem Arbeitsordner bereits"
 window=$(xdotool search --onlyvisible --name "^$title" | grep -vx "$first" | head -n1) ||
   fail "the second copy has no window"
 press Up
 settle
-wmctrl -i -c "$window"
-wait_for 120 bash -c "! kill -0 $viewer_pid" || fail "the second copy did not end after closing"
-wait "$viewer_pid" || fail "the second copy ended with exit code $?"
+close_viewer
 [[ "$(cat "$work/init.txt")" == $'YEAR=1850\nMONTH=1\nSCALE_PERCENT=50' ]] ||
   fail "the second copy wrote init.txt: $(cat "$work/init.txt")"
 cmp -s "$work/positions.first" "$work/positions.txt" || fail "the second copy wrote positions.txt"
@@ -475,7 +435,6 @@ close_viewer
 grep -qx MONTH=2 "$work/init.txt" || fail "the first copy did not save: $(cat "$work/init.txt")"
 cmp -s "$work/positions.first" "$work/positions.txt" || fail "the first copy's positions changed"
 echo "two copies passed"
-# ---- end of the two copies -------------------------------------------------------------------
 
 # ---- A first day -----------------------------------------------------------------------------
 # What a new user does on a first day, in one run: months and years, another dataset, a
@@ -483,17 +442,11 @@ echo "two copies passed"
 # that shows the same map again.
 rm -f "$work/positions.txt" "$work/init.txt" "$work/Auswertung.csv" "$work/bin/opened"
 start_viewer
-window=$(find_window "^$title") || fail "the window did not appear for the first day"
+main_window "the window did not appear for the first day"
 press Right
 press Right
 press Up
-open_dataset_dialog
-retype 2000
-xdotool key Tab
-retype 3
-xdotool key Tab Tab Home Return
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datensatz laden$"' ||
-  fail "the dataset dialog did not close on the first day"
+choose_dataset 2000 3
 press ctrl+p
 activate '^Position$'
 retype Berlin
@@ -502,41 +455,19 @@ for value in 52 30 skip 13 24; do
   [[ $value == skip ]] || retype "$value"
 done
 xdotool key Return
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Position$"' ||
-  fail "the position dialog did not close on the first day"
-# "Ansicht" > "Orthographisch", the fifth item.
-settle
-xdotool mousemove --window "$window" 20 10 click 1
-sleep 1
-xdotool key Right
-sleep 0.5
-xdotool key Down Down Down Down Return
-open_export_dialog
+gone '^Position$' "the position dialog did not close on the first day"
+view_menu 5
 export_span 2000 1 2001 2
-xdotool key Return
-answer_box "Information" "Export wurde erfolgreich durchgeführt."
-activate '^Datenreihe exportieren$'
-xdotool key Escape
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Datenreihe exportieren$"' ||
-  fail "the export dialog did not close on the first day"
+answer_box Information "Export wurde erfolgreich durchgeführt."
+close_export_dialog
 [[ $(grep -c '^200[01];[12];' "$work/Auswertung.csv") -eq 4 ]] ||
   fail "the first day's table: $(cat "$work/Auswertung.csv")"
-settle
-xdotool key ctrl+s
-save_as "Als GIF speichern" "$work/erster-tag"
-gifbuild -d "$work/erster-tag.gif" > /dev/null || fail "gifbuild -d cannot read erster-tag.gif"
-xdotool mousemove --window "$window" 20 10 click 1
-sleep 1
-xdotool key Down Down Down Down Right
-sleep 0.5
-xdotool key Down Return
-save_as "Als JPG speichern" "$work/erster-tag"
-[[ $(identify -format '%m' "$work/erster-tag.jpg") == JPEG ]] || fail "erster-tag.jpg unreadable"
+save_pictures erster-tag
 # "Hilfe" is the third entry of the menu bar.
 xdotool mousemove --window "$window" 160 10 click 1
 activate '^Hilfe$'
 xdotool key Escape
-wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Hilfe$"' || fail "the help stayed open"
+gone '^Hilfe$' "the help stayed open"
 settle
 xdotool mousemove --window "$window" 5 5
 settle
@@ -552,7 +483,7 @@ printf 'Berlin\t52\t30\t0\t0\t13\t24\t0\t0\n' | cmp -s - "$work/positions.txt" |
 
 # The next morning: the same globe, centred on Berlin, the same month (the status bar aside).
 start_viewer
-window=$(find_window "^$title") || fail "the window did not appear the next morning"
+main_window "the window did not appear the next morning"
 settle
 import -window "$window" "$work/next-morning.png"
 close_viewer
@@ -567,4 +498,3 @@ difference=$(compare -metric AE -crop "${width}x$((height - 30))+0+0" "$work/fir
   fail "the next morning's window differs in $difference pixels"
 }
 echo "first day passed"
-# ---- end of the first day --------------------------------------------------------------------

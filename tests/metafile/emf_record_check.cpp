@@ -30,48 +30,38 @@ int fail(const char* format, unsigned long a, unsigned long b = 0, unsigned long
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: emf_record_check FILE\n");
+    std::ifstream in(argc == 2 ? argv[1] : "", std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "usage: emf_record_check FILE (a file that can be read)\n");
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "cannot open %s\n", argv[1]);
-        return 1;
-    }
-    std::vector<char> data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::size_t size = data.size();
-
+    const std::vector<char> data{std::istreambuf_iterator<char>(in), {}};
+    const std::size_t size = data.size();
     std::map<std::uint32_t, unsigned long> types;
     unsigned long records = 0;
     std::size_t at = 0;
     std::uint32_t type = 0;
-    while (at < size) {
+    while (at < size && type != U_EMR_EOF) {
         if (size - at < 8) {
             return fail("record %lu: truncated at %lu", records, at);
         }
         type = word(&data[at]);
-        std::uint32_t length = word(&data[at + 4]);
+        const std::uint32_t length = word(&data[at + 4]);
         if (length < 8 || length % 4 != 0 || length > size - at) {
             return fail("record %lu (type %lu): size %lu does not fit", records, type, length);
         }
-        if ((records == 0) != (type == U_EMR_HEADER)) {
-            return fail("record %lu: type %lu where the header belongs", records, type);
-        }
-        if (!U_emf_record_safe(&data[at])) {
-            return fail("record %lu (type %lu) fails the record check", records, type);
+        if ((records == 0) != (type == U_EMR_HEADER) || !U_emf_record_safe(&data[at])) {
+            return fail("record %lu (type %lu) is out of place or fails the record check", records,
+                        type);
         }
         ++types[type];
         ++records;
         at += length;
-        if (type == U_EMR_EOF) {
-            break;
-        }
-    }
-    if (type != U_EMR_EOF || at != size) {
-        return fail("the end record is missing or not last (%lu of %lu bytes)", at, size);
     }
     U_EMRHEADER header;
+    if (type != U_EMR_EOF || at != size || size < sizeof header) {
+        return fail("the end record is missing or not last (%lu of %lu bytes)", at, size);
+    }
     std::memcpy(&header, data.data(), sizeof header);
     if (header.nBytes != size || header.nRecords != records ||
         header.dSignature != U_ENHMETA_SIGNATURE) {

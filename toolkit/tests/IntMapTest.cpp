@@ -16,14 +16,6 @@ Keys walk(IntMap<int>& map) {
     return keys;
 }
 
-TEST(IntMap, BucketsFollowTheMultiplicativeHash) {
-    for (auto [key, bucket] :
-         {std::pair{0u, 0u}, {1u, 58u}, {2u, 60u}, {100u, 5u}, {1009u, 50u}, {1010u, 52u}}) {
-        EXPECT_EQ(IntMap<int>::bucketOf(key), bucket) << key;
-    }
-    EXPECT_EQ(IntMap<int>::hashOf(1), 158u);
-}
-
 TEST(IntMap, KeepsInsertionOrderThroughReplacementAndRemovalInOneBucket) {
     Keys same;  // keys of bucket 7; the newest heads the chain
     for (std::uint32_t key = 0; same.size() < 5; ++key) {

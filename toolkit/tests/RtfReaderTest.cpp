@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,23 @@ std::vector<std::string> texts(const ZRichText& text) {
     return result;
 }
 
+// Each run of the first paragraph as its text and format: b, i, u, the size, #RRGGBB.
+std::vector<std::string> formats(std::string_view rtf) {
+    ZRichText text = ZRtfReader::read(rtf);
+    EXPECT_TRUE(text.problems.empty()) << rtf;
+    std::vector<std::string> runs;
+    for (const ZRichRun& run : text.paragraphs.at(0).runs) {
+        char colour[8] = "";
+        if (run.colour) {
+            std::snprintf(colour, sizeof colour, "#%06X", *run.colour);
+        }
+        runs.push_back(run.text + (run.bold ? "b" : "") + (run.italic ? "i" : "") +
+                       (run.underline ? "u" : "") +
+                       (run.halfPoints ? std::to_string(run.halfPoints) : "") + colour);
+    }
+    return runs;
+}
+
 std::string only(std::string_view rtf) {
     ZRichText text = ZRtfReader::read(rtf);
     EXPECT_TRUE(text.problems.empty()) << rtf;
@@ -29,48 +47,18 @@ std::string only(std::string_view rtf) {
     return all.empty() ? std::string() : all.front();
 }
 
+// Formats hold for their group; equal formats written apart are one run; colour entries
+// without components or outside the table give none.
 TEST(RtfReader, CharacterFormatsHoldForTheirGroupAndMergeEqualRuns) {
-    ZRichText text = ZRtfReader::read(
-        "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
-        "a{\\b b{\\i\\fs32\\cf2 c}d}e\\b f\\b0 g{\\ul h\\ulnone i}\\cf1\\fs20 j\\plain k\\par}");
-    ASSERT_TRUE(text.problems.empty());
-    ASSERT_EQ(text.paragraphs.size(), 1u);
-    const std::vector<ZRichRun>& runs = text.paragraphs[0].runs;
-    std::vector<std::string> pieces;
-    for (const ZRichRun& run : runs) {
-        pieces.push_back(run.text);
-    }
-    EXPECT_EQ(pieces,
-              (std::vector<std::string>{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"}));
-    EXPECT_TRUE(runs[1].bold && !runs[1].italic);
-    EXPECT_TRUE(runs[2].bold && runs[2].italic);
-    EXPECT_EQ(runs[2].halfPoints, 32);
-    EXPECT_EQ(runs[2].colour, 0x000080u);
-    EXPECT_TRUE(runs[3].bold && !runs[3].italic && runs[3].halfPoints == 0 && !runs[3].colour);
-    EXPECT_FALSE(runs[4].bold);
-    EXPECT_TRUE(runs[5].bold);
-    EXPECT_FALSE(runs[6].bold);
-    EXPECT_TRUE(runs[7].underline);
-    EXPECT_FALSE(runs[8].underline);
-    EXPECT_EQ(runs[9].colour, 0xFF0000u);
-    EXPECT_EQ(runs[9].halfPoints, 20);
-    EXPECT_TRUE(!runs[10].colour && runs[10].halfPoints == 0);
-
-    // Equal formats written apart are one run.
-    ZRichText merged = ZRtfReader::read("{\\rtf1 a{\\b0 b}{c}\\par}");
-    ASSERT_EQ(merged.paragraphs.size(), 1u);
-    EXPECT_EQ(merged.paragraphs[0].runs.size(), 1u);
-}
-
-TEST(RtfReader, ColourTableEntriesWithoutComponentsOrOutsideTheTableHaveNoColour) {
-    ZRichText text =
-        ZRtfReader::read("{\\rtf1{\\colortbl;\\red10\\green20\\blue300;}\\cf0 a\\cf1 b\\cf7 c}");
-    ASSERT_EQ(text.paragraphs.size(), 1u);
-    const std::vector<ZRichRun>& runs = text.paragraphs[0].runs;
-    ASSERT_EQ(runs.size(), 3u);
-    EXPECT_FALSE(runs[0].colour);
-    EXPECT_EQ(runs[1].colour, 0x0A14FFu);
-    EXPECT_FALSE(runs[2].colour);
+    using Runs = std::vector<std::string>;
+    EXPECT_EQ(
+        formats("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
+                "a{\\b b{\\i\\fs32\\cf2 c}d}e\\b f\\b0 g{\\ul h\\ulnone i}\\cf1\\fs20 j"
+                "\\plain k\\par}"),
+        (Runs{"a", "bb", "cbi32#000080", "db", "e", "fb", "g", "hu", "i", "j20#FF0000", "k"}));
+    EXPECT_EQ(formats("{\\rtf1 a{\\b0 b}{c}\\par}"), Runs{"abc"});
+    EXPECT_EQ(formats("{\\rtf1{\\colortbl;\\red10\\green20\\blue300;}\\cf0 a\\cf1 b\\cf7 c}"),
+              (Runs{"a", "b#0A14FF", "c"}));
 }
 
 TEST(RtfReader, ParagraphsLineBreaksAndParagraphFormats) {

@@ -7,16 +7,6 @@
 
 namespace {
 
-TEST(StringMap, BucketsFromTheSignedByteSum) {
-    EXPECT_EQ(StringMap::bucketOf("0"), 48u);
-    EXPECT_EQ(StringMap::bucketOf("1"), 49u);
-    EXPECT_EQ(StringMap::hashOf("data/cru/hadcrut4.dat"), 1992u);
-    EXPECT_EQ(StringMap::bucketOf("data/cru/hadcrut4.dat"), 92u);
-    EXPECT_EQ(StringMap::bucketOf("data/cru/hadcrut3.dat"), 91u);
-    EXPECT_EQ(StringMap::bucketOf("data/cru/abstem3.dat"), 80u);
-    EXPECT_EQ(StringMap::hashOf("\xc3\xa4"), 65383u);  // -61 - 92, cut to 16 bits
-}
-
 TEST(StringMap, FindsAmongCollisionsAndKeepsTheOrder) {
     StringMap map;
     ZString key = "ab";
