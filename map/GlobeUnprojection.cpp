@@ -98,18 +98,6 @@ GlobeUnprojection::Column GlobeUnprojection::columnAt(int x) const {
     return Column{dx, dx / radiusX_};
 }
 
-bool GlobeUnprojection::pixel(int x, int y, GeoAngles& angles) const {
-    Column column = columnAt(x);
-    Plain rows[4] = {plain(column, y - 1), plain(column, y), plain(column, y + 1),
-                     plain(column, y + 2)};
-    const Plain* here = rows + 1;
-    if (!here->inside) {
-        return false;
-    }
-    angles = anglesOf(here, pick(here), 1.0);
-    return true;
-}
-
 void GlobeUnprojection::columnPair(int d, int yFirst, int yLast, std::vector<GlobePoint>& left,
                                    std::vector<GlobePoint>& right) {
     std::size_t count = yLast >= yFirst ? static_cast<std::size_t>(yLast - yFirst + 1) : 0;

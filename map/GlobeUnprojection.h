@@ -19,14 +19,12 @@ class GlobeUnprojection {
   public:
     explicit GlobeUnprojection(const GlobeFrame& frame);
 
-    // False outside the disc, and then the angles keep what they held.
-    bool pixel(int x, int y, GeoAngles& angles) const;
-
     // The columns d pixels left and right of the centre, rows yFirst to yLast, into
     // left[0 .. yLast - yFirst] and right[...]; for d = 0 both hold the centre column. The two
     // columns mirror each other: their latitudes are alike and their longitudes lie as far west
     // of the centre's as east of it. So each inverse serves a pixel of either column, and its
-    // neighbours above and below as well; the results are those of pixel(), bit for bit.
+    // neighbours above and below as well; the results are those of each pixel's own inverse,
+    // bit for bit.
     void columnPair(int d, int yFirst, int yLast, std::vector<GlobePoint>& left,
                     std::vector<GlobePoint>& right);
 
