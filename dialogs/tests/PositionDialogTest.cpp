@@ -5,7 +5,7 @@
 
 #include "DialogScript.h"
 #include "MessageLog.h"
-#include "overlays/PositionDialog.h"
+#include "dialogs/PositionDialog.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
