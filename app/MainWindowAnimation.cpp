@@ -1,7 +1,7 @@
 // The main window's animation: the file first, then the dialog that writes it.
-#include "animation/AnimationDialog.h"
 #include "app/MainWindow.h"
 #include "app/SaveFormat.h"
+#include "dialogs/AnimationDialog.h"
 
 void MainWindow::showAnimationDialog() {
     AnimationSpan span =

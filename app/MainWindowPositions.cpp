@@ -1,8 +1,8 @@
 // The main window's named positions: adding and editing by dialog, removing, their file.
 #include "app/MainWindow.h"
 #include "app/StoredView.h"
+#include "dialogs/PositionDialog.h"
 #include "map/Projections.h"
-#include "overlays/PositionDialog.h"
 #include "overlays/PositionMarkers.h"
 #include "overlays/Readout.h"
 #include "positions/PositionsFile.h"

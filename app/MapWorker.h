@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/WaitDialog.h"
+#include "dialogs/WaitDialog.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZThread.h"
 

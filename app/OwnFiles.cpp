@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "dialogs/ExportDialog.h"
 #include "dialogs/HelpDialog.h"
-#include "export/ExportDialog.h"
 #include "map/BackgroundPicture.h"
 #include "map/Coastlines.h"
 #include "toolkit/ZLinkPath.h"

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "dialogs/ConfirmDialog.h"
-#include "dialogs/DialogForm.h"
+#include "forms/ConfirmDialog.h"
+#include "forms/DialogForm.h"
 #include "toolkit/ZString.h"
 
 // "Datensatz laden": dataset file, year, month and year average. The caller fills the four

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "dialogs/DialogForm.h"
+#include "forms/DialogForm.h"
 #include "toolkit/ui/ZDialog.h"
 
 // Controls of the test template: five edit boxes, a combo box, a list box, a check box and OK.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/ConfirmDialog.h"
-#include "dialogs/DialogForm.h"
+#include "forms/ConfirmDialog.h"
+#include "forms/DialogForm.h"
 #include "grid/GeoPosition.h"
 #include "toolkit/ZString.h"
 

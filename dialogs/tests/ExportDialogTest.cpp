@@ -5,10 +5,10 @@
 #include <functional>
 
 #include "DialogScript.h"
-#include "ExportData.h"
 #include "MessageLog.h"
 #include "WaitFor.h"
-#include "export/ExportDialog.h"
+#include "dialogs/ExportDialog.h"
+#include "export/tests/ExportData.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/testing/ZDialogDriver.h"

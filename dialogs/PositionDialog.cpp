@@ -1,4 +1,4 @@
-#include "overlays/PositionDialog.h"
+#include "dialogs/PositionDialog.h"
 
 #include "positions/PositionsFile.h"
 #include "resources/ResourceIds.h"

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "dialogs/DialogForm.h"
 #include "export/ExportWorker.h"
+#include "forms/DialogForm.h"
 #include "positions/PositionList.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZControlProgressBar.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "dialogs/FieldKind.h"
+#include "forms/FieldKind.h"
 #include "toolkit/StringMap.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZControl.h"

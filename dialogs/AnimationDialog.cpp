@@ -1,4 +1,4 @@
-#include "animation/AnimationDialog.h"
+#include "dialogs/AnimationDialog.h"
 
 #include <vector>
 

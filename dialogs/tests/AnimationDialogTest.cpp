@@ -8,7 +8,7 @@
 #include "MessageLog.h"
 #include "WaitFor.h"
 #include "WorkingFolder.h"
-#include "animation/AnimationDialog.h"
+#include "dialogs/AnimationDialog.h"
 #include "map/BackgroundPicture.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/testing/ZDialogDriver.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "animation/AnimationRequest.h"
-#include "dialogs/DialogForm.h"
+#include "forms/DialogForm.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZControlProgressBar.h"
 #include "toolkit/ui/ZControlStatic.h"

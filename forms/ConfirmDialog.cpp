@@ -1,4 +1,4 @@
-#include "dialogs/ConfirmDialog.h"
+#include "forms/ConfirmDialog.h"
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZSystem.h"

@@ -1,4 +1,4 @@
-#include "dialogs/FieldConversions.h"
+#include "forms/FieldConversions.h"
 
 #include <locale.h>
 #include <clocale>

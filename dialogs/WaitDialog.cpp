@@ -1,4 +1,4 @@
-#include "app/WaitDialog.h"
+#include "dialogs/WaitDialog.h"
 
 #include "resources/ResourceIds.h"
 #include "toolkit/ui/ZUiThread.h"

@@ -1,10 +1,10 @@
-#include "dialogs/FormField.h"
+#include "forms/FormField.h"
 
 #include <pcre.h>
 
 #include <cstdlib>
 
-#include "dialogs/FieldConversions.h"
+#include "forms/FieldConversions.h"
 #include "toolkit/ZDate.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZStringTokenizer.h"

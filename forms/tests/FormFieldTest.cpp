@@ -6,7 +6,7 @@
 
 #include "DialogScript.h"
 #include "FormTestDialog.h"
-#include "dialogs/DialogForm.h"
+#include "forms/DialogForm.h"
 #include "toolkit/ZDate.h"
 #include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZControlEdit.h"

@@ -1,4 +1,4 @@
-#include "dialogs/DialogForm.h"
+#include "forms/DialogForm.h"
 
 #include "toolkit/ZException.h"
 #include "toolkit/ui/ZColour.h"

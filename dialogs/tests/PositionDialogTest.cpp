@@ -4,7 +4,7 @@
 
 #include "DialogScript.h"
 #include "MessageLog.h"
-#include "overlays/PositionDialog.h"
+#include "dialogs/PositionDialog.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/Places.h"
 #include "toolkit/testing/ZDialogDriver.h"

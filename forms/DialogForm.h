@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "dialogs/FormField.h"
+#include "forms/FormField.h"
 #include "toolkit/IntMap.h"
 #include "toolkit/StringMap.h"
 #include "toolkit/ZDate.h"

@@ -1,4 +1,4 @@
-#include "export/ExportDialog.h"
+#include "dialogs/ExportDialog.h"
 
 #include "grid/SpanCheck.h"
 #include "grid/SpanPastData.h"
