@@ -21,10 +21,11 @@ stop_started() {
 
 # Starts Xvfb, which picks a free display itself and tells its number into a file of the folder
 # given, and the openbox window manager (Xvfb alone delivers no close request to a window);
-# exports DISPLAY and XDG_RUNTIME_DIR. Says which did not come up and returns 1 on failure.
+# exports DISPLAY and XDG_RUNTIME_DIR. The screen is SORVO_SCREEN (WIDTHxHEIGHT), else 1920x1200.
+# Says which did not come up and returns 1 on failure.
 start_virtual_screen() {
   local dir=$1
-  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3> "$dir/display" 2> /dev/null &
+  Xvfb -displayfd 3 -screen 0 "${SORVO_SCREEN:-1920x1200}x24" -nolisten tcp 3> "$dir/display" 2> /dev/null &
   pids+=($!)
   wait_for 20 test -s "$dir/display" || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(head -n1 "$dir/display")"

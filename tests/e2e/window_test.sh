@@ -126,12 +126,20 @@ menu() {
   sleep 1
   xdotool key "$@"
 }
+# The main window lies wholly on the screen: one sized or placed wrongly for its scale would not.
+on_screen() {
+  local screen=${SORVO_SCREEN:-1920x1200} X Y WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  ((X >= 0 && Y >= 0 && X + WIDTH <= ${screen%x*} && Y + HEIGHT <= ${screen#*x})) ||
+    fail "window ${WIDTH}x$HEIGHT at $X,$Y is not on the $screen screen ($1)"
+}
 # Item $1 of "Ansicht", the menu after "Programm": 3 is "50%", 5 is "Orthographisch".
 view_menu() {
   menu Right
   sleep 0.5
   xdotool key $(printf 'Down %.0s' $(seq $(($1 - 1)))) Return
   settle
+  on_screen "view item $1"
 }
 # Replaces the text of the edit box that has the focus.
 retype() {
@@ -141,6 +149,8 @@ retype() {
 
 start_viewer
 main_window "the window did not appear"
+settle
+on_screen "75 %"
 press Left   # January 1850 stays
 press Right
 press Right  # March 1850
@@ -309,6 +319,7 @@ start_on_map() {
   start_viewer
   main_window "the window did not appear"
   take_shot
+  on_screen "100 %"
   local top left
   top=$(convert "$shot" -crop 1x300+260+0 +repage txt:- |
     awk -F'[,:]' '/#000000/ && !found { print $2; found = 1 }')
