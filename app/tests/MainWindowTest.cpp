@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, StoredValuesAreUsedAsTheyStand) {
     EXPECT_EQ(displayArea(), QSize(664, 414));
     EXPECT_FALSE(checked(CMD_SCALE_100) || checked(CMD_SCALE_75) || checked(CMD_SCALE_50));
     EXPECT_TRUE(checked(CMD_MAP_OUTLINES));
-    EXPECT_TRUE(w.background.isEmpty());
+    EXPECT_TRUE(w.document.background.isEmpty());
     EXPECT_TRUE(checked(CMD_ORTHOGRAPHIC));
     qint64 before = pictureKey();
     command(CMD_NEXT_MONTH);
@@ -104,8 +104,8 @@ TEST_F(MainWindowTest, ClosingWritesTheSettingsAndTheNextStartRestoresThem) {
 
     MainWindow& again = start("");
     EXPECT_EQ(date(), 185101u);
-    EXPECT_EQ(again.view.mapType, 3u);
-    EXPECT_TRUE(again.view.globe);
+    EXPECT_EQ(again.document.view.mapType, 3u);
+    EXPECT_TRUE(again.document.view.globe);
     EXPECT_EQ(displayArea(), QSize(564, 364));
 }
 
@@ -342,14 +342,14 @@ TEST_F(MainWindowTest, GlobeKeepsItsTablesInTheWindowsRendererFromMonthToMonth) 
 // The night picture has no menu item; a missing picture is reported, the map still redrawn.
 TEST_F(MainWindowTest, NightPictureAndMissingPicture) {
     MainWindow& w = start("MAP_TYPE=4\n");
-    EXPECT_NEAR(zGreen(w.background.getPixel(500, 250)), 200, 8);
+    EXPECT_NEAR(zGreen(w.document.background.getPixel(500, 250)), 200, 8);
     EXPECT_FALSE(checked(CMD_MAP_OUTLINES) || checked(CMD_MAP_SATELLITE) ||
                  checked(CMD_MAP_LAND_WATER));
     std::filesystem::remove(folder.path() / "weltkarte1.jpg");
     qint64 before = pictureKey();
     command(CMD_MAP_SATELLITE);
     EXPECT_EQ(log.messages.size(), 1u);
-    EXPECT_EQ(w.view.mapType, 2u);
+    EXPECT_EQ(w.document.view.mapType, 2u);
     EXPECT_FALSE(checked(CMD_MAP_OUTLINES) || checked(CMD_MAP_SATELLITE));
     EXPECT_NE(pictureKey(), before);
     command(CMD_MAP_LAND_WATER);
