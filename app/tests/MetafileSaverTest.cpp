@@ -13,8 +13,7 @@
 
 #include "FileFaults.h"
 #include "WindowTest.h"
-#include "map/MapRenderer.h"
-#include "map/Viewport.h"
+#include "app/MapPictureWriter.h"
 #include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
@@ -77,14 +76,8 @@ class MetafileSaverTest : public WindowTest {
 
     // The window's picture at scale 1 with its caption, as the raster savers draw it.
     QImage rasterPicture() {
-        Viewport viewport(window->document.view);
-        MapOverlayPainter overlays(window->database, window->document.captionFont,
-                                   window->document.labelFont, &window->document.positions);
-        ZBitmap picture;
-        MapRenderer().renderToBitmap(MapScene{window->database.grid(), viewport,
-                                              window->document.background, &overlays, nullptr},
-                                     picture, true, false);
-        return picture.image();
+        const MapSnapshot snapshot = window->snapshot();
+        return MapPictureWriter(snapshot).render(nullptr).image();
     }
 
     // Pixels of a in the area with no pixel of b within two pixels that has nearly its colour.

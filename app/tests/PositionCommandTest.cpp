@@ -212,8 +212,10 @@ TEST_F(PositionCommandTest, EachFileIsSavedAndReportedOnItsOwn) {
     std::filesystem::create_directory(folder.path() / "positions.txt~");
     closeWindow();
     ASSERT_EQ(log.messages.size(), 2u);
-    EXPECT_EQ(log.messages[0].first.substr(0, 48),
-              "Konfiguration konnte nicht gespeichert werden.\r\n");
+    // The settings' message has their reason for its title.
+    EXPECT_EQ(log.messages[0].first,
+              "Konfiguration konnte nicht gespeichert werden.\r\n" + log.messages[0].second);
+    EXPECT_FALSE(log.messages[0].second.empty());
     // The reason in the language of the user's locale.
     EXPECT_EQ(log.messages[1], std::make_pair("Positionen konnten nicht gespeichert werden.\r\n"
                                               "\"positions.txt~\": " +
