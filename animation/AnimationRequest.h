@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "animation/AnimationSpan.h"
+#include "document/MapSnapshot.h"
+#include "grid/GridDatabase.h"
 #include "grid/GridSourceDescription.h"
 #include "map/ViewChoices.h"
 #include "positions/Position.h"
@@ -25,4 +27,17 @@ struct AnimationRequest {
     // False keeps the view's own globe centre (chosen on the command line) while the caption
     // still names the view position.
     bool turnToViewPosition = true;
+
+    // The snapshot's dataset, view, background, positions and fonts over the span; the globe
+    // turns where the snapshot's does.
+    static AnimationRequest of(const MapSnapshot& snapshot, const AnimationSpan& span) {
+        return AnimationRequest{snapshot.database.description(),
+                                snapshot.view,
+                                snapshot.background,
+                                snapshot.positions,
+                                snapshot.captionFont,
+                                snapshot.labelFont,
+                                span,
+                                snapshot.globeCentre.has_value()};
+    }
 };

@@ -57,7 +57,6 @@ int AnimationCommand::run() {
         !scene.targetAllowed("--animate", line_.output, texts_, errors_)) {
         return 1;
     }
-    StoredView& stored = scene.stored;
     // The dataset is tried here too, so that a file that cannot be read is named as such.
     GridDatabase database;
     if (!scene.openDataset(database, texts_, errors_)) {
@@ -66,20 +65,13 @@ int AnimationCommand::run() {
     const AnimationSpan& span = line_.animation;
     if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(database, span.lastMonth())) {
         errors_ << texts_.farPastData(frameName(span, span.frame(span.frameCount() - 1)),
-                                      stored.settings.dataset.view(), monthName(*dataEnd));
+                                      scene.document.dataset.fileName.view(), monthName(*dataEnd));
         return 2;
     }
+    // A centre given on the command line keeps the globe from turning to the view position.
+    const AnimationRequest request =
+        AnimationRequest::of(scene.document.snapshot(database, !line_.picture.centre), span);
     database.close();
-
-    AnimationRequest request;
-    request.dataset = database.description();
-    request.view = scene.view;
-    request.background = scene.background;
-    request.captionFont = scene.captionFont;
-    request.labelFont = scene.labelFont;
-    request.span = span;
-    request.turnToViewPosition = !line_.picture.centre;
-    request.positions = stored.positions.inOrder();
 
     FramesOnTerminal progress(errors_, isatty(STDERR_FILENO) == 1);
     AnimationWriter writer(request, progress);

@@ -6,7 +6,6 @@
 #include "app/CommandLineTexts.h"
 #include "app/OwnFiles.h"
 #include "grid/GridDatabase.h"
-#include "map/BackgroundPicture.h"
 #include "map/Coastlines.h"
 #include "map/MapConstants.h"
 #include "toolkit/ZException.h"
@@ -15,49 +14,28 @@ namespace {
 
 constexpr std::uint32_t OUTLINES_ONLY = 1;
 
-// The window's fonts: caption and labels.
-ZFont makeFont(const char* face, int size) {
-    ZFont font;
-    font.create(face, size, 0, 400, 0);
-    return font;
-}
-
 // The command line's choices over what the working directory shows.
-void choose(const PictureChoice& choice, MapSettings& settings) {
+void choose(const PictureChoice& choice, MapDocument& document) {
     if (choice.dataset) {
-        settings.dataset = *choice.dataset;
+        document.dataset.fileName = *choice.dataset;
     }
-    if (choice.year) {
-        settings.year = *choice.year;
-    }
-    if (choice.month) {
-        settings.month = *choice.month;
-        settings.yearAverage = false;
-    }
-    if (choice.yearAverage) {
-        settings.yearAverage = true;
-    }
-    if (choice.scalePercent) {
-        settings.scalePercent = *choice.scalePercent;
-    }
-    if (choice.mapType) {
-        settings.mapType = *choice.mapType;
-    }
-    if (choice.globe) {
-        settings.globe = *choice.globe;
-    }
+    const MonthSelection& stored = document.selection;
+    document.selection =
+        MonthSelection(choice.year.value_or(stored.year()), choice.month.value_or(stored.month()),
+                       choice.yearAverage || (stored.yearAverage() && !choice.month));
+    ViewChoices& view = document.view;
+    view.scalePercent = choice.scalePercent.value_or(view.scalePercent);
+    view.mapType = choice.mapType.value_or(view.mapType);
+    view.globe = choice.globe.value_or(view.globe);
 }
 
 }  // namespace
 
-CommandScene::CommandScene()
-    : captionFont(makeFont("Times New Roman", 12)), labelFont(makeFont("Arial", 8)) {}
-
 bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& texts,
                            std::ostream& errors) {
-    stored.load();
-    choose(choice, stored.settings);
-    view = stored.settings.view();
+    document.load();
+    choose(choice, document);
+    ViewChoices& view = document.view;
     if (choice.centre) {
         // Degrees to radians as the map's own projections count them.
         view.centreLon = choice.centre->lon * ONE_180TH * PI;
@@ -71,7 +49,7 @@ bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& 
         return true;
     }
     try {
-        loadBackground(background, view.mapType);
+        document.loadBackground();
     } catch (const ZException& exception) {
         errors << texts.backgroundMissing(exception.getMessage().view());
         return false;
@@ -81,7 +59,7 @@ bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& 
 
 bool CommandScene::targetAllowed(std::string_view option, const std::string& target,
                                  const CommandLineTexts& texts, std::ostream& errors) const {
-    if (std::optional<std::string> own = ownFileAt(target, stored.settings.dataset.str())) {
+    if (std::optional<std::string> own = ownFileAt(target, document.dataset.fileName.str())) {
         errors << texts.ownFile(option, target, *own);
         return false;
     }
@@ -91,7 +69,7 @@ bool CommandScene::targetAllowed(std::string_view option, const std::string& tar
 bool CommandScene::openDataset(GridDatabase& database, const CommandLineTexts& texts,
                                std::ostream& errors) const {
     try {
-        database.open({1, stored.settings.dataset});
+        database.open(document.dataset);
     } catch (const ZException& exception) {
         errors << texts.datasetNotOpened(exception.getMessage().view());
         return false;

@@ -4,22 +4,17 @@
 #include <string>
 #include <string_view>
 
-#include "app/StoredView.h"
-#include "toolkit/ui/ZBitmap.h"
-#include "toolkit/ui/ZFont.h"
+#include "document/MapDocument.h"
 
 class CommandLineTexts;
 class GridDatabase;
 struct PictureChoice;
 
-// What a picture or an animation from the command line is drawn from: the view stored in the
-// working directory with the command line's choices laid over it, its background picture and
-// the window's fonts.
+// What a picture or an animation from the command line is drawn from: the document stored in
+// the working directory with the command line's choices laid over it.
 class CommandScene {
   public:
-    CommandScene();
-
-    // Reads the stored view, takes the choices over it and loads the background picture (or
+    // Reads the document, takes the choices over it and loads the background picture (or
     // checks the coastlines for the outlines). False, with the reason on errors, when the
     // picture's background is missing.
     bool prepare(const PictureChoice& choice, const CommandLineTexts& texts, std::ostream& errors);
@@ -31,10 +26,6 @@ class CommandScene {
     bool openDataset(GridDatabase& database, const CommandLineTexts& texts,
                      std::ostream& errors) const;
 
-    StoredView stored;
-    // The view the settings choose, the globe turned to the centre asked for.
-    ViewChoices view;
-    ZBitmap background;
-    ZFont captionFont;
-    ZFont labelFont;
+    // Never saved: the command line writes nothing but its picture.
+    MapDocument document;
 };

@@ -16,18 +16,10 @@ constexpr const char* WINDOW_TITLE = "Sorvo Visualizer V0.91 - Visualisierung vo
 constexpr std::uint32_t WINDOW_STYLE = Z_WS_CAPTION | Z_WS_SYSMENU | Z_WS_MINIMIZEBOX;
 static_assert(WINDOW_STYLE == 0x00CA0000);
 
-ZFont makeFont(const char* face, int size) {
-    ZFont font;
-    font.create(face, size, 0, 400, 0);
-    return font;
-}
-
 }  // namespace
 
 MainWindow::MainWindow()
-    : captionFont(makeFont("Times New Roman", 12)),
-      labelFont(makeFont("Arial", 8)),
-      overlays(database, captionFont, labelFont, &positions) {
+    : overlays(database, document.captionFont, document.labelFont, &document.positions) {
     checkedMark.create(ZSystem::getInstance().loadBitmap(IDB_CHECKED_MARK));
     uncheckedMark.create(ZSystem::getInstance().loadBitmap(IDB_UNCHECKED_MARK));
 }
@@ -52,7 +44,7 @@ void MainWindow::create(ZWindowContext* parent) {
 void MainWindow::onWindowCreate() {
     try {
         try {
-            loadSettings();
+            document.load();
         } catch (const ZFileNotFoundException&) {
             // What was read so far stands.
         }
@@ -63,16 +55,15 @@ void MainWindow::onWindowCreate() {
         tab.create(this, "Tabulator");
         mapPanel.create(tab, *this);
         tab.addPage(0, "Weltkarte", mapPanel);
-        view.mapType = startSettings.mapType;
-        setMapType(view.mapType, false);
-        database.open({1, startSettings.dataset});
-        database.select({startSettings.year, startSettings.month, startSettings.yearAverage});
-        view.scalePercent = startSettings.scalePercent;
+        setMapType(document.view.mapType, false);
+        // While the window runs, the open dataset holds the dataset and its month.
+        database.open(document.dataset);
+        database.select(document.selection);
         // Centred by the size of the map, not of the window.
         ZRect map = viewport().geometry().mapRectangle;
         int x = (ZSystem::getFullScreenWidth() - map.width()) / 2;
         int y = (ZSystem::getFullScreenHeight() - map.height()) / 2;
-        setScale(view.scalePercent, x, y);
+        setScale(document.view.scalePercent, x, y);
         folderLock.emplace();
     } catch (const ZException& exception) {
         ZSystem::showException(this, exception);
@@ -114,7 +105,7 @@ void MainWindow::buildMenus() {
     viewMenu.addSubmenu("Karte", mapMenu);
     viewMenu.addSeparator();
     viewMenu.addItem(CMD_ORTHOGRAPHIC, "Orthographisch", checkedMark, uncheckedMark);
-    if (view.globe) {
+    if (document.view.globe) {
         viewMenu.checkItem(CMD_ORTHOGRAPHIC, true);
     }
 
@@ -127,7 +118,7 @@ void MainWindow::buildMenus() {
 void MainWindow::setScale(std::uint32_t percent, int x, int y) {
     // Not a pixel, so not bounded as pixels are: the percentage read from the settings is the
     // one written back, a negative one included.
-    view.scalePercent = percent;
+    document.view.scalePercent = percent;
     updateScaleMenu();
     reRender();
 
@@ -167,8 +158,8 @@ void MainWindow::onWindowResize(int, int) {
 
 void MainWindow::paintMap(ZSurface& surface, const ZRect& update) {
     Viewport shown = viewport();
-    MapRenderer::paintMap(MapScene{database.grid(), shown, background, &overlays, nullptr}, surface,
-                          mapBitmap, update);
+    MapRenderer::paintMap(MapScene{database.grid(), shown, document.background, &overlays, nullptr},
+                          surface, mapBitmap, update);
 }
 
 void MainWindow::mouseMovedTo(int x, int y) {

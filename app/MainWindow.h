@@ -6,23 +6,19 @@
 
 #include "app/MapPanel.h"
 #include "app/MapPanelListener.h"
-#include "app/MapSettings.h"
-#include "app/MapSnapshot.h"
 #include "app/MapWorker.h"
 #include "app/PictureFormat.h"
 #include "app/WorkingFolderLock.h"
+#include "document/MapDocument.h"
 #include "grid/GridDatabase.h"
 #include "map/MapRenderer.h"
-#include "map/ViewChoices.h"
 #include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
-#include "positions/PositionList.h"
 #include "toolkit/IntMap.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZControlStatusbar.h"
 #include "toolkit/ui/ZControlTab.h"
-#include "toolkit/ui/ZFont.h"
 #include "toolkit/ui/ZMenu.h"
 #include "toolkit/ui/ZWindow.h"
 #include "toolkit/ui/ZWindowStyle.h"
@@ -31,7 +27,7 @@ class MapJob;
 struct SaveFormat;
 
 // The program's one window: menus, the tab with the map panel and the status bar; it owns the
-// dataset, the view choices and the rendered map, dispatches every command, and hands renders
+// document, the open dataset and the rendered map, dispatches every command, and hands renders
 // and saves to its worker as jobs.
 class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanelListener {
   public:
@@ -53,16 +49,10 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     void saveMap(PictureFormat format, const ZString& name);
     // What a picture of the map as it stands is drawn from.
     MapSnapshot snapshot();
-    // "init.txt": a missing file reads as empty, so every default applies.
-    void loadSettings();
-    // Replaces "init.txt" as a whole, then "positions.txt"; a file that cannot be written is
-    // reported in a message of its own and does not keep the other from being saved.
+    // Saves the document with the open dataset's name and month. A file that cannot be written
+    // is reported in a message of its own, and so is an old "positions.txt" kept as
+    // "positions.txt~" because it held lines that are not written back.
     void saveSettings();
-    // "positions.txt": a missing file means no positions.
-    void loadPositions();
-    // Reports a failure, and an old file kept as "positions.txt~" because it held lines that
-    // are not written back.
-    void savePositions();
     // The id of the position whose marker (as last painted) covers the point, copied into hit;
     // 0 for none.
     std::uint32_t findPositionAt(int x, int y, Position& hit);
@@ -83,19 +73,14 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     // The layout of the window's picture for the view as it stands.
     Viewport viewport() const;
 
-    ViewChoices view;
+    // Read at start, saved on closing when the window holds the working folder; its dataset and
+    // month are the open dataset's while the window runs.
+    MapDocument document;
     // Draws the window's pictures on the worker and keeps what the globe reuses.
     MapRenderer renderer;
-    ZBitmap background;
     // The last finished map, painted by the map panel; changed on the user-interface thread only.
     ZBitmap mapBitmap;
     GridDatabase database;
-    // The named positions; the first, id 1, is the view position.
-    PositionList positions;
-    // What "init.txt" held at start.
-    MapSettings startSettings;
-    ZFont captionFont;
-    ZFont labelFont;
     std::int32_t mouseX = 0;
     std::int32_t mouseY = 0;
     ZWindowStyle windowStyle;

@@ -14,12 +14,6 @@ void MainWindow::showAnimationDialog() {
     dialog.span = span;
     dialog.fileName = name;
     // The dialog's worker draws from copies, as a saved picture is drawn.
-    AnimationRequest& request = dialog.request;
-    request.dataset = database.description();
-    request.view = view;
-    request.background = background;
-    request.captionFont = captionFont;
-    request.labelFont = labelFont;
-    request.positions = positions.inOrder();
+    dialog.request = AnimationRequest::of(snapshot(), span);
     dialog.show(true);
 }

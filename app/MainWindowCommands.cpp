@@ -140,20 +140,20 @@ void MainWindow::setMapType(std::uint32_t type, bool redraw) {
         std::uint32_t item = CMD_MAP_OUTLINES;
         switch (type) {
             case 2:
-                background.open("weltkarte1.jpg");
+                document.background.open("weltkarte1.jpg");
                 item = CMD_MAP_SATELLITE;
                 break;
             case 3:
-                background.open("weltkarte3.jpg");
+                document.background.open("weltkarte3.jpg");
                 item = CMD_MAP_LAND_WATER;
                 break;
             case 4:
                 // No menu item carries this type, so nothing shows a check.
-                background.open("weltkarte2.jpg");
+                document.background.open("weltkarte2.jpg");
                 item = CMD_MAP_NIGHT;
                 break;
             default:
-                background.close();
+                document.background.close();
                 break;
         }
         viewMenu.checkItem(static_cast<int>(item), true);
@@ -161,7 +161,7 @@ void MainWindow::setMapType(std::uint32_t type, bool redraw) {
     } catch (const ZBitmapException& exception) {
         ZSystem::showException(this, exception);
     }
-    view.mapType = type;
+    document.view.mapType = type;
     if (type == 1) {
         reportMissingCoastlines();
     }
@@ -171,8 +171,8 @@ void MainWindow::setMapType(std::uint32_t type, bool redraw) {
 }
 
 void MainWindow::toggleOrthView() {
-    view.globe = !view.globe;
-    viewMenu.checkItem(CMD_ORTHOGRAPHIC, view.globe);
+    document.view.globe = !document.view.globe;
+    viewMenu.checkItem(CMD_ORTHOGRAPHIC, document.view.globe);
     reRender();
 }
 
@@ -180,7 +180,7 @@ void MainWindow::updateScaleMenu() {
     if (checkedScaleItem != 0) {
         viewMenu.checkItem(static_cast<int>(checkedScaleItem), false);
     }
-    if (auto* item = scaleMenuItems.get(view.scalePercent)) {
+    if (auto* item = scaleMenuItems.get(document.view.scalePercent)) {
         viewMenu.checkItem(static_cast<int>(item->value), true);
         checkedScaleItem = item->value;
     }
@@ -264,12 +264,7 @@ void MainWindow::showExportDialog() {
     ExportDialog dialog(this);
     dialog.toYear = database.selection().year();
     dialog.toMonth = database.selection().month();
-    dialog.dataset = database.description();
-    // The positions' column exists only when there is a view position.
-    if (positions.viewPosition()) {
-        dialog.positions = &positions;
-        dialog.hasPositions = true;
-    }
+    dialog.request = ExportRequest::of(snapshot());
     dialog.show(true);
 }
 

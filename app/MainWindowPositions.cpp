@@ -1,51 +1,23 @@
-// The main window's named positions: adding and editing by dialog, removing, their file.
+// The main window's named positions: adding and editing by dialog, removing.
 #include "app/MainWindow.h"
-#include "app/StoredView.h"
 #include "dialogs/PositionDialog.h"
 #include "map/Projections.h"
 #include "overlays/PositionMarkers.h"
 #include "overlays/Readout.h"
-#include "positions/PositionsFile.h"
 #include "toolkit/ZException.h"
-#include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 
-void MainWindow::loadPositions() {
-    readPositions(StoredView::POSITIONS_FILE, positions);
-}
-
-void MainWindow::savePositions() {
-    try {
-        if (writePositions(StoredView::POSITIONS_FILE, positions)) {
-            ZSystem::showMessage(
-                this,
-                ZFormattedString(
-                    "Die bisherige Datei \"%s\" enthielt Zeilen, die das Programm nicht "
-                    "zurückschreibt (Kommentare oder Zeilen, die es nicht vollständig lesen "
-                    "kann). Sie wurde als \"%s\" aufbewahrt.",
-                    StoredView::POSITIONS_FILE,
-                    positionsBackupName(StoredView::POSITIONS_FILE).c_str()),
-                "Information", false);
-        }
-    } catch (const ZException& exception) {
-        ZSystem::showMessage(this,
-                             ZFormattedString("Positionen konnten nicht gespeichert werden.\r\n%s",
-                                              exception.getMessage().c_str()),
-                             "Information", false);
-    }
-}
-
 std::uint32_t MainWindow::findPositionAt(int x, int y, Position& hit) {
-    return positions.findAt(x, y, &hit);
+    return document.positions.findAt(x, y, &hit);
 }
 
 const GeoPosition* MainWindow::viewCentre() const {
-    const Position* viewPosition = positions.viewPosition();
+    const Position* viewPosition = document.positions.viewPosition();
     return viewPosition ? &viewPosition->coordinates : nullptr;
 }
 
 Viewport MainWindow::viewport() const {
-    return Viewport(view, viewCentre());
+    return Viewport(document.view, viewCentre());
 }
 
 // Ctrl+P: the user names the place and types it in. On the globe it replaces the view position.
@@ -76,7 +48,7 @@ void MainWindow::editPositionAt(int x, int y) {
         hit.x = at.x;
         hit.y = at.y;
         // Same id, same place in the list: the view position stays the view position.
-        positions.put(id, hit);
+        document.positions.put(id, hit);
         positionsChanged();
     } catch (const ZException& exception) {
         ZSystem::showException(this, exception);
@@ -95,9 +67,9 @@ void MainWindow::addPosition(const ZString& name, const GeoPosition& place) {
     added.x = at.x;
     added.y = at.y;
     if (viewport().projection().followsViewPosition()) {
-        positions.put(VIEW_POSITION_ID, added);
+        document.positions.put(VIEW_POSITION_ID, added);
     } else {
-        positions.add(added);
+        document.positions.add(added);
     }
     positionsChanged();
 }
@@ -125,12 +97,12 @@ void MainWindow::removePositionAt(int x, int y) {
             "Information", false);
         return;
     }
-    if (id == VIEW_POSITION_ID && positions.size() > 1) {
+    if (id == VIEW_POSITION_ID && document.positions.size() > 1) {
         ZSystem::showMessage(this, "Bitte erst alle roten Positionen entfernen.", "Information",
                              false);
         return;
     }
-    positions.remove(id);
+    document.positions.remove(id);
     mapPanel.invalidateWindow();
     updateReadout();
 }

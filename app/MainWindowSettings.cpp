@@ -1,34 +1,34 @@
-// The main window's settings file "init.txt", and after it the positions.
+// The main window's document on closing: "init.txt", then the positions.
 #include "app/MainWindow.h"
-#include "toolkit/ZException.h"
+#include "positions/PositionsFile.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 
-void MainWindow::loadSettings() {
-    startSettings = MapSettings::load();
-    view.globe = startSettings.globe;
-    loadPositions();
-}
-
 void MainWindow::saveSettings() {
-    const MonthSelection& selection = database.selection();
-    const MapSettings current{.dataset = database.fileName(),
-                              .year = selection.year(),
-                              .month = selection.month(),
-                              .yearAverage = selection.yearAverage(),
-                              .scalePercent = view.scalePercent,
-                              .mapType = view.mapType,
-                              .globe = view.globe};
-    // Each file is saved and reported on its own: settings that cannot be written must not cost
-    // the positions.
-    try {
-        current.save();
-    } catch (const ZException& exception) {
+    document.dataset = database.description();
+    document.selection = database.selection();
+    const MapDocument::SaveOutcome outcome = document.save();
+    if (!outcome.settingsError.isEmpty()) {
         ZSystem::showMessage(
             this,
             ZFormattedString("Konfiguration konnte nicht gespeichert werden.\r\n%s",
-                             exception.getMessage().c_str()),
-            exception.getMessage(), false);
+                             outcome.settingsError.c_str()),
+            outcome.settingsError, false);
     }
-    savePositions();
+    if (outcome.positionsKept) {
+        ZSystem::showMessage(
+            this,
+            ZFormattedString("Die bisherige Datei \"%s\" enthielt Zeilen, die das Programm nicht "
+                             "zurückschreibt (Kommentare oder Zeilen, die es nicht vollständig "
+                             "lesen kann). Sie wurde als \"%s\" aufbewahrt.",
+                             MapDocument::POSITIONS_FILE,
+                             positionsBackupName(MapDocument::POSITIONS_FILE).c_str()),
+            "Information", false);
+    }
+    if (!outcome.positionsError.isEmpty()) {
+        ZSystem::showMessage(this,
+                             ZFormattedString("Positionen konnten nicht gespeichert werden.\r\n%s",
+                                              outcome.positionsError.c_str()),
+                             "Information", false);
+    }
 }

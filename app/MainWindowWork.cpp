@@ -6,14 +6,7 @@
 #include "toolkit/ZSystem.h"
 
 MapSnapshot MainWindow::snapshot() {
-    MapSnapshot taken(database, view, background);
-    taken.positions = positions.inOrder();
-    taken.captionFont = captionFont;
-    taken.labelFont = labelFont;
-    if (const GeoPosition* centre = viewCentre()) {
-        taken.globeCentre = *centre;
-    }
-    return taken;
+    return document.snapshot(database);
 }
 
 bool MainWindow::runJob(MapJob& job, const std::function<void()>& delivered) {
@@ -31,8 +24,8 @@ void MainWindow::reRender() {
     RenderJob job(snapshot(), renderer, std::move(spareBitmap));
     if (!runJob(job, [this, &job] {
             // The globe's centre outlives a view position that turned it.
-            view.centreLon = job.lastingCentre().lon;
-            view.centreLat = job.lastingCentre().lat;
+            document.view.centreLon = job.lastingCentre().lon;
+            document.view.centreLat = job.lastingCentre().lat;
             spareBitmap = std::move(mapBitmap);
             mapBitmap = std::move(job.picture());
             mapPanel.invalidateWindow();

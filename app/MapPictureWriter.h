@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MapSnapshot.h"
 #include "app/PictureFormat.h"
+#include "document/MapSnapshot.h"
 #include "map/MapRenderer.h"
 #include "positions/PositionList.h"
 #include "toolkit/ZString.h"

@@ -23,14 +23,14 @@ int PictureCommand::run() {
         !scene.targetAllowed("--render", line_.output, texts_, errors_)) {
         return 1;
     }
-    StoredView& stored = scene.stored;
-    const MapSettings& settings = stored.settings;
+    MapDocument& document = scene.document;
+    const MonthSelection& selection = document.selection;
 
     GridDatabase database;
     if (!scene.openDataset(database, texts_, errors_)) {
         return 1;
     }
-    database.select({settings.year, settings.month, settings.yearAverage});
+    database.select(selection);
     if (!database.layoutNote().isEmpty()) {
         errors_ << texts_.note(database.layoutNote().view());
     }
@@ -43,22 +43,13 @@ int PictureCommand::run() {
         if (!database.layoutProblem().isEmpty()) {
             errors_ << texts_.layoutProblem(database.layoutProblem().view());
         }
-        errors_ << texts_.noData(settings.dataset.view(), settings.year,
-                                 settings.yearAverage ? 0 : settings.month);
+        errors_ << texts_.noData(document.dataset.fileName.view(), selection.year(),
+                                 selection.yearAverage() ? 0 : selection.month());
         return 1;
     }
 
     // The globe turns to --centre when it is given, otherwise to the view position.
-    const Position* viewPosition = stored.positions.viewPosition();
-    const GeoPosition* globeCentre =
-        line_.picture.centre || viewPosition == nullptr ? nullptr : &viewPosition->coordinates;
-    MapSnapshot snapshot(database, scene.view, scene.background);
-    snapshot.positions = stored.positions.inOrder();
-    snapshot.captionFont = scene.captionFont;
-    snapshot.labelFont = scene.labelFont;
-    if (globeCentre != nullptr) {
-        snapshot.globeCentre = *globeCentre;
-    }
+    const MapSnapshot snapshot = document.snapshot(database, !line_.picture.centre);
     MapPictureWriter writer(snapshot);
     ZString output(line_.output);
     TerminalProgress progress(errors_, isatty(STDERR_FILENO) == 1);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MapJob.h"
-#include "app/MapSnapshot.h"
+#include "document/MapSnapshot.h"
 #include "map/Projections.h"
 #include "toolkit/ui/ZBitmap.h"
 

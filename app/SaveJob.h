@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/MapJob.h"
-#include "app/MapSnapshot.h"
 #include "app/PictureFormat.h"
+#include "document/MapSnapshot.h"
 #include "map/MapRenderer.h"
 
 // The map as it stands saved in a format, caption on and markers off; the window saves GIF and

@@ -67,7 +67,7 @@ void ExportDialog::start() {
         return;
     }
     const ExportSpan span{fromYear, fromMonth, toYear, toMonth};
-    if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(dataset, span.lastIndex());
+    if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(request.dataset, span.lastIndex());
         dataEnd && !ZSystem::showMessage(
                        this,
                        ZFormattedString("Der Zeitraum reicht mehr als zehn Jahre über den letzten "
@@ -79,13 +79,9 @@ void ExportDialog::start() {
                        "Information", true)) {
         return;
     }
-    request_ = ExportRequest{dataset, span, monthlyAverage, hasPositions && positions, {}};
-    if (request_.hasPositions) {
-        positions->forEach([this](std::uint32_t, const Position& position) {
-            request_.places.push_back(position.coordinates);
-            return true;
-        });
-    }
+    running_ = request;
+    running_.span = span;
+    running_.monthlyAverage = monthlyAverage;
     closeWhenStopped_ = false;
     worker_.start([this](ZProgress& progress) { exportTable(progress); },
                   [this] {
@@ -97,7 +93,7 @@ void ExportDialog::start() {
 
 void ExportDialog::exportTable(ZProgress& progress) {
     try {
-        ExportOutcome outcome = ExportWorker(request_, progress).run(EXPORT_TABLE_FILE);
+        ExportOutcome outcome = ExportWorker(running_, progress).run(EXPORT_TABLE_FILE);
         if (outcome.stopped) {
             ZSystem::showMessage(
                 this,

@@ -4,7 +4,6 @@
 
 #include "export/ExportWorker.h"
 #include "forms/DialogForm.h"
-#include "positions/PositionList.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZControlProgressBar.h"
 #include "toolkit/ui/ZDialog.h"
@@ -30,11 +29,10 @@ class ExportDialog : public ZDialog {
     std::uint32_t toYear = 2007;
     std::uint32_t toMonth = 11;
     bool monthlyAverage = false;
-    GridSourceDescription dataset;
+    // The dataset and the positions' places, from the window's snapshot; the span and the
+    // averaging are the form's.
+    ExportRequest request;
     ZControlProgressBar progressBar;
-    // The main window's positions, read on this thread when an export starts.
-    PositionList* positions = nullptr;
-    bool hasPositions = false;
 
   protected:
     void onDialogInit() override;
@@ -49,7 +47,7 @@ class ExportDialog : public ZDialog {
     void exportTable(ZProgress& progress);
 
     // What the running export was asked for, copied when it started.
-    ExportRequest request_;
+    ExportRequest running_;
     // On the user-interface thread only.
     bool closeWhenStopped_ = false;
     // Last: it ends before the members the running export uses.

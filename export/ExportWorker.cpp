@@ -37,6 +37,18 @@ struct GroupSums {
 
 }  // namespace
 
+ExportRequest ExportRequest::of(const MapSnapshot& snapshot) {
+    ExportRequest request;
+    request.dataset = snapshot.database.description();
+    request.hasPositions = snapshot.hasViewPosition;
+    if (request.hasPositions) {
+        for (const Position& position : snapshot.positions) {
+            request.places.push_back(position.coordinates);
+        }
+    }
+    return request;
+}
+
 ExportOutcome ExportWorker::run(const ZString& tableName) {
     GridDatabase database;
     database.open(request_.dataset);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "document/MapSnapshot.h"
 #include "export/ExportSpan.h"
 #include "grid/GeoPosition.h"
 #include "grid/GridSourceDescription.h"
@@ -18,6 +19,9 @@ struct ExportRequest {
     bool monthlyAverage = false;
     bool hasPositions = false;
     std::vector<GeoPosition> places;
+
+    // The snapshot's dataset, and its positions' places when there is a view position.
+    static ExportRequest of(const MapSnapshot& snapshot);
 };
 
 // How far an export came: the last month read, and whether a stop ended it.

@@ -13,8 +13,7 @@
 
 #include "FileFaults.h"
 #include "WindowTest.h"
-#include "map/MapRenderer.h"
-#include "map/Viewport.h"
+#include "app/MapPictureWriter.h"
 #include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
@@ -77,14 +76,8 @@ class MetafileSaverTest : public WindowTest {
 
     // The window's picture at scale 1 with its caption, as the raster savers draw it.
     QImage rasterPicture() {
-        Viewport viewport(window->view);
-        MapOverlayPainter overlays(window->database, window->captionFont, window->labelFont,
-                                   &window->positions);
-        ZBitmap picture;
-        MapRenderer().renderToBitmap(
-            MapScene{window->database.grid(), viewport, window->background, &overlays, nullptr},
-            picture, true, false);
-        return picture.image();
+        const MapSnapshot snapshot = window->snapshot();
+        return MapPictureWriter(snapshot).render(nullptr).image();
     }
 
     // Pixels of a in the area with no pixel of b within two pixels that has nearly its colour.
@@ -142,12 +135,12 @@ class MetafileSaverTest : public WindowTest {
 // keeps its view.
 TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWindowAlone) {
     MainWindow& w = start("SCALE_PERCENT=50\n");
-    ViewChoices before = w.view;
+    ViewChoices before = w.document.view;
     QImage shown = w.mapBitmap.image();
     saveAs("karte");
     EXPECT_EQ(asked, (decltype(asked){{"Als EMF speichern", "hadcrut3v_1850_03.emf"}}));
     EXPECT_TRUE(log.messages.empty());
-    EXPECT_EQ(w.view, before);
+    EXPECT_EQ(w.document.view, before);
     EXPECT_EQ(w.mapBitmap.image(), shown);
 
     QFile file("karte.emf");
@@ -174,19 +167,19 @@ TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWi
     w.setScale(100, -1, -1);
     saveAs("ganz.emf");
     EXPECT_EQ(folder.read("karte.emf"), folder.read("ganz.emf"));
-    EXPECT_EQ(w.view.scalePercent, 100u);
+    EXPECT_EQ(w.document.view.scalePercent, 100u);
 }
 
 // A folder that cannot be written: the message with the system's reason, no file, and the
 // window as it was.
 TEST_F(MetafileSaverTest, UnwritableFolderIsReported) {
     MainWindow& w = start("");
-    ViewChoices before = w.view;
+    ViewChoices before = w.document.view;
     saveAs("fehlt/karte.emf");
     EXPECT_EQ(log.messages.size(), 1u);
     EXPECT_EQ(log.messages.at(0).first, "Cannot create EMF-File. (" + systemReason(ENOENT) + ")");
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
-    EXPECT_EQ(w.view, before);
+    EXPECT_EQ(w.document.view, before);
 
     // A folder in the way of the name is left as it was.
     std::filesystem::create_directory("karte.emf");

@@ -38,9 +38,9 @@ class PictureSaversTest : public WindowTest {
 // the window's own view stays untouched.
 TEST_F(PictureSaversTest, GifIsTheShownMapWithTheCaption) {
     MainWindow& w = start("");
-    const ViewChoices before = w.view;
+    const ViewChoices before = w.document.view;
     save(PictureFormat::Gif, "karte.gif");
-    EXPECT_EQ(w.view, before);
+    EXPECT_EQ(w.document.view, before);
     EXPECT_TRUE(log.messages.empty());
 
     QImage saved("karte.gif", "GIF");
@@ -80,7 +80,7 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
     farAway.coordinates.south = 1;
     farAway.coordinates.lonDegrees = 109;
     farAway.coordinates.west = 1;
-    w.positions.put(VIEW_POSITION_ID, farAway);
+    w.document.positions.put(VIEW_POSITION_ID, farAway);
     save(PictureFormat::Jpeg, "mit.jpg");
     QImage with("mit.jpg", "JPEG");
     QImage without("ohne.jpg", "JPEG");
@@ -107,7 +107,7 @@ TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
 
     log.messages.clear();
-    w.view.scalePercent = 100000;
+    w.document.view.scalePercent = 100000;
     save(PictureFormat::Jpeg, "gross.jpg");
     save(PictureFormat::Gif, "gross.gif");
     ASSERT_EQ(log.messages.size(), 2u);
@@ -115,7 +115,7 @@ TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
     EXPECT_EQ(log.messages[1].first, log.messages[0].first);
     EXPECT_FALSE(std::filesystem::exists("gross.gif"));
 
-    w.view.scalePercent = 50;
+    w.document.view.scalePercent = 50;
     save(PictureFormat::Gif, "karte.gif");
     EXPECT_TRUE(std::filesystem::exists("karte.gif"));
 }

@@ -8,7 +8,9 @@
 #include "MessageLog.h"
 #include "WaitFor.h"
 #include "dialogs/ExportDialog.h"
+#include "document/MapDocument.h"
 #include "export/tests/ExportData.h"
+#include "grid/GridDatabase.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/testing/ZDialogDriver.h"
@@ -37,7 +39,7 @@ class ExportDialogTest : public testing::Test {
         });
         dialog.toYear = 1851;
         dialog.toMonth = 6;
-        dialog.dataset = {1, "data/cru/hadcrut3v.dat"};
+        dialog.request.dataset = {1, "data/cru/hadcrut3v.dat"};
     }
     ~ExportDialogTest() override { ZSystem::setDocumentOpener(nullptr); }
 
@@ -100,16 +102,17 @@ TEST_F(ExportDialogTest, StartWritesTheTableReportsAndOpensIt) {
     EXPECT_NE(table.find("\n1850 bis 1851;11 bis 2;"), std::string::npos) << table;
 }
 
-// With a view position the dialog copies the places when the export starts and the table gets
-// the positions' column.
-TEST_F(ExportDialogTest, PositionsOfTheWindowGiveTheirColumn) {
-    PositionList places;
+// With a view position the request of the document's snapshot carries the places and the
+// table gets the positions' column.
+TEST_F(ExportDialogTest, PositionsOfTheDocumentGiveTheirColumn) {
+    MapDocument document;
     Position berlin;
     berlin.coordinates.latDegrees = 52;
     berlin.coordinates.lonDegrees = 13;
-    places.add(berlin);
-    dialog.positions = &places;
-    dialog.hasPositions = true;
+    document.positions.add(berlin);
+    GridDatabase database;
+    database.open(dialog.request.dataset);
+    dialog.request = ExportRequest::of(document.snapshot(database));
     show([&](ZDialog& shown) {
         start(shown, "1850", "1", "1850", "2");
         ASSERT_TRUE(waitFor([&] { return !log.messages.empty(); }));

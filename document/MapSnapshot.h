@@ -26,6 +26,9 @@ struct MapSnapshot {
     // The globe turns here; without it to the view's own centre.
     std::optional<GeoPosition> globeCentre;
     std::vector<Position> positions;
+    // Whether the first of the positions is the view position; only then has an export their
+    // column.
+    bool hasViewPosition = false;
     ZFont captionFont;
     ZFont labelFont;
 
