@@ -38,9 +38,6 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     // Sets the map scale in percent, renders and sizes the window to fit; -1 keeps that
     // coordinate of the window's corner.
     void setScale(std::uint32_t percent, int x, int y);
-    void setMapType(std::uint32_t type, bool redraw);
-    void toggleOrthView();
-    void updateScaleMenu();
     // The name the save dialogs offer: the dataset's name before its first ".", the year (and
     // month), and the extension, without the folder.
     ZString defaultSaveName(const ZString& extension) const;
@@ -53,10 +50,6 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     // is reported in a message of its own, and so is an old "positions.txt" kept as
     // "positions.txt~" because it held lines that are not written back.
     void saveSettings();
-    // The id of the position whose marker (as last painted) covers the point, copied into hit;
-    // 0 for none.
-    std::uint32_t findPositionAt(int x, int y, Position& hit);
-
     void onWindowCreate() override;
     void onWindowClose() override;
     void onWindowResize(int width, int height) override;
@@ -67,8 +60,6 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     void editPositionAt(int x, int y) override;
     void removePositionAt(int x, int y) override;
     void mouseMovedTo(int x, int y) override;
-    // Rewrites the status bar's place and value for the last mouse point.
-    void updateReadout();
 
     // The layout of the window's picture for the view as it stands.
     Viewport viewport() const;
@@ -81,30 +72,48 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     // The last finished map, painted by the map panel; changed on the user-interface thread only.
     ZBitmap mapBitmap;
     GridDatabase database;
+
+    // Members are made in the order they stand, whatever their access: the window's parts keep
+    // the order in which they have always been made and destroyed.
+  private:
     std::int32_t mouseX = 0;
     std::int32_t mouseY = 0;
     ZWindowStyle windowStyle;
+
+  public:
     ZMenu menuBar;
+
+  private:
     ZMenu programMenu;
+
+  public:
     ZMenu viewMenu;
+
+  private:
     ZMenu mapMenu;
     ZMenu saveAsMenu;
+
+  public:
     ZControlStatusbar statusBar;
+
+  private:
     ZBitmap checkedMark;
     ZBitmap uncheckedMark;
     IntMap<std::uint32_t> scaleMenuItems;
     std::uint32_t checkedScaleItem = 0;
     std::uint32_t checkedMapItem = 0;
+
+  public:
     ZControlTab tab;
     MapPanel mapPanel;
     // The overlays the panel paints live over the map.
     MapOverlayPainter overlays;
     // Its wait dialog is made with the window.
     MapWorker worker{this};
-    // Taken once the window stands; a window without it saves nothing on closing.
-    std::optional<WorkingFolderLock> folderLock;
 
   private:
+    // Taken once the window stands; a window without it saves nothing on closing.
+    std::optional<WorkingFolderLock> folderLock;
     ZString layoutProblemShownFor;
     ZString layoutNoteShownFor;
     ZString notNumbersShownFor;
@@ -115,6 +124,14 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
 
     void buildMenus();
     void runCommand(int command);
+    void setMapType(std::uint32_t type, bool redraw);
+    void toggleOrthView();
+    void updateScaleMenu();
+    // The id of the position whose marker (as last painted) covers the point, copied into hit;
+    // 0 for none.
+    std::uint32_t findPositionAt(int x, int y, Position& hit);
+    // Rewrites the status bar's place and value for the last mouse point.
+    void updateReadout();
     // Renders anew after a change of data or view.
     void reRender();
     // Tells the user, once per file, when the dataset's blocks are not where its layout says,
