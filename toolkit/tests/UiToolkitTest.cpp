@@ -326,12 +326,11 @@ TEST(ControlsTest, StatusBarKeepsItsPartsAtTheBottom) {
 
 TEST(ResourcesTest, MarksIconAndWaitTemplateAreThere) {
     const ZResourceModule& resources = ZSystem::getInstance();
-    QImage checked = resources.loadBitmap(IDB_CHECKED_MARK);
-    QImage unchecked = resources.loadBitmap(IDB_UNCHECKED_MARK);
-    ASSERT_EQ(checked.size(), QSize(15, 15));
-    ASSERT_EQ(unchecked.size(), QSize(15, 15));
-    EXPECT_EQ(qGray(checked.pixel(7, 7)), 0);
-    EXPECT_EQ(qGray(unchecked.pixel(7, 7)), 255);
+    for (auto [id, middle] : {std::pair{IDB_CHECKED_MARK, 0}, std::pair{IDB_UNCHECKED_MARK, 255}}) {
+        QImage mark = resources.loadBitmap(id);
+        ASSERT_EQ(mark.size(), QSize(15, 15));
+        EXPECT_EQ(qGray(mark.pixel(7, 7)), middle);
+    }
     EXPECT_FALSE(resources.loadIcon(IDI_SORVO).isNull());
     const ZDialogTemplate* wait = resources.findDialog(IDD_WAIT);
     ASSERT_NE(wait, nullptr);
