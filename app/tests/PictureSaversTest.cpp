@@ -54,21 +54,6 @@ TEST_F(PictureSaversTest, GifIsTheShownMapWithTheCaption) {
     EXPECT_LT(meanDifference(saved, shown, QRect(0, 30, 810, 455)), 4.0);
 }
 
-TEST_F(PictureSaversTest, PicturesTakeTheSizeOfTheScale) {
-    start("SCALE_PERCENT=50\n");
-    save(PictureFormat::Jpeg, "bild.jpeg");
-    save(PictureFormat::Gif, "bild.gif");
-    EXPECT_EQ(QImage("bild.jpeg", "JPEG").size(), QSize(560, 360));
-    EXPECT_EQ(QImage("bild.gif", "GIF").size(), QSize(560, 360));
-
-    window->setScale(100, -1, -1);
-    save(PictureFormat::Jpeg, "bild.jpeg");
-    QImage large("bild.jpeg", "JPEG");
-    EXPECT_EQ(large.size(), QSize(1060, 610));
-    EXPECT_GT(inkPixels(large, QRect(30, 0, 1000, 30)), 100);
-    EXPECT_TRUE(log.messages.empty());
-}
-
 // With a view position the saved caption carries its line under the map, and the globe turns
 // to it, as in the window; its marker stays out of the picture.
 TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
