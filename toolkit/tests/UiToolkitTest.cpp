@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QTimer>
 #include <chrono>
 #include <functional>
 #include <numeric>
@@ -181,36 +179,6 @@ TEST(HeldKeyFilterTest, KeyHeldFromBeforeIsDroppedAndKeysPressedHereRepeat) {
     sendKey(edit, QEvent::KeyPress, Qt::Key_Backspace, 800);
     sendKey(edit, QEvent::KeyPress, Qt::Key_Backspace, 840, true);
     EXPECT_EQ(edit->text(), "a");
-}
-
-// An Enter still held when a message comes up (its repeats) leaves the message on the screen;
-// the next press answers it.
-TEST(HeldKeyFilterTest, HeldEnterDoesNotAnswerAMessage) {
-    bool upAfterRepeats = false;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) {
-            return;
-        }
-        user.stop();
-        QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
-        sendKey(focus, QEvent::KeyRelease, Qt::Key_Return, 1000);
-        sendKey(focus, QEvent::KeyPress, Qt::Key_Return, 1000);
-        sendKey(focus, QEvent::KeyPress, Qt::Key_Return, 1040, true);
-        QApplication::processEvents();
-        upAfterRepeats = box->isVisible();
-        sendKey(focus, QEvent::KeyRelease, Qt::Key_Return, 1050);
-        sendKey(focus, QEvent::KeyPress, Qt::Key_Return, 1400);
-        if (box->isVisible()) {
-            box->done(QMessageBox::Ok);
-            ADD_FAILURE() << "a new Enter did not answer the message";
-        }
-    });
-    user.start(20);
-    ZSystem::showMessage(nullptr, "Bitte erst alle roten Positionen entfernen.", "Information",
-                         false);
-    EXPECT_TRUE(upAfterRepeats);
 }
 
 // Work queued from another thread runs on the user-interface thread, in order and before the
