@@ -13,8 +13,7 @@
 
 #include "FileFaults.h"
 #include "WindowTest.h"
-#include "map/MapRenderer.h"
-#include "map/Viewport.h"
+#include "app/MapPictureWriter.h"
 #include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
@@ -76,16 +75,7 @@ class MetafileSaverTest : public WindowTest {
     }
 
     // The window's picture at scale 1 with its caption, as the raster savers draw it.
-    QImage rasterPicture() {
-        Viewport viewport(window->view);
-        MapOverlayPainter overlays(window->database, window->captionFont, window->labelFont,
-                                   &window->positions);
-        ZBitmap picture;
-        MapRenderer().renderToBitmap(
-            MapScene{window->database.grid(), viewport, window->background, &overlays, nullptr},
-            picture, true, false);
-        return picture.image();
-    }
+    QImage rasterPicture() { return MapPictureWriter(window->snapshot()).render(nullptr).image(); }
 
     // Pixels of a in the area with no pixel of b within two pixels that has nearly its colour.
     static int unmatched(const QImage& a, const QImage& b, QRect area) {
