@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <chrono>
 #include <functional>
 #include <numeric>
@@ -19,7 +18,6 @@
 #include "toolkit/ui/ZControlStatusbar.h"
 #include "toolkit/ui/ZDialog.h"
 #include "toolkit/ui/ZHeldKeyFilter.h"
-#include "toolkit/ui/ZMenu.h"
 #include "toolkit/ui/ZResourceModule.h"
 #include "toolkit/ui/ZRunable.h"
 #include "toolkit/ui/ZThread.h"
@@ -247,26 +245,6 @@ TEST(UiThreadTest, CancelDropsQueuedWorkOfThatOwnerOnly) {
     QApplication::processEvents();
     EXPECT_EQ(dropped, 0);
     EXPECT_EQ(kept, 1);
-}
-
-// A chosen item reaches its window as a command with the item's id.
-TEST(MenuTest, ItemsDeliverTheirIdToTheWindow) {
-    CommandWindow window;
-    ZMenu bar;
-    ZMenu view;
-    bar.createMenuBar();
-    view.createPopupMenu();
-    view.addItem(CMD_SCALE_100, "100%");
-    bar.addSubmenu("Ansicht", view);
-    bar.addItem(CMD_HELP, "Hilfe");
-    window.setMenu(bar);
-    QMenuBar* menuBar = bar.menuBar();
-    for (QAction* action : menuBar->actions()) {
-        if (action->data().isValid()) {
-            emit menuBar->triggered(action);
-        }
-    }
-    EXPECT_EQ(window.commands, std::vector<std::uintptr_t>{CMD_HELP});
 }
 
 TEST(ControlsTest, StatusBarKeepsItsPartsAtTheBottom) {
