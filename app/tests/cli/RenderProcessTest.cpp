@@ -67,7 +67,6 @@ TEST_F(RenderProcessTest, PicturesAreTheWindowsSavedPictures) {
     for (const char* name : {"cli.png", "cli.gif", "cli.jpg", "cli.emf"}) {
         expectWritten({"--render", name});
     }
-    expectWritten({"--render", "amerika.png", "--globe", "--centre", "-60,-10"});
     EXPECT_EQ(folder.read("init.txt"), settings);
     EXPECT_EQ(folder.read("positions.txt"), places);
 
@@ -80,10 +79,6 @@ TEST_F(RenderProcessTest, PicturesAreTheWindowsSavedPictures) {
         EXPECT_TRUE(folder.read(std::string("cli.") + extension) == folder.read(name)) << name;
     }
     EXPECT_EQ(picture("cli.png"), MapPictureWriter(w.snapshot()).render(nullptr).image());
-
-    // --centre turns the globe away from the view position.
-    const QRect globe(180, 100, 200, 150);
-    EXPECT_NE(picture("amerika.png").copy(globe), picture("cli.png").copy(globe));
 }
 
 // Each option stands for its setting: the same picture as from a working folder that holds it.
@@ -101,6 +96,18 @@ TEST_F(RenderProcessTest, OptionsActAsTheSettingsTheyName) {
     EXPECT_EQ(picture("chosen.png"), picture("stored.png"));
     EXPECT_EQ(picture("chosen-average.png"), picture("stored-average.png"));
     EXPECT_NE(picture("chosen.png"), picture("chosen-average.png"));
+}
+
+// --centre turns the globe away from its default centre, and away from the view position.
+TEST_F(RenderProcessTest, CentreTurnsTheGlobe) {
+    folder.write("init.txt", "YEAR=1850\nMONTH=3\nSCALE_PERCENT=50\n");
+    expectWritten({"--render", "europa.png", "--globe"});
+    expectWritten({"--render", "amerika.png", "--globe", "--centre", "-60,-10"});
+    folder.write("positions.txt", "Berlin\t52\t31\t0\t0\t13\t24\t0\t0\n");
+    expectWritten({"--render", "nicht-berlin.png", "--globe", "--centre", "-60,-10"});
+    QRect globe(180, 100, 200, 150);
+    EXPECT_NE(picture("europa.png").copy(globe), picture("amerika.png").copy(globe));
+    EXPECT_EQ(picture("nicht-berlin.png").copy(globe), picture("amerika.png").copy(globe));
 }
 
 // Help, a refused argument and a missing display each end with their code and text, in the
