@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QtEndian>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -19,11 +20,7 @@
 namespace {
 
 std::uint32_t wordAt(const QByteArray& bytes, int offset) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
-    }
-    return value;
+    return qFromLittleEndian<std::uint32_t>(bytes.constData() + offset);
 }
 
 class MetafileSaverTest : public WindowTest {
@@ -152,13 +149,10 @@ TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWi
         EXPECT_EQ(wordAt(bytes, offset), value) << "at " << offset;
     }
     // Description: 58 characters and two zeros.
-    std::u16string description(60, u'\0');
-    for (int i = 0; i < 60; ++i) {
-        description[i] = static_cast<char16_t>(wordAt(bytes, 108 + 2 * i) & 0xFFFF);
-    }
-    EXPECT_EQ(description,
-              std::u16string(u"Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten") +
-                  u'\0' + u'\0');
+    EXPECT_EQ(bytes.mid(108, 120),
+              QByteArray(reinterpret_cast<const char*>(
+                             u"Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten\0"),
+                         120));
     EXPECT_EQ(checkedRecords("karte.emf").substr(0, 3), "ok ");
 
     w.setScale(100, -1, -1);
