@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "FileFaults.h"
-#include "PixelChecks.h"
 #include "WindowTest.h"
 
 namespace {
@@ -33,41 +32,6 @@ class PictureSaversTest : public WindowTest {
         return ink;
     }
 };
-
-// The GIF is the map as the window shows it, with the caption that the cached map lacks, and
-// the window's own view stays untouched.
-TEST_F(PictureSaversTest, GifIsTheShownMapWithTheCaption) {
-    MainWindow& w = start("");
-    const ViewChoices before = w.document.view;
-    save(PictureFormat::Gif, "karte.gif");
-    EXPECT_EQ(w.document.view, before);
-    EXPECT_TRUE(log.messages.empty());
-
-    QImage saved("karte.gif", "GIF");
-    ASSERT_EQ(saved.size(), QSize(810, 485));
-
-    const QImage& shown = w.mapBitmap.image();
-    QRect title(30, 0, 750, 30);
-    EXPECT_EQ(inkPixels(shown, title), 0);
-    EXPECT_GT(inkPixels(saved, title), 100);
-    // Below the title the pictures agree up to the dithering.
-    EXPECT_LT(meanDifference(saved, shown, QRect(0, 30, 810, 455)), 4.0);
-}
-
-TEST_F(PictureSaversTest, PicturesTakeTheSizeOfTheScale) {
-    start("SCALE_PERCENT=50\n");
-    save(PictureFormat::Jpeg, "bild.jpeg");
-    save(PictureFormat::Gif, "bild.gif");
-    EXPECT_EQ(QImage("bild.jpeg", "JPEG").size(), QSize(560, 360));
-    EXPECT_EQ(QImage("bild.gif", "GIF").size(), QSize(560, 360));
-
-    window->setScale(100, -1, -1);
-    save(PictureFormat::Jpeg, "bild.jpeg");
-    QImage large("bild.jpeg", "JPEG");
-    EXPECT_EQ(large.size(), QSize(1060, 610));
-    EXPECT_GT(inkPixels(large, QRect(30, 0, 1000, 30)), 100);
-    EXPECT_TRUE(log.messages.empty());
-}
 
 // With a view position the saved caption carries its line under the map, and the globe turns
 // to it, as in the window; its marker stays out of the picture.

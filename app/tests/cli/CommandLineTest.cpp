@@ -16,13 +16,70 @@ CommandLine parse(const std::vector<std::string_view>& arguments) {
     return CommandLine::parse(arguments);
 }
 
-// Without an option of ours the window opens as it always did, with plain arguments left alone.
-TEST(CommandLineTest, WithoutOurOptionsTheWindowOpens) {
-    for (const auto& arguments :
-         std::vector<std::vector<std::string_view>>{{}, {"karte.png"}, {"a", "b"}}) {
-        CommandLine line = parse(arguments);
-        EXPECT_EQ(line.mode, ProgramMode::Window);
-        EXPECT_FALSE(line.error);
+// The parsed line in one text: what to make and where, the picture's choices that are set and
+// an animation's span.
+std::string described(const CommandLine& line) {
+    static const char* const MODES[] = {"window", "help", "render", "animate"};
+    static const char* const FORMATS[] = {"png", "gif", "jpeg", "emf"};
+    if (line.error) {
+        return "refused " + line.error->argument;
+    }
+    std::ostringstream text;
+    text << MODES[static_cast<int>(line.mode)];
+    if (line.mode == ProgramMode::Render) {
+        text << ' ' << line.output << ' ' << FORMATS[static_cast<int>(line.format)];
+    }
+    const PictureChoice& p = line.picture;
+    auto option = [&](const char* name, const auto& value) {
+        if (value) {
+            text << ' ' << name << ' ' << *value;
+        }
+    };
+    option("dataset", p.dataset);
+    option("year", p.year);
+    option("month", p.month);
+    text << (p.yearAverage ? " average" : "");
+    option("scale", p.scalePercent);
+    option("map", p.mapType);
+    text << (p.globe ? *p.globe ? " globe" : " flat" : "");
+    if (p.centre) {
+        text << " centre " << p.centre->lon << ',' << p.centre->lat;
+    }
+    if (line.mode == ProgramMode::Animate) {
+        const AnimationSpan& span = line.animation;
+        text << " to " << line.output << " from " << span.fromYear << '-' << span.fromMonth
+             << " to " << span.toYear << '-' << span.toMonth << " fps " << span.framesPerSecond
+             << (span.yearAverages ? " years" : "") << (span.loop ? " loop" : "");
+    }
+    return text.str();
+}
+
+// Without an option of ours the window opens as it always did, with plain arguments left alone;
+// help wins over everything else; every option reaches its field.
+TEST(CommandLineTest, AcceptedLinesSayWhatToMake) {
+    const std::pair<std::vector<std::string_view>, std::string> cases[] = {
+        {{}, "window"},
+        {{"karte.png"}, "window"},
+        {{"a", "b"}, "window"},
+        {{"--help"}, "help"},
+        {{"--render", "karte.bmp", "--scale", "60", "-h"}, "help"},
+        {{"--render", "wochen/karte.PNG"}, "render wochen/karte.PNG png"},
+        {{"--dataset", "data/cru/hadcrut4.dat", "--render=bild.JpEg", "--year", "2024", "--month=6",
+          "--scale", "100", "--map-type", "Nacht", "--globe", "--centre", "-13.5,-52.25"},
+         "render bild.JpEg jpeg dataset data/cru/hadcrut4.dat year 2024 month 6 scale 100 map 4 "
+         "globe centre -13.5,-52.25"},
+        {{"--render", "a.gif", "--year", "1850", "--year-average", "--flat", "--map-type",
+          "land-water"},
+         "render a.gif gif year 1850 average map 3 flat"},
+        {{"--render", "a.emf", "--map-type", "1"}, "render a.emf emf map 1"},
+        {{"--animate", "2023-11", "2024-02", "jahr.GIF", "--fps", "2", "--no-loop", "--globe",
+          "--scale", "50"},
+         "animate scale 50 globe to jahr.GIF from 2023-11 to 2024-2 fps 2"},
+        {{"--animate", "1990", "1990", "a.gif"},
+         "animate to a.gif from 1990-1 to 1990-12 fps 4 years loop"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        EXPECT_EQ(described(parse(arguments)), expected);
     }
 }
 
@@ -50,69 +107,6 @@ TEST(CommandLineTest, WindowHasADisplayOnlyWhereQtCanDraw) {
         });
         EXPECT_EQ(display, c.display) << c.variables.size();
     }
-}
-
-TEST(CommandLineTest, HelpWinsOverEverythingElse) {
-    EXPECT_EQ(parse({"--help"}).mode, ProgramMode::Help);
-    CommandLine line = parse({"--render", "karte.bmp", "--scale", "60", "-h"});
-    EXPECT_EQ(line.mode, ProgramMode::Help);
-    EXPECT_FALSE(line.error);
-}
-
-TEST(CommandLineTest, RenderTakesEveryPictureOption) {
-    CommandLine plain = parse({"--render", "wochen/karte.PNG"});
-    ASSERT_FALSE(plain.error);
-    EXPECT_EQ(plain.mode, ProgramMode::Render);
-    EXPECT_EQ(plain.output, "wochen/karte.PNG");
-    EXPECT_EQ(plain.format, PictureFormat::Png);
-    EXPECT_FALSE(plain.picture.dataset || plain.picture.year || plain.picture.month ||
-                 plain.picture.scalePercent || plain.picture.mapType || plain.picture.globe ||
-                 plain.picture.centre || plain.picture.yearAverage);
-
-    CommandLine full = parse({"--dataset", "data/cru/hadcrut4.dat", "--render=bild.JpEg", "--year",
-                              "2024", "--month=6", "--scale", "100", "--map-type", "Nacht",
-                              "--globe", "--centre", "-13.5,-52.25"});
-    ASSERT_FALSE(full.error);
-    EXPECT_EQ(full.format, PictureFormat::Jpeg);
-    EXPECT_EQ(full.picture.dataset, "data/cru/hadcrut4.dat");
-    EXPECT_EQ(full.picture.year, 2024u);
-    EXPECT_EQ(full.picture.month, 6u);
-    EXPECT_EQ(full.picture.scalePercent, 100u);
-    EXPECT_EQ(full.picture.mapType, 4u);
-    EXPECT_EQ(full.picture.globe, true);
-    ASSERT_TRUE(full.picture.centre);
-    EXPECT_EQ(full.picture.centre->lon, -13.5);
-    EXPECT_EQ(full.picture.centre->lat, -52.25);
-
-    CommandLine average = parse({"--render", "a.gif", "--year", "1850", "--year-average", "--flat",
-                                 "--map-type", "land-water"});
-    ASSERT_FALSE(average.error);
-    EXPECT_EQ(average.format, PictureFormat::Gif);
-    EXPECT_TRUE(average.picture.yearAverage);
-    EXPECT_EQ(average.picture.globe, false);
-    EXPECT_EQ(average.picture.mapType, 3u);
-    EXPECT_EQ(parse({"--render", "a.emf", "--map-type", "1"}).picture.mapType, 1u);
-    EXPECT_EQ(parse({"--render", "a.emf"}).format, PictureFormat::Emf);
-}
-
-TEST(CommandLineTest, AnimateTakesMonthsOrYearsAndItsOwnOptions) {
-    CommandLine months = parse({"--animate", "2023-11", "2024-02", "jahr.GIF", "--fps", "2",
-                                "--no-loop", "--globe", "--scale", "50"});
-    ASSERT_FALSE(months.error);
-    EXPECT_EQ(months.mode, ProgramMode::Animate);
-    EXPECT_EQ(months.output, "jahr.GIF");
-    const AnimationSpan& m = months.animation;
-    EXPECT_EQ(std::vector({m.fromYear, m.fromMonth, m.toYear, m.toMonth, m.framesPerSecond}),
-              std::vector({2023u, 11u, 2024u, 2u, 2u}));
-    EXPECT_FALSE(m.yearAverages || m.loop);
-    EXPECT_EQ(months.picture.scalePercent, 50u);
-
-    CommandLine years = parse({"--animate", "1990", "1990", "a.gif"});
-    ASSERT_FALSE(years.error);
-    const AnimationSpan& y = years.animation;
-    EXPECT_TRUE(y.yearAverages && y.loop);
-    EXPECT_EQ(std::vector({y.fromYear, y.fromMonth, y.toYear, y.toMonth, y.framesPerSecond}),
-              std::vector({1990u, 1u, 1990u, 12u, 4u}));
 }
 
 struct Refusal {
