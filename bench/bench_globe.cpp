@@ -10,8 +10,8 @@
 #include "map/GlobeGraticule.h"
 #include "map/GlobeLineLayer.h"
 #include "map/GlobePixelTable.h"
-#include "map/GlobeTableCache.h"
 #include "map/GlobeUnprojection.h"
+#include "map/KeptLayers.h"
 #include "map/MapConstants.h"
 #include "map/MapRenderer.h"
 #include "map/OrthographicPass.h"
@@ -72,7 +72,7 @@ struct GlobeScene {
 
     ViewChoices view;
     Viewport viewport{view};
-    GlobeTableCache kept;
+    KeptLayers kept;
     ZBitmap background;
     // Read by the month steps; the caption's dataset, without data unless opened.
     GridDatabase grid;
@@ -235,7 +235,7 @@ void BM_GlobeKeptMemory(benchmark::State& state) {
     GlobeScene outlines(static_cast<int>(state.range(0)), 1);
     GlobeScene picture(static_cast<int>(state.range(0)), 2);
     for (auto _ : state) {
-        outlines.kept = GlobeTableCache();
+        outlines.kept = KeptLayers();
         ZRasterSurface surface(outlines.image);
         renderOrthographic(outlines.scene(), outlines.kept, surface, false, false);
     }

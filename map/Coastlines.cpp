@@ -82,10 +82,11 @@ std::shared_ptr<const std::vector<CoastlinePoint>> keptCoastlines() {
     return kept;
 }
 
-void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place) {
+std::vector<std::vector<ZPoint>> traceCoastlines(const CoastlinePlacer& place) {
     std::shared_ptr<const std::vector<CoastlinePoint>> points = keptCoastlines();
     // The scalar placing below follows drawing; see clearVectorUpperState.
     clearVectorUpperState();
+    std::vector<std::vector<ZPoint>> polylines;
     bool penUp = true;
     for (const CoastlinePoint& point : *points) {
         std::optional<ScreenPoint> pixel;
@@ -94,24 +95,32 @@ void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place) {
         }
         if (!pixel) {
             penUp = true;
-        } else if (penUp) {
-            surface.moveTo(pixel->x, pixel->y);
-            penUp = false;
-        } else {
-            surface.lineTo(pixel->x, pixel->y);
+            continue;
         }
+        if (penUp) {
+            polylines.emplace_back();
+            penUp = false;
+        }
+        polylines.back().push_back(ZPoint{pixel->x, pixel->y});
     }
+    return polylines;
 }
 
-void drawCoastlines(ZSurface& surface, const MapScale& scale) {
+std::vector<std::vector<ZPoint>> traceFlatCoastlines(const MapScale& scale) {
     int left = roundPixel(FRAME_MARGIN * scale.frame);
     int top = left;
-    surface.selectPen(COASTLINE_COLOUR, 1);
     // Unlike the cell corners, the margin is added after rounding.
-    traceCoastlines(surface, [&](const CoastlinePoint& point) -> std::optional<ScreenPoint> {
+    return traceCoastlines([&](const CoastlinePoint& point) -> std::optional<ScreenPoint> {
         double a = point.a;
         double b = point.b;
         return ScreenPoint{roundPixel(a * scale.x * MAP_WIDTH) + left,
                            roundPixel(MAP_HEIGHT * scale.y - b * scale.y * 1000) + top};
     });
+}
+
+void drawCoastlines(ZSurface& surface, const MapScale& scale) {
+    // Not recorded, so every surface draws the lines one by one.
+    ZLineLayer lines;
+    lines.add(COASTLINE_COLOUR, 1, traceFlatCoastlines(scale));
+    surface.drawLineLayer(lines);
 }

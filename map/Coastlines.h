@@ -7,6 +7,7 @@
 
 #include "map/Projections.h"
 #include "toolkit/ZString.h"
+#include "toolkit/ui/ZLineLayer.h"
 
 class ZSurface;
 struct MapScale;
@@ -38,9 +39,12 @@ std::shared_ptr<const std::vector<CoastlinePoint>> keptCoastlines();
 // Whether the coastline file is there to be read.
 bool coastlinesReadable();
 
-// Joins consecutive placed points of the coastline file with the surface's pen. Without the file
-// no coastlines are drawn and the map goes on without them.
-void traceCoastlines(ZSurface& surface, const CoastlinePlacer& place);
+// The runs of consecutive placed points of the coastline file, each to be joined by lines. Without
+// the file there are none and the map goes on without coastlines.
+std::vector<std::vector<ZPoint>> traceCoastlines(const CoastlinePlacer& place);
 
-// The coastlines of the flat map, black and one pixel wide.
+// Where the flat map's coastlines run at the scale.
+std::vector<std::vector<ZPoint>> traceFlatCoastlines(const MapScale& scale);
+
+// The coastlines of the flat map, black and one pixel wide, drawn line by line.
 void drawCoastlines(ZSurface& surface, const MapScale& scale);

@@ -17,8 +17,8 @@
 namespace {
 
 // The whole Earth: picture or coastlines, cells, then the overlays.
-void renderEquirectangular(const MapScene& scene, ZSurface& surface, bool withCaption,
-                           bool withPositions) {
+void renderEquirectangular(const MapScene& scene, KeptLayers& kept, ZSurface& surface,
+                           bool withCaption, bool withPositions) {
     const Viewport& viewport = scene.viewport;
     const PictureGeometry& geometry = viewport.geometry();
     surface.fillRect(geometry.picture(), BACKGROUND_COLOUR);
@@ -28,7 +28,13 @@ void renderEquirectangular(const MapScene& scene, ZSurface& surface, bool withCa
     }
     drawGridCells(surface, scene.grid, viewport.scale(), true, outlines, scene.progress);
     if (outlines) {
-        drawCoastlines(surface, viewport.scale());
+        // Kept from one month to the next below the globe's limit for kept tables, which
+        // leaves the metafile's large picture to draw its lines one by one.
+        if (GlobePixelTable::worthKeeping(geometry)) {
+            surface.drawLineLayer(kept.flatCoastlines(viewport.scale(), geometry).layer());
+        } else {
+            drawCoastlines(surface, viewport.scale());
+        }
     }
     drawMapOverlays(scene, surface, withCaption, withPositions);
 }
@@ -52,9 +58,9 @@ void drawMapOverlays(const MapScene& scene, ZSurface& surface, bool withCaption,
 void MapRenderer::renderMap(const MapScene& scene, ZSurface& surface, bool withCaption,
                             bool withPositions) {
     if (scene.viewport.choices().globe) {
-        renderOrthographic(scene, globe_, surface, withCaption, withPositions);
+        renderOrthographic(scene, kept_, surface, withCaption, withPositions);
     } else {
-        renderEquirectangular(scene, surface, withCaption, withPositions);
+        renderEquirectangular(scene, kept_, surface, withCaption, withPositions);
     }
 }
 

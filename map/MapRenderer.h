@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/GlobeTableCache.h"
+#include "map/KeptLayers.h"
 #include "toolkit/ui/ZRect.h"
 
 class MapOverlays;
@@ -26,7 +26,7 @@ void drawMapOverlays(const MapScene& scene, ZSurface& surface, bool withCaption,
 
 // Draws the whole map picture, flat or as a globe, onto any surface or into a bitmap. Lives as
 // long as the pictures it draws follow one another (the window's, a command-line run's, an
-// animation's) and keeps what the globe can reuse between them.
+// animation's) and keeps what later pictures of the same view can reuse.
 class MapRenderer {
   public:
     void renderMap(const MapScene& scene, ZSurface& surface, bool withCaption, bool withPositions);
@@ -39,8 +39,8 @@ class MapRenderer {
     static void paintMap(const MapScene& scene, ZSurface& surface, const ZBitmap& mapBitmap,
                          const ZRect& update);
 
-    const GlobeTableCache& kept() const { return globe_; }
+    const KeptLayers& kept() const { return kept_; }
 
   private:
-    GlobeTableCache globe_;
+    KeptLayers kept_;
 };

@@ -6,4 +6,6 @@ struct MapScale {
     double x = 0.75;
     double y = 0.75;
     double frame = 1.0;
+
+    bool operator==(const MapScale&) const = default;
 };

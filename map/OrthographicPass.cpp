@@ -11,9 +11,9 @@
 #include "map/GlobeGraticule.h"
 #include "map/GlobeLineLayer.h"
 #include "map/GlobePixelTable.h"
-#include "map/GlobeTableCache.h"
 #include "map/GlobeUnprojection.h"
 #include "map/GridCells.h"
+#include "map/KeptLayers.h"
 #include "map/MapConstants.h"
 #include "map/MapRenderer.h"
 #include "map/PictureGeometry.h"
@@ -78,7 +78,7 @@ void drawGlobePixels(ZSurface& surface, const ZBitmap& flat, const GlobeFrame& f
     surface.drawPixels(left, top, width, height, rgb.data(), mask.data());
 }
 
-void renderOrthographic(const MapScene& scene, GlobeTableCache& kept, ZSurface& surface,
+void renderOrthographic(const MapScene& scene, KeptLayers& kept, ZSurface& surface,
                         bool withCaption, bool withPositions) {
     const Viewport& viewport = scene.viewport;
     const PictureGeometry& geometry = viewport.geometry();

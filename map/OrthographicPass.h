@@ -1,6 +1,6 @@
 #pragma once
 
-class GlobeTableCache;
+class KeptLayers;
 class ZProgress;
 class ZBitmap;
 class ZSurface;
@@ -13,7 +13,7 @@ struct PictureGeometry;
 // shows. Coastlines (outline maps only), the graticule and the outline are drawn over it, hidden
 // behind the globe, then the legend and, when asked, the positions and the caption. What depends
 // only on the viewport is taken from kept, or made there for the next pass.
-void renderOrthographic(const MapScene& scene, GlobeTableCache& kept, ZSurface& surface,
+void renderOrthographic(const MapScene& scene, KeptLayers& kept, ZSurface& surface,
                         bool withCaption, bool withPositions);
 
 // The steps of the pass that cost most, on their own for measuring.

@@ -309,7 +309,7 @@ TEST_F(MainWindowTest, MissingCoastlinesAreReportedOnce) {
 // The window's renderer outlives each picture, so the globe's tables are reused.
 TEST_F(MainWindowTest, GlobeKeepsItsTablesInTheWindowsRendererFromMonthToMonth) {
     MainWindow& w = start("YEAR=1990\nMONTH=6\nORTH_VIEW=1\n");
-    const GlobeTableCache& kept = w.renderer.kept();
+    const KeptLayers& kept = w.renderer.kept();
     ASSERT_TRUE(kept.keptPixels() && kept.keptLines());
     const GlobePixelTable* table = kept.keptPixels();
     const GlobeLineLayer* lines = kept.keptLines();

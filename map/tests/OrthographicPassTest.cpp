@@ -11,7 +11,7 @@
 #include "TestDataset.h"
 #include "map/BackgroundPicture.h"
 #include "map/ColourScale.h"
-#include "map/GlobeTableCache.h"
+#include "map/KeptLayers.h"
 #include "map/MapConstants.h"
 #include "map/MapRenderer.h"
 #include "map/OrthographicPass.h"
@@ -53,7 +53,7 @@ class GlobeRendering : public testing::Test {
     TestDataset noData{[](int, int) { return -99.9; }};
     const MonthGrid* grid = &noData.grid();
     ViewChoices view;
-    GlobeTableCache kept;
+    KeptLayers kept;
     ZBitmap background = codedPicture(1000, 500);
     const GeoPosition* viewPosition = nullptr;
 };
@@ -115,10 +115,10 @@ TEST_F(GlobeRendering, MonthStepsKeepTablesAndLinesThatAChangeOfViewReplaces) {
     QImage step = render(2, 100);
     EXPECT_EQ(kept.keptPixels(), table);
     EXPECT_EQ(kept.keptLines(), lines);
-    EXPECT_EQ(GlobeTableCache(kept).keptPixels(), table);
+    EXPECT_EQ(KeptLayers(kept).keptPixels(), table);
 
     // The next month looks as it would have looked without anything kept.
-    kept = GlobeTableCache();
+    kept = KeptLayers();
     EXPECT_TRUE(picturesMatch(render(2, 100), step, "globe-month-step"));
     table = kept.keptPixels();
     lines = kept.keptLines();
