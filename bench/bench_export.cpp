@@ -7,6 +7,7 @@
 #include <string>
 
 #include "export/ExportWorker.h"
+#include "tests/support/Places.h"
 #include "toolkit/ZProgress.h"
 
 namespace {
@@ -18,15 +19,6 @@ class NoProgress : public ZProgress {
   protected:
     void reached(int) override {}
 };
-
-GeoPosition place(int latitude, int longitude) {
-    GeoPosition position;
-    position.latDegrees = std::abs(latitude);
-    position.south = latitude < 0;
-    position.lonDegrees = std::abs(longitude);
-    position.west = longitude < 0;
-    return position;
-}
 
 void BM_ExportEveryMonthWithThreePositions(benchmark::State& state) {
     if (!std::filesystem::exists(DATASET)) {

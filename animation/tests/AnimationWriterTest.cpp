@@ -21,6 +21,7 @@
 #include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
 #include "positions/PositionList.h"
+#include "tests/support/Places.h"
 
 namespace {
 
@@ -135,10 +136,7 @@ TEST_F(AnimationWriterTest, YearAveragesOnTheGlobePlayOnce) {
     request.view.globe = true;
     Position viewPosition;
     viewPosition.name = "Osterinsel";
-    viewPosition.coordinates.latDegrees = 27;
-    viewPosition.coordinates.south = 1;
-    viewPosition.coordinates.lonDegrees = 109;
-    viewPosition.coordinates.west = 1;
+    viewPosition.coordinates = place(-27, -109);
     request.positions.push_back(viewPosition);
     ASSERT_TRUE(write("jahre.gif").complete());
     const std::string dump = gifbuildDump("jahre.gif");

@@ -10,6 +10,7 @@
 
 #include "FileFaults.h"
 #include "WindowTest.h"
+#include "tests/support/Places.h"
 
 namespace {
 
@@ -40,10 +41,7 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
     save(PictureFormat::Jpeg, "ohne.jpg");
     Position farAway;
     farAway.name = "Osterinsel";
-    farAway.coordinates.latDegrees = 27;
-    farAway.coordinates.south = 1;
-    farAway.coordinates.lonDegrees = 109;
-    farAway.coordinates.west = 1;
+    farAway.coordinates = place(-27, -109);
     w.document.positions.put(VIEW_POSITION_ID, farAway);
     save(PictureFormat::Jpeg, "mit.jpg");
     QImage with("mit.jpg", "JPEG");

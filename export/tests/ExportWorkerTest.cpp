@@ -12,6 +12,7 @@
 #include "StepProgress.h"
 #include "export/ExportWorker.h"
 #include "grid/GridDatabase.h"
+#include "tests/support/Places.h"
 #include "toolkit/ZException.h"
 
 // The golden tables in export/tests/golden are this program's own output, checked by hand once
@@ -19,16 +20,6 @@
 // the test with SORVO_WRITE_GOLDEN=1 and review the difference before committing it.
 
 namespace {
-
-// A place in whole degrees: north and east positive.
-GeoPosition place(int latitude, int longitude) {
-    GeoPosition position;
-    position.latDegrees = std::abs(latitude);
-    position.south = latitude < 0;
-    position.lonDegrees = std::abs(longitude);
-    position.west = longitude < 0;
-    return position;
-}
 
 class ExportWorkerTest : public testing::Test {
   protected:
