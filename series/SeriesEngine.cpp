@@ -36,10 +36,12 @@ MonthGrid indexGrid(std::uint32_t cellSize) {
 }
 
 // Whether the covered part of a region is enough: threshold 0 takes any covered cell, 100 only
-// every cell (counted, so that rounding in the sums cannot refuse a fully covered region).
+// every cell. Every cell is counted, and a share that misses the threshold only by the rounding
+// of the sums (half of a box symmetric about the equator) counts as reaching it.
 bool enough(std::size_t covered, std::size_t cells, double coveredWeight, double totalWeight,
             double threshold) {
-    return covered > 0 && (covered == cells || coveredWeight * 100.0 >= threshold * totalWeight);
+    return covered > 0 &&
+           (covered == cells || coveredWeight * 100.0 >= threshold * totalWeight * (1 - 1e-12));
 }
 
 }  // namespace
