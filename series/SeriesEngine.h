@@ -41,6 +41,15 @@ class SeriesEngine {
 
   private:
     struct Cells;
+    // The sum of the values of some cells and how many of them have data.
+    struct Sums {
+        double sum = 0;
+        std::uint32_t withData = 0;
+    };
+    template <bool REFERENCED>
+    static Sums sumRun(const float* month, const double* means, std::uint32_t length);
+    // The sums of every row of every month, with the baseline in use.
+    void sumRows();
     Cells cellsOf(const SeriesRegion& region) const;
     void useBaseline(const std::optional<YearSpan>& baseline, ZProgress& progress);
     // The region's value of month k (months since January of the first year), NaN for a gap.
@@ -63,4 +72,7 @@ class SeriesEngine {
     // The baseline in use and its mean per calendar month and cell (empty: as in the file).
     std::optional<YearSpan> baseline_;
     std::vector<double> baselineMeans_;
+    // Month after month, the sums of each row: a region of whole rows (the globe, hemispheres,
+    // bands) adds up a row in one step instead of cell by cell.
+    std::vector<Sums> rowSums_;
 };
