@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "grid/Climatology.h"
 #include "grid/GridSource.h"
 #include "grid/MonthSelection.h"
 #include "positions/PositionList.h"
@@ -61,8 +62,9 @@ struct SeriesEngine::Cells {
     bool captionFigure = false;
 };
 
+// The file's own anomalies: each request names its baseline, and the map's is not the series'.
 SeriesEngine::SeriesEngine(const GridSourceDescription& dataset)
-    : dataset_(dataset), source_(GridSource::open(dataset)) {
+    : dataset_(dataset.type, dataset.fileName), source_(GridSource::open(dataset_)) {
     const std::uint64_t end = source_->endOfData();
     const std::uint64_t first = std::uint64_t{FIRST_YEAR} * 12;
     months_ = end > first ? static_cast<std::uint32_t>(end - first) : 0;
@@ -236,39 +238,35 @@ void SeriesEngine::useBaseline(const std::optional<YearSpan>& baseline, ZProgres
         sumRows();
         return;
     }
-    // Per calendar month and cell the mean over the span's years with data; fewer than half
-    // of the span's years give no mean, and the cell no value in that month.
-    const std::uint32_t years = baseline->last - baseline->first + 1;
-    std::vector<double> means(12 * cellCount_, GAP);
-    std::vector<double> sums(cellCount_);
-    std::vector<std::uint32_t> counts(cellCount_);
-    bool anyMean = false;
+    // The climatology of the months held in memory: no reading, and the same rule as the map's
+    // re-referenced source for cell-months with too few years.
+    Climatology climatology(layout_.cellSize(), *baseline);
     progress.begin(12);
-    for (std::uint32_t m = 0; m < 12; ++m) {
-        std::fill(sums.begin(), sums.end(), 0.0);
-        std::fill(counts.begin(), counts.end(), 0u);
+    for (std::uint32_t m = 1; m <= 12; ++m) {
         for (std::uint32_t y = std::max(baseline->first, FIRST_YEAR); y <= baseline->last; ++y) {
-            const std::uint64_t k = std::uint64_t{y - FIRST_YEAR} * 12 + m;
+            const std::uint64_t k = std::uint64_t{y - FIRST_YEAR} * 12 + m - 1;
             if (k >= months_) {
                 break;
             }
             const float* month = values_.data() + k * cellCount_;
             for (std::size_t i = 0; i < cellCount_; ++i) {
-                const bool data = month[i] == month[i];
-                sums[i] += data ? month[i] : 0.0;
-                counts[i] += data;
-            }
-        }
-        for (std::size_t i = 0; i < cellCount_; ++i) {
-            if (counts[i] > 0 && std::uint64_t{counts[i]} * 2 >= years) {
-                means[m * cellCount_ + i] = sums[i] / counts[i];
-                anyMean = true;
+                if (month[i] == month[i]) {
+                    climatology.add(m, i, month[i]);
+                }
             }
         }
         progress.step();
     }
-    if (!anyMean) {
+    climatology.finish();
+    if (climatology.meansKnown() == 0) {
         fail(texts::baselineWithoutData(baseline->first, baseline->last));
+    }
+    std::vector<double> means(12 * cellCount_);
+    for (std::uint32_t m = 1; m <= 12; ++m) {
+        for (std::size_t i = 0; i < cellCount_; ++i) {
+            means[(m - 1) * cellCount_ + i] =
+                climatology.hasMean(m, i) ? climatology.mean(m, i) : GAP;
+        }
     }
     baseline_ = baseline;
     baselineMeans_ = std::move(means);

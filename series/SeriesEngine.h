@@ -20,7 +20,8 @@ class ZProgress;
 // follow each change of region, span or step at once.
 class SeriesEngine {
   public:
-    // Opens its own source of the dataset (GridSource::open; raises ZException as that does).
+    // Opens its own source of the dataset (GridSource::open; raises ZException as that does),
+    // without the description's baseline: the request says which one the series take.
     explicit SeriesEngine(const GridSourceDescription& dataset);
     ~SeriesEngine();
     SeriesEngine(const SeriesEngine&) = delete;

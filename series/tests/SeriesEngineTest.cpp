@@ -109,22 +109,28 @@ TEST(SeriesEngine, HemispheresAddUpToTheCoveredMeanAndTheWholeGlobeBoxEqualsIt) 
     }
 }
 
+// With a baseline, as the map shows the re-referenced months.
 TEST(SeriesEngine, GlobalValueAndPositionsAreWhatCaptionAndReadoutShow) {
     SeriesFiles files;
     PositionList positions;
     positions.add({"", 0, 0, place(52.5, 13.2)});
     positions.add({"", 0, 0, place(-33.9, 151.2)});
-    const std::vector<Series> series =
-        seriesOf(files.text, requestOf({"global", "position", "position:2"}, 0), positions);
-    EXPECT_EQ(series[2].label, "Position 2 (33° 54' S, 151° 12' O)");
-    GridDatabase database;
-    database.open({1, ZString(files.text)});
-    for (int k = 0; k < SERIES_MONTHS; ++k) {
-        database.select({1850u + k / 12, k % 12 + 1u, false});
-        EXPECT_NEAR(series[0].points[k].value, database.grid().figures().globalMean, 1e-12);
-        for (std::uint32_t id : {1u, 2u}) {
-            const double shown = database.grid().valueAt(positions.get(id)->coordinates);
-            expectSame(shown == MISSING_VALUE ? NAN : shown, series[id].points[k].value, 0, "");
+    for (std::optional<YearSpan> baseline :
+         {std::optional<YearSpan>(), std::optional(YearSpan{1851, 1853})}) {
+        SeriesRequest request = requestOf({"global", "position", "position:2"}, 0);
+        request.baseline = baseline;
+        const std::vector<Series> series = seriesOf(files.text, request, positions);
+        EXPECT_EQ(series[2].label, "Position 2 (33° 54' S, 151° 12' O)");
+        GridDatabase database;
+        database.open({1, ZString(files.text), baseline});
+        for (int k = 0; k < SERIES_MONTHS; ++k) {
+            database.select({1850u + k / 12, k % 12 + 1u, false});
+            EXPECT_NEAR(series[0].points[k].value, database.grid().figures().globalMean, 1e-12);
+            for (std::uint32_t id : {1u, 2u}) {
+                const double shown = database.grid().valueAt(positions.get(id)->coordinates);
+                expectSame(shown == MISSING_VALUE ? NAN : shown, series[id].points[k].value, 1e-12,
+                           "");
+            }
         }
     }
     EXPECT_THROW(seriesOf(files.text, requestOf({"position:3"}, 0), positions), ZException);
