@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <optional>
 #include <string>
@@ -34,17 +36,41 @@ struct SeriesFiles {
     TemporaryDirectory folder;
     std::string text = folder.file("grid.dat");
     std::string netcdf = folder.file("grid.nc");
+
     SeriesFiles() {
-        folder.write("grid.dat", makeBlocks(HADCRUT3_LAYOUT, SERIES_MONTHS, [&](int k) {
+        folder.write("grid.dat", makeBlocks(HADCRUT3_LAYOUT, SERIES_MONTHS, [](int k) {
                          return [k](int row, int column) { return seriesField(k, row, column); };
                      }));
         writeNetcdf(netcdf, {.months = SERIES_MONTHS}, seriesField);
     }
 };
 
-inline std::vector<Series> seriesOf(const std::string& file, SeriesRequest request,
+// Every month of the six years for the regions of the command line's words.
+inline SeriesRequest requestOf(const std::vector<std::string>& words, double threshold = 0,
+                               std::optional<YearSpan> baseline = std::nullopt) {
+    SeriesRequest request;
+    request.fromYear = 1850;
+    request.toYear = 1855;
+    request.thresholdPercent = threshold;
+    request.baseline = baseline;
+    for (const std::string& word : words) {
+        request.regions.push_back(SeriesRegion::parse(word));
+    }
+    return request;
+}
+
+inline std::vector<Series> seriesOf(const std::string& file, const SeriesRequest& request,
                                     const PositionList& positions = {}) {
     SeriesEngine engine({1, ZString(file)});
     StepProgress progress;
     return engine.compute(request, positions, progress);
+}
+
+// NaN (a gap) must meet NaN.
+inline void expectSame(double expected, double actual, double tolerance, const std::string& where) {
+    if (std::isnan(expected)) {
+        EXPECT_TRUE(std::isnan(actual)) << where;
+    } else {
+        EXPECT_NEAR(expected, actual, tolerance) << where;
+    }
 }
