@@ -17,7 +17,8 @@ class ZProgress;
 
 // Series of regions over a whole dataset. The file is read once into memory (every month, one
 // float per cell); every request after that is arithmetic over those values, fast enough to
-// follow each change of region, span or step at once.
+// follow each change of region, span or step at once. One thread at a time: compute keeps the
+// baseline it last used.
 class SeriesEngine {
   public:
     // Opens its own source of the dataset (GridSource::open; raises ZException as that does),
@@ -34,9 +35,11 @@ class SeriesEngine {
     // The years the file holds data for (before prepare: the years its months reach).
     std::uint32_t firstYear() const { return firstYear_; }
     std::uint32_t lastYear() const { return lastYear_; }
-    // Computes every region of the request (preparing first when that has not been done). A
+    // Computes every region of the request (preparing first when that has not been done) over
+    // the request's years that hold data; a position's place comes from the list by its id. A
     // baseline span is computed once and kept (progress). Raises ZException (German) for a bad
-    // request, a span outside the data or a baseline without data.
+    // request, a span wholly outside the data, a baseline without data, a region without cells
+    // or a position not in the list.
     std::vector<Series> compute(const SeriesRequest& request, const PositionList& positions,
                                 ZProgress& progress);
 
