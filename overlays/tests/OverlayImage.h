@@ -29,10 +29,3 @@ inline ZFont captionFont() {
     font.create("Times New Roman", 12, 0, 400, 0);
     return font;
 }
-
-// A white picture of the viewport's size.
-inline QImage blankPicture(const Viewport& viewport) {
-    QImage image(viewport.geometry().width, viewport.geometry().height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}

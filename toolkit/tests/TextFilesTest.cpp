@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -19,7 +18,6 @@
 #include "toolkit/ZErrorText.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFile.h"
-#include "toolkit/ZFormattedString.h"
 #include "toolkit/ZReplacedFile.h"
 #include "toolkit/ZSaveFile.h"
 #include "toolkit/ZStringTokenizer.h"
@@ -75,14 +73,6 @@ TEST(TextFiles, TokenizerMergesOrKeepsEmptyFields) {
         }
         EXPECT_EQ(taken, (keepEmpty ? Lines{"a", "", "b", ""} : Lines{"a", "b"}));
     }
-}
-
-TEST(TextFiles, FormattedNumbersKeepTheDecimalPointUnderAGermanLocale) {
-    std::string previous = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
-    ZFormattedString text("%f;%.2f;%d", -3.7, 0.375, 42);
-    std::setlocale(LC_ALL, previous.c_str());
-    EXPECT_EQ(text, "-3.700000;0.38;42");
 }
 
 // Two writers of one file at the same time each write a file of their own: the last commit wins

@@ -266,18 +266,4 @@ TEST(ControlsTest, StatusBarKeepsItsPartsAtTheBottom) {
     EXPECT_EQ(parts[1]->text(), QStringLiteral("rechts"));
 }
 
-TEST(ResourcesTest, MarksIconAndWaitTemplateAreThere) {
-    const ZResourceModule& resources = ZSystem::getInstance();
-    for (auto [id, middle] : {std::pair{IDB_CHECKED_MARK, 0}, std::pair{IDB_UNCHECKED_MARK, 255}}) {
-        QImage mark = resources.loadBitmap(id);
-        ASSERT_EQ(mark.size(), QSize(15, 15));
-        EXPECT_EQ(qGray(mark.pixel(7, 7)), middle);
-    }
-    EXPECT_FALSE(resources.loadIcon(IDI_SORVO).isNull());
-    const ZDialogTemplate* wait = resources.findDialog(IDD_WAIT);
-    ASSERT_NE(wait, nullptr);
-    EXPECT_STREQ(wait->title, "Bitte waren ...");
-    EXPECT_EQ(resources.findAccelerators(IDR_ACCELERATORS).size(), 8u);
-}
-
 }  // namespace
