@@ -55,16 +55,11 @@ class AnimationDialogTest : public testing::Test {
     AnimationDialog dialog{nullptr};
 };
 
-// The span shown, then the span's checks, one message a press, the dialog staying open.
+// The file and the check boxes shown (the window's test starts the preset span), then the
+// span's checks, one message a press, the dialog staying open.
 TEST_F(AnimationDialogTest, OpensWithTheSpanAndChecksIt) {
     show([&](ZDialog& shown) {
         EXPECT_EQ(qobject_cast<QLabel*>(shown.findControl(IDC_ANIMATION_FILE))->text(), "film.gif");
-        std::string texts;
-        for (int id : {IDC_ANIMATION_FROM_YEAR, IDC_ANIMATION_FROM_MONTH, IDC_ANIMATION_TO_YEAR,
-                       IDC_ANIMATION_TO_MONTH, IDC_ANIMATION_FRAMES_PER_SECOND}) {
-            texts += D::text(shown, id).str() + " ";
-        }
-        EXPECT_EQ(texts, "1850 1 1850 12 4 ");
         EXPECT_FALSE(D::isChecked(shown, IDC_ANIMATION_YEAR_AVERAGES));
         EXPECT_TRUE(D::isChecked(shown, IDC_ANIMATION_LOOP));
         start(shown, "1849", "1", "1850", "1", "4");
