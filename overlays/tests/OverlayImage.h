@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QImage>
-
-#include "PixelChecks.h"
 #include "map/Viewport.h"
 #include "toolkit/ui/ZFont.h"
 
