@@ -107,7 +107,7 @@ TEST_F(PositionsFile, FailedSaveKeepsTheOldFile) {
     folder.write("positions.txt", old);
     positions.add(Position{"Neu", 0, 0, {}});
     if (geteuid() == 0) {
-        return;  // the superuser may write any file
+        GTEST_SKIP() << "the superuser may write any file";
     }
     // A file that may not be written.
     std::filesystem::permissions(name(), std::filesystem::perms::owner_read);
