@@ -7,7 +7,6 @@
 #include "DialogScript.h"
 #include "FormTestDialog.h"
 #include "forms/DialogForm.h"
-#include "toolkit/ZDate.h"
 #include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZControlEdit.h"
 
@@ -28,14 +27,6 @@ void drive(std::function<void(DialogForm&)> bind, std::function<void(FormTestDia
         shown.close(0);
     });
     dialog.show(true);
-}
-
-// Text into a box, validated and taken back.
-bool enterAndTake(FormTestDialog& dialog, int id, const char* text) {
-    D::enterText(dialog, id, text);
-    bool valid = dialog.form.validate();
-    dialog.form.takeValues();
-    return valid;
 }
 
 TEST(FormFieldTest, NumberBoxesConvertLikeTheCLibrary) {
@@ -114,105 +105,6 @@ TEST(FormFieldTest, ValidationMarksInvalidEditBoxesRedAndValidOnesWhiteAgain) {
             EXPECT_TRUE(dialog.form.validate());
             EXPECT_EQ(D::backColor(dialog, EDIT_C), WHITE);
         });
-}
-
-TEST(FormFieldTest, PatternsMatchAnywhereInTheTextAndSkipEmptyValues) {
-    ZString capitalised, digit, broken, optional;
-    std::uint32_t number = 0;
-    drive(
-        [&](DialogForm& form) {
-            form.addTextField(EDIT_A, capitalised).pattern = "^[A-Z][a-z]+$";
-            form.addTextField(EDIT_B, digit).pattern = "[0-9]";
-            form.addTextField(EDIT_C, broken).pattern = "(";
-            FormField& maybe = form.addTextField(EDIT_D, optional);
-            maybe.pattern = "^x";
-            maybe.mayBeEmpty = true;
-            form.addUnsignedField(EDIT_E, number).pattern = "^9";
-        },
-        [&](FormTestDialog& dialog) {
-            auto valid = [&](int id, const char* text) {
-                D::enterText(dialog, id, text);
-                dialog.form.validate();
-                return D::backColor(dialog, id) != RED;
-            };
-            EXPECT_TRUE(valid(EDIT_A, "Berlin"));
-            EXPECT_FALSE(valid(EDIT_A, "berlin"));
-            EXPECT_FALSE(valid(EDIT_A, "Berlin1"));
-            EXPECT_TRUE(valid(EDIT_B, "ab1cd"));
-            EXPECT_FALSE(valid(EDIT_B, "abcd"));
-            // A pattern that does not compile fails every value.
-            EXPECT_FALSE(valid(EDIT_C, "("));
-            EXPECT_TRUE(valid(EDIT_D, ""));
-            EXPECT_FALSE(valid(EDIT_D, "y"));
-            EXPECT_TRUE(valid(EDIT_E, "95"));
-            EXPECT_FALSE(valid(EDIT_E, "18"));
-            // "08" reads as 0 through "%i", so it counts as empty and the pattern is not asked.
-            EXPECT_TRUE(valid(EDIT_E, "08"));
-        });
-}
-
-TEST(FormFieldTest, FloatingBoxesRoundAndReadATrailingMinusAndADecimalComma) {
-    double plain = 3.14159;
-    double comma = 2.25;
-    drive(
-        [&](DialogForm& form) {
-            form.addFloatField(EDIT_A, plain);
-            FormField& field = form.addFloatField(EDIT_B, comma);
-            field.decimalComma = true;
-            field.precision = 3;
-        },
-        [&](FormTestDialog& dialog) {
-            EXPECT_EQ(D::text(dialog, EDIT_A), "3.14");
-            EXPECT_EQ(D::text(dialog, EDIT_B), "2,250");
-            EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "1.5-"));
-            EXPECT_EQ(plain, -1.5);
-            EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "2.71828"));
-            EXPECT_EQ(plain, 2.72);
-            EXPECT_TRUE(enterAndTake(dialog, EDIT_B, "7,1254"));
-            EXPECT_EQ(comma, 7.125);
-            dialog.form.showValues();
-            EXPECT_EQ(D::text(dialog, EDIT_B), "7,125");
-            // Nothing converts: 0, which counts as empty and is allowed.
-            EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "Grad"));
-            EXPECT_EQ(plain, 0.0);
-        });
-}
-
-TEST(FormFieldTest, DateBoxesTakeDayMonthYearAtNoon) {
-    ZDate date;
-    date.parse(2000, 1, 1, 8, 30, 0, ZDate::TIME_ZONE_DEFAULT);
-    const ZDate start = date;
-    drive([&](DialogForm& form) { form.addDateField(EDIT_A, date); },
-          [&](FormTestDialog& dialog) {
-              EXPECT_EQ(D::text(dialog, EDIT_A), "01.01.2000");
-              // Day and month only: the date stays as it was.
-              EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "3.4"));
-              EXPECT_EQ(date, start);
-              EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "1.2.14"));
-              EXPECT_EQ(date.format("%d.%m.%Y %H:%M:%S", ZDate::TIME_ZONE_DEFAULT),
-                        "01.02.2014 12:00:00");
-              EXPECT_FALSE(enterAndTake(dialog, EDIT_A, ""));
-              EXPECT_EQ(D::backColor(dialog, EDIT_A), RED);
-          });
-}
-
-TEST(FormFieldTest, MapTextBoxesKeepTheirTextUnderTheirName) {
-    StringMap values;
-    values.put("ort", "Hamburg");
-    drive(
-        [&](DialogForm& form) {
-            form.addMapTextField(EDIT_A, "ort", values);
-            form.addMapTextField(EDIT_B, "fluss", values);
-        },
-        [&](FormTestDialog& dialog) {
-            EXPECT_EQ(D::text(dialog, EDIT_A), "Hamburg");
-            EXPECT_EQ(D::text(dialog, EDIT_B), "");
-            EXPECT_FALSE(dialog.form.validate());
-            EXPECT_TRUE(enterAndTake(dialog, EDIT_B, "Elbe"));
-        });
-    ASSERT_NE(values.find("fluss"), nullptr);
-    EXPECT_EQ(values.find("fluss")->value, "Elbe");
-    EXPECT_EQ(values.find("ort")->value, "Hamburg");
 }
 
 TEST(FormFieldTest, ChoicesSelectTheMatchingEntryOrElseTheFirst) {
