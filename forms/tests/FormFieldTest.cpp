@@ -2,11 +2,13 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "DialogScript.h"
 #include "FormTestDialog.h"
 #include "forms/DialogForm.h"
+#include "toolkit/ZDate.h"
 #include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZControlEdit.h"
 
@@ -27,6 +29,14 @@ void drive(std::function<void(DialogForm&)> bind, std::function<void(FormTestDia
         shown.close(0);
     });
     dialog.show(true);
+}
+
+// Text into a box, validated and taken back.
+bool enterAndTake(FormTestDialog& dialog, int id, const char* text) {
+    D::enterText(dialog, id, text);
+    bool valid = dialog.form.validate();
+    dialog.form.takeValues();
+    return valid;
 }
 
 TEST(FormFieldTest, NumberBoxesConvertLikeTheCLibrary) {
@@ -105,6 +115,95 @@ TEST(FormFieldTest, ValidationMarksInvalidEditBoxesRedAndValidOnesWhiteAgain) {
             EXPECT_TRUE(dialog.form.validate());
             EXPECT_EQ(D::backColor(dialog, EDIT_C), WHITE);
         });
+}
+
+TEST(FormFieldTest, PatternsMatchAnywhereInTheTextAndSkipEmptyValues) {
+    ZString capitalised, digit, broken, optional;
+    std::uint32_t number = 0;
+    drive(
+        [&](DialogForm& form) {
+            form.addTextField(EDIT_A, capitalised).pattern = "^[A-Z][a-z]+$";
+            form.addTextField(EDIT_B, digit).pattern = "[0-9]";
+            form.addTextField(EDIT_C, broken).pattern = "(";
+            FormField& maybe = form.addTextField(EDIT_D, optional);
+            maybe.pattern = "^x";
+            maybe.mayBeEmpty = true;
+            form.addUnsignedField(EDIT_E, number).pattern = "^9";
+        },
+        [&](FormTestDialog& dialog) {
+            const std::tuple<int, const char*, bool> cases[] = {
+                {EDIT_A, "Berlin", true},
+                {EDIT_A, "berlin", false},
+                {EDIT_A, "Berlin1", false},
+                {EDIT_B, "ab1cd", true},
+                {EDIT_B, "abcd", false},
+                {EDIT_C, "(", false},  // a pattern that does not compile fails every value
+                {EDIT_D, "", true},
+                {EDIT_D, "y", false},
+                {EDIT_E, "95", true},
+                {EDIT_E, "18", false},
+                {EDIT_E, "08", true},  // 0 through "%i": empty, so the pattern is not asked
+            };
+            for (auto [id, text, valid] : cases) {
+                D::enterText(dialog, id, text);
+                dialog.form.validate();
+                EXPECT_EQ(D::backColor(dialog, id) != RED, valid) << text;
+            }
+        });
+}
+
+// Floating numbers round to their precision and read a trailing minus and a decimal comma;
+// dates are day, month and year (two digits mean 20xx) at noon; map texts are kept under
+// their names.
+TEST(FormFieldTest, FloatDateAndMapTextBoxesShowAndTakeTheirValues) {
+    double plain = 3.14159;
+    double comma = 2.25;
+    ZDate date;
+    date.parse(2000, 1, 1, 8, 30, 0, ZDate::TIME_ZONE_DEFAULT);
+    const ZDate start = date;
+    StringMap values;
+    values.put("ort", "Hamburg");
+    drive(
+        [&](DialogForm& form) {
+            form.addFloatField(EDIT_A, plain);
+            FormField& field = form.addFloatField(EDIT_B, comma);
+            field.decimalComma = true;
+            field.precision = 3;
+            form.addDateField(EDIT_C, date);
+            form.addMapTextField(EDIT_D, "ort", values);
+            form.addMapTextField(EDIT_E, "fluss", values);
+        },
+        [&](FormTestDialog& dialog) {
+            std::string shown;
+            for (int id : {EDIT_A, EDIT_B, EDIT_C, EDIT_D, EDIT_E}) {
+                shown += D::text(dialog, id).str() + "|";
+            }
+            EXPECT_EQ(shown, "3.14|2,250|01.01.2000|Hamburg||");
+            // The empty map text is required.
+            EXPECT_FALSE(dialog.form.validate());
+            EXPECT_TRUE(enterAndTake(dialog, EDIT_E, "Elbe"));
+            EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "1.5-"));
+            EXPECT_EQ(plain, -1.5);
+            EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "2.71828"));
+            EXPECT_EQ(plain, 2.72);
+            EXPECT_TRUE(enterAndTake(dialog, EDIT_B, "7,1254"));
+            EXPECT_EQ(comma, 7.125);
+            dialog.form.showValues();
+            EXPECT_EQ(D::text(dialog, EDIT_B), "7,125");
+            // Nothing converts: 0, which counts as empty and is allowed.
+            EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "Grad"));
+            EXPECT_EQ(plain, 0.0);
+            // Day and month only: the date stays as it was.
+            EXPECT_TRUE(enterAndTake(dialog, EDIT_C, "3.4"));
+            EXPECT_EQ(date, start);
+            EXPECT_TRUE(enterAndTake(dialog, EDIT_C, "1.2.14"));
+            EXPECT_EQ(date.format("%d.%m.%Y %H:%M:%S", ZDate::TIME_ZONE_DEFAULT),
+                      "01.02.2014 12:00:00");
+            EXPECT_FALSE(enterAndTake(dialog, EDIT_C, ""));
+            EXPECT_EQ(D::backColor(dialog, EDIT_C), RED);
+        });
+    EXPECT_EQ(values.find("fluss")->value, "Elbe");
+    EXPECT_EQ(values.find("ort")->value, "Hamburg");
 }
 
 TEST(FormFieldTest, ChoicesSelectTheMatchingEntryOrElseTheFirst) {
