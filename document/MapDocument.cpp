@@ -19,6 +19,7 @@ constexpr const char* YEAR_AVERAGE = "YEAR_AVERAGE";
 constexpr const char* SCALE_PERCENT = "SCALE_PERCENT";
 constexpr const char* MAP_TYPE = "MAP_TYPE";
 constexpr const char* GLOBE = "ORTH_VIEW";
+constexpr const char* COLOUR_SCALE_KEY = "COLOUR_SCALE";
 
 // A number that is missing or 0 keeps the default; the bits of any other stand, a negative
 // scale wraps as it always did.
@@ -53,6 +54,11 @@ void MapDocument::load() {
     view.scalePercent = readNumber(file, SCALE_PERCENT, view.scalePercent);
     view.mapType = readNumber(file, MAP_TYPE, view.mapType);
     view.globe = file.getFlagValue(GLOBE);
+    // Any number but the second scale's reads as the standard scale.
+    view.colourScale =
+        file.getIntValue(COLOUR_SCALE_KEY) == static_cast<int>(ColourScaleChoice::BlueWhiteRed)
+            ? ColourScaleChoice::BlueWhiteRed
+            : ColourScaleChoice::Standard;
     readPositions(POSITIONS_FILE, positions);
 }
 
@@ -66,6 +72,11 @@ MapDocument::SaveOutcome MapDocument::save() {
     file.putValue(SCALE_PERCENT, static_cast<int>(view.scalePercent));
     file.putValue(MAP_TYPE, static_cast<int>(view.mapType));
     file.putValue(GLOBE, view.globe);
+    // Written only when chosen, so the files of those who keep the standard scale stay as they
+    // were.
+    if (view.colourScale != ColourScaleChoice::Standard) {
+        file.putValue(COLOUR_SCALE_KEY, static_cast<int>(view.colourScale));
+    }
     try {
         file.save(SETTINGS_FILE, SEPARATOR);
     } catch (const ZException& exception) {

@@ -26,7 +26,8 @@ void renderEquirectangular(const MapScene& scene, KeptLayers& kept, ZSurface& su
     if (!outlines) {
         drawBackground(surface, scene.background, geometry.mapRectangle);
     }
-    drawGridCells(surface, scene.grid, viewport.scale(), true, outlines, scene.progress);
+    drawGridCells(surface, scene.grid, ColourScale::of(viewport.choices().colourScale),
+                  viewport.scale(), true, outlines, scene.progress);
     if (outlines) {
         // Kept from one month to the next below the globe's limit for kept tables, which
         // leaves the metafile's large picture to draw its lines one by one.

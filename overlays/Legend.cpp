@@ -10,6 +10,7 @@
 #include "toolkit/ui/ZSurface.h"
 
 void drawLegend(ZSurface& surface, const Viewport& viewport) {
+    const ColourClasses& classes = ColourScale::of(viewport.choices().colourScale).classes;
     constexpr int boxes = static_cast<int>(COLOUR_SCALE.size());
     double sx = viewport.scale().x;
     double sy = viewport.scale().y;
@@ -30,14 +31,13 @@ void drawLegend(ZSurface& surface, const Viewport& viewport) {
     }
     for (int k = 0; k < boxes; ++k) {
         surface.fillRect(ZRect{left + k * width, top, left + (k + 1) * width, top + height},
-                         COLOUR_SCALE[static_cast<std::size_t>(k)].colour);
+                         classes[static_cast<std::size_t>(k)].colour);
     }
     // The last class has no upper border of its own to label.
     for (int k = 0; k + 1 < boxes; ++k) {
         ZRect box{left + k * width, top + height, left + (k + 2) * width, top + 2 * height + gap};
-        drawOverlayText(
-            surface, viewport,
-            ZFormattedString("%.1f", COLOUR_SCALE[static_cast<std::size_t>(k)].upperBound), box,
-            Z_TEXT_CENTER | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
+        drawOverlayText(surface, viewport,
+                        ZFormattedString("%.1f", classes[static_cast<std::size_t>(k)].upperBound),
+                        box, Z_TEXT_CENTER | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
     }
 }
