@@ -65,9 +65,7 @@ void MapRenderer::renderMap(const MapScene& scene, ZSurface& surface, bool withC
     }
 }
 
-void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool withCaption,
-                                 bool withPositions) {
-    const PictureGeometry& geometry = scene.viewport.geometry();
+void MapRenderer::requireDrawable(const PictureGeometry& geometry) {
     if (!geometry.canBeDrawn()) {
         throw ZException(
             ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild "
@@ -76,6 +74,12 @@ void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool wi
                              static_cast<int>(MAX_PICTURE_PIXELS / 1'000'000)),
             0);
     }
+}
+
+void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool withCaption,
+                                 bool withPositions) {
+    const PictureGeometry& geometry = scene.viewport.geometry();
+    requireDrawable(geometry);
     // The target's own pixels are drawn over when they have the picture's size: every pass
     // first paints the whole picture white, so nothing of the last one shows through. Letting
     // go of the target first leaves the pixels to this image alone, so drawing copies nothing.

@@ -15,6 +15,7 @@
 #include "FileFaults.h"
 #include "WindowTest.h"
 #include "app/MapPictureWriter.h"
+#include "tests/support/PictureCompare.h"
 #include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
@@ -75,53 +76,6 @@ class MetafileSaverTest : public WindowTest {
     QImage rasterPicture() {
         const MapSnapshot snapshot = window->snapshot();
         return MapPictureWriter(snapshot).render(nullptr).image();
-    }
-
-    // Pixels of a in the area with no pixel of b within two pixels that has nearly its colour.
-    static int unmatched(const QImage& a, const QImage& b, QRect area) {
-        int count = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                QRgb p = a.pixel(x, y);
-                QRect around = QRect(x - 2, y - 2, 5, 5) & b.rect();
-                bool found = false;
-                for (int v = around.top(); v <= around.bottom() && !found; ++v) {
-                    for (int u = around.left(); u <= around.right() && !found; ++u) {
-                        QRgb o = b.pixel(u, v);
-                        found = std::abs(qRed(p) - qRed(o)) < 40 &&
-                                std::abs(qGreen(p) - qGreen(o)) < 40 &&
-                                std::abs(qBlue(p) - qBlue(o)) < 40;
-                    }
-                }
-                count += !found;
-            }
-        }
-        return count;
-    }
-
-    // The box around the dark pixels of the area: where texts and lines lie.
-    static QRect inkBox(const QImage& image, QRect area, int darkerThan = 160) {
-        QRect box;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                if (qGray(image.pixel(x, y)) < darkerThan) {
-                    box |= QRect(x, y, 1, 1);
-                }
-            }
-        }
-        return box;
-    }
-
-    // The dark pixels of the area stand within the slack of the raster picture's.
-    static void expectSameInk(const QImage& drawn, const QImage& raster, QRect area, int slack,
-                              const char* what, int darkerThan = 160) {
-        QRect a = inkBox(drawn, area, darkerThan);
-        QRect b = inkBox(raster, area, darkerThan);
-        EXPECT_FALSE(a.isEmpty()) << what;
-        EXPECT_NEAR(a.left(), b.left(), slack) << what;
-        EXPECT_NEAR(a.top(), b.top(), slack) << what;
-        EXPECT_NEAR(a.right(), b.right(), slack) << what;
-        EXPECT_NEAR(a.bottom(), b.bottom(), slack) << what;
     }
 
     std::vector<std::pair<std::string, std::string>> asked;
@@ -188,10 +142,10 @@ TEST_F(MetafileSaverTest, FlatMapAndGlobeRenderLikeTheRasterPicture) {
     QImage drawn = renderedByEmf2svg("flach.emf");
 
     QRect map(32, 32, 996, 496);
-    EXPECT_LT(unmatched(raster, drawn, map), 996 * 496 / 200);
-    EXPECT_LT(unmatched(drawn, raster, map), 996 * 496 / 200);
+    EXPECT_LT(unmatchedPixels(raster, drawn, map), 996 * 496 / 200);
+    EXPECT_LT(unmatchedPixels(drawn, raster, map), 996 * 496 / 200);
     QRect legendBoxes(30, 552, 1000, 14);
-    EXPECT_LT(unmatched(raster, drawn, legendBoxes), 100);
+    EXPECT_LT(unmatchedPixels(raster, drawn, legendBoxes), 100);
     expectSameInk(drawn, raster, QRect(0, 0, 1060, 29), 3, "caption title");
     expectSameInk(drawn, raster, QRect(0, 567, 1060, 43), 3, "legend labels and source line");
     expectSameInk(drawn, raster, QRect(0, 25, 29, 510), 3, "degree labels");
@@ -217,8 +171,8 @@ TEST_F(MetafileSaverTest, FlatMapAndGlobeRenderLikeTheRasterPicture) {
         }
     }
     QRect disc(300, 50, 460, 460);
-    EXPECT_LT(unmatched(withoutLines, drawn, disc), 460 * 460 / 100);
-    EXPECT_LT(unmatched(drawn, withoutLines, disc), 460 * 460 / 100);
+    EXPECT_LT(unmatchedPixels(withoutLines, drawn, disc), 460 * 460 / 100);
+    EXPECT_LT(unmatchedPixels(drawn, withoutLines, disc), 460 * 460 / 100);
     expectSameInk(drawn, raster, QRect(0, 0, 1060, 29), 3, "caption title");
 }
 
