@@ -28,8 +28,6 @@ class AnimationCommandTest : public WindowTest {
                 return name;
             });
     }
-
-    std::vector<std::pair<std::string, std::string>> asked;
 };
 
 // "Animation (GIF) ..." follows the single pictures; it asks for the file like the GIF save, then

@@ -14,9 +14,7 @@
 
 #include "FileFaults.h"
 #include "WindowTest.h"
-#include "app/MapPictureWriter.h"
 #include "tests/support/PictureCompare.h"
-#include "toolkit/testing/ZDialogDriver.h"
 
 namespace {
 
@@ -28,16 +26,6 @@ class MetafileSaverTest : public WindowTest {
   protected:
     MainWindow& start(const std::string& settings) {
         return WindowTest::start("YEAR=1850\nMONTH=3\n" + settings);
-    }
-
-    // The save command with the file dialog answering the name.
-    void saveAs(const std::string& answer) {
-        ZDialogDriver::setFileDialogScript([&](const ZString& title, const ZString& initial) {
-            asked.emplace_back(title.str(), initial.str());
-            return ZString(answer.c_str());
-        });
-        command(CMD_SAVE_EMF);
-        ZDialogDriver::setFileDialogScript(nullptr);
     }
 
     // libUEMF's record checks; the record counts by type as the checker prints them.
@@ -71,14 +59,6 @@ class MetafileSaverTest : public WindowTest {
         renderer.render(&painter, QRectF(0, 0, 1060, 610));
         return image;
     }
-
-    // The window's picture at scale 1 with its caption, as the raster savers draw it.
-    QImage rasterPicture() {
-        const MapSnapshot snapshot = window->snapshot();
-        return MapPictureWriter(snapshot).render(nullptr).image();
-    }
-
-    std::vector<std::pair<std::string, std::string>> asked;
 };
 
 // The command asks for the name, adds the extension and writes a metafile whose header places
@@ -88,7 +68,7 @@ TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWi
     MainWindow& w = start("SCALE_PERCENT=50\n");
     ViewChoices before = w.document.view;
     QImage shown = w.mapBitmap.image();
-    saveAs("karte");
+    saveAs(CMD_SAVE_EMF, "karte");
     EXPECT_EQ(asked, (decltype(asked){{"Als EMF speichern", "hadcrut3v_1850_03.emf"}}));
     EXPECT_TRUE(log.messages.empty());
     EXPECT_EQ(w.document.view, before);
@@ -113,7 +93,7 @@ TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWi
     EXPECT_EQ(checkedRecords("karte.emf").substr(0, 3), "ok ");
 
     w.setScale(100, -1, -1);
-    saveAs("ganz.emf");
+    saveAs(CMD_SAVE_EMF, "ganz.emf");
     EXPECT_EQ(folder.read("karte.emf"), folder.read("ganz.emf"));
     EXPECT_EQ(w.document.view.scalePercent, 100u);
 }
@@ -123,7 +103,7 @@ TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWi
 TEST_F(MetafileSaverTest, UnwritableFolderIsReported) {
     MainWindow& w = start("");
     ViewChoices before = w.document.view;
-    saveAs("fehlt/karte.emf");
+    saveAs(CMD_SAVE_EMF, "fehlt/karte.emf");
     EXPECT_EQ(log.messages.size(), 1u);
     EXPECT_EQ(log.messages.at(0).first, "Cannot create EMF-File. (" + systemReason(ENOENT) + ")");
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
@@ -134,11 +114,11 @@ TEST_F(MetafileSaverTest, UnwritableFolderIsReported) {
 // picture, frame, legend and caption within two pixels. The globe is a few picture records.
 TEST_F(MetafileSaverTest, FlatMapAndGlobeRenderLikeTheRasterPicture) {
     start("SCALE_PERCENT=100\n");
-    saveAs("flach.emf");
+    saveAs(CMD_SAVE_EMF, "flach.emf");
     std::string records = checkedRecords("flach.emf");
     // Translucent cells are picture records with a constant alpha.
     EXPECT_NE(records.find("\n114 "), std::string::npos) << records;
-    QImage raster = rasterPicture();
+    QImage raster = savedPicture();
     QImage drawn = renderedByEmf2svg("flach.emf");
 
     QRect map(32, 32, 996, 496);
@@ -152,12 +132,12 @@ TEST_F(MetafileSaverTest, FlatMapAndGlobeRenderLikeTheRasterPicture) {
     expectSameInk(drawn, raster, QRect(25, 25, 1010, 510), 2, "frame", 230);
 
     command(CMD_ORTHOGRAPHIC);
-    saveAs("globus.emf");
+    saveAs(CMD_SAVE_EMF, "globus.emf");
     records = checkedRecords("globus.emf");
     // The globe's pixels in four pictures of 2501 or 2500 pixels a side, none per pixel.
     EXPECT_NE(records.find("\n81 4\n"), std::string::npos) << records;
     EXPECT_EQ(records.find("\n15 "), std::string::npos) << records;
-    raster = rasterPicture();
+    raster = savedPicture();
     drawn = renderedByEmf2svg("globus.emf");
 
     // Meridians, parallels and outline are one unit wide at ten times the scale, a tenth of a

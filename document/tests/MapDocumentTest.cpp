@@ -94,16 +94,4 @@ TEST(MapDocumentTest, SavedFilesHoldEveryKeyAndThePositionsAndReadBackAlike) {
     EXPECT_EQ(again.positions.viewPosition()->name, "Köln");
 }
 
-// The second colour scale is kept under a key of its own, which the standard scale leaves out.
-TEST(MapDocumentTest, ChosenColourScaleIsKeptAndReadBack) {
-    TemporaryDirectory folder(true);
-    MapDocument chosen;
-    chosen.view.colourScale = ColourScaleChoice::BlueWhiteRed;
-    chosen.save();
-    EXPECT_NE(read(MapDocument::SETTINGS_FILE).find("\nCOLOUR_SCALE=2\n"), std::string::npos);
-    MapDocument again;
-    again.load();
-    EXPECT_EQ(again.view.colourScale, ColourScaleChoice::BlueWhiteRed);
-}
-
 }  // namespace

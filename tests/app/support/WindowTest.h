@@ -5,13 +5,18 @@
 #include <QApplication>
 #include <QLabel>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "MessageLog.h"
 #include "WorkingFolder.h"
 #include "app/MainWindow.h"
+#include "app/MapPictureWriter.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZSystem.h"
+#include "toolkit/testing/ZDialogDriver.h"
 
 // The real window in a fresh working folder, its message boxes logged.
 class WindowTest : public testing::Test {
@@ -35,6 +40,24 @@ class WindowTest : public testing::Test {
 
     void command(int id) { window->onWindowMessage(*window, Z_WM_COMMAND, id, 0); }
 
+    // A save command with the file dialog answering the name; what the dialog was asked is kept
+    // in asked.
+    void saveAs(int saveCommand, const std::string& answer) {
+        ZDialogDriver::setFileDialogScript([&](const ZString& title, const ZString& initial) {
+            asked.emplace_back(title.str(), initial.str());
+            return ZString(answer.c_str());
+        });
+        command(saveCommand);
+        ZDialogDriver::setFileDialogScript(nullptr);
+    }
+
+    // The window's map as the raster savers draw it, at the window's scale or one of its own.
+    QImage savedPicture(std::optional<std::uint32_t> scalePercent = std::nullopt) {
+        MapSnapshot snapshot = window->snapshot();
+        snapshot.view.scalePercent = scalePercent.value_or(snapshot.view.scalePercent);
+        return MapPictureWriter(snapshot).render(nullptr).image();
+    }
+
     qint64 pictureKey() const { return window->mapBitmap.image().cacheKey(); }
 
     QString statusText(int part) const {
@@ -46,4 +69,5 @@ class WindowTest : public testing::Test {
     WorkingFolder folder;
     MessageLog log;
     std::unique_ptr<MainWindow> window;
+    std::vector<std::pair<std::string, std::string>> asked;
 };
