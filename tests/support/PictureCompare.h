@@ -88,24 +88,20 @@ inline int unmatchedPixels(const QImage& a, const QImage& b, QRect area) {
     return count;
 }
 
-// The box around the dark pixels of the area: where texts and lines lie.
-inline QRect inkBox(const QImage& image, QRect area, int darkerThan = 160) {
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < darkerThan) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
-}
-
-// The dark pixels of the area stand within the slack of the raster picture's.
+// The dark pixels of the area (texts and lines) stand within the slack of the raster picture's.
 inline void expectSameInk(const QImage& drawn, const QImage& raster, QRect area, int slack,
                           const char* what, int darkerThan = 160) {
-    QRect a = inkBox(drawn, area, darkerThan);
-    QRect b = inkBox(raster, area, darkerThan);
+    auto inkBox = [&](const QImage& image) {
+        QRect box;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                box |= qGray(image.pixel(x, y)) < darkerThan ? QRect(x, y, 1, 1) : QRect();
+            }
+        }
+        return box;
+    };
+    QRect a = inkBox(drawn);
+    QRect b = inkBox(raster);
     EXPECT_FALSE(a.isEmpty()) << what;
     EXPECT_NEAR(a.left(), b.left(), slack) << what;
     EXPECT_NEAR(a.top(), b.top(), slack) << what;

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,10 +50,10 @@ class WindowTest : public testing::Test {
         ZDialogDriver::setFileDialogScript(nullptr);
     }
 
-    // The window's map as the raster savers draw it, at the window's scale or one of its own.
-    QImage savedPicture(std::optional<std::uint32_t> scalePercent = std::nullopt) {
+    // The window's map as the raster savers draw it, at the window's scale (0) or one of its own.
+    QImage savedPicture(std::uint32_t scalePercent = 0) {
         MapSnapshot snapshot = window->snapshot();
-        snapshot.view.scalePercent = scalePercent.value_or(snapshot.view.scalePercent);
+        snapshot.view.scalePercent = scalePercent ? scalePercent : snapshot.view.scalePercent;
         return MapPictureWriter(snapshot).render(nullptr).image();
     }
 
