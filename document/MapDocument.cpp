@@ -21,6 +21,7 @@ constexpr const char* MAP_TYPE = "MAP_TYPE";
 constexpr const char* GLOBE = "ORTH_VIEW";
 // Written only while the user has chosen a baseline, so that the file stays as it was without.
 constexpr const char* BASELINE = "BASELINE";
+constexpr const char* COLOUR_SCALE_KEY = "COLOUR_SCALE";
 
 // A number that is missing or 0 keeps the default; the bits of any other stand, a negative
 // scale wraps as it always did.
@@ -56,6 +57,11 @@ void MapDocument::load() {
     view.mapType = readNumber(file, MAP_TYPE, view.mapType);
     view.globe = file.getFlagValue(GLOBE);
     dataset.baseline = YearSpan::parse(file.getValue(BASELINE).view());
+    // Any number but the second scale's reads as the standard scale.
+    view.colourScale =
+        file.getIntValue(COLOUR_SCALE_KEY) == static_cast<int>(ColourScaleChoice::BlueWhiteRed)
+            ? ColourScaleChoice::BlueWhiteRed
+            : ColourScaleChoice::Standard;
     readPositions(POSITIONS_FILE, positions);
 }
 
@@ -71,6 +77,11 @@ MapDocument::SaveOutcome MapDocument::save() {
     file.putValue(GLOBE, view.globe);
     if (dataset.baseline) {
         file.putValue(BASELINE, dataset.baseline->text());
+    }
+    // Written only when chosen, so the files of those who keep the standard scale stay as they
+    // were.
+    if (view.colourScale != ColourScaleChoice::Standard) {
+        file.putValue(COLOUR_SCALE_KEY, static_cast<int>(view.colourScale));
     }
     try {
         file.save(SETTINGS_FILE, SEPARATOR);
