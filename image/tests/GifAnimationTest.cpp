@@ -49,7 +49,8 @@ void grey(PaletteColor* palette, int offset) {
 // Frames of the global palette: the first whole, an unchanged one as a single pixel, a changed
 // one as exactly the rectangle that changed; all left in place, with their delay, looping. The
 // golden file, as giflib reads it: a screen map, "netscape loop 0", and frames at (0, 0) of
-// 20 x 10, at (0, 0) of 1 x 1 and at (3, 2) of 5 x 4, each of disposal mode 1 and delay 25.
+// 20 x 10, at (0, 0) of 1 x 1 and at (3, 2) of 5 x 4, each of disposal mode 1 and delay 25;
+// the last shows its unchanged pixels through transparent index 0.
 TEST(GifAnimationTest, SharedPaletteFramesWriteWhatChanged) {
     PaletteColor palette[256];
     grey(palette, 0);
