@@ -216,8 +216,9 @@ void GifAnimation::encodeRows(ByteSink& sink, const Picture& frame, const Rectan
         if (seeThrough < 0) {
             lzw_.addPixels(pixels, std::size_t(area.width));
         } else {
-            lzw_.addPixelsOrSeeThrough(pixels, &screen_[std::size_t(row) * width_ + area.left],
-                                       std::size_t(area.width), std::uint8_t(seeThrough));
+            lzw_.addPixelsOrSeeThrough(
+                pixels, &screen_[std::size_t(row) * std::size_t(width_) + std::size_t(area.left)],
+                std::size_t(area.width), std::uint8_t(seeThrough));
         }
     }
     lzw_.finish();

@@ -33,6 +33,7 @@ void GifLzwEncoder::begin(ByteSink& output, int minimumCodeSize) {
 void GifLzwEncoder::clearDictionary() {
     std::fill(std::begin(hashKeys_), std::end(hashKeys_), -1);
     nextCode_ = static_cast<std::uint16_t>(clearCode_ + 2);
+    std::fill(childSymbols_, childSymbols_ + nextCode_, Children{});
 }
 
 void GifLzwEncoder::addPixels(const std::uint8_t* pixels, std::size_t count) {
@@ -100,30 +101,33 @@ GifLzwEncoder::Match GifLzwEncoder::longestWithEntry(int prefix, int c, int slot
     // Entered for the search only: the slot gets its old content back.
     const std::int32_t key = hashKeys_[slot];
     const std::uint16_t code = hashCodes_[slot];
+    const Children children = childSymbols_[prefix];
     hashKeys_[slot] = (std::int32_t(c) << 12) + prefix;
     hashCodes_[slot] = nextCode_;
+    childSymbols_[prefix].add(c);
+    childSymbols_[nextCode_] = {};
     const Match match = longest(c, overlay, from);
     hashKeys_[slot] = key;
     hashCodes_[slot] = code;
+    childSymbols_[prefix] = children;
     return match;
 }
 
 GifLzwEncoder::Match GifLzwEncoder::extend(int prefix, const Overlay& overlay, std::size_t from) {
     Match best{prefix, from};
-    int slot;
     while (best.end < overlay.count) {
         const std::size_t i = best.end;
         const int own = overlay.pixels[i];
         if (!overlay.mayShowThrough(i) || own == overlay.seeThrough) {
-            const int code = find(best.code, own, slot);
+            const int code = findChild(best.code, own);
             if (code < 0) {
                 break;
             }
             best = {code, i + 1};
             continue;
         }
-        const int viaSeeThrough = find(best.code, overlay.seeThrough, slot);
-        const int viaOwn = find(best.code, own, slot);
+        const int viaSeeThrough = findChild(best.code, overlay.seeThrough);
+        const int viaOwn = findChild(best.code, own);
         if (viaSeeThrough >= 0 && viaOwn >= 0 && branchesLeft_-- > 0) {
             // Both ways go on: the one that goes further wins.
             const Match a = extend(viaSeeThrough, overlay, i + 1);
@@ -146,31 +150,26 @@ void GifLzwEncoder::startStream(int firstPixel) {
     outputCode(clearCode_);
 }
 
-int GifLzwEncoder::find(int prefix, int c, int& slot) const {
-    const std::int32_t key = (std::int32_t(c) << 12) + prefix;
-    slot = (c << 4) ^ prefix;
-    if (hashKeys_[slot] == key) {
-        return hashCodes_[slot];
-    }
-    if (hashKeys_[slot] >= 0) {
-        // Secondary probing; a slot holding 0 ends it just as an empty one does.
-        const int step = slot == 0 ? 1 : HASH_SIZE - slot;
-        do {
-            slot -= step;
-            if (slot < 0) {
-                slot += HASH_SIZE;
-            }
-            if (hashKeys_[slot] == key) {
-                return hashCodes_[slot];
-            }
-        } while (hashKeys_[slot] > 0);
-    }
+int GifLzwEncoder::probe(std::int32_t key, int& slot) const {
+    // Secondary probing; a slot holding 0 ends it just as an empty one does.
+    const int step = slot == 0 ? 1 : HASH_SIZE - slot;
+    do {
+        slot -= step;
+        if (slot < 0) {
+            slot += HASH_SIZE;
+        }
+        if (hashKeys_[slot] == key) {
+            return hashCodes_[slot];
+        }
+    } while (hashKeys_[slot] > 0);
     return -1;
 }
 
 void GifLzwEncoder::addString(int prefix, int c, int slot) {
     outputCode(prefix);
     if (nextCode_ < DICTIONARY_LIMIT) {
+        childSymbols_[prefix].add(c);
+        childSymbols_[nextCode_] = {};
         hashCodes_[slot] = nextCode_++;
         hashKeys_[slot] = (std::int32_t(c) << 12) + prefix;
     } else {

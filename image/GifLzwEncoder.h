@@ -39,10 +39,34 @@ class GifLzwEncoder {
         std::size_t end;
     };
 
+    // The pixels a code has been entered with as prefix, modulo 64: a pixel not among them is
+    // known to have no string.
+    struct Children {
+        std::uint64_t bits = 0;
+
+        bool mayHave(int c) const { return bits >> (c & 63) & 1; }
+        void add(int c) { bits |= std::uint64_t(1) << (c & 63); }
+    };
+
     void clearDictionary();
     void startStream(int firstPixel);
-    // The code of the string (prefix, pixel), or -1 with the slot where it would go.
-    int find(int prefix, int c, int& slot) const;
+    // The code of the string (prefix, pixel), or -1 with the slot where it would go. The first
+    // slot answers most look-ups, so that much is inline.
+    int find(int prefix, int c, int& slot) const {
+        const std::int32_t key = (std::int32_t(c) << 12) + prefix;
+        slot = (c << 4) ^ prefix;
+        if (hashKeys_[slot] == key) {
+            return hashCodes_[slot];
+        }
+        return hashKeys_[slot] < 0 ? -1 : probe(key, slot);
+    }
+    int probe(std::int32_t key, int& slot) const;
+    // The same where no slot is wanted: a string whose last pixel the prefix has never been
+    // followed by is known missing without probing, which spares the search most of its time.
+    int findChild(int prefix, int c) const {
+        int slot;
+        return childSymbols_[prefix].mayHave(c) ? find(prefix, c, slot) : -1;
+    }
     // Writes the prefix's code and enters (prefix, pixel) at the slot, or clears when full.
     void addString(int prefix, int c, int slot);
     // The longest string in the dictionary that goes on from the prefix over the overlay's
@@ -72,6 +96,7 @@ class GifLzwEncoder {
     // Open addressing by (pixel, prefix); -1 marks an empty slot.
     std::int32_t hashKeys_[HASH_SIZE] = {};
     std::uint16_t hashCodes_[HASH_SIZE] = {};
+    Children childSymbols_[4096];
     // Forks the current search may still follow both ways of.
     int branchesLeft_ = 0;
 };
