@@ -191,6 +191,7 @@ const Option OPTIONS[] = {
     {"--flat", 0, ProgramMode::Window,
      [](CommandLine& line, Values) -> std::optional<Refusal> {
          line.picture.globe = false;
+         line.picture.equalEarth = false;
          return std::nullopt;
      }},
     {"--centre", 1, ProgramMode::Window,
@@ -206,6 +207,16 @@ const Option OPTIONS[] = {
              return ArgumentProblem::BadCentre;
          }
          line.picture.centre = GlobeCentre{*lon, *lat};
+         return std::nullopt;
+     }},
+    {"--projection", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
+         if (values[0] != "equirectangular" && values[0] != "orthographic" &&
+             values[0] != "equal-earth") {
+             return ArgumentProblem::BadProjection;
+         }
+         line.picture.globe = values[0] == "orthographic";
+         line.picture.equalEarth = values[0] == "equal-earth";
          return std::nullopt;
      }},
 };
@@ -225,6 +236,8 @@ constexpr Rule RULES[] = {
     {"--year-average", ArgumentProblem::Excludes, "--animate"},
     {"--fps", ArgumentProblem::Needs, "--animate"},
     {"--no-loop", ArgumentProblem::Needs, "--animate"},
+    {"--projection", ArgumentProblem::Excludes, "--globe"},
+    {"--projection", ArgumentProblem::Excludes, "--flat"},
     {"--globe", ArgumentProblem::Excludes, "--flat"},
     {"--centre", ArgumentProblem::Needs, "--globe"},
     {"--year-average", ArgumentProblem::Needs, "--year"},
@@ -327,8 +340,10 @@ CommandLine CommandLine::parse(const std::vector<std::string_view>& arguments) {
     if (!modeGiven) {
         return refused(ArgumentProblem::WithoutMode, given.front());
     }
+    // "--projection orthographic" asks for the globe as "--globe" does.
     auto isGiven = [&](std::string_view name) {
-        return std::find(given.begin(), given.end(), name) != given.end();
+        return std::find(given.begin(), given.end(), name) != given.end() ||
+               (name == "--globe" && line.picture.globe.value_or(false));
     };
     for (const Rule& rule : RULES) {
         if (isGiven(rule.option) &&

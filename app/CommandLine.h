@@ -30,6 +30,8 @@ struct PictureChoice {
     std::optional<std::uint32_t> mapType;
     // True for the globe, false for the flat map.
     std::optional<bool> globe;
+    // True for the equal-area world map, false for the flat one (with globe false).
+    std::optional<bool> equalEarth;
     std::optional<GlobeCentre> centre;
 };
 
@@ -43,6 +45,7 @@ enum class ArgumentProblem {
     BadScale,
     BadMapType,
     BadCentre,
+    BadProjection,
     BadExtension,
     // FROM and TO of an animation: not both months or both years, or the end before the start.
     BadSpan,

@@ -33,8 +33,11 @@ Optionen (Werte auch in der Form --option=WERT):
                          auch outlines, satellite, land-water, night
   --globe                Globus (orthographische Ansicht)
   --flat                 flache Weltkarte
+  --projection ANSICHT   equirectangular (flache Weltkarte), orthographic (Globus) oder
+                         equal-earth (flächentreue Weltkarte); nicht mit --globe, --flat
   --centre LÄNGE,BREITE  Mitte des Globus in Dezimalgrad, Ost und Nord positiv, etwa
-                         13.4,52.5; nur mit --globe, statt der Ansichtsposition
+                         13.4,52.5; nur mit --globe (oder --projection orthographic), statt der
+                         Ansichtsposition
   --animate VON BIS DATEI.gif
                          schreibt eine Animation: VON und BIS als JAHR-MONAT (2024-01
                          2024-12) für jeden Monat oder als JAHR (1990 2020) für jedes
@@ -92,8 +95,11 @@ Options (values also as --option=VALUE):
                          also umrisse, satellit, land-wasser, nacht
   --globe                the globe (orthographic view)
   --flat                 the flat world map
+  --projection VIEW      equirectangular (the flat world map), orthographic (the globe) or
+                         equal-earth (the equal-area world map); not with --globe, --flat
   --centre LON,LAT       centre of the globe in decimal degrees, east and north positive,
-                         e.g. 13.4,52.5; only with --globe, instead of the view position
+                         e.g. 13.4,52.5; only with --globe (or --projection orthographic), instead of
+                         the view position
   --animate FROM TO FILE.gif
                          writes an animation: FROM and TO as YEAR-MONTH (2024-01 2024-12)
                          for every month, or as YEAR (1990 2020) for every year's average;
@@ -196,6 +202,10 @@ std::string CommandLineTexts::refused(const ArgumentError& error) const {
                                "(Länge bis 180, Breite bis 90)",
                                ": expected LON,LAT in decimal degrees, e.g. 13.4,52.5 "
                                "(longitude up to 180, latitude up to 90)");
+            break;
+        case ArgumentProblem::BadProjection:
+            text = value + pick(": equirectangular, orthographic oder equal-earth",
+                                ": equirectangular, orthographic or equal-earth");
             break;
         case ArgumentProblem::BadExtension:
             text = value + pick(": die Endung wählt das Format: .png, .gif, .jpg, .jpeg oder .emf",

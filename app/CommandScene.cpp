@@ -27,6 +27,7 @@ void choose(const PictureChoice& choice, MapDocument& document) {
     view.scalePercent = choice.scalePercent.value_or(view.scalePercent);
     view.mapType = choice.mapType.value_or(view.mapType);
     view.globe = choice.globe.value_or(view.globe);
+    view.equalEarth = choice.equalEarth.value_or(view.equalEarth);
 }
 
 }  // namespace
