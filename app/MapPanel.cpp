@@ -17,6 +17,18 @@ void MapPanel::onWindowMouseMove(int x, int y, unsigned) {
     }
 }
 
+void MapPanel::onWindowMouseLeftDown(int x, int y, unsigned) {
+    if (listener) {
+        listener->leftPressedAt(x, y);
+    }
+}
+
+void MapPanel::onWindowMouseLeftUp(int x, int y, unsigned) {
+    if (listener) {
+        listener->leftReleasedAt(x, y);
+    }
+}
+
 void MapPanel::onWindowMouseLeftDoubleClick(int x, int y, unsigned) {
     if (listener) {
         listener->editPositionAt(x, y);
