@@ -7,6 +7,8 @@
 #include "grid/GridDatabase.h"
 #include "map/ColourScale.h"
 #include "map/GlobeCoastlines.h"
+#include "map/GlobeDrag.h"
+#include "map/GlobePreview.h"
 #include "map/GlobeGraticule.h"
 #include "map/GlobeLineLayer.h"
 #include "map/GlobePixelTable.h"
@@ -199,6 +201,34 @@ BENCHMARK(BM_GlobeMonthStep)
     ->Args({50, 2})
     ->Args({100, 1})
     ->Args({75, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// One step of turning the globe by hand: the pointer moves by a few pixels, the centre follows
+// and the preview is drawn from the flat image made once for the turn (over the satellite
+// picture, or with coastlines).
+void BM_GlobeDragStep(benchmark::State& state) {
+    if (state.range(1) == 1 && !std::filesystem::exists("worldmap.txt")) {
+        state.SkipWithError("no coastlines in the working directory");
+        return;
+    }
+    GlobeScene globe(static_cast<int>(state.range(0)), static_cast<std::uint32_t>(state.range(1)));
+    ZBitmap flat = renderFlatImage(globe.scene());
+    GlobeDrag drag(globe.viewport, globe.geometry.centreX, globe.geometry.centreY);
+    int step = 0;
+    for (auto _ : state) {
+        GeoAngles centre = drag.centreFor(globe.geometry.centreX + (++step % 40) * 3,
+                                          globe.geometry.centreY + step % 40);
+        globe.view.centreLon = centre.lon;
+        globe.view.centreLat = centre.lat;
+        globe.viewport = Viewport(globe.view);
+        ZRasterSurface surface(globe.image);
+        renderGlobePreview(globe.scene(), flat, surface);
+    }
+}
+BENCHMARK(BM_GlobeDragStep)
+    ->ArgNames({"percent", "mapType"})
+    ->Args({100, 2})
+    ->Args({100, 1})
     ->Unit(benchmark::kMillisecond);
 
 // A change of view (here the centre moves by a degree on every pass, as a new view position
