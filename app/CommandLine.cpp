@@ -340,14 +340,14 @@ CommandLine CommandLine::parse(const std::vector<std::string_view>& arguments) {
     if (!modeGiven) {
         return refused(ArgumentProblem::WithoutMode, given.front());
     }
-    // "--projection orthographic" asks for the globe as "--globe" does.
     auto isGiven = [&](std::string_view name) {
-        return std::find(given.begin(), given.end(), name) != given.end() ||
-               (name == "--globe" && line.picture.globe.value_or(false));
+        return std::find(given.begin(), given.end(), name) != given.end();
     };
     for (const Rule& rule : RULES) {
-        if (isGiven(rule.option) &&
-            isGiven(rule.other) == (rule.problem == ArgumentProblem::Excludes)) {
+        // "--projection orthographic" gives what "--globe" gives to an option that needs it.
+        bool needsGlobe = rule.problem == ArgumentProblem::Needs && rule.other == "--globe";
+        bool other = isGiven(rule.other) || (needsGlobe && line.picture.globe.value_or(false));
+        if (isGiven(rule.option) && other == (rule.problem == ArgumentProblem::Excludes)) {
             return refused(rule.problem, rule.option, rule.other);
         }
     }

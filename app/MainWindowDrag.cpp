@@ -19,7 +19,7 @@ void MainWindow::leftPressedAt(int x, int y) {
 
 void MainWindow::turnGlobeTo(int x, int y) {
     // A press that stays within a click's slack is a click, as it always was.
-    if (!globeDragMoved && !globeDrag->leftClick(x, y)) {
+    if (!globeDragMoved && !globeDrag->beyondClick(x, y)) {
         return;
     }
     GeoAngles centre = globeDrag->centreFor(x, y);

@@ -8,10 +8,10 @@
 #include "map/ColourScale.h"
 #include "map/GlobeCoastlines.h"
 #include "map/GlobeDrag.h"
-#include "map/GlobePreview.h"
 #include "map/GlobeGraticule.h"
 #include "map/GlobeLineLayer.h"
 #include "map/GlobePixelTable.h"
+#include "map/GlobePreview.h"
 #include "map/GlobeUnprojection.h"
 #include "map/KeptLayers.h"
 #include "map/MapConstants.h"
@@ -216,8 +216,9 @@ void BM_GlobeDragStep(benchmark::State& state) {
     GlobeDrag drag(globe.viewport, globe.geometry.centreX, globe.geometry.centreY);
     int step = 0;
     for (auto _ : state) {
-        GeoAngles centre = drag.centreFor(globe.geometry.centreX + (++step % 40) * 3,
-                                          globe.geometry.centreY + step % 40);
+        step = (step + 1) % 40;
+        GeoAngles centre =
+            drag.centreFor(globe.geometry.centreX + step * 3, globe.geometry.centreY + step);
         globe.view.centreLon = centre.lon;
         globe.view.centreLat = centre.lat;
         globe.viewport = Viewport(globe.view);

@@ -61,10 +61,11 @@ bool equalEarthInverse(const ProjectedPoint& point, GeoAngles& angles) {
     }
     t = std::clamp(t, -POLE, POLE);
     double lon = M * point.x * derivative(t) / std::cos(t);
-    if (!(std::fabs(lon) <= std::numbers::pi)) {
+    // The outline's own points may come back a rounding error beyond 180 degrees.
+    if (!(std::fabs(lon) <= std::numbers::pi + 1e-12)) {
         return false;
     }
-    angles.lon = lon;
+    angles.lon = std::clamp(lon, -std::numbers::pi, std::numbers::pi);
     angles.lat = std::asin(std::clamp(std::sin(t) / M, -1.0, 1.0));
     return true;
 }

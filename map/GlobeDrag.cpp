@@ -55,7 +55,7 @@ GlobeDrag::GlobeDrag(const Viewport& viewport, int x, int y)
     pressed_.lon = start_.lon + std::atan2(v.x, v.z * cosLat0 - v.y * sinLat0);
 }
 
-bool GlobeDrag::leftClick(int x, int y) const {
+bool GlobeDrag::beyondClick(int x, int y) const {
     return std::abs(x - pressX_) > CLICK_SLACK || std::abs(y - pressY_) > CLICK_SLACK;
 }
 

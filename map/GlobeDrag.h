@@ -15,7 +15,7 @@ class GlobeDrag {
 
     bool grabbed() const { return grabbed_; }
     // Whether the pointer at (x, y) has gone further than a click's slack.
-    bool leftClick(int x, int y) const;
+    bool beyondClick(int x, int y) const;
     // The centre (radians) that puts the pressed place under (x, y); a pointer beyond the rim
     // takes its point on the rim.
     GeoAngles centreFor(int x, int y) const;
