@@ -12,6 +12,7 @@
 #include "document/MapDocument.h"
 #include "grid/GridDatabase.h"
 #include "map/GlobeDrag.h"
+#include "map/GlobePreview.h"
 #include "map/MapRenderer.h"
 #include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
@@ -124,11 +125,11 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     // The picture before the last, drawn over by the next render while the panel still paints
     // the last one.
     ZBitmap spareBitmap;
-    // A press on the globe that may turn it, and the month's flat image made for the turn at
-    // its first move.
+    // A press on the globe that may turn it, and what its previews reuse, made at its first
+    // move.
     std::optional<GlobeDrag> globeDrag;
     bool globeDragMoved = false;
-    ZBitmap globeDragFlat;
+    std::optional<GlobePreview> globePreview;
     // Set once the hand has turned the globe: the centre is then the view's own, not the view
     // position's, until the view position changes.
     bool turnedByHand = false;

@@ -1,7 +1,6 @@
 // The main window's globe turned by hand with the left button.
 #include "app/MainWindow.h"
 #include "map/GlobePreview.h"
-#include "map/OrthographicPass.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
 void MainWindow::leftPressedAt(int x, int y) {
@@ -30,7 +29,7 @@ void MainWindow::turnGlobeTo(int x, int y) {
     MapOverlayPainter frameAndLegend(database, document.captionFont, document.labelFont);
     MapScene scene{database.grid(), turned, document.background, &frameAndLegend, nullptr};
     if (!globeDragMoved) {
-        globeDragFlat = renderFlatImage(scene);
+        globePreview.emplace(scene);
         globeDragMoved = true;
     }
     // Drawn here rather than on the worker: a step takes a few milliseconds and must not show
@@ -43,7 +42,7 @@ void MainWindow::turnGlobeTo(int x, int y) {
     }
     {
         ZRasterSurface surface(image);
-        renderGlobePreview(scene, globeDragFlat, surface);
+        globePreview->render(scene, surface);
     }
     spareBitmap = std::move(mapBitmap);
     mapBitmap.create(image);
@@ -58,7 +57,7 @@ void MainWindow::leftReleasedAt(int x, int y) {
     GeoAngles centre = globeDrag->centreFor(x, y);
     globeDrag.reset();
     globeDragMoved = false;
-    globeDragFlat.close();
+    globePreview.reset();
     if (moved) {
         // The full picture for where the pointer let go.
         document.view.centreLon = centre.lon;

@@ -204,15 +204,15 @@ BENCHMARK(BM_GlobeMonthStep)
     ->Unit(benchmark::kMillisecond);
 
 // One step of turning the globe by hand: the pointer moves by a few pixels, the centre follows
-// and the preview is drawn from the flat image made once for the turn (over the satellite
-// picture, or with coastlines).
+// and the preview is drawn from what the turn made once (over the satellite picture, or with
+// coastlines).
 void BM_GlobeDragStep(benchmark::State& state) {
     if (state.range(1) == 1 && !std::filesystem::exists("worldmap.txt")) {
         state.SkipWithError("no coastlines in the working directory");
         return;
     }
     GlobeScene globe(static_cast<int>(state.range(0)), static_cast<std::uint32_t>(state.range(1)));
-    ZBitmap flat = renderFlatImage(globe.scene());
+    GlobePreview preview(globe.scene());
     GlobeDrag drag(globe.viewport, globe.geometry.centreX, globe.geometry.centreY);
     int step = 0;
     for (auto _ : state) {
@@ -223,7 +223,7 @@ void BM_GlobeDragStep(benchmark::State& state) {
         globe.view.centreLat = centre.lat;
         globe.viewport = Viewport(globe.view);
         ZRasterSurface surface(globe.image);
-        renderGlobePreview(globe.scene(), flat, surface);
+        preview.render(globe.scene(), surface);
     }
 }
 BENCHMARK(BM_GlobeDragStep)

@@ -27,7 +27,7 @@ void renderEqualEarth(const MapScene& scene, KeptLayers& kept, ZSurface& surface
             scene.progress->begin(static_cast<std::uint64_t>(map.width()) * map.height());
         }
         if (keeps) {
-            kept.equalEarthPixels(scale, map, flat).draw(surface, flat, scene.progress);
+            kept.equalEarthPixels(scale, map, flat).draw(surface, flat, scene.progress, true);
         } else {
             drawEqualEarthInBands(surface, scale, map, flat, scene.progress);
         }

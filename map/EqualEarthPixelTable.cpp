@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <algorithm>
-#include <memory>
 #include <thread>
 
 #include "map/EqualEarth.h"
@@ -60,25 +59,38 @@ EqualEarthPixelTable::EqualEarthPixelTable(const Key& key, const ZBitmap& flat)
     }
 }
 
-void EqualEarthPixelTable::draw(ZSurface& surface, const ZBitmap& flat, ZProgress* progress) const {
+void EqualEarthPixelTable::draw(ZSurface& surface, const ZBitmap& flat, ZProgress* progress,
+                                bool opaque) const {
     const auto* pixels = reinterpret_cast<const std::uint32_t*>(flat.image().constBits());
     int width = key_.band.width();
-    auto rgb = std::make_unique_for_overwrite<std::uint32_t[]>(source_.size());
-    auto mask = std::make_unique_for_overwrite<std::uint8_t[]>(source_.size());
-    for (int j = 0; j < key_.band.height(); ++j) {
-        std::size_t row = static_cast<std::size_t>(j) * width;
-        for (std::size_t at = row; at < row + width; ++at) {
-            std::int32_t from = source_[at];
-            bool inside = from >= 0;
-            rgb[at] = inside ? pixels[from] & 0x00FFFFFFu : 0u;
-            mask[at] = inside ? 1 : 0;
+    int height = key_.band.height();
+    QImage block(width, height, QImage::Format_RGB32);
+    std::vector<std::uint8_t> mask(opaque ? 0 : source_.size());
+    for (int j = 0; j < height; ++j) {
+        auto* line = reinterpret_cast<std::uint32_t*>(block.scanLine(j));
+        const std::int32_t* from = &source_[static_cast<std::size_t>(j) * width];
+        for (int i = 0; i < width; ++i) {
+            line[i] = from[i] >= 0 ? pixels[from[i]] : 0xFFFFFFFFu;
+        }
+        if (!opaque) {
+            for (int i = 0; i < width; ++i) {
+                mask[static_cast<std::size_t>(j) * width + i] = from[i] >= 0 ? 1 : 0;
+            }
         }
         if (progress != nullptr) {
             progress->advance(width);
         }
     }
-    surface.drawPixels(key_.band.left, key_.band.top, width, key_.band.height(), rgb.get(),
-                       mask.get());
+    if (opaque) {
+        // Off the map the block is as white as the picture beneath it, so it is copied whole:
+        // on a raster surface a plain copy, far cheaper than masked pixels.
+        ZBitmap picture;
+        picture.create(block);
+        surface.stretchBitmap(picture, ZRect{0, 0, width, height}, key_.band);
+    } else {
+        surface.drawPixels(key_.band.left, key_.band.top, width, height,
+                           reinterpret_cast<const std::uint32_t*>(block.constBits()), mask.data());
+    }
 }
 
 std::size_t EqualEarthPixelTable::bytes() const {
@@ -90,6 +102,6 @@ void drawEqualEarthInBands(ZSurface& surface, const MapScale& scale, const ZRect
     for (int top = map.top; top < map.bottom; top += BAND_ROWS) {
         ZRect band{map.left, top, map.right, std::min(top + BAND_ROWS, map.bottom)};
         EqualEarthPixelTable(EqualEarthPixelTable::keyOf(scale, band, flat), flat)
-            .draw(surface, flat, progress);
+            .draw(surface, flat, progress, false);
     }
 }

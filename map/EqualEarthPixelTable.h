@@ -38,9 +38,10 @@ class EqualEarthPixelTable {
 
     const Key& key() const { return key_; }
 
-    // The map's pixels of the band in the colours of the flat image (of this table's key);
-    // pixels off the map are left as they are. Each row counts its pixels as progress steps.
-    void draw(ZSurface& surface, const ZBitmap& flat, ZProgress* progress) const;
+    // The map's pixels of the band in the colours of the flat image (of this table's key); pixels
+    // off the map are white when opaque, otherwise left as they are. Each row counts its pixels
+    // as progress steps.
+    void draw(ZSurface& surface, const ZBitmap& flat, ZProgress* progress, bool opaque) const;
 
     std::size_t bytes() const;
 
