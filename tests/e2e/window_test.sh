@@ -530,6 +530,7 @@ done
 xdotool mouseup 1
 settle
 import -window "$window" "$work/globe-turned.png"
+cp "$work/globe-turned.png" "$build/e2e-globe-turned.png"
 difference=$(compare -metric AE "$work/globe-before.png" "$work/globe-turned.png" null: 2>&1 || true)
 ((difference > 1000)) || fail "the drag did not turn the globe ($difference pixels changed)"
 view_menu 6
