@@ -15,8 +15,8 @@ class Picture;
 // frame's indices. A frame whose colour table is the file's global one is written as the
 // rectangle that changed since the frame before (which stays in place under it), its unchanged
 // pixels see-through where that shortens the data; a frame with a colour table of its own
-// brings it along and is written whole. Failures come back as false
-// and a text in getLastError().
+// brings it along and is written whole. Failures come back as false and a text in
+// getLastError().
 class GifAnimation {
   public:
     // Writes the head: the logical screen, the global colour table of 256 entries (none when the

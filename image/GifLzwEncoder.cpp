@@ -36,6 +36,36 @@ void GifLzwEncoder::clearDictionary() {
     std::fill(childSymbols_, childSymbols_ + nextCode_, Children{});
 }
 
+// Inline, as addString: the plain loop of a single picture stays as fast as a loop of its own.
+inline int GifLzwEncoder::probe(std::int32_t key, int& slot) const {
+    // Secondary probing; a slot holding 0 ends it just as an empty one does.
+    const int step = slot == 0 ? 1 : HASH_SIZE - slot;
+    do {
+        slot -= step;
+        if (slot < 0) {
+            slot += HASH_SIZE;
+        }
+        if (hashKeys_[slot] == key) {
+            return hashCodes_[slot];
+        }
+    } while (hashKeys_[slot] > 0);
+    return -1;
+}
+
+inline void GifLzwEncoder::addString(int prefix, int c, int slot) {
+    outputCode(prefix);
+    if (nextCode_ < DICTIONARY_LIMIT) {
+        childSymbols_[prefix].add(c);
+        childSymbols_[nextCode_] = {};
+        hashCodes_[slot] = nextCode_++;
+        hashKeys_[slot] = (std::int32_t(c) << 12) + prefix;
+    } else {
+        clearDictionary();
+        clearPending_ = true;
+        outputCode(clearCode_);
+    }
+}
+
 void GifLzwEncoder::addPixels(const std::uint8_t* pixels, std::size_t count) {
     std::size_t i = 0;
     if (prefix_ < 0 && count > 0) {
@@ -148,35 +178,6 @@ void GifLzwEncoder::startStream(int firstPixel) {
     // The stream always opens with a Clear code, written after the first pixel is read.
     prefix_ = firstPixel;
     outputCode(clearCode_);
-}
-
-int GifLzwEncoder::probe(std::int32_t key, int& slot) const {
-    // Secondary probing; a slot holding 0 ends it just as an empty one does.
-    const int step = slot == 0 ? 1 : HASH_SIZE - slot;
-    do {
-        slot -= step;
-        if (slot < 0) {
-            slot += HASH_SIZE;
-        }
-        if (hashKeys_[slot] == key) {
-            return hashCodes_[slot];
-        }
-    } while (hashKeys_[slot] > 0);
-    return -1;
-}
-
-void GifLzwEncoder::addString(int prefix, int c, int slot) {
-    outputCode(prefix);
-    if (nextCode_ < DICTIONARY_LIMIT) {
-        childSymbols_[prefix].add(c);
-        childSymbols_[nextCode_] = {};
-        hashCodes_[slot] = nextCode_++;
-        hashKeys_[slot] = (std::int32_t(c) << 12) + prefix;
-    } else {
-        clearDictionary();
-        clearPending_ = true;
-        outputCode(clearCode_);
-    }
 }
 
 void GifLzwEncoder::finish() {
