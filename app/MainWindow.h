@@ -92,6 +92,7 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
   private:
     ZMenu mapMenu;
     ZMenu saveAsMenu;
+    ZMenu languageMenu;
 
   public:
     ZControlStatusbar statusBar;
@@ -123,6 +124,9 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     ZBitmap spareBitmap;
 
     void buildMenus();
+    // Words the window, its menus and the map in English or German and keeps the choice; a
+    // program without the English table says so and stays German.
+    void setLanguage(bool english);
     void runCommand(int command);
     void setMapType(std::uint32_t type, bool redraw);
     void toggleOrthView();

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "grid/NotNumbersNote.h"
 #include "map/Coastlines.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
@@ -44,8 +45,8 @@ void MainWindow::reportMissingCoastlines() {
     if (!coastlinesMissingShown && !coastlinesReadable()) {
         coastlinesMissingShown = true;
         ZSystem::showMessage(this,
-                             "Die Umrissdatei \"worldmap.txt\" fehlt im Arbeitsverzeichnis oder "
-                             "kann nicht gelesen werden. Die Karte wird ohne Umrisse gezeigt.",
+                             ztr("Die Umrissdatei \"worldmap.txt\" fehlt im Arbeitsverzeichnis oder "
+                             "kann nicht gelesen werden. Die Karte wird ohne Umrisse gezeigt."),
                              "Information", false);
     }
 }

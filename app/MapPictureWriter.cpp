@@ -9,6 +9,7 @@
 #include "overlays/MapOverlayPainter.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZMetafileSurface.h"
 
@@ -24,7 +25,7 @@ constexpr char16_t METAFILE_DESCRIPTION[] =
     u"Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten\0";
 
 ZException notWritten(const ZString& name, const std::string& reason) {
-    return ZException(ZFormattedString("Bild kann nicht gespeichert werden: %s (%s)", name.c_str(),
+    return ZException(ZFormattedString(ztr("Bild kann nicht gespeichert werden: %s (%s)").c_str(), name.c_str(),
                                        reason.c_str()),
                       3);
 }

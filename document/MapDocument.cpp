@@ -19,6 +19,8 @@ constexpr const char* YEAR_AVERAGE = "YEAR_AVERAGE";
 constexpr const char* SCALE_PERCENT = "SCALE_PERCENT";
 constexpr const char* MAP_TYPE = "MAP_TYPE";
 constexpr const char* GLOBE = "ORTH_VIEW";
+constexpr const char* LANGUAGE = "LANGUAGE";
+constexpr const char* ENGLISH = "en";
 
 // A number that is missing or 0 keeps the default; the bits of any other stand, a negative
 // scale wraps as it always did.
@@ -53,6 +55,7 @@ void MapDocument::load() {
     view.scalePercent = readNumber(file, SCALE_PERCENT, view.scalePercent);
     view.mapType = readNumber(file, MAP_TYPE, view.mapType);
     view.globe = file.getFlagValue(GLOBE);
+    english = file.getValue(LANGUAGE) == ENGLISH;
     readPositions(POSITIONS_FILE, positions);
 }
 
@@ -66,6 +69,10 @@ MapDocument::SaveOutcome MapDocument::save() {
     file.putValue(SCALE_PERCENT, static_cast<int>(view.scalePercent));
     file.putValue(MAP_TYPE, static_cast<int>(view.mapType));
     file.putValue(GLOBE, view.globe);
+    // German, the default, adds nothing: the files of those who never switch stay as they were.
+    if (english) {
+        file.putValue(LANGUAGE, ZString(ENGLISH));
+    }
     try {
         file.save(SETTINGS_FILE, SEPARATOR);
     } catch (const ZException& exception) {

@@ -6,6 +6,7 @@
 #include "grid/TextBlockSource.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
@@ -47,8 +48,8 @@ std::unique_ptr<GridSource> GridSource::open(const GridSourceDescription& descri
     }
     file.close();
     if (namedNetcdf(name)) {
-        throw ZException(ZFormattedString("Die Datei \"%s\" ist keine netCDF-Datei: Sie "
-                                          "beginnt nicht wie eine netCDF- oder HDF5-Datei.",
+        throw ZException(ZFormattedString(ztr("Die Datei \"%s\" ist keine netCDF-Datei: Sie "
+                                          "beginnt nicht wie eine netCDF- oder HDF5-Datei.").c_str(),
                                           name.c_str()),
                          0);
     }

@@ -11,6 +11,7 @@
 #include "map/Viewport.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
@@ -69,8 +70,8 @@ void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool wi
     const PictureGeometry& geometry = scene.viewport.geometry();
     if (!geometry.canBeDrawn()) {
         throw ZException(
-            ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild "
-                             "darf höchstens %d Millionen Pixel haben.",
+            ZFormattedString(ztr("Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild "
+                             "darf höchstens %d Millionen Pixel haben.").c_str(),
                              geometry.width, geometry.height,
                              static_cast<int>(MAX_PICTURE_PIXELS / 1'000'000)),
             0);
@@ -85,7 +86,7 @@ void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool wi
     }
     if (image.isNull()) {
         // A scale typed into the settings by hand can ask for more than memory allows.
-        throw ZException(ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden.",
+        throw ZException(ZFormattedString(ztr("Die Karte (%d x %d Pixel) kann nicht erstellt werden.").c_str(),
                                           geometry.width, geometry.height),
                          0);
     }
