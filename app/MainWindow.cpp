@@ -131,7 +131,9 @@ void MainWindow::buildMenus() {
 
 void MainWindow::setLanguage(bool english) {
     if (!zSwitchLanguage(english, ENGLISH_TABLE)) {
-        ZSystem::showMessage(this, ztr("Die englischen Texte fehlen in diesem Programm."), "Information",
+        // Said in both languages: without the table there is no English to look up.
+        ZSystem::showMessage(this, "Die englischen Texte fehlen in diesem Programm. / This program lacks its English "
+                             "texts.", "Information",
                              false);
         return;
     }

@@ -56,7 +56,7 @@ ZString viewPositionLine(const ZString& name, double value) {
 }
 
 ZString sourceLine() {
-    return ZFormattedString("Abweichungen in Grad Celsius (1961-90) - %s", WEB_ADDRESS);
+    return ZFormattedString(ztr("Abweichungen in Grad Celsius (1961-90) - %s").c_str(), WEB_ADDRESS);
 }
 
 void drawCaption(ZSurface& surface, const Viewport& viewport, const ZString& title,

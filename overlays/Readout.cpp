@@ -5,6 +5,7 @@
 #include "grid/MonthGrid.h"
 #include "map/Viewport.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ ZString toText(GeoPosition& position) {
         ZFormattedString("%u° %u' %s / %u° %u' %s", static_cast<unsigned>(position.latDegrees),
                          static_cast<unsigned>(position.latMinutes), position.south ? "S" : "N",
                          static_cast<unsigned>(position.lonDegrees),
-                         static_cast<unsigned>(position.lonMinutes), position.west ? "W" : "O");
+                         static_cast<unsigned>(position.lonMinutes), position.west ? "W" : ztr("O").c_str());
     return position.text;
 }
 

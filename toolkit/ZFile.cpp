@@ -39,7 +39,7 @@ void ZFile::open(const ZString& name, bool writable) {
         std::fclose(file_);
         file_ = nullptr;
         errno = EISDIR;
-        throw ZFileNotFoundException(describe("Datei kann nicht geöffnet werden:", name), errno);
+        throw ZFileNotFoundException(describe(ZTEXT("Datei kann nicht geöffnet werden:"), name), errno);
     }
     // A dataset block (under 29 kB) fits one fill of a 32 kB buffer even from an unaligned start.
     std::setvbuf(file_, nullptr, _IOFBF, 32 * 1024);
