@@ -40,8 +40,8 @@ void MainWindow::create(ZWindowContext* parent) {
     if (folderLock && !folderLock->isHeld()) {
         ZSystem::showMessage(this,
                              ztr("Sorvo Visualizer läuft in diesem Arbeitsordner bereits.\r\n"
-                             "Dieses Fenster speichert beim Schließen weder Einstellungen "
-                             "(init.txt) noch Positionen (positions.txt)."),
+                                 "Dieses Fenster speichert beim Schließen weder Einstellungen "
+                                 "(init.txt) noch Positionen (positions.txt)."),
                              "Information", false);
     }
 }
@@ -132,9 +132,11 @@ void MainWindow::buildMenus() {
 void MainWindow::setLanguage(bool english) {
     if (!zSwitchLanguage(english, ENGLISH_TABLE)) {
         // Said in both languages: without the table there is no English to look up.
-        ZSystem::showMessage(this, "Die englischen Texte fehlen in diesem Programm. / This program lacks its English "
-                             "texts.", "Information",
-                             false);
+        ZSystem::showMessage(
+            this,
+            "Die englischen Texte fehlen in diesem Programm. / This program lacks its English "
+            "texts.",
+            "Information", false);
         return;
     }
     document.english = english;

@@ -245,8 +245,8 @@ void MainWindow::showDatasetDialog() {
 }
 
 void MainWindow::openDatasetFile() {
-    ZFileSelectDialog dialog(
-        this, {ZFileFilter{ZTEXT("Datensätze"), "*.dat *.nc"}, ZFileFilter{ZTEXT("Alle Dateien"), "*"}});
+    ZFileSelectDialog dialog(this, {ZFileFilter{ZTEXT("Datensätze"), "*.dat *.nc"},
+                                    ZFileFilter{ZTEXT("Alle Dateien"), "*"}});
     // A dataset read from the installed files (no copy in the working directory) opens the
     // dialog in the installed folder, where the other datasets are.
     dialog.setInitialFilename(ZSystem::findProgramFile(database.fileName()));

@@ -99,8 +99,8 @@ void MainWindow::removePositionAt(int x, int y) {
         return;
     }
     if (id == VIEW_POSITION_ID && document.positions.size() > 1) {
-        ZSystem::showMessage(this, ztr("Bitte erst alle roten Positionen entfernen."), "Information",
-                             false);
+        ZSystem::showMessage(this, ztr("Bitte erst alle roten Positionen entfernen."),
+                             "Information", false);
         return;
     }
     document.positions.remove(id);

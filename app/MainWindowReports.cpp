@@ -44,9 +44,10 @@ void MainWindow::reportMissingData() {
 void MainWindow::reportMissingCoastlines() {
     if (!coastlinesMissingShown && !coastlinesReadable()) {
         coastlinesMissingShown = true;
-        ZSystem::showMessage(this,
-                             ztr("Die Umrissdatei \"worldmap.txt\" fehlt im Arbeitsverzeichnis oder "
-                             "kann nicht gelesen werden. Die Karte wird ohne Umrisse gezeigt."),
-                             "Information", false);
+        ZSystem::showMessage(
+            this,
+            ztr("Die Umrissdatei \"worldmap.txt\" fehlt im Arbeitsverzeichnis oder "
+                "kann nicht gelesen werden. Die Karte wird ohne Umrisse gezeigt."),
+            "Information", false);
     }
 }

@@ -19,17 +19,20 @@ void MainWindow::saveSettings() {
     if (outcome.positionsKept) {
         ZSystem::showMessage(
             this,
-            ZFormattedString(ztr("Die bisherige Datei \"%s\" enthielt Zeilen, die das Programm nicht "
-                             "zurückschreibt (Kommentare oder Zeilen, die es nicht vollständig "
-                             "lesen kann). Sie wurde als \"%s\" aufbewahrt.").c_str(),
-                             MapDocument::POSITIONS_FILE,
-                             positionsBackupName(MapDocument::POSITIONS_FILE).c_str()),
+            ZFormattedString(
+                ztr("Die bisherige Datei \"%s\" enthielt Zeilen, die das Programm nicht "
+                    "zurückschreibt (Kommentare oder Zeilen, die es nicht vollständig "
+                    "lesen kann). Sie wurde als \"%s\" aufbewahrt.")
+                    .c_str(),
+                MapDocument::POSITIONS_FILE,
+                positionsBackupName(MapDocument::POSITIONS_FILE).c_str()),
             "Information", false);
     }
     if (!outcome.positionsError.isEmpty()) {
-        ZSystem::showMessage(this,
-                             ZFormattedString(ztr("Positionen konnten nicht gespeichert werden.\r\n%s").c_str(),
-                                              outcome.positionsError.c_str()),
-                             "Information", false);
+        ZSystem::showMessage(
+            this,
+            ZFormattedString(ztr("Positionen konnten nicht gespeichert werden.\r\n%s").c_str(),
+                             outcome.positionsError.c_str()),
+            "Information", false);
     }
 }

@@ -25,8 +25,8 @@ constexpr char16_t METAFILE_DESCRIPTION[] =
     u"Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten\0";
 
 ZException notWritten(const ZString& name, const std::string& reason) {
-    return ZException(ZFormattedString(ztr("Bild kann nicht gespeichert werden: %s (%s)").c_str(), name.c_str(),
-                                       reason.c_str()),
+    return ZException(ZFormattedString(ztr("Bild kann nicht gespeichert werden: %s (%s)").c_str(),
+                                       name.c_str(), reason.c_str()),
                       3);
 }
 

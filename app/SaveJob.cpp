@@ -4,7 +4,8 @@
 #include "toolkit/ZLanguage.h"
 
 ZString SaveJob::waitText() const {
-    return format_ == PictureFormat::Gif ? ztr("Speicher GIF-Datei ...") : ztr("Speicher JPG-Datei ...");
+    return format_ == PictureFormat::Gif ? ztr("Speicher GIF-Datei ...")
+                                         : ztr("Speicher JPG-Datei ...");
 }
 
 void SaveJob::run(ZProgress& progress) {

@@ -69,15 +69,17 @@ void ExportDialog::start() {
     }
     const ExportSpan span{fromYear, fromMonth, toYear, toMonth};
     if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(request.dataset, span.lastIndex());
-        dataEnd && !ZSystem::showMessage(
-                       this,
-                       ZFormattedString(ztr("Der Zeitraum reicht mehr als zehn Jahre über den letzten "
-                                        "Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur "
-                                        "Monate ohne Daten, und der Export kann sehr lange "
-                                        "dauern.\r\n\r\nTrotzdem exportieren?").c_str(),
-                                        monthOfIndex(*dataEnd),
-                                        static_cast<unsigned long long>(yearOfIndex(*dataEnd))),
-                       "Information", true)) {
+        dataEnd &&
+        !ZSystem::showMessage(
+            this,
+            ZFormattedString(ztr("Der Zeitraum reicht mehr als zehn Jahre über den letzten "
+                                 "Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur "
+                                 "Monate ohne Daten, und der Export kann sehr lange "
+                                 "dauern.\r\n\r\nTrotzdem exportieren?")
+                                 .c_str(),
+                             monthOfIndex(*dataEnd),
+                             static_cast<unsigned long long>(yearOfIndex(*dataEnd))),
+            "Information", true)) {
         return;
     }
     running_ = request;
@@ -99,7 +101,8 @@ void ExportDialog::exportTable(ZProgress& progress) {
             ZSystem::showMessage(
                 this,
                 ZFormattedString(
-                    ztr("Export wurde abgebrochen.\r\n\r\nExport wurde bis %.2u-%llu durchgeführt.").c_str(),
+                    ztr("Export wurde abgebrochen.\r\n\r\nExport wurde bis %.2u-%llu durchgeführt.")
+                        .c_str(),
                     outcome.lastMonth, static_cast<unsigned long long>(outcome.lastYear)),
                 "Information", false);
         } else {
@@ -111,11 +114,13 @@ void ExportDialog::exportTable(ZProgress& progress) {
             if (!folder.isEmpty() && folder.str().back() != '/') {
                 folder += "/";
             }
-            ZSystem::showMessage(this,
-                                 ZFormattedString(ztr("Kein Programm konnte die Tabelle öffnen. Sie "
-                                                  "wurde gespeichert unter:\r\n%s%s").c_str(),
-                                                  folder.c_str(), EXPORT_TABLE_FILE),
-                                 "Information", false);
+            ZSystem::showMessage(
+                this,
+                ZFormattedString(ztr("Kein Programm konnte die Tabelle öffnen. Sie "
+                                     "wurde gespeichert unter:\r\n%s%s")
+                                     .c_str(),
+                                 folder.c_str(), EXPORT_TABLE_FILE),
+                "Information", false);
         }
     } catch (const ZException& exception) {
         ZSystem::showException(this, exception);

@@ -59,15 +59,15 @@ void PositionDialog::confirm() {
     form.takeValues();
     // One message per confirmation, the latitude first.
     if (!inRange(coordinates.latDegrees, coordinates.latMinutes, 90)) {
-        ZSystem::showMessage(this,
-                             ztr("Ungültige Breitenangabe (0..90 Bogengrad, 0..59 Minuten möglich)!"),
-                             "Information", false);
+        ZSystem::showMessage(
+            this, ztr("Ungültige Breitenangabe (0..90 Bogengrad, 0..59 Minuten möglich)!"),
+            "Information", false);
         return;
     }
     if (!inRange(coordinates.lonDegrees, coordinates.lonMinutes, 180)) {
-        ZSystem::showMessage(this,
-                             ztr("Ungültige Längenangabe (0..180 Längengrad, 0..59 Minuten möglich)!"),
-                             "Information", false);
+        ZSystem::showMessage(
+            this, ztr("Ungültige Längenangabe (0..180 Längengrad, 0..59 Minuten möglich)!"),
+            "Information", false);
         return;
     }
     close(1);

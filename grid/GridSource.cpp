@@ -49,7 +49,8 @@ std::unique_ptr<GridSource> GridSource::open(const GridSourceDescription& descri
     file.close();
     if (namedNetcdf(name)) {
         throw ZException(ZFormattedString(ztr("Die Datei \"%s\" ist keine netCDF-Datei: Sie "
-                                          "beginnt nicht wie eine netCDF- oder HDF5-Datei.").c_str(),
+                                              "beginnt nicht wie eine netCDF- oder HDF5-Datei.")
+                                              .c_str(),
                                           name.c_str()),
                          0);
     }

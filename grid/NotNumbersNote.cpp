@@ -6,10 +6,10 @@
 
 namespace {
 
-constexpr const char* MONTH_NAMES[] = {
-    ZTEXT("Januar"),    ZTEXT("Februar"), ZTEXT("März"),     ZTEXT("April"),
-    ZTEXT("Mai"),       ZTEXT("Juni"),    ZTEXT("Juli"),     ZTEXT("August"),
-    ZTEXT("September"), ZTEXT("Oktober"), ZTEXT("November"), ZTEXT("Dezember")};
+constexpr const char* MONTH_NAMES[] = {ZTEXT("Januar"),  ZTEXT("Februar"),  ZTEXT("März"),
+                                       ZTEXT("April"),   ZTEXT("Mai"),      ZTEXT("Juni"),
+                                       ZTEXT("Juli"),    ZTEXT("August"),   ZTEXT("September"),
+                                       ZTEXT("Oktober"), ZTEXT("November"), ZTEXT("Dezember")};
 
 }  // namespace
 
@@ -20,11 +20,12 @@ ZString notNumbersNote(const GridDatabase& database) {
     }
     // Only a month from 1 to 12 is ever read; the remainder just keeps the index in the table.
     const MonthSelection& selection = database.selection();
-    ZString when = selection.yearAverage()
-                       ? ZFormattedString(ztr("Jahr %u").c_str(), selection.year())
-                       : ZFormattedString("%s %u", ztr(MONTH_NAMES[(selection.month() - 1) % 12]).c_str(),
-                                          selection.year());
-    const char* what =
-        count == 1 ? ztr("Wert ist keine Zahl und gilt").c_str() : ztr("Werte sind keine Zahlen und gelten").c_str();
+    ZString when =
+        selection.yearAverage()
+            ? ZFormattedString(ztr("Jahr %u").c_str(), selection.year())
+            : ZFormattedString("%s %u", ztr(MONTH_NAMES[(selection.month() - 1) % 12]).c_str(),
+                               selection.year());
+    const char* what = count == 1 ? ztr("Wert ist keine Zahl und gilt").c_str()
+                                  : ztr("Werte sind keine Zahlen und gelten").c_str();
     return ZFormattedString(ztr("%s: %u %s als 0,0.").c_str(), when.c_str(), count, what);
 }

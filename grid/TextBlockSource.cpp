@@ -85,12 +85,12 @@ void TextBlockSource::probeBlockSize() {
         return;
     }
     const char* guess = lineEndGuess(blockSize_, found);
-    layoutNote_ = ZFormattedString(
-        ztr("\"%s\" hat Monatsbl\xC3\xB6"
-        "cke von %llu statt %llu Bytes%s%s%s und wird so gelesen.").c_str(),
-        fileName_.c_str(), static_cast<unsigned long long>(found),
-        static_cast<unsigned long long>(blockSize_), guess ? " (" : "", guess ? ztr(guess).c_str() : "",
-        guess ? ")" : "");
+    layoutNote_ = ZFormattedString(ztr("\"%s\" hat Monatsbl\xC3\xB6"
+                                       "cke von %llu statt %llu Bytes%s%s%s und wird so gelesen.")
+                                       .c_str(),
+                                   fileName_.c_str(), static_cast<unsigned long long>(found),
+                                   static_cast<unsigned long long>(blockSize_), guess ? " (" : "",
+                                   guess ? ztr(guess).c_str() : "", guess ? ")" : "");
     blockSize_ = found;
 }
 
@@ -185,8 +185,9 @@ bool TextBlockSource::readBlockByLines(std::uint64_t k, std::uint32_t year,
     if (!headerNamesMonth(line.view(), blockYear, blockMonth)) {
         layoutProblem_ = ZFormattedString(
             ztr("Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block f\xC3\xBCr %02u/%llu "
-            "(ab Byte %llu, %llu Bytes je Monat) beginnt mit \"%s\" statt mit der Kopfzeile "
-            "dieses Monats. Es werden keine Daten gezeigt.").c_str(),
+                "(ab Byte %llu, %llu Bytes je Monat) beginnt mit \"%s\" statt mit der Kopfzeile "
+                "dieses Monats. Es werden keine Daten gezeigt.")
+                .c_str(),
             fileName_.c_str(), blockMonth, static_cast<unsigned long long>(blockYear),
             static_cast<unsigned long long>(start), static_cast<unsigned long long>(blockSize_),
             printableHeader(line.view()).c_str());
@@ -203,12 +204,13 @@ bool TextBlockSource::readBlockByLines(std::uint64_t k, std::uint32_t year,
         const char* guess = lineEndGuess(blockSize_, found);
         layoutProblem_ = ZFormattedString(
             ztr("Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block f\xC3\xBCr %02u/%llu "
-            "m\xC3\xBCsste %llu Bytes lang sein, Kopfzeile und %u Zeilen sind aber %llu Bytes "
-            "lang%s%s%s. Es werden keine Daten gezeigt.").c_str(),
+                "m\xC3\xBCsste %llu Bytes lang sein, Kopfzeile und %u Zeilen sind aber %llu Bytes "
+                "lang%s%s%s. Es werden keine Daten gezeigt.")
+                .c_str(),
             fileName_.c_str(), blockMonth, static_cast<unsigned long long>(blockYear),
             static_cast<unsigned long long>(blockSize_), ROWS,
-            static_cast<unsigned long long>(found), guess ? " (" : "", guess ? ztr(guess).c_str() : "",
-            guess ? ")" : "");
+            static_cast<unsigned long long>(found), guess ? " (" : "",
+            guess ? ztr(guess).c_str() : "", guess ? ")" : "");
         return false;
     }
     notNumbers_ += notNumbers;

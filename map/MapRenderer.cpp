@@ -71,7 +71,8 @@ void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool wi
     if (!geometry.canBeDrawn()) {
         throw ZException(
             ZFormattedString(ztr("Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild "
-                             "darf höchstens %d Millionen Pixel haben.").c_str(),
+                                 "darf höchstens %d Millionen Pixel haben.")
+                                 .c_str(),
                              geometry.width, geometry.height,
                              static_cast<int>(MAX_PICTURE_PIXELS / 1'000'000)),
             0);
@@ -86,9 +87,10 @@ void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool wi
     }
     if (image.isNull()) {
         // A scale typed into the settings by hand can ask for more than memory allows.
-        throw ZException(ZFormattedString(ztr("Die Karte (%d x %d Pixel) kann nicht erstellt werden.").c_str(),
-                                          geometry.width, geometry.height),
-                         0);
+        throw ZException(
+            ZFormattedString(ztr("Die Karte (%d x %d Pixel) kann nicht erstellt werden.").c_str(),
+                             geometry.width, geometry.height),
+            0);
     }
     {
         ZRasterSurface surface(image);

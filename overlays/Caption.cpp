@@ -20,9 +20,9 @@ ZString degreesText(double value, double printed) {
 }  // namespace
 
 const char* monthAbbreviation(std::uint32_t month) {
-    static constexpr const char* names[] = {
-        ZTEXT("Jan"), ZTEXT("Feb"), ZTEXT("Mär"), ZTEXT("Apr"), ZTEXT("Mai"), ZTEXT("Jun"),
-        ZTEXT("Jul"), ZTEXT("Aug"), ZTEXT("Sep"), ZTEXT("Okt"), ZTEXT("Nov"), ZTEXT("Dez")};
+    static constexpr const char* names[] = {ZTEXT("Jan"), ZTEXT("Feb"), ZTEXT("Mär"), ZTEXT("Apr"),
+                                            ZTEXT("Mai"), ZTEXT("Jun"), ZTEXT("Jul"), ZTEXT("Aug"),
+                                            ZTEXT("Sep"), ZTEXT("Okt"), ZTEXT("Nov"), ZTEXT("Dez")};
     return month >= 1 && month <= 12 ? names[month - 1] : "";
 }
 
@@ -56,7 +56,8 @@ ZString viewPositionLine(const ZString& name, double value) {
 }
 
 ZString sourceLine() {
-    return ZFormattedString(ztr("Abweichungen in Grad Celsius (1961-90) - %s").c_str(), WEB_ADDRESS);
+    return ZFormattedString(ztr("Abweichungen in Grad Celsius (1961-90) - %s").c_str(),
+                            WEB_ADDRESS);
 }
 
 void drawCaption(ZSurface& surface, const Viewport& viewport, const ZString& title,

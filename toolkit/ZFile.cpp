@@ -32,14 +32,16 @@ void ZFile::open(const ZString& name, bool writable) {
     const ZString path = writable ? name : ZSystem::findProgramFile(name);
     file_ = std::fopen(path.c_str(), writable ? "r+b" : "rb");
     if (!file_) {
-        throw ZFileNotFoundException(describe(ZTEXT("Datei kann nicht geöffnet werden:"), name), errno);
+        throw ZFileNotFoundException(describe(ZTEXT("Datei kann nicht geöffnet werden:"), name),
+                                     errno);
     }
     struct stat info {};
     if (fstat(fileno(file_), &info) == 0 && S_ISDIR(info.st_mode)) {
         std::fclose(file_);
         file_ = nullptr;
         errno = EISDIR;
-        throw ZFileNotFoundException(describe(ZTEXT("Datei kann nicht geöffnet werden:"), name), errno);
+        throw ZFileNotFoundException(describe(ZTEXT("Datei kann nicht geöffnet werden:"), name),
+                                     errno);
     }
     // A dataset block (under 29 kB) fits one fill of a 32 kB buffer even from an unaligned start.
     std::setvbuf(file_, nullptr, _IOFBF, 32 * 1024);

@@ -89,12 +89,14 @@ class Parser {
             step();
         }
         if (!finished_ && !stack_.empty()) {
-            result_.problems.push_back(
-                ztr("Die Datei endet mitten im Text: der Schluss fehlt wohl, gezeigt ist der Anfang.").str());
+            result_.problems.push_back(ztr("Die Datei endet mitten im Text: der Schluss fehlt "
+                                           "wohl, gezeigt ist der Anfang.")
+                                           .str());
         }
         if (strayCloses_) {
             result_.problems.push_back(
-                ztr("Die Datei hat schließende Klammern ohne öffnende; sie wurden übergangen.").str());
+                ztr("Die Datei hat schließende Klammern ohne öffnende; sie wurden übergangen.")
+                    .str());
         }
         endParagraph(false);
         return std::move(result_);

@@ -113,8 +113,8 @@ TEST(LanguageTable, EveryMarkedTextHasItsEnglish) {
             entry.disable_recursion_pending();
         } else if (path.extension() == ".cpp" || path.extension() == ".h") {
             std::ifstream file(path);
-            for (const std::string& text : markedTexts(
-                     std::string(std::istreambuf_iterator<char>(file), {}))) {
+            for (const std::string& text :
+                 markedTexts(std::string(std::istreambuf_iterator<char>(file), {}))) {
                 EXPECT_TRUE(hasEnglish(text)) << path << ": " << text;
                 ++found;
             }

@@ -509,3 +509,28 @@ difference=$(compare -metric AE -crop "${width}x$((height - 30))+0+0" "$work/fir
   fail "the next morning's window differs in $difference pixels"
 }
 echo "first day passed"
+
+# ---- English -----------------------------------------------------------------------------------
+# "Sprache / Language", the entry after "Hilfe" (at x 230 in either language), switches the
+# window to English and back; the English window is saved as e2e-english.png for a look.
+language_menu() {
+  settle
+  xdotool mousemove --window "$window" 230 10 click 1
+  sleep 1
+  xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
+  settle
+}
+start_viewer
+main_window "the window did not appear for the language"
+language_menu 2
+window=$(find_window "^$title V0.91 - Visualisation of HadCRUT3 data") ||
+  fail "the window did not switch to English"
+xdotool mousemove --window "$window" 5 5
+settle
+import -window "$window" "$build/e2e-english.png"
+language_menu 1
+window=$(find_window "^$title V0.91 - Visualisierung von HadCRUT3-Daten") ||
+  fail "the window did not switch back to German"
+close_viewer
+grep -q LANGUAGE "$work/init.txt" && fail "German kept a language in init.txt"
+echo "language passed"

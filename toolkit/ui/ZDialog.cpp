@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "toolkit/ZException.h"
-#include "toolkit/ZLanguage.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZBusyInputFilter.h"
 #include "toolkit/ui/ZDialogItemWidget.h"
