@@ -85,12 +85,11 @@ void TextBlockSource::probeBlockSize() {
         return;
     }
     const char* guess = lineEndGuess(blockSize_, found);
-    layoutNote_ = ZFormattedString(ztr("\"%s\" hat Monatsbl\xC3\xB6"
-                                       "cke von %llu statt %llu Bytes%s%s%s und wird so gelesen.")
-                                       .c_str(),
-                                   fileName_.c_str(), static_cast<unsigned long long>(found),
-                                   static_cast<unsigned long long>(blockSize_), guess ? " (" : "",
-                                   guess ? ztr(guess).c_str() : "", guess ? ")" : "");
+    layoutNote_ = ZFormattedString(
+        ztr("\"%s\" hat Monatsblöcke von %llu statt %llu Bytes%s%s%s und wird so gelesen.").c_str(),
+        fileName_.c_str(), static_cast<unsigned long long>(found),
+        static_cast<unsigned long long>(blockSize_), guess ? " (" : "",
+        guess ? ztr(guess).c_str() : "", guess ? ")" : "");
     blockSize_ = found;
 }
 
@@ -184,7 +183,7 @@ bool TextBlockSource::readBlockByLines(std::uint64_t k, std::uint32_t year,
     file_.readln(line);
     if (!headerNamesMonth(line.view(), blockYear, blockMonth)) {
         layoutProblem_ = ZFormattedString(
-            ztr("Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block f\xC3\xBCr %02u/%llu "
+            ztr("Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block für %02u/%llu "
                 "(ab Byte %llu, %llu Bytes je Monat) beginnt mit \"%s\" statt mit der Kopfzeile "
                 "dieses Monats. Es werden keine Daten gezeigt.")
                 .c_str(),
@@ -203,8 +202,8 @@ bool TextBlockSource::readBlockByLines(std::uint64_t k, std::uint32_t year,
         const std::uint64_t found = end - start;
         const char* guess = lineEndGuess(blockSize_, found);
         layoutProblem_ = ZFormattedString(
-            ztr("Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block f\xC3\xBCr %02u/%llu "
-                "m\xC3\xBCsste %llu Bytes lang sein, Kopfzeile und %u Zeilen sind aber %llu Bytes "
+            ztr("Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block für %02u/%llu "
+                "müsste %llu Bytes lang sein, Kopfzeile und %u Zeilen sind aber %llu Bytes "
                 "lang%s%s%s. Es werden keine Daten gezeigt.")
                 .c_str(),
             fileName_.c_str(), blockMonth, static_cast<unsigned long long>(blockYear),

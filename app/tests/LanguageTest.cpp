@@ -6,8 +6,7 @@
 #include <QTranslator>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <set>
+#include <regex>
 
 #include "WindowTest.h"
 #include "resources/DialogTemplates.h"
@@ -16,107 +15,85 @@
 
 namespace {
 
-// Whether the English table has an entry for a German text (texts alike in both languages
-// are listed too), with the table's line ends.
-bool hasEnglish(const std::string& german) {
+// The English table has the German text (texts alike in both languages are listed too).
+bool hasEnglish(std::string german) {
     static QTranslator table;
     static const bool loaded = table.load(ENGLISH_TABLE);
-    QByteArray key = QByteArray::fromStdString(german).replace("\r\n", "\n");
-    return loaded && !table.translate("sorvo", key.constData()).isEmpty();
+    german = std::regex_replace(german, std::regex("\r\n"), "\n");
+    return loaded && !table.translate("sorvo", german.c_str()).isEmpty();
 }
 
-// The texts of the literals that follow each marker in a source file: adjacent literals joined,
-// escapes undone.
-std::vector<std::string> markedTexts(const std::string& source) {
-    std::vector<std::string> texts;
-    for (const char* marker : {"ztr(\"", "ZTEXT(\""}) {
-        for (auto at = source.find(marker); at != std::string::npos;
-             at = source.find(marker, at + 1)) {
-            std::string text;
-            std::size_t i = at + std::string(marker).size() - 1;
-            while (i < source.size() && source[i] == '"') {
-                for (++i; source[i] != '"'; ++i) {
-                    char c = source[i];
-                    if (c == '\\') {
-                        c = source[++i];
-                        if (c == 'x') {
-                            c = static_cast<char>(std::stoi(source.substr(i + 1, 2), nullptr, 16));
-                            i += 2;
-                        } else {
-                            c = c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-                        }
-                    }
-                    text += c;
-                }
-                i = source.find_first_not_of(" \n", i + 1);
-            }
-            texts.push_back(text);
+// Each item has its English and shows the text it was given in the interface's language.
+void expectWorded(const QWidget& menu) {
+    for (QAction* action : menu.actions()) {
+        if (QByteArray german = action->property("zSource").toByteArray(); !german.isEmpty()) {
+            EXPECT_TRUE(hasEnglish(german.toStdString())) << german.constData();
+            EXPECT_EQ(action->text().toStdString(), ztr(german.constData()).str());
         }
+        if (action->menu()) {
+            expectWorded(*action->menu());
+        }
+    }
+}
+
+// The texts in ztr(...) and ZTEXT(...) of a source file: adjacent literals joined, escapes
+// undone.
+std::vector<std::string> markedTexts(const std::string& code) {
+    static const std::regex marked(R"re((ztr|ZTEXT)\(((\s*"([^"\\]|\\.)*")+)\))re");
+    static const std::regex literal(R"re("(([^"\\]|\\.)*)")re");
+    std::vector<std::string> texts;
+    for (std::sregex_iterator m(code.begin(), code.end(), marked), end; m != end; ++m) {
+        std::string text;
+        const std::string found = (*m)[2];
+        for (std::sregex_iterator l(found.begin(), found.end(), literal); l != end; ++l) {
+            for (auto c = (*l)[1].first; c != (*l)[1].second; ++c) {
+                const char escaped = *c == '\\' ? *++c : 0;
+                text += escaped == 'r'   ? '\r'
+                        : escaped == 'n' ? '\n'
+                        : escaped == 't' ? '\t'
+                        : escaped        ? escaped
+                                         : *c;
+            }
+        }
+        texts.push_back(text);
     }
     return texts;
 }
 
-void expectEnglishForMenu(const QWidget& menu) {
-    for (QAction* action : menu.actions()) {
-        QByteArray source = action->property("zSource").toByteArray();
-        if (!source.isEmpty()) {
-            EXPECT_TRUE(hasEnglish(source.toStdString())) << source.constData();
-            EXPECT_EQ(action->text().toStdString(), ztr(source.constData()).str());
-        }
-        if (action->menu()) {
-            expectEnglishForMenu(*action->menu());
-        }
-    }
-}
-
-using LanguageTest = WindowTest;
-
 }  // namespace
 
-// Switched at run time every menu item speaks English, the choice is kept in the settings, and
-// German comes back as written.
-TEST_F(LanguageTest, MenusSwitchAndTheChoiceIsKept) {
+// Menus switch at run time both ways, and only English is written to the settings.
+TEST_F(WindowTest, MenusSpeakTheChosenLanguage) {
     MainWindow& w = start("");
-    command(CMD_LANGUAGE_ENGLISH);
-    expectEnglishForMenu(*w.menuBar.menuBar());
-    EXPECT_EQ(w.widget()->windowTitle(), "Sorvo Visualizer V0.91 - Visualisation of HadCRUT3 data");
-    w.saveSettings();
-    EXPECT_NE(folder.read("init.txt").find("LANGUAGE=en\n"), std::string::npos);
-
-    command(CMD_LANGUAGE_GERMAN);
-    for (QAction* action : w.menuBar.menuBar()->actions()) {
-        EXPECT_EQ(action->text().toUtf8(), action->property("zSource").toByteArray());
+    for (int language : {CMD_LANGUAGE_ENGLISH, CMD_LANGUAGE_GERMAN}) {
+        command(language);
+        expectWorded(*w.menuBar.menuBar());
+        w.saveSettings();
+        EXPECT_EQ(folder.read("init.txt").find("LANGUAGE=en\n") != std::string::npos,
+                  language == CMD_LANGUAGE_ENGLISH);
     }
-    w.saveSettings();
-    EXPECT_EQ(folder.read("init.txt").find("LANGUAGE"), std::string::npos);
-    EXPECT_TRUE(log.messages.empty());
 }
 
-TEST(LanguageTable, EveryDialogTextHasItsEnglish) {
+// The dialog templates' texts and the marked texts of every library need their English.
+TEST(LanguageTable, EveryWrittenTextHasItsEnglish) {
     for (const ZDialogTemplate& dialog : dialogTemplates()) {
         EXPECT_TRUE(hasEnglish(dialog.title)) << dialog.title;
         for (const ZDialogItem& item : dialog.items) {
             EXPECT_TRUE(*item.text == '\0' || hasEnglish(item.text)) << item.text;
         }
     }
-}
-
-// Messages, captions and titles written in the code carry a marker; each needs its English.
-TEST(LanguageTable, EveryMarkedTextHasItsEnglish) {
-    std::set<std::string> skipped{"tests", "testing", "bench", "tools", "build"};
     std::size_t found = 0;
-    auto files = std::filesystem::recursive_directory_iterator(SORVO_SOURCE_DIR);
-    for (auto entry = begin(files); entry != end(files); ++entry) {
-        const std::filesystem::path& path = entry->path();
-        if (entry->is_directory() && (skipped.count(path.filename()) || path.filename() == ".git" ||
-                                      std::filesystem::exists(path / "CMakeCache.txt"))) {
-            entry.disable_recursion_pending();
-        } else if (path.extension() == ".cpp" || path.extension() == ".h") {
-            std::ifstream file(path);
-            for (const std::string& text :
-                 markedTexts(std::string(std::istreambuf_iterator<char>(file), {}))) {
-                EXPECT_TRUE(hasEnglish(text)) << path << ": " << text;
-                ++found;
+    for (const auto& library : std::filesystem::directory_iterator(SORVO_SOURCE_DIR)) {
+        if (!std::filesystem::exists(library.path() / "CMakeLists.txt")) {
+            continue;
+        }
+        for (const auto& file : std::filesystem::recursive_directory_iterator(library)) {
+            if (file.path().extension() == ".cpp" || file.path().extension() == ".h") {
+                std::ifstream in(file.path());
+                for (const std::string& text : markedTexts({std::istreambuf_iterator(in), {}})) {
+                    EXPECT_TRUE(hasEnglish(text)) << file.path() << ": " << text;
+                    ++found;
+                }
             }
         }
     }

@@ -511,26 +511,20 @@ difference=$(compare -metric AE -crop "${width}x$((height - 30))+0+0" "$work/fir
 echo "first day passed"
 
 # ---- English -----------------------------------------------------------------------------------
-# "Sprache / Language", the entry after "Hilfe" (at x 230 in either language), switches the
-# window to English and back; the English window is saved as e2e-english.png for a look.
-language_menu() {
+# "Sprache / Language" (after "Hilfe", at x 230 in either language): English and back; the
+# English window is left as e2e-english.png for a look.
+language() {
   settle
   xdotool mousemove --window "$window" 230 10 click 1
   sleep 1
   xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
-  settle
+  window=$(find_window "^$title V0.91 - $2") || fail "the window did not switch to $2"
 }
 start_viewer
 main_window "the window did not appear for the language"
-language_menu 2
-window=$(find_window "^$title V0.91 - Visualisation of HadCRUT3 data") ||
-  fail "the window did not switch to English"
-xdotool mousemove --window "$window" 5 5
+language 2 "Visualisation of HadCRUT3 data"
 settle
 import -window "$window" "$build/e2e-english.png"
-language_menu 1
-window=$(find_window "^$title V0.91 - Visualisierung von HadCRUT3-Daten") ||
-  fail "the window did not switch back to German"
+language 1 "Visualisierung von HadCRUT3-Daten"
 close_viewer
-grep -q LANGUAGE "$work/init.txt" && fail "German kept a language in init.txt"
 echo "language passed"
