@@ -25,7 +25,7 @@ ZString notNumbersNote(const GridDatabase& database) {
             ? ZFormattedString(ztr("Jahr %u").c_str(), selection.year())
             : ZFormattedString("%s %u", ztr(MONTH_NAMES[(selection.month() - 1) % 12]).c_str(),
                                selection.year());
-    const char* what = count == 1 ? ztr("Wert ist keine Zahl und gilt").c_str()
-                                  : ztr("Werte sind keine Zahlen und gelten").c_str();
-    return ZFormattedString(ztr("%s: %u %s als 0,0.").c_str(), when.c_str(), count, what);
+    ZString what = count == 1 ? ztr("Wert ist keine Zahl und gilt")
+                              : ztr("Werte sind keine Zahlen und gelten");
+    return ZFormattedString(ztr("%s: %u %s als 0,0.").c_str(), when.c_str(), count, what.c_str());
 }
