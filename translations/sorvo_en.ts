@@ -35,8 +35,8 @@
 <message><source>GMS-Position</source><translation>DMS position</translation></message>
 <message><source>Grad</source><translation>Degree</translation></message>
 <message><source>Minute</source><translation>Minute</translation></message>
-<message><source>Breite</source><translation>Latitude</translation></message>
-<message><source>Länge</source><translation>Longitude</translation></message>
+<message><source>Breite</source><translation>Lat.</translation></message>
+<message><source>Länge</source><translation>Long.</translation></message>
 <message><source>OK</source><translation>OK</translation></message>
 <message><source>Abbrechen</source><translation>Cancel</translation></message>
 <message><source>Nord</source><translation>North</translation></message>
