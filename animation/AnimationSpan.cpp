@@ -5,6 +5,7 @@
 #include "grid/GridDatabase.h"
 #include "grid/SpanCheck.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 
 AnimationSpan AnimationSpan::around(std::uint32_t year, bool yearAverage) {
@@ -51,7 +52,7 @@ std::uint16_t AnimationSpan::delayHundredths() const {
 
 ZString AnimationSpan::problem() const {
     constexpr const char* END_BEFORE_START =
-        "Das Ende der Animation darf nicht vor ihrem Anfang liegen.";
+        ZTEXT("Das Ende der Animation darf nicht vor ihrem Anfang liegen.");
     // Year averages leave the months unused.
     ZString spanFault =
         yearAverages ? spanProblem({fromYear, toYear}, {}, fromYear, toYear, END_BEFORE_START)
@@ -61,7 +62,7 @@ ZString AnimationSpan::problem() const {
         return spanFault;
     }
     if (framesPerSecond < 1 || framesPerSecond > MAX_FRAMES_PER_SECOND) {
-        return ZFormattedString("Bilder pro Sekunde 1-%u.", MAX_FRAMES_PER_SECOND);
+        return ZFormattedString(ztr("Bilder pro Sekunde 1-%u.").c_str(), MAX_FRAMES_PER_SECOND);
     }
     return ZString();
 }

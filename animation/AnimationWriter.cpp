@@ -18,6 +18,7 @@
 #include "positions/PositionList.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZProgress.h"
 #include "toolkit/ZSaveFile.h"
 
@@ -72,8 +73,8 @@ class FrameRenderer {
 // The file's own reason when it failed, otherwise the encoder's.
 ZString cannotWrite(const ZString& target, const ZSaveFile& file, const GifAnimation& gif) {
     ZString reason = file.error() != 0 ? file.errorText() : ZString(gif.getLastError());
-    return ZFormattedString("Die Datei \"%s\" kann nicht geschrieben werden (%s).", target.c_str(),
-                            reason.c_str());
+    return ZFormattedString(ztr("Die Datei \"%s\" kann nicht geschrieben werden (%s).").c_str(),
+                            target.c_str(), reason.c_str());
 }
 
 }  // namespace
@@ -84,10 +85,10 @@ AnimationResult AnimationWriter::write(const ZString& target) {
     } catch (const ZException& exception) {
         return AnimationResult{false, 0, exception.getMessage()};
     } catch (const std::bad_alloc&) {
-        return AnimationResult{false, 0, "Für die Animation reicht der Speicher nicht."};
+        return AnimationResult{false, 0, ztr("Für die Animation reicht der Speicher nicht.")};
     } catch (const std::exception& exception) {
-        return AnimationResult{false, 0,
-                               ZFormattedString("Unerwarteter Fehler: %s", exception.what())};
+        return AnimationResult{
+            false, 0, ZFormattedString(ztr("Unerwarteter Fehler: %s").c_str(), exception.what())};
     }
 }
 
@@ -100,9 +101,10 @@ AnimationResult AnimationWriter::writeFrames(const ZString& target) {
     FrameRenderer renderer(request_);
     ZSaveFile file(target);
     if (!file.open()) {
-        return AnimationResult{false, 0,
-                               ZFormattedString("Die Datei \"%s\" kann nicht angelegt werden (%s).",
-                                                target.c_str(), file.errorText().c_str())};
+        return AnimationResult{
+            false, 0,
+            ZFormattedString(ztr("Die Datei \"%s\" kann nicht angelegt werden (%s).").c_str(),
+                             target.c_str(), file.errorText().c_str())};
     }
 
     const std::uint64_t frames = span.frameCount();

@@ -8,7 +8,9 @@
 #include "grid/GridDatabase.h"
 #include "map/Coastlines.h"
 #include "map/MapConstants.h"
+#include "resources/SorvoResources.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ui/ZLanguageSwitch.h"
 
 namespace {
 
@@ -37,6 +39,8 @@ void choose(const PictureChoice& choice, MapDocument& document) {
 bool CommandScene::prepare(const PictureChoice& choice, const CommandLineTexts& texts,
                            std::ostream& errors) {
     document.load();
+    // Pictures speak the window's language, as they follow its other settings.
+    zSwitchLanguage(document.english, ENGLISH_TABLE);
     choose(choice, document);
     ViewChoices& view = document.view;
     if (choice.centre) {

@@ -4,13 +4,18 @@
 #include "map/PictureGeometry.h"
 #include "overlays/Readout.h"
 #include "resources/ResourceIds.h"
+#include "resources/SorvoResources.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
+#include "toolkit/ui/ZLanguageSwitch.h"
 #include "toolkit/ui/ZResourceModule.h"
 
 namespace {
 
-constexpr const char* WINDOW_TITLE = "Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten";
+constexpr const char* WINDOW_TITLE =
+    ZTEXT("Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten");
+constexpr const char* MAP_PAGE = ZTEXT("Weltkarte");
 
 // Caption, system menu and minimise box: the user can neither resize nor maximise the window.
 constexpr std::uint32_t WINDOW_STYLE = Z_WS_CAPTION | Z_WS_SYSMENU | Z_WS_MINIMIZEBOX;
@@ -34,9 +39,9 @@ void MainWindow::create(ZWindowContext* parent) {
     showWindow();
     if (folderLock && !folderLock->isHeld()) {
         ZSystem::showMessage(this,
-                             "Sorvo Visualizer läuft in diesem Arbeitsordner bereits.\r\n"
-                             "Dieses Fenster speichert beim Schließen weder Einstellungen "
-                             "(init.txt) noch Positionen (positions.txt).",
+                             ztr("Sorvo Visualizer läuft in diesem Arbeitsordner bereits.\r\n"
+                                 "Dieses Fenster speichert beim Schließen weder Einstellungen "
+                                 "(init.txt) noch Positionen (positions.txt)."),
                              "Information", false);
     }
 }
@@ -48,13 +53,16 @@ void MainWindow::onWindowCreate() {
         } catch (const ZFileNotFoundException&) {
             // What was read so far stands.
         }
+        if (document.english) {
+            setLanguage(true);
+        }
         statusBar.create(this, "AppStatusBar");
         const int parts[] = {300, 400, 600};
         statusBar.setParts(3, parts);
         buildMenus();
         tab.create(this, "Tabulator");
         mapPanel.create(tab, *this);
-        tab.addPage(0, "Weltkarte", mapPanel);
+        tab.addPage(0, MAP_PAGE, mapPanel);
         setMapType(document.view.mapType, false);
         // While the window runs, the open dataset holds the dataset and its month.
         database.open(document.dataset);
@@ -134,7 +142,37 @@ void MainWindow::buildMenus() {
     menuBar.addSubmenu("Programm", programMenu);
     menuBar.addSubmenu("Ansicht", viewMenu);
     menuBar.addItem(CMD_HELP, "Hilfe");
+    // Named in both languages, so that either reader finds the way back.
+    languageMenu.createPopupMenu();
+    languageMenu.addItem(CMD_LANGUAGE_GERMAN, "Deutsch", checkedMark, uncheckedMark);
+    languageMenu.addItem(CMD_LANGUAGE_ENGLISH, "English", checkedMark, uncheckedMark);
+    languageMenu.checkItem(document.english ? CMD_LANGUAGE_ENGLISH : CMD_LANGUAGE_GERMAN, true);
+    menuBar.addSubmenu("Sprache / Language", languageMenu);
     setMenu(menuBar);
+}
+
+void MainWindow::setLanguage(bool english) {
+    if (!zSwitchLanguage(english, ENGLISH_TABLE)) {
+        // Said in both languages: without the table there is no English to look up.
+        ZSystem::showMessage(
+            this,
+            "Die englischen Texte fehlen in diesem Programm. / This program lacks its English "
+            "texts.",
+            "Information", false);
+        return;
+    }
+    document.english = english;
+    setTitle(WINDOW_TITLE);
+    if (!tab.isCreated()) {
+        // At start the menus and the map are made after this, already in the language.
+        return;
+    }
+    languageMenu.checkItem(CMD_LANGUAGE_GERMAN, !english);
+    languageMenu.checkItem(CMD_LANGUAGE_ENGLISH, english);
+    menuBar.retranslate();
+    tab.setPageText(0, MAP_PAGE);
+    reRender();
+    updateReadout();
 }
 
 void MainWindow::setScale(std::uint32_t percent, int x, int y) {

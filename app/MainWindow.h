@@ -97,6 +97,7 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     ZMenu mapMenu;
     ZMenu saveAsMenu;
     ZMenu pictureSizeMenu;
+    ZMenu languageMenu;
 
   public:
     ZControlStatusbar statusBar;
@@ -139,6 +140,9 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     bool turnedByHand = false;
 
     void buildMenus();
+    // Words the window, its menus and the map in English or German and keeps the choice; a
+    // program without the English table says so and stays German.
+    void setLanguage(bool english);
     void runCommand(int command);
     void setMapType(std::uint32_t type, bool redraw);
     void toggleOrthView();

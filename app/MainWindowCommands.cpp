@@ -9,6 +9,7 @@
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZFileSelectDialog.h"
 
@@ -135,6 +136,10 @@ void MainWindow::runCommand(int command) {
             break;
         case CMD_HELP:
             showHelpDialog();
+            break;
+        case CMD_LANGUAGE_GERMAN:
+        case CMD_LANGUAGE_ENGLISH:
+            setLanguage(command == CMD_LANGUAGE_ENGLISH);
             break;
         case CMD_PREVIOUS_MONTH:
             // In year-average mode the month keys change nothing.
@@ -300,12 +305,12 @@ void MainWindow::showDatasetDialog() {
 }
 
 void MainWindow::openDatasetFile() {
-    ZFileSelectDialog dialog(
-        this, {ZFileFilter{"Datensätze", "*.dat *.nc"}, ZFileFilter{"Alle Dateien", "*"}});
+    ZFileSelectDialog dialog(this, {ZFileFilter{ZTEXT("Datensätze"), "*.dat *.nc"},
+                                    ZFileFilter{ZTEXT("Alle Dateien"), "*"}});
     // A dataset read from the installed files (no copy in the working directory) opens the
     // dialog in the installed folder, where the other datasets are.
     dialog.setInitialFilename(ZSystem::findProgramFile(database.fileName()));
-    if (!dialog.showOpenDialog("Datensatz öffnen")) {
+    if (!dialog.showOpenDialog(ZTEXT("Datensatz öffnen"))) {
         return;
     }
     const ZString name = workingDirectoryName(dialog.getFilename());

@@ -5,6 +5,7 @@
 #include "overlays/PositionMarkers.h"
 #include "overlays/Readout.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 
 std::uint32_t MainWindow::findPositionAt(int x, int y, Position& hit) {
@@ -33,7 +34,7 @@ void MainWindow::editPositionAt(int x, int y) {
             // Off the map the place stays 0° 0' N / 0° 0' O.
             GeoPosition place;
             pointToGeoPosition(viewport(), x, y, place);
-            addPosition("Neue Position", place);
+            addPosition(ztr("Neue Position"), place);
             return;
         }
         PositionDialog dialog(this);
@@ -95,13 +96,13 @@ void MainWindow::removePositionAt(int x, int y) {
     }
     if (viewport().projection().followsViewPosition()) {
         ZSystem::showMessage(
-            this, "Im orthografischen Modus kann die Ansichtsposition nicht entfernt werden.",
+            this, ztr("Im orthografischen Modus kann die Ansichtsposition nicht entfernt werden."),
             "Information", false);
         return;
     }
     if (id == VIEW_POSITION_ID && document.positions.size() > 1) {
-        ZSystem::showMessage(this, "Bitte erst alle roten Positionen entfernen.", "Information",
-                             false);
+        ZSystem::showMessage(this, ztr("Bitte erst alle roten Positionen entfernen."),
+                             "Information", false);
         return;
     }
     document.positions.remove(id);

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "grid/NotNumbersNote.h"
 #include "map/Coastlines.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
@@ -43,9 +44,10 @@ void MainWindow::reportMissingData() {
 void MainWindow::reportMissingCoastlines() {
     if (!coastlinesMissingShown && !coastlinesReadable()) {
         coastlinesMissingShown = true;
-        ZSystem::showMessage(this,
-                             "Die Umrissdatei \"worldmap.txt\" fehlt im Arbeitsverzeichnis oder "
-                             "kann nicht gelesen werden. Die Karte wird ohne Umrisse gezeigt.",
-                             "Information", false);
+        ZSystem::showMessage(
+            this,
+            ztr("Die Umrissdatei \"worldmap.txt\" fehlt im Arbeitsverzeichnis oder "
+                "kann nicht gelesen werden. Die Karte wird ohne Umrisse gezeigt."),
+            "Information", false);
     }
 }

@@ -10,6 +10,7 @@
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSaveFile.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZMetafileSurface.h"
 #include "toolkit/ui/ZSvgSurface.h"
@@ -27,8 +28,8 @@ constexpr char16_t METAFILE_DESCRIPTION[] =
 constexpr char SVG_TITLE[] = "Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten";
 
 ZException notWritten(const ZString& name, const std::string& reason) {
-    return ZException(ZFormattedString("Bild kann nicht gespeichert werden: %s (%s)", name.c_str(),
-                                       reason.c_str()),
+    return ZException(ZFormattedString(ztr("Bild kann nicht gespeichert werden: %s (%s)").c_str(),
+                                       name.c_str(), reason.c_str()),
                       3);
 }
 

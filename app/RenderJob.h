@@ -3,6 +3,7 @@
 #include "app/MapJob.h"
 #include "document/MapSnapshot.h"
 #include "map/Projections.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ui/ZBitmap.h"
 
 class MapRenderer;
@@ -16,7 +17,7 @@ class RenderJob : public MapJob {
     RenderJob(MapSnapshot snapshot, MapRenderer& renderer, ZBitmap buffer)
         : snapshot_(std::move(snapshot)), renderer_(renderer), picture_(std::move(buffer)) {}
 
-    ZString waitText() const override { return "Erstelle Karte ..."; }
+    ZString waitText() const override { return ztr("Erstelle Karte ..."); }
     void run(ZProgress& progress) override;
 
     // After run: the picture, and the centre the globe was drawn around.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZString.h"
 
 // A picture format the map can be saved in: what the file dialog offers and which names it
@@ -18,39 +19,39 @@ struct SaveFormat {
     bool completeName(ZString& name) const;
 };
 
-inline constexpr SaveFormat GIF_FORMAT{"GIF-Dateien",
+inline constexpr SaveFormat GIF_FORMAT{ZTEXT("GIF-Dateien"),
                                        "*.gif",
                                        "gif",
                                        nullptr,
-                                       "Als GIF speichern",
-                                       "Unbekannte Dateiendung.\r\n*.gif erlaubt."};
-inline constexpr SaveFormat JPEG_FORMAT{"JPG-Dateien",
+                                       ZTEXT("Als GIF speichern"),
+                                       ZTEXT("Unbekannte Dateiendung.\r\n*.gif erlaubt.")};
+inline constexpr SaveFormat JPEG_FORMAT{ZTEXT("JPG-Dateien"),
                                         "*.jpg",
                                         "jpg",
                                         "jpeg",
-                                        "Als JPG speichern",
-                                        "Unbekannte Dateiendung.\r\n*.jpg erlaubt."};
-inline constexpr SaveFormat ANIMATION_FORMAT{"GIF-Dateien",
+                                        ZTEXT("Als JPG speichern"),
+                                        ZTEXT("Unbekannte Dateiendung.\r\n*.jpg erlaubt.")};
+inline constexpr SaveFormat ANIMATION_FORMAT{ZTEXT("GIF-Dateien"),
                                              "*.gif",
                                              "gif",
                                              nullptr,
-                                             "Als Animation speichern",
-                                             "Unbekannte Dateiendung.\r\n*.gif erlaubt."};
-inline constexpr SaveFormat EMF_FORMAT{"EMF-Dateien",
+                                             ZTEXT("Als Animation speichern"),
+                                             ZTEXT("Unbekannte Dateiendung.\r\n*.gif erlaubt.")};
+inline constexpr SaveFormat EMF_FORMAT{ZTEXT("EMF-Dateien"),
                                        "*.emf",
                                        "emf",
                                        nullptr,
-                                       "Als EMF speichern",
-                                       "Unbekannte Dateiendung.\r\n*.emf erlaubt."};
-inline constexpr SaveFormat PNG_FORMAT{"PNG-Dateien",
+                                       ZTEXT("Als EMF speichern"),
+                                       ZTEXT("Unbekannte Dateiendung.\r\n*.emf erlaubt.")};
+inline constexpr SaveFormat PNG_FORMAT{ZTEXT("PNG-Dateien"),
                                        "*.png",
                                        "png",
                                        nullptr,
-                                       "Als PNG speichern",
-                                       "Unbekannte Dateiendung.\r\n*.png erlaubt."};
-inline constexpr SaveFormat SVG_FORMAT{"SVG-Dateien",
+                                       ZTEXT("Als PNG speichern"),
+                                       ZTEXT("Unbekannte Dateiendung.\r\n*.png erlaubt.")};
+inline constexpr SaveFormat SVG_FORMAT{ZTEXT("SVG-Dateien"),
                                        "*.svg",
                                        "svg",
                                        nullptr,
-                                       "Als SVG speichern",
-                                       "Unbekannte Dateiendung.\r\n*.svg erlaubt."};
+                                       ZTEXT("Als SVG speichern"),
+                                       ZTEXT("Unbekannte Dateiendung.\r\n*.svg erlaubt.")};

@@ -1,17 +1,18 @@
 #include "app/SaveJob.h"
 
 #include "app/MapPictureWriter.h"
+#include "toolkit/ZLanguage.h"
 
 ZString SaveJob::waitText() const {
     switch (format_) {
         case PictureFormat::Gif:
-            return "Speicher GIF-Datei ...";
+            return ztr("Speicher GIF-Datei ...");
         case PictureFormat::Png:
-            return "Speicher PNG-Datei ...";
+            return ztr("Speicher PNG-Datei ...");
         case PictureFormat::Svg:
-            return "Speicher SVG-Datei ...";
+            return ztr("Speicher SVG-Datei ...");
         default:
-            return "Speicher JPG-Datei ...";
+            return ztr("Speicher JPG-Datei ...");
     }
 }
 

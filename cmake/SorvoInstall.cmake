@@ -9,7 +9,7 @@ install(TARGETS sorvo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(PROGRAMS ${desktop}/sorvo-visualizer DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/assets/weltkarte1.jpg ${PROJECT_SOURCE_DIR}/assets/weltkarte2.jpg
               ${PROJECT_SOURCE_DIR}/assets/weltkarte3.jpg ${PROJECT_SOURCE_DIR}/assets/worldmap.txt
-              ${PROJECT_SOURCE_DIR}/assets/Information.rtf
+              ${PROJECT_SOURCE_DIR}/assets/Information.rtf ${PROJECT_SOURCE_DIR}/assets/Information_en.rtf
         DESTINATION ${SORVO_DATA_INSTALL_DIR})
 
 # The menu entry names the launcher by its absolute path, so it is written at install time.

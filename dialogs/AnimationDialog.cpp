@@ -7,6 +7,7 @@
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
@@ -20,14 +21,15 @@ ZString frameName(const AnimationSpan& span, const AnimationFrame& frame) {
 
 // The frames whose months could not be read: they show "Keine Daten" like months past the data.
 ZString unreadableNote(const AnimationSpan& span, const std::vector<std::uint64_t>& frames) {
-    ZString note = span.yearAverages ? "\r\n\r\nNicht lesbar und daher ohne Daten, die Jahre: "
-                                     : "\r\n\r\nNicht lesbar und daher ohne Daten, die Monate: ";
+    ZString note = span.yearAverages
+                       ? ztr("\r\n\r\nNicht lesbar und daher ohne Daten, die Jahre: ")
+                       : ztr("\r\n\r\nNicht lesbar und daher ohne Daten, die Monate: ");
     bool firstRun = true;
     for (const auto& [first, last] : span.runsOf(frames)) {
         note += firstRun ? "" : ", ";
         note += frameName(span, first).view();
         if (last.year != first.year || last.month != first.month) {
-            note += " bis ";
+            note += ztr(" bis ").view();
             note += frameName(span, last).view();
         }
         firstRun = false;
@@ -90,15 +92,17 @@ void AnimationDialog::start() {
         return;
     }
     if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(request.dataset, span.lastMonth());
-        dataEnd && !ZSystem::showMessage(
-                       this,
-                       ZFormattedString("Die Animation reicht mehr als zehn Jahre über den letzten "
-                                        "Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur "
-                                        "Bilder ohne Daten, und das Speichern kann sehr lange "
-                                        "dauern.\r\n\r\nTrotzdem speichern?",
-                                        static_cast<unsigned>(*dataEnd % 12 + 1),
-                                        static_cast<unsigned long long>(*dataEnd / 12)),
-                       "Information", true)) {
+        dataEnd &&
+        !ZSystem::showMessage(
+            this,
+            ZFormattedString(ztr("Die Animation reicht mehr als zehn Jahre über den letzten "
+                                 "Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur "
+                                 "Bilder ohne Daten, und das Speichern kann sehr lange "
+                                 "dauern.\r\n\r\nTrotzdem speichern?")
+                                 .c_str(),
+                             static_cast<unsigned>(*dataEnd % 12 + 1),
+                             static_cast<unsigned long long>(*dataEnd / 12)),
+            "Information", true)) {
         return;
     }
     request.span = span;
@@ -109,9 +113,10 @@ void AnimationDialog::writeAnimation(ZProgress& progress) {
     AnimationWriter writer(request, progress);
     AnimationResult result = writer.write(fileName);
     if (result.complete()) {
-        ZString text = ZFormattedString("Animation mit %llu %s gespeichert:\r\n%s",
-                                        static_cast<unsigned long long>(result.frames),
-                                        result.frames == 1 ? "Bild" : "Bildern", fileName.c_str());
+        ZString text = ZFormattedString(
+            ztr("Animation mit %llu %s gespeichert:\r\n%s").c_str(),
+            static_cast<unsigned long long>(result.frames),
+            result.frames == 1 ? ztr("Bild").c_str() : ztr("Bildern").c_str(), fileName.c_str());
         if (!writer.unreadableFrames().empty()) {
             text += unreadableNote(request.span, writer.unreadableFrames()).view();
         }
@@ -119,7 +124,7 @@ void AnimationDialog::writeAnimation(ZProgress& progress) {
     } else if (!result.stopped) {
         ZSystem::showMessage(
             this,
-            ZFormattedString("Die Animation konnte nicht gespeichert werden.\r\n%s",
+            ZFormattedString(ztr("Die Animation konnte nicht gespeichert werden.\r\n%s").c_str(),
                              result.error.c_str()),
             "Information", false);
     }

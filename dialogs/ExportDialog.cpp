@@ -5,6 +5,7 @@
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
@@ -58,7 +59,7 @@ void ExportDialog::start() {
     // One message per press. The same months of every year: only the years have an order, and
     // an end year before the data is told as an end before the start.
     if (ZString problem = spanProblem({fromYear}, {fromMonth, toMonth}, fromYear, toYear,
-                                      "Start-Jahr muss vor dem Stop-Jahr liegen.");
+                                      ZTEXT("Start-Jahr muss vor dem Stop-Jahr liegen."));
         !problem.isEmpty()) {
         ZSystem::showMessage(this, problem, "Information", false);
         return;
@@ -68,15 +69,17 @@ void ExportDialog::start() {
     }
     const ExportSpan span{fromYear, fromMonth, toYear, toMonth};
     if (std::optional<std::uint64_t> dataEnd = dataEndFarBefore(request.dataset, span.lastIndex());
-        dataEnd && !ZSystem::showMessage(
-                       this,
-                       ZFormattedString("Der Zeitraum reicht mehr als zehn Jahre über den letzten "
-                                        "Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur "
-                                        "Monate ohne Daten, und der Export kann sehr lange "
-                                        "dauern.\r\n\r\nTrotzdem exportieren?",
-                                        monthOfIndex(*dataEnd),
-                                        static_cast<unsigned long long>(yearOfIndex(*dataEnd))),
-                       "Information", true)) {
+        dataEnd &&
+        !ZSystem::showMessage(
+            this,
+            ZFormattedString(ztr("Der Zeitraum reicht mehr als zehn Jahre über den letzten "
+                                 "Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur "
+                                 "Monate ohne Daten, und der Export kann sehr lange "
+                                 "dauern.\r\n\r\nTrotzdem exportieren?")
+                                 .c_str(),
+                             monthOfIndex(*dataEnd),
+                             static_cast<unsigned long long>(yearOfIndex(*dataEnd))),
+            "Information", true)) {
         return;
     }
     running_ = request;
@@ -98,11 +101,12 @@ void ExportDialog::exportTable(ZProgress& progress) {
             ZSystem::showMessage(
                 this,
                 ZFormattedString(
-                    "Export wurde abgebrochen.\r\n\r\nExport wurde bis %.2u-%llu durchgeführt.",
+                    ztr("Export wurde abgebrochen.\r\n\r\nExport wurde bis %.2u-%llu durchgeführt.")
+                        .c_str(),
                     outcome.lastMonth, static_cast<unsigned long long>(outcome.lastYear)),
                 "Information", false);
         } else {
-            ZSystem::showMessage(this, "Export wurde erfolgreich durchgeführt.", "Information",
+            ZSystem::showMessage(this, ztr("Export wurde erfolgreich durchgeführt."), "Information",
                                  false);
         }
         if (!ZSystem::openDocument(EXPORT_TABLE_FILE)) {
@@ -110,11 +114,13 @@ void ExportDialog::exportTable(ZProgress& progress) {
             if (!folder.isEmpty() && folder.str().back() != '/') {
                 folder += "/";
             }
-            ZSystem::showMessage(this,
-                                 ZFormattedString("Kein Programm konnte die Tabelle öffnen. Sie "
-                                                  "wurde gespeichert unter:\r\n%s%s",
-                                                  folder.c_str(), EXPORT_TABLE_FILE),
-                                 "Information", false);
+            ZSystem::showMessage(
+                this,
+                ZFormattedString(ztr("Kein Programm konnte die Tabelle öffnen. Sie "
+                                     "wurde gespeichert unter:\r\n%s%s")
+                                     .c_str(),
+                                 folder.c_str(), EXPORT_TABLE_FILE),
+                "Information", false);
         }
     } catch (const ZException& exception) {
         ZSystem::showException(this, exception);

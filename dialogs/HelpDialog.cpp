@@ -2,6 +2,7 @@
 
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
@@ -12,7 +13,7 @@ void HelpDialog::onDialogInit() {
     text.hideSelection(true);
     text.setURLDetection(true);
     // A missing or damaged file is named in the control itself, below what could be read.
-    text.loadFile(HELP_FILE, true);
+    text.loadFile(ZLanguage::isEnglish() ? ENGLISH_HELP_FILE : HELP_FILE, true);
 }
 
 void HelpDialog::onDialogCommand(int controlId) {

@@ -5,6 +5,7 @@
 
 // The help text in its own file.
 inline constexpr const char* HELP_FILE = "Information.rtf";
+inline constexpr const char* ENGLISH_HELP_FILE = "Information_en.rtf";
 
 // "Hilfe": the help text, read-only, with its web addresses as links.
 class HelpDialog : public ZDialog {

@@ -3,6 +3,7 @@
 #include "positions/PositionsFile.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZControlEdit.h"
 #include "toolkit/ui/ZDialogTemplate.h"
@@ -34,11 +35,11 @@ PositionDialog::PositionDialog(ZWindowContext* parent) : ConfirmDialog(parent, I
 
 void PositionDialog::onDialogInit() {
     StringMap& latitudes = latitudeChoices();
-    latitudes.put("0", "Nord");
-    latitudes.put("1", "Süd");
+    latitudes.put("0", ztr("Nord"));
+    latitudes.put("1", ztr("Süd"));
     StringMap& longitudes = longitudeChoices();
-    longitudes.put("0", "Ost");
-    longitudes.put("1", "West");
+    longitudes.put("0", ztr("Ost"));
+    longitudes.put("1", ztr("West"));
     form.addTextField(IDC_POSITION_NAME, name);
     form.addIntField(IDC_POSITION_LAT_DEGREES, coordinates.latDegrees);
     form.addIntField(IDC_POSITION_LAT_MINUTES, coordinates.latMinutes);
@@ -58,15 +59,15 @@ void PositionDialog::confirm() {
     form.takeValues();
     // One message per confirmation, the latitude first.
     if (!inRange(coordinates.latDegrees, coordinates.latMinutes, 90)) {
-        ZSystem::showMessage(this,
-                             "Ungültige Breitenangabe (0..90 Bogengrad, 0..59 Minuten möglich)!",
-                             "Information", false);
+        ZSystem::showMessage(
+            this, ztr("Ungültige Breitenangabe (0..90 Bogengrad, 0..59 Minuten möglich)!"),
+            "Information", false);
         return;
     }
     if (!inRange(coordinates.lonDegrees, coordinates.lonMinutes, 180)) {
-        ZSystem::showMessage(this,
-                             "Ungültige Längenangabe (0..180 Längengrad, 0..59 Minuten möglich)!",
-                             "Information", false);
+        ZSystem::showMessage(
+            this, ztr("Ungültige Längenangabe (0..180 Längengrad, 0..59 Minuten möglich)!"),
+            "Information", false);
         return;
     }
     close(1);

@@ -29,6 +29,8 @@ constexpr const char* EQUAL_EARTH = "EQUAL_EARTH";
 // Longitude and latitude in radians as the program keeps them, so that a centre read back is the
 // very one written and draws the same globe.
 constexpr const char* GLOBE_CENTRE = "GLOBE_CENTRE";
+constexpr const char* LANGUAGE = "LANGUAGE";
+constexpr const char* ENGLISH = "en";
 
 // A number that is missing or 0 keeps the default; the bits of any other stand, a negative
 // scale wraps as it always did.
@@ -104,6 +106,7 @@ void MapDocument::load() {
             : ColourScaleChoice::Standard;
     view.equalEarth = file.getFlagValue(EQUAL_EARTH);
     readCentre(file, view);
+    english = file.getValue(LANGUAGE) == ENGLISH;
     readPositions(POSITIONS_FILE, positions);
 }
 
@@ -133,6 +136,10 @@ MapDocument::SaveOutcome MapDocument::save() {
     if (const ViewChoices plain; view.centreLon != plain.centreLon || view.centreLat != plain.centreLat) {
         file.putValue(GLOBE_CENTRE,
                       ZString(shortest(view.centreLon) + "," + shortest(view.centreLat)));
+    }
+    // German, the default, adds nothing: the files of those who never switch stay as they were.
+    if (english) {
+        file.putValue(LANGUAGE, ZString(ENGLISH));
     }
     try {
         file.save(SETTINGS_FILE, SEPARATOR);

@@ -31,6 +31,8 @@ struct MapDocument {
     ZBitmap background;
     ZFont captionFont;
     ZFont labelFont;
+    // The interface in English instead of German; kept in "init.txt" only while chosen.
+    bool english = false;
 
     // How a save went; each file is saved on its own, so one that fails costs the other nothing.
     struct SaveOutcome {

@@ -9,6 +9,7 @@
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 #include "toolkit/ZQuietProgress.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
@@ -79,8 +80,9 @@ std::unique_ptr<GridSource> GridSource::openPlain(const GridSourceDescription& d
     }
     file.close();
     if (namedNetcdf(name)) {
-        throw ZException(ZFormattedString("Die Datei \"%s\" ist keine netCDF-Datei: Sie "
-                                          "beginnt nicht wie eine netCDF- oder HDF5-Datei.",
+        throw ZException(ZFormattedString(ztr("Die Datei \"%s\" ist keine netCDF-Datei: Sie "
+                                              "beginnt nicht wie eine netCDF- oder HDF5-Datei.")
+                                              .c_str(),
                                           name.c_str()),
                          0);
     }

@@ -8,6 +8,7 @@
 #include "grid/MonthGrid.h"
 #include "grid/MonthSelection.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 
 namespace {
 
@@ -28,10 +29,10 @@ std::uint32_t monthOfBlock(std::uint64_t k) {
 // What other line ends would make of the block size, when that explains the difference.
 const char* lineEndGuess(std::uint64_t expected, std::uint64_t found) {
     if (found + LINE_ENDS_PER_BLOCK == expected) {
-        return "LF-Zeilenenden statt CRLF";
+        return ZTEXT("LF-Zeilenenden statt CRLF");
     }
     if (found == expected + LINE_ENDS_PER_BLOCK) {
-        return "CRLF-Zeilenenden statt LF";
+        return ZTEXT("CRLF-Zeilenenden statt LF");
     }
     return nullptr;
 }
@@ -85,11 +86,10 @@ void TextBlockSource::probeBlockSize() {
     }
     const char* guess = lineEndGuess(blockSize_, found);
     layoutNote_ = ZFormattedString(
-        "\"%s\" hat Monatsbl\xC3\xB6"
-        "cke von %llu statt %llu Bytes%s%s%s und wird so gelesen.",
+        ztr("\"%s\" hat Monatsblöcke von %llu statt %llu Bytes%s%s%s und wird so gelesen.").c_str(),
         fileName_.c_str(), static_cast<unsigned long long>(found),
-        static_cast<unsigned long long>(blockSize_), guess ? " (" : "", guess ? guess : "",
-        guess ? ")" : "");
+        static_cast<unsigned long long>(blockSize_), guess ? " (" : "",
+        guess ? ztr(guess).c_str() : "", guess ? ")" : "");
     blockSize_ = found;
 }
 
@@ -183,9 +183,10 @@ bool TextBlockSource::readBlockByLines(std::uint64_t k, std::uint32_t year,
     file_.readln(line);
     if (!headerNamesMonth(line.view(), blockYear, blockMonth)) {
         layoutProblem_ = ZFormattedString(
-            "Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block f\xC3\xBCr %02u/%llu "
-            "(ab Byte %llu, %llu Bytes je Monat) beginnt mit \"%s\" statt mit der Kopfzeile "
-            "dieses Monats. Es werden keine Daten gezeigt.",
+            ztr("Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block für %02u/%llu "
+                "(ab Byte %llu, %llu Bytes je Monat) beginnt mit \"%s\" statt mit der Kopfzeile "
+                "dieses Monats. Es werden keine Daten gezeigt.")
+                .c_str(),
             fileName_.c_str(), blockMonth, static_cast<unsigned long long>(blockYear),
             static_cast<unsigned long long>(start), static_cast<unsigned long long>(blockSize_),
             printableHeader(line.view()).c_str());
@@ -201,13 +202,14 @@ bool TextBlockSource::readBlockByLines(std::uint64_t k, std::uint32_t year,
         const std::uint64_t found = end - start;
         const char* guess = lineEndGuess(blockSize_, found);
         layoutProblem_ = ZFormattedString(
-            "Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block f\xC3\xBCr %02u/%llu "
-            "m\xC3\xBCsste %llu Bytes lang sein, Kopfzeile und %u Zeilen sind aber %llu Bytes "
-            "lang%s%s%s. Es werden keine Daten gezeigt.",
+            ztr("Die Datei \"%s\" hat nicht den erwarteten Aufbau: Der Block für %02u/%llu "
+                "müsste %llu Bytes lang sein, Kopfzeile und %u Zeilen sind aber %llu Bytes "
+                "lang%s%s%s. Es werden keine Daten gezeigt.")
+                .c_str(),
             fileName_.c_str(), blockMonth, static_cast<unsigned long long>(blockYear),
             static_cast<unsigned long long>(blockSize_), ROWS,
-            static_cast<unsigned long long>(found), guess ? " (" : "", guess ? guess : "",
-            guess ? ")" : "");
+            static_cast<unsigned long long>(found), guess ? " (" : "",
+            guess ? ztr(guess).c_str() : "", guess ? ")" : "");
         return false;
     }
     notNumbers_ += notNumbers;

@@ -12,6 +12,7 @@
 #include "map/Viewport.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
@@ -71,8 +72,9 @@ void MapRenderer::renderMap(const MapScene& scene, ZSurface& surface, bool withC
 void MapRenderer::requireDrawable(const PictureGeometry& geometry) {
     if (!geometry.canBeDrawn()) {
         throw ZException(
-            ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild "
-                             "darf höchstens %d Millionen Pixel haben.",
+            ZFormattedString(ztr("Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild "
+                                 "darf höchstens %d Millionen Pixel haben.")
+                                 .c_str(),
                              geometry.width, geometry.height,
                              static_cast<int>(MAX_PICTURE_PIXELS / 1'000'000)),
             0);
@@ -93,9 +95,10 @@ void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool wi
     }
     if (image.isNull()) {
         // A scale typed into the settings by hand can ask for more than memory allows.
-        throw ZException(ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden.",
-                                          geometry.width, geometry.height),
-                         0);
+        throw ZException(
+            ZFormattedString(ztr("Die Karte (%d x %d Pixel) kann nicht erstellt werden.").c_str(),
+                             geometry.width, geometry.height),
+            0);
     }
     {
         ZRasterSurface surface(image);

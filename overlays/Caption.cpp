@@ -5,6 +5,7 @@
 #include "map/Viewport.h"
 #include "overlays/OverlayText.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZSurface.h"
 
@@ -19,8 +20,9 @@ ZString degreesText(double value, double printed) {
 }  // namespace
 
 const char* monthAbbreviation(std::uint32_t month) {
-    static constexpr const char* names[] = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
-                                            "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+    static constexpr const char* names[] = {ZTEXT("Jan"), ZTEXT("Feb"), ZTEXT("Mär"), ZTEXT("Apr"),
+                                            ZTEXT("Mai"), ZTEXT("Jun"), ZTEXT("Jul"), ZTEXT("Aug"),
+                                            ZTEXT("Sep"), ZTEXT("Okt"), ZTEXT("Nov"), ZTEXT("Dez")};
     return month >= 1 && month <= 12 ? names[month - 1] : "";
 }
 
@@ -31,14 +33,15 @@ ZString captionTitle(const ZString& fileName, const MonthSelection& selection,
     ZString title = selection.yearAverage()
                         ? ZFormattedString("%s %u", name.c_str(), selection.year())
                         : ZFormattedString("%s %u (%s)", name.c_str(), selection.year(),
-                                           monthAbbreviation(selection.month()));
+                                           ztr(monthAbbreviation(selection.month())).c_str());
     if (figures.cellsWithData != 0) {
         // The global value is rounded to three places (ties away from zero) before it is printed.
         title += degreesText(figures.globalMean, ZSystem::round(figures.globalMean, 3)).view();
         auto coverage = static_cast<unsigned>(ZSystem::round(figures.coverage, 0));
         title += ZFormattedString(" (%u%%)", coverage).view();
     } else {
-        title += " Keine Daten";
+        title += " ";
+        title += ztr("Keine Daten").view();
     }
     return title;
 }
@@ -48,12 +51,12 @@ ZString captionTitle(const GridDatabase& database) {
 }
 
 ZString viewPositionLine(const ZString& name, double value) {
-    ZString valueText = value == MISSING_VALUE ? ZString("Keine Daten") : degreesText(value, value);
+    ZString valueText = value == MISSING_VALUE ? ztr("Keine Daten") : degreesText(value, value);
     return ZFormattedString("%s: %s", name.c_str(), valueText.c_str());
 }
 
 ZString sourceLine(const ZString& baseline) {
-    return ZFormattedString("Abweichungen in Grad Celsius (%s) - %s",
+    return ZFormattedString(ztr("Abweichungen in Grad Celsius (%s) - %s").c_str(),
                             baseline.isEmpty() ? "1961-90" : baseline.c_str(), WEB_ADDRESS);
 }
 

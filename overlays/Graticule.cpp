@@ -6,6 +6,7 @@
 #include "map/Viewport.h"
 #include "overlays/OverlayText.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ui/ZSurface.h"
 
 namespace {
@@ -95,7 +96,7 @@ void drawGraticule(ZSurface& surface, const Viewport& viewport, const ZFont& lab
         // The left edge's label would repeat the right edge's 180 degrees.
         if (lon != -180) {
             ZRect box{x - 3 * f.unitX, f.bottom + f.unitY, x + 3 * f.unitX, f.bottom + 3 * f.unitY};
-            drawOverlayText(surface, viewport, degreeLabel(lon, "O", "W"), box,
+            drawOverlayText(surface, viewport, degreeLabel(lon, ztr("O").c_str(), "W"), box,
                             Z_TEXT_CENTER | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
         }
     }

@@ -5,6 +5,7 @@
 #include "grid/MonthGrid.h"
 #include "map/Viewport.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 
 namespace {
 
@@ -16,11 +17,11 @@ ZString valueText(double value) {
 }  // namespace
 
 ZString toText(GeoPosition& position) {
-    position.text =
-        ZFormattedString("%u° %u' %s / %u° %u' %s", static_cast<unsigned>(position.latDegrees),
-                         static_cast<unsigned>(position.latMinutes), position.south ? "S" : "N",
-                         static_cast<unsigned>(position.lonDegrees),
-                         static_cast<unsigned>(position.lonMinutes), position.west ? "W" : "O");
+    position.text = ZFormattedString(
+        "%u° %u' %s / %u° %u' %s", static_cast<unsigned>(position.latDegrees),
+        static_cast<unsigned>(position.latMinutes), position.south ? "S" : "N",
+        static_cast<unsigned>(position.lonDegrees), static_cast<unsigned>(position.lonMinutes),
+        position.west ? "W" : ztr("O").c_str());
     return position.text;
 }
 

@@ -8,12 +8,14 @@
 #include "toolkit/ZErrorText.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
 
 ZString describe(const char* what, const ZString& name) {
-    return ZFormattedString("%s \"%s\": %s", what, name.c_str(), errorText(errno).c_str());
+    return ZFormattedString("%s \"%s\": %s", ztr(what).c_str(), name.c_str(),
+                            errorText(errno).c_str());
 }
 
 }  // namespace
@@ -30,14 +32,16 @@ void ZFile::open(const ZString& name, bool writable) {
     const ZString path = writable ? name : ZSystem::findProgramFile(name);
     file_ = std::fopen(path.c_str(), writable ? "r+b" : "rb");
     if (!file_) {
-        throw ZFileNotFoundException(describe("Datei kann nicht geöffnet werden:", name), errno);
+        throw ZFileNotFoundException(describe(ZTEXT("Datei kann nicht geöffnet werden:"), name),
+                                     errno);
     }
     struct stat info {};
     if (fstat(fileno(file_), &info) == 0 && S_ISDIR(info.st_mode)) {
         std::fclose(file_);
         file_ = nullptr;
         errno = EISDIR;
-        throw ZFileNotFoundException(describe("Datei kann nicht geöffnet werden:", name), errno);
+        throw ZFileNotFoundException(describe(ZTEXT("Datei kann nicht geöffnet werden:"), name),
+                                     errno);
     }
     // A dataset block (under 29 kB) fits one fill of a 32 kB buffer even from an unaligned start.
     std::setvbuf(file_, nullptr, _IOFBF, 32 * 1024);

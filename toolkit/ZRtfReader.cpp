@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZTextEncoding.h"
 
 namespace {
@@ -82,18 +83,20 @@ class Parser {
     ZRichText run() {
         if (in_.substr(0, 5) != "{\\rtf") {
             result_.problems.push_back(
-                "Die Datei beginnt nicht mit \"{\\rtf\" und ist wohl keine RTF-Datei.");
+                ztr("Die Datei beginnt nicht mit \"{\\rtf\" und ist wohl keine RTF-Datei.").str());
         }
         while (pos_ < in_.size() && !finished_) {
             step();
         }
         if (!finished_ && !stack_.empty()) {
-            result_.problems.push_back(
-                "Die Datei endet mitten im Text: der Schluss fehlt wohl, gezeigt ist der Anfang.");
+            result_.problems.push_back(ztr("Die Datei endet mitten im Text: der Schluss fehlt "
+                                           "wohl, gezeigt ist der Anfang.")
+                                           .str());
         }
         if (strayCloses_) {
             result_.problems.push_back(
-                "Die Datei hat schließende Klammern ohne öffnende; sie wurden übergangen.");
+                ztr("Die Datei hat schließende Klammern ohne öffnende; sie wurden übergangen.")
+                    .str());
         }
         endParagraph(false);
         return std::move(result_);

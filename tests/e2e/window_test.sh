@@ -546,3 +546,21 @@ done
 grep -q '^GLOBE_CENTRE=' <<< "$settings" || fail "init.txt lacks the turned centre"
 grep -qx "$turned_from" <<< "$settings" && fail "the turned centre was not kept: $turned_from"
 echo "turned globe and equal-area map passed"
+# ---- English -----------------------------------------------------------------------------------
+# "Sprache / Language" (after "Hilfe", at x 230 in either language): English and back; the
+# English window is left as e2e-english.png for a look.
+language() {
+  settle
+  xdotool mousemove --window "$window" 230 10 click 1
+  sleep 1
+  xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
+  window=$(find_window "^$title V0.91 - $2") || fail "the window did not switch to $2"
+}
+start_viewer
+main_window "the window did not appear for the language"
+language 2 "Visualisation of HadCRUT3 data"
+settle
+import -window "$window" "$build/e2e-english.png"
+language 1 "Visualisierung von HadCRUT3-Daten"
+close_viewer
+echo "language passed"

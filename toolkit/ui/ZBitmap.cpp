@@ -7,6 +7,7 @@
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSaveFile.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZSurface.h"
@@ -15,15 +16,16 @@ void ZBitmap::open(const ZString& name) {
     image_ = QImage();
     QString path = QString::fromUtf8(ZSystem::findProgramFile(name).c_str());
     if (!QFile::exists(path)) {
-        throw ZBitmapException(ZFormattedString("Bilddatei nicht gefunden: %s", name.c_str()), 1);
+        throw ZBitmapException(
+            ZFormattedString(ztr("Bilddatei nicht gefunden: %s").c_str(), name.c_str()), 1);
     }
     QImageReader reader(path, "JPEG");
     reader.setDecideFormatFromContent(false);
     QImage loaded = reader.read();
     if (loaded.isNull()) {
         throw ZBitmapException(
-            ZFormattedString("Bilddatei kann nicht gelesen werden: %s (%s)", name.c_str(),
-                             reader.errorString().toUtf8().constData()),
+            ZFormattedString(ztr("Bilddatei kann nicht gelesen werden: %s (%s)").c_str(),
+                             name.c_str(), reader.errorString().toUtf8().constData()),
             2);
     }
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
@@ -53,9 +55,10 @@ void ZBitmap::write(const ZString& name, const char* format, int quality) const 
         reason = file.errorText();
     }
     if (!reason.isEmpty()) {
-        throw ZBitmapException(ZFormattedString("Bild kann nicht gespeichert werden: %s (%s)",
-                                                name.c_str(), reason.c_str()),
-                               3);
+        throw ZBitmapException(
+            ZFormattedString(ztr("Bild kann nicht gespeichert werden: %s (%s)").c_str(),
+                             name.c_str(), reason.c_str()),
+            3);
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "toolkit/ZErrorText.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZRtfReader.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ZWebAddresses.h"
@@ -192,26 +193,32 @@ bool ZControlRichText::loadFile(const ZString& name, bool rtf) {
         text_ = ZRichText{};
         text_.problems.push_back(
             error == ENOENT
-                ? ZFormattedString("Die Datei \"%s\" fehlt: sie ist weder im Arbeitsverzeichnis %s "
-                                   "noch bei den installierten Dateien des Programms.",
-                                   name.c_str(), ZSystem::getCurrentDirectory().c_str())
+                ? ZFormattedString(
+                      ztr("Die Datei \"%s\" fehlt: sie ist weder im Arbeitsverzeichnis %s "
+                          "noch bei den installierten Dateien des Programms.")
+                          .c_str(),
+                      name.c_str(), ZSystem::getCurrentDirectory().c_str())
                       .str()
             : error == EFBIG
-                ? ZFormattedString("Die Datei \"%s\" ist größer als %zu MB und wird darum nicht "
-                                   "gezeigt.",
-                                   name.c_str(), MAX_FILE_MEGABYTES)
+                ? ZFormattedString(
+                      ztr("Die Datei \"%s\" ist größer als %zu MB und wird darum nicht "
+                          "gezeigt.")
+                          .c_str(),
+                      name.c_str(), MAX_FILE_MEGABYTES)
                       .str()
-                : ZFormattedString("Die Datei \"%s\" kann nicht gelesen werden: %s", name.c_str(),
-                                   errorText(error).c_str())
+                : ZFormattedString(ztr("Die Datei \"%s\" kann nicht gelesen werden: %s").c_str(),
+                                   name.c_str(), errorText(error).c_str())
                       .str());
     } else {
         text_ = rtf ? ZRtfReader::read(bytes) : plainText(bytes);
         if (!text_.problems.empty()) {
-            text_.problems.insert(text_.problems.begin(),
-                                  ZFormattedString("Die Datei \"%s\" ist nicht vollständig lesbar; "
-                                                   "gezeigt ist, was gelesen werden konnte.",
-                                                   name.c_str())
-                                      .str());
+            text_.problems.insert(
+                text_.problems.begin(),
+                ZFormattedString(ztr("Die Datei \"%s\" ist nicht vollständig lesbar; "
+                                     "gezeigt ist, was gelesen werden konnte.")
+                                     .c_str(),
+                                 name.c_str())
+                    .str());
         }
     }
     render();

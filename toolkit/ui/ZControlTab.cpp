@@ -5,6 +5,7 @@
 #include <QTabWidget>
 
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 
 namespace {
 
@@ -38,7 +39,13 @@ void ZControlTab::create(ZWindowContext* parent, const ZString& name) {
 void ZControlTab::addPage(int index, const ZString& text, ZWindowContext& page) {
     auto* tabs = qobject_cast<QTabWidget*>(widget());
     if (tabs && page.widget()) {
-        tabs->insertTab(index, page.widget(), QString::fromUtf8(text.c_str()));
+        tabs->insertTab(index, page.widget(), QString::fromUtf8(ztr(text.c_str()).c_str()));
+    }
+}
+
+void ZControlTab::setPageText(int index, const ZString& text) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget())) {
+        tabs->setTabText(index, QString::fromUtf8(ztr(text.c_str()).c_str()));
     }
 }
 

@@ -8,7 +8,9 @@
 class ZControlTab : public ZControl {
   public:
     void create(ZWindowContext* parent, const ZString& name);
+    // Tab texts are given in German and shown in the interface's language.
     void addPage(int index, const ZString& text, ZWindowContext& page);
+    void setPageText(int index, const ZString& text);
     // The control's rectangle, at the parent's origin, whose display area is this large.
     ZRect calcWindowRect(int displayWidth, int displayHeight) const;
     void setFocusPage(int index);

@@ -8,6 +8,7 @@
 
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZBusyInputFilter.h"
 #include "toolkit/ui/ZDialogItemWidget.h"
@@ -78,7 +79,7 @@ QDialog* ZDialog::build() {
     font.create(template_.fontFace, template_.fontSize, 0, 400, 0);
     QFont qfont = ZRasterSurface::toQFont(font);
     window->setFont(qfont);
-    window->setWindowTitle(QString::fromUtf8(template_.title));
+    window->setWindowTitle(QString::fromUtf8(ztr(template_.title).c_str()));
     DialogUnits units(qfont);
     window->setFixedSize(units.x(template_.width), units.y(template_.height));
     controls_.clear();

@@ -11,10 +11,12 @@
 #include <QTextBrowser>
 #include <algorithm>
 
+#include "toolkit/ZLanguage.h"
+
 namespace {
 
 QWidget* makeWidget(const ZDialogItem& item, QWidget* parent) {
-    const QString text = QString::fromUtf8(item.text);
+    const QString text = QString::fromUtf8(ztr(item.text).c_str());
     switch (item.kind) {
         case ZControlKind::Static:
             return new QLabel(text, parent);

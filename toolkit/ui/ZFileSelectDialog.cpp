@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ui/ZDialogSeam.h"
 #include "toolkit/ui/ZWindowContext.h"
 
@@ -33,13 +34,14 @@ bool ZFileSelectDialog::run(const ZString& title, bool save) {
     }
     QStringList filters;
     for (const ZFileFilter& filter : filters_) {
-        filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(filter.description.c_str()),
-                                                 QString::fromUtf8(filter.pattern.c_str()));
+        filters << QStringLiteral("%1 (%2)").arg(
+            QString::fromUtf8(ztr(filter.description.c_str()).c_str()),
+            QString::fromUtf8(filter.pattern.c_str()));
     }
     // A name with a folder (the dataset shown, say) opens the dialog in that folder.
     const QFileInfo initial(QDir::current(), QString::fromUtf8(fileName_.c_str()));
-    QFileDialog dialog(parent_ ? parent_->widget() : nullptr, QString::fromUtf8(title.c_str()),
-                       initial.absolutePath());
+    QFileDialog dialog(parent_ ? parent_->widget() : nullptr,
+                       QString::fromUtf8(ztr(title.c_str()).c_str()), initial.absolutePath());
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);

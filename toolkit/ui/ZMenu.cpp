@@ -5,12 +5,17 @@
 #include <QPixmap>
 
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ui/ZBitmap.h"
 
 namespace {
 
-QString text(const ZString& value) {
-    return QString::fromUtf8(value.c_str());
+// The German text an action was given, kept so that a switch of language can word it anew.
+constexpr const char* SOURCE_PROPERTY = "zSource";
+
+void setText(QAction* action, const ZString& german) {
+    action->setProperty(SOURCE_PROPERTY, QByteArray(german.c_str()));
+    action->setText(QString::fromUtf8(ztr(german.c_str()).c_str()));
 }
 
 // The check state lives on the action, also for items that show marks instead of a check.
@@ -36,7 +41,9 @@ QAction* ZMenu::addAction(const ZString& value) {
     if (!menu_) {
         throw ZException("The menu has not been created.", 0);
     }
-    return menu_->addAction(text(value));
+    QAction* action = menu_->addAction(QString());
+    setText(action, value);
+    return action;
 }
 
 void ZMenu::addItem(int id, const ZString& value) {
@@ -67,7 +74,7 @@ void ZMenu::addSubmenu(const ZString& value, ZMenu& submenu) {
     if (!popup) {
         throw ZException("Only a popup menu can be a submenu.", 0);
     }
-    popup->setTitle(text(value));
+    setText(popup->menuAction(), value);
     if (auto* parentPopup = qobject_cast<QMenu*>(menu_)) {
         parentPopup->addMenu(popup);
     } else if (auto* bar = qobject_cast<QMenuBar*>(menu_)) {
@@ -98,6 +105,21 @@ void ZMenu::checkItem(int id, bool checked) {
 bool ZMenu::isItemChecked(int id) const {
     const ZMenu* owner = ownerOf(id);
     return owner && owner->findItem(id)->property(CHECKED_PROPERTY).toBool();
+}
+
+void ZMenu::retranslate() {
+    if (!menu_) {
+        return;
+    }
+    for (QAction* action : menu_->actions()) {
+        QVariant source = action->property(SOURCE_PROPERTY);
+        if (source.isValid()) {
+            action->setText(QString::fromUtf8(ztr(source.toByteArray().constData()).c_str()));
+        }
+    }
+    for (ZMenu* submenu : submenus_) {
+        submenu->retranslate();
+    }
 }
 
 QMenuBar* ZMenu::menuBar() const {

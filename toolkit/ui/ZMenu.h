@@ -11,7 +11,8 @@ class QMenu;
 class QMenuBar;
 class ZBitmap;
 
-// A menu bar or a popup menu whose items carry command ids. A tab in an item's text puts what
+// A menu bar or a popup menu whose items carry command ids. Items are given their German text
+// and show it in the interface's language. A tab in an item's text puts what
 // follows right-aligned, as the item's shortcut. Submenus are not owned.
 class ZMenu {
   public:
@@ -31,6 +32,8 @@ class ZMenu {
     // Sets the check of the item with this id here or in any submenu; an unknown id is ignored.
     void checkItem(int id, bool checked);
     bool isItemChecked(int id) const;
+    // Words every item and submenu here and below anew in the interface's language.
+    void retranslate();
 
     // The menu bar behind a menu made by createMenuBar, else null.
     QMenuBar* menuBar() const;

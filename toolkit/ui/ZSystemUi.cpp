@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZAcceleratorFilter.h"
 #include "toolkit/ui/ZDialogWindow.h"
@@ -122,15 +123,18 @@ void ZSystem::postQuitMessage(int exitCode) {
 bool ZSystem::showMessage(ZWindowContext* owner, const ZString& text, const ZString& title,
                           bool question) {
     bool answer = true;
+    // Messages written whole are looked up whole; formatted ones come already worded.
+    const ZString shownText = ztr(text.c_str());
+    const ZString shownTitle = ztr(title.c_str());
     ZUiThread::runAndWait([&] {
         ZToolkitState& toolkit = running();
         if (toolkit.messageSink) {
-            toolkit.messageSink(text, title);
+            toolkit.messageSink(shownText, shownTitle);
             answer = !question || toolkit.sinkAnswer;
             return;
         }
         QMessageBox box(question ? QMessageBox::Question : QMessageBox::Information,
-                        displayText(title), displayText(text),
+                        displayText(shownTitle), displayText(shownText),
                         question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                         owner ? owner->widget() : nullptr);
         // A wait dialog is modal, takes no input and would cover the box: it goes first.
@@ -145,7 +149,7 @@ bool ZSystem::showMessage(ZWindowContext* owner, const ZString& text, const ZStr
 }
 
 void ZSystem::showException(ZWindowContext* owner, const ZException& exception) {
-    showMessage(owner, exception.getMessage(), "Fehler", false);
+    showMessage(owner, exception.getMessage(), ZTEXT("Fehler"), false);
 }
 
 void ZSystem::setMessageSink(ZMessageSink sink) {

@@ -3,6 +3,7 @@
 #include <QMenuBar>
 
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZMenu.h"
 #include "toolkit/ui/ZResourceModule.h"
@@ -50,7 +51,7 @@ void ZWindow::create(ZWindowContext* parent, const ZString& title, EventHandler*
     auto* frame = new ZWindowFrame(parentWidget, child ? Qt::Widget : topLevelFlags(style.style),
                                    style.exStyle & Z_WS_EX_CLIENTEDGE);
     frame->setObjectName(QString::fromUtf8(style.className.c_str()));
-    frame->setWindowTitle(QString::fromUtf8(title.c_str()));
+    frame->setWindowTitle(QString::fromUtf8(ztr(title.c_str()).c_str()));
     attachWidgets(frame, frame->client(), !child && !(style.style & Z_WS_THICKFRAME));
     setWindowPos(x, y, width, height);
     frame->setHandler(handler);
@@ -59,6 +60,12 @@ void ZWindow::create(ZWindowContext* parent, const ZString& title, EventHandler*
     }
     if (style.style & Z_WS_VISIBLE) {
         showWindow();
+    }
+}
+
+void ZWindow::setTitle(const ZString& title) {
+    if (ZWindowFrame* f = frame()) {
+        f->setWindowTitle(QString::fromUtf8(ztr(title.c_str()).c_str()));
     }
 }
 

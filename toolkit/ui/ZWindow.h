@@ -65,6 +65,8 @@ class ZWindow : public ZWindowContext {
     // parent's client area; Z_WS_VISIBLE shows it at once.
     void create(ZWindowContext* parent, const ZString& title, EventHandler* handler,
                 const ZWindowStyle& style, int x, int y, int width, int height);
+    // The title is given in German and shown in the interface's language.
+    void setTitle(const ZString& title);
     void setMenu(ZMenu& menu);
     void setIcon(int iconId);
     // Widens a client rectangle to the window rectangle: room for the menu bar above when

@@ -1,0 +1,164 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="de_DE">
+<!-- The English of the interface: one message a text, the German text as written in the program
+     (line ends of messages as "&#10;") and its English. Texts alike in both languages are listed too. -->
+<context>
+<name>sorvo</name>
+<message><source>Programm</source><translation>Program</translation></message>
+<message><source>Ansicht</source><translation>View</translation></message>
+<message><source>Hilfe</source><translation>Help</translation></message>
+<message><source>Sprache / Language</source><translation>Sprache / Language</translation></message>
+<message><source>Deutsch</source><translation>Deutsch</translation></message>
+<message><source>English</source><translation>English</translation></message>
+<message><source>Position&#9;STRG+P</source><translation>Position&#9;Ctrl+P</translation></message>
+<message><source>Datensatz laden&#9;STRG+D</source><translation>Load dataset&#9;Ctrl+D</translation></message>
+<message><source>Datenreihe exportieren</source><translation>Export time series</translation></message>
+<message><source>Speichern als ...</source><translation>Save as ...</translation></message>
+<message><source>GIF</source><translation>GIF</translation></message>
+<message><source>JPEG</source><translation>JPEG</translation></message>
+<message><source>Animation (GIF) ...</source><translation>Animation (GIF) ...</translation></message>
+<message><source>Datei öffnen ...&#9;STRG+O</source><translation>Open file ...&#9;Ctrl+O</translation></message>
+<message><source>Beenden</source><translation>Exit</translation></message>
+<message><source>100%</source><translation>100%</translation></message>
+<message><source>75%</source><translation>75%</translation></message>
+<message><source>50%</source><translation>50%</translation></message>
+<message><source>Karte</source><translation>Map</translation></message>
+<message><source>Umrisse</source><translation>Outlines</translation></message>
+<message><source>Satellitenfoto</source><translation>Satellite photo</translation></message>
+<message><source>Land/Wasser</source><translation>Land/water</translation></message>
+<message><source>Orthographisch</source><translation>Orthographic</translation></message>
+<message><source>Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten</source><translation>Sorvo Visualizer V0.91 - Visualisation of HadCRUT3 data</translation></message>
+<message><source>Weltkarte</source><translation>World map</translation></message>
+<message><source>Position</source><translation>Position</translation></message>
+<message><source>Name / Bezeichnung</source><translation>Name / label</translation></message>
+<message><source>GMS-Position</source><translation>DMS position</translation></message>
+<message><source>Grad</source><translation>Degree</translation></message>
+<message><source>Minute</source><translation>Minute</translation></message>
+<message><source>Breite</source><translation>Lat.</translation></message>
+<message><source>Länge</source><translation>Long.</translation></message>
+<message><source>OK</source><translation>OK</translation></message>
+<message><source>Abbrechen</source><translation>Cancel</translation></message>
+<message><source>Nord</source><translation>North</translation></message>
+<message><source>Süd</source><translation>South</translation></message>
+<message><source>Ost</source><translation>East</translation></message>
+<message><source>West</source><translation>West</translation></message>
+<message><source>Datensatz laden</source><translation>Load dataset</translation></message>
+<message><source>Jahr (ab 1850)</source><translation>Year (from 1850)</translation></message>
+<message><source>Monat (1..12)</source><translation>Month (1..12)</translation></message>
+<message><source>Jahresdurchschnitt berechnen</source><translation>Compute the year's average</translation></message>
+<message><source>Datenbank</source><translation>Database</translation></message>
+<message><source>Hilfe schließen</source><translation>Close help</translation></message>
+<message><source>Aktuelle Datenbank als CSV für Excel exportieren&#10;Die Datei wird nach dem Export automatisch geöffnet.</source><translation>Export the current database as CSV for spreadsheets&#10;The file is opened after the export.</translation></message>
+<message><source>von Jahr</source><translation>from year</translation></message>
+<message><source>von Monat</source><translation>from month</translation></message>
+<message><source>bis Jahr</source><translation>to year</translation></message>
+<message><source>bis Monat</source><translation>to month</translation></message>
+<message><source>Monatsdurchschnitt</source><translation>Monthly average</translation></message>
+<message><source>Start ...</source><translation>Start ...</translation></message>
+<message><source>Als Animation speichern</source><translation>Save as animation</translation></message>
+<message><source>Die Karte als Animation über eine Zeitspanne speichern:</source><translation>Save the map as an animation over a span of time:</translation></message>
+<message><source>Bilder pro Sekunde (1-50)</source><translation>Frames per second (1-50)</translation></message>
+<message><source>Jahresdurchschnitte</source><translation>Year averages</translation></message>
+<message><source>Endlos wiederholen</source><translation>Repeat endlessly</translation></message>
+<message><source>Bitte waren ...</source><translation>Please wait ...</translation></message>
+<message><source>Die Karte wird erstellt ...</source><translation>The map is being drawn ...</translation></message>
+<message><source>Erstelle Karte ...</source><translation>Drawing the map ...</translation></message>
+<message><source>Speicher GIF-Datei ...</source><translation>Saving the GIF file ...</translation></message>
+<message><source>Speicher JPG-Datei ...</source><translation>Saving the JPG file ...</translation></message>
+<message><source>Information</source><translation>Information</translation></message>
+<message><source>Fehler</source><translation>Error</translation></message>
+<message><source>Jan</source><translation>Jan</translation></message>
+<message><source>Feb</source><translation>Feb</translation></message>
+<message><source>Mär</source><translation>Mar</translation></message>
+<message><source>Apr</source><translation>Apr</translation></message>
+<message><source>Mai</source><translation>May</translation></message>
+<message><source>Jun</source><translation>Jun</translation></message>
+<message><source>Jul</source><translation>Jul</translation></message>
+<message><source>Aug</source><translation>Aug</translation></message>
+<message><source>Sep</source><translation>Sep</translation></message>
+<message><source>Okt</source><translation>Oct</translation></message>
+<message><source>Nov</source><translation>Nov</translation></message>
+<message><source>Dez</source><translation>Dec</translation></message>
+<message><source>Januar</source><translation>January</translation></message>
+<message><source>Februar</source><translation>February</translation></message>
+<message><source>März</source><translation>March</translation></message>
+<message><source>April</source><translation>April</translation></message>
+<message><source>Juni</source><translation>June</translation></message>
+<message><source>Juli</source><translation>July</translation></message>
+<message><source>August</source><translation>August</translation></message>
+<message><source>September</source><translation>September</translation></message>
+<message><source>Oktober</source><translation>October</translation></message>
+<message><source>November</source><translation>November</translation></message>
+<message><source>Dezember</source><translation>December</translation></message>
+<message><source>Keine Daten</source><translation>No data</translation></message>
+<message><source>Abweichungen in Grad Celsius (%s) - %s</source><translation>Anomalies in degrees Celsius (%s) - %s</translation></message>
+<message><source>O</source><translation>E</translation></message>
+<message><source>Sorvo Visualizer läuft in diesem Arbeitsordner bereits.&#10;Dieses Fenster speichert beim Schließen weder Einstellungen (init.txt) noch Positionen (positions.txt).</source><translation>Sorvo Visualizer is already running in this working folder.&#10;This window saves neither settings (init.txt) nor positions (positions.txt) when it closes.</translation></message>
+<message><source>Konfiguration konnte nicht gespeichert werden.&#10;%s</source><translation>The settings could not be saved.&#10;%s</translation></message>
+<message><source>Die bisherige Datei &quot;%s&quot; enthielt Zeilen, die das Programm nicht zurückschreibt (Kommentare oder Zeilen, die es nicht vollständig lesen kann). Sie wurde als &quot;%s&quot; aufbewahrt.</source><translation>The previous file &quot;%s&quot; held lines that the program does not write back (comments or lines it cannot read completely). It was kept as &quot;%s&quot;.</translation></message>
+<message><source>Positionen konnten nicht gespeichert werden.&#10;%s</source><translation>The positions could not be saved.&#10;%s</translation></message>
+<message><source>Bild kann nicht gespeichert werden: %s (%s)</source><translation>The picture cannot be saved: %s (%s)</translation></message>
+<message><source>Die Umrissdatei &quot;worldmap.txt&quot; fehlt im Arbeitsverzeichnis oder kann nicht gelesen werden. Die Karte wird ohne Umrisse gezeigt.</source><translation>The outline file &quot;worldmap.txt&quot; is missing from the working directory or cannot be read. The map is shown without outlines.</translation></message>
+<message><source>Neue Position</source><translation>New position</translation></message>
+<message><source>Im orthografischen Modus kann die Ansichtsposition nicht entfernt werden.</source><translation>The view position cannot be removed in orthographic mode.</translation></message>
+<message><source>Bitte erst alle roten Positionen entfernen.</source><translation>Please remove all red positions first.</translation></message>
+<message><source>Datensätze</source><translation>Datasets</translation></message>
+<message><source>Alle Dateien</source><translation>All files</translation></message>
+<message><source>Datensatz öffnen</source><translation>Open dataset</translation></message>
+<message><source>GIF-Dateien</source><translation>GIF files</translation></message>
+<message><source>Als GIF speichern</source><translation>Save as GIF</translation></message>
+<message><source>Unbekannte Dateiendung.&#10;*.gif erlaubt.</source><translation>Unknown file extension.&#10;*.gif allowed.</translation></message>
+<message><source>JPG-Dateien</source><translation>JPG files</translation></message>
+<message><source>Als JPG speichern</source><translation>Save as JPG</translation></message>
+<message><source>Unbekannte Dateiendung.&#10;*.jpg erlaubt.</source><translation>Unknown file extension.&#10;*.jpg allowed.</translation></message>
+<message><source>EMF-Dateien</source><translation>EMF files</translation></message>
+<message><source>Als EMF speichern</source><translation>Save as EMF</translation></message>
+<message><source>Unbekannte Dateiendung.&#10;*.emf erlaubt.</source><translation>Unknown file extension.&#10;*.emf allowed.</translation></message>
+<message><source>Datei kann nicht geöffnet werden:</source><translation>File cannot be opened:</translation></message>
+<message><source>Bilddatei nicht gefunden: %s</source><translation>Picture file not found: %s</translation></message>
+<message><source>Bilddatei kann nicht gelesen werden: %s (%s)</source><translation>Picture file cannot be read: %s (%s)</translation></message>
+<message><source>Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild darf höchstens %d Millionen Pixel haben.</source><translation>The map (%d x %d pixels) cannot be made. A picture may have at most %d million pixels.</translation></message>
+<message><source>Die Karte (%d x %d Pixel) kann nicht erstellt werden.</source><translation>The map (%d x %d pixels) cannot be made.</translation></message>
+<message><source>Ungültige Breitenangabe (0..90 Bogengrad, 0..59 Minuten möglich)!</source><translation>Invalid latitude (0..90 degrees, 0..59 minutes possible)!</translation></message>
+<message><source>Ungültige Längenangabe (0..180 Längengrad, 0..59 Minuten möglich)!</source><translation>Invalid longitude (0..180 degrees, 0..59 minutes possible)!</translation></message>
+<message><source>Start-Jahr muss vor dem Stop-Jahr liegen.</source><translation>The start year must lie before the stop year.</translation></message>
+<message><source>Der Zeitraum reicht mehr als zehn Jahre über den letzten Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur Monate ohne Daten, und der Export kann sehr lange dauern.&#10;&#10;Trotzdem exportieren?</source><translation>The span reaches more than ten years past the last month with data (%.2u-%llu). After it come only months without data, and the export may take very long.&#10;&#10;Export anyway?</translation></message>
+<message><source>Export wurde abgebrochen.&#10;&#10;Export wurde bis %.2u-%llu durchgeführt.</source><translation>The export was stopped.&#10;&#10;The export was done up to %.2u-%llu.</translation></message>
+<message><source>Export wurde erfolgreich durchgeführt.</source><translation>The export was completed.</translation></message>
+<message><source>Kein Programm konnte die Tabelle öffnen. Sie wurde gespeichert unter:&#10;%s%s</source><translation>No program could open the table. It was saved as:&#10;%s%s</translation></message>
+<message><source>&#10;&#10;Nicht lesbar und daher ohne Daten, die Jahre: </source><translation>&#10;&#10;Not readable and hence without data, the years: </translation></message>
+<message><source>&#10;&#10;Nicht lesbar und daher ohne Daten, die Monate: </source><translation>&#10;&#10;Not readable and hence without data, the months: </translation></message>
+<message><source> bis </source><translation> to </translation></message>
+<message><source>Die Animation reicht mehr als zehn Jahre über den letzten Monat mit Daten (%.2u-%llu) hinaus. Danach folgen nur Bilder ohne Daten, und das Speichern kann sehr lange dauern.&#10;&#10;Trotzdem speichern?</source><translation>The animation reaches more than ten years past the last month with data (%.2u-%llu). After it come only frames without data, and saving may take very long.&#10;&#10;Save anyway?</translation></message>
+<message><source>Animation mit %llu %s gespeichert:&#10;%s</source><translation>Animation with %llu %s saved:&#10;%s</translation></message>
+<message><source>Bild</source><translation>frame</translation></message>
+<message><source>Bildern</source><translation>frames</translation></message>
+<message><source>Die Animation konnte nicht gespeichert werden.&#10;%s</source><translation>The animation could not be saved.&#10;%s</translation></message>
+<message><source>LF-Zeilenenden statt CRLF</source><translation>LF line ends instead of CRLF</translation></message>
+<message><source>CRLF-Zeilenenden statt LF</source><translation>CRLF line ends instead of LF</translation></message>
+<message><source>&quot;%s&quot; hat Monatsblöcke von %llu statt %llu Bytes%s%s%s und wird so gelesen.</source><translation>&quot;%s&quot; has month blocks of %llu instead of %llu bytes%s%s%s and is read so.</translation></message>
+<message><source>Die Datei &quot;%s&quot; hat nicht den erwarteten Aufbau: Der Block für %02u/%llu (ab Byte %llu, %llu Bytes je Monat) beginnt mit &quot;%s&quot; statt mit der Kopfzeile dieses Monats. Es werden keine Daten gezeigt.</source><translation>The file &quot;%s&quot; is not laid out as expected: the block for %02u/%llu (from byte %llu, %llu bytes a month) begins with &quot;%s&quot; instead of this month's header line. No data are shown.</translation></message>
+<message><source>Die Datei &quot;%s&quot; hat nicht den erwarteten Aufbau: Der Block für %02u/%llu müsste %llu Bytes lang sein, Kopfzeile und %u Zeilen sind aber %llu Bytes lang%s%s%s. Es werden keine Daten gezeigt.</source><translation>The file &quot;%s&quot; is not laid out as expected: the block for %02u/%llu should be %llu bytes long, but the header line and %u lines are %llu bytes long%s%s%s. No data are shown.</translation></message>
+<message><source>Jahr %u</source><translation>Year %u</translation></message>
+<message><source>Wert ist keine Zahl und gilt</source><translation>value is no number and counts</translation></message>
+<message><source>Werte sind keine Zahlen und gelten</source><translation>values are no numbers and count</translation></message>
+<message><source>%s: %u %s als 0,0.</source><translation>%s: %u %s as 0.0.</translation></message>
+<message><source>Jahr ab %u möglich.</source><translation>Years from %u possible.</translation></message>
+<message><source>Monatsbereich 1-12.</source><translation>Months 1-12.</translation></message>
+<message><source>Die Datei &quot;%s&quot; ist keine netCDF-Datei: Sie beginnt nicht wie eine netCDF- oder HDF5-Datei.</source><translation>The file &quot;%s&quot; is no netCDF file: it does not begin as a netCDF or HDF5 file does.</translation></message>
+<message><source>Das Ende der Animation darf nicht vor ihrem Anfang liegen.</source><translation>The animation's end must not lie before its start.</translation></message>
+<message><source>Bilder pro Sekunde 1-%u.</source><translation>Frames per second 1-%u.</translation></message>
+<message><source>Die Datei &quot;%s&quot; kann nicht geschrieben werden (%s).</source><translation>The file &quot;%s&quot; cannot be written (%s).</translation></message>
+<message><source>Für die Animation reicht der Speicher nicht.</source><translation>There is not enough memory for the animation.</translation></message>
+<message><source>Unerwarteter Fehler: %s</source><translation>Unexpected error: %s</translation></message>
+<message><source>Die Datei &quot;%s&quot; kann nicht angelegt werden (%s).</source><translation>The file &quot;%s&quot; cannot be created (%s).</translation></message>
+<message><source>Die Datei &quot;%s&quot; fehlt: sie ist weder im Arbeitsverzeichnis %s noch bei den installierten Dateien des Programms.</source><translation>The file &quot;%s&quot; is missing: it is neither in the working directory %s nor among the program's installed files.</translation></message>
+<message><source>Die Datei &quot;%s&quot; ist größer als %zu MB und wird darum nicht gezeigt.</source><translation>The file &quot;%s&quot; is larger than %zu MB and is therefore not shown.</translation></message>
+<message><source>Die Datei &quot;%s&quot; kann nicht gelesen werden: %s</source><translation>The file &quot;%s&quot; cannot be read: %s</translation></message>
+<message><source>Die Datei &quot;%s&quot; ist nicht vollständig lesbar; gezeigt ist, was gelesen werden konnte.</source><translation>The file &quot;%s&quot; is not completely readable; shown is what could be read.</translation></message>
+<message><source>Die Datei beginnt nicht mit &quot;{\rtf&quot; und ist wohl keine RTF-Datei.</source><translation>The file does not begin with &quot;{\rtf&quot; and is probably no RTF file.</translation></message>
+<message><source>Die Datei endet mitten im Text: der Schluss fehlt wohl, gezeigt ist der Anfang.</source><translation>The file ends in the middle of the text: the end is probably missing, the beginning is shown.</translation></message>
+<message><source>Die Datei hat schließende Klammern ohne öffnende; sie wurden übergangen.</source><translation>The file has closing braces without opening ones; they were skipped.</translation></message>
+</context>
+</TS>
