@@ -133,7 +133,8 @@ MapDocument::SaveOutcome MapDocument::save() {
     if (view.equalEarth) {
         file.putValue(EQUAL_EARTH, view.equalEarth);
     }
-    if (const ViewChoices plain; view.centreLon != plain.centreLon || view.centreLat != plain.centreLat) {
+    if (const ViewChoices plain;
+        view.centreLon != plain.centreLon || view.centreLat != plain.centreLat) {
         file.putValue(GLOBE_CENTRE,
                       ZString(shortest(view.centreLon) + "," + shortest(view.centreLat)));
     }
