@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 
+#include <QPointer>
+
 #include "app/MapPanel.h"
 #include "app/MapPanelListener.h"
 #include "app/MapWorker.h"
@@ -14,6 +16,7 @@
 #include "map/MapRenderer.h"
 #include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
+#include "overlays/RegionOutline.h"
 #include "toolkit/IntMap.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -24,6 +27,7 @@
 #include "toolkit/ui/ZWindowStyle.h"
 
 class MapJob;
+class SeriesWindow;
 struct SaveFormat;
 
 // The program's one window: menus, the tab with the map panel and the status bar; it owns the
@@ -110,6 +114,8 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     MapOverlayPainter overlays;
     // Its wait dialog is made with the window.
     MapWorker worker{this};
+    // The series window once it has been opened; a child of the window's widget, which ends it.
+    QPointer<SeriesWindow> seriesWindow;
 
   private:
     // Taken once the window stands; a window without it saves nothing on closing.
@@ -118,6 +124,8 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     ZString layoutNoteShownFor;
     ZString notNumbersShownFor;
     bool coastlinesMissingShown = false;
+    // The series window's typed box, drawn over the map while that window is open.
+    std::optional<GeoBox> seriesBox;
     // The picture before the last, drawn over by the next render while the panel still paints
     // the last one.
     ZBitmap spareBitmap;
@@ -160,6 +168,8 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     void openDatasetFile();
     void showExportDialog();
     void showHelpDialog();
+    // Opens the series window, or brings it up with the positions as they stand.
+    void showSeriesWindow();
     // Asks for the file, then shows the animation dialog on the shown month's span.
     void showAnimationDialog();
     // The map at ten times the scale as a metafile, on this thread; raises ZException when the
