@@ -116,6 +116,8 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     MapWorker worker{this};
     // The series window once it has been opened; a child of the window's widget, which ends it.
     QPointer<SeriesWindow> seriesWindow;
+    // Its typed box, drawn over the map while that window is open.
+    std::optional<GeoBox> seriesBox;
 
   private:
     // Taken once the window stands; a window without it saves nothing on closing.
@@ -124,8 +126,6 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     ZString layoutNoteShownFor;
     ZString notNumbersShownFor;
     bool coastlinesMissingShown = false;
-    // The series window's typed box, drawn over the map while that window is open.
-    std::optional<GeoBox> seriesBox;
     // The picture before the last, drawn over by the next render while the panel still paints
     // the last one.
     ZBitmap spareBitmap;

@@ -68,7 +68,8 @@ void addRuns(QChart& chart, const Series& series, const QColor& colour, QValueAx
         }
     }
     endRun();
-    if (dots->count() > 0) {
+    // A series without a single value keeps its legend entry, so it is seen to be empty.
+    if (dots->count() > 0 || first) {
         attach(dots);
     } else {
         delete dots;
@@ -120,10 +121,19 @@ std::vector<TrendFit> fillSeriesChart(QChart& chart, const std::vector<Series>& 
         fits.push_back(TrendFit::of(one.points, trend.from, trend.to));
         const TrendFit& fit = fits.back();
         if (fit.valid) {
+            // The line spans the values it was fitted to, not years without any.
+            double start = trend.to, end = trend.from;
+            for (const SeriesPoint& point : one.points) {
+                if (!std::isnan(point.value) && point.time >= trend.from &&
+                    point.time <= trend.to) {
+                    start = std::min(start, point.time);
+                    end = std::max(end, point.time);
+                }
+            }
             auto* line = new QLineSeries;
             line->setPen(QPen(colour.darker(130), 2, Qt::DashLine));
-            line->append(trend.from, fit.at(trend.from));
-            line->append(trend.to, fit.at(trend.to));
+            line->append(start, fit.at(start));
+            line->append(end, fit.at(end));
             line->setName(QString::fromStdString(one.label));
             chart.addSeries(line);
             line->attachAxis(x);

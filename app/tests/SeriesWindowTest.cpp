@@ -16,6 +16,7 @@
 #include "series/SeriesTable.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ui/ZAcceleratorFilter.h"
+#include "toolkit/ui/ZResourceModule.h"
 
 namespace {
 
@@ -43,7 +44,8 @@ class SeriesWindowTest : public WindowTest {
 
     // Checks the list entry with this text, or the check box, and waits for the outcome.
     void check(const QString& entry) {
-        for (QListWidgetItem* item : series->findChild<QListWidget*>()->findItems(entry, {})) {
+        for (QListWidgetItem* item :
+             series->findChild<QListWidget*>()->findItems(entry, Qt::MatchStartsWith)) {
             item->setCheckState(Qt::Checked);
         }
         for (QCheckBox* box : series->findChildren<QCheckBox*>()) {
@@ -53,6 +55,8 @@ class SeriesWindowTest : public WindowTest {
     }
 
     std::size_t legendEntries() const {
+        // Markers take their visibility at the legend's next layout.
+        QApplication::processEvents();
         auto markers = series->findChild<QChartView*>()->chart()->legend()->markers();
         return static_cast<std::size_t>(std::count_if(
             markers.begin(), markers.end(), [](QLegendMarker* m) { return m->isVisible(); }));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QChart>
+#include <QGraphicsScene>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -28,7 +29,10 @@ TEST(SeriesChartTest, GapsBreakTheLineUnderOneLegendEntry) {
     char name[] = "chart_tests";
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
-    QChart chart;
+    QGraphicsScene scene;
+    auto* shown = new QChart;
+    scene.addItem(shown);
+    QChart& chart = *shown;
     const double gap = NAN;
     std::vector<TrendFit> fits = fillSeriesChart(
         chart, {seriesOf({0.1, 0.2, gap, 0.3, gap, 0.4, 0.5, 0.7})}, TrendSpan{1900, 1908});
@@ -40,6 +44,9 @@ TEST(SeriesChartTest, GapsBreakTheLineUnderOneLegendEntry) {
         }
         dots += part->type() == QAbstractSeries::SeriesTypeScatter;
     }
+    // Markers take their visibility at the legend's next layout.
+    chart.resize(800, 500);
+    QApplication::processEvents();
     for (QLegendMarker* marker : chart.legend()->markers()) {
         legend += marker->isVisible();
     }
