@@ -93,6 +93,8 @@ std::vector<TrendFit> fillSeriesChart(QChart& chart, const std::vector<Series>& 
     german.setNumberOptions(QLocale::OmitGroupSeparator);
     chart.setLocale(german);
     chart.setLocalizeNumbers(true);
+    // Under the plot the legend has the chart's whole width for the regions' long names.
+    chart.legend()->setAlignment(Qt::AlignBottom);
 
     auto* x = new QValueAxis;
     x->setTitleText(QString::fromUtf8(chartText(ChartText::YearAxis)));

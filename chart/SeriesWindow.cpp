@@ -122,7 +122,7 @@ SeriesWindow::~SeriesWindow() = default;
 void SeriesWindow::build() {
     auto* controls = new QFormLayout;
     regionList_ = new QListWidget;
-    regionList_->setMinimumHeight(150);
+    regionList_->setFixedHeight(160);
     controls->addRow(new QLabel(text(ChartText::Regions)));
     controls->addRow(regionList_);
 
@@ -134,6 +134,7 @@ void SeriesWindow::build() {
         boxEdits_[i]->setObjectName(QString("box%1").arg(i));
         boxRow->addWidget(boxEdits_[i]);
     }
+    boxRow->addStretch();
     controls->addRow(boxCheck_);
     controls->addRow(boxRow);
     bandCheck_ = new QCheckBox(text(ChartText::Band));
@@ -148,13 +149,14 @@ void SeriesWindow::build() {
     controls->addRow(bandRow);
 
     auto* years = new QHBoxLayout;
-    fromEdit_ = smallEdit("", 70);
-    toEdit_ = smallEdit("", 70);
+    fromEdit_ = smallEdit("", 90);
+    toEdit_ = smallEdit("", 90);
     fromEdit_->setPlaceholderText(text(ChartText::WholeFile));
     toEdit_->setPlaceholderText(text(ChartText::WholeFile));
     years->addWidget(fromEdit_);
     years->addWidget(new QLabel(text(ChartText::ToYear)));
     years->addWidget(toEdit_);
+    years->addStretch();
     controls->addRow(text(ChartText::FromYear), years);
 
     stepCombo_ = new QComboBox;
@@ -178,6 +180,7 @@ void SeriesWindow::build() {
     }
     baselineCombo_->addItem(text(ChartText::BaselineOwnYears));
     auto* baseline = new QHBoxLayout;
+    baseline->setSpacing(4);
     baseline->addWidget(baselineCombo_);
     baselineEdits_[0] = smallEdit("1981", 60);
     baselineEdits_[1] = smallEdit("2010", 60);
@@ -194,12 +197,13 @@ void SeriesWindow::build() {
 
     auto* trend = new QHBoxLayout;
     for (QLineEdit*& edit : trendEdits_) {
-        edit = smallEdit("", 70);
+        edit = smallEdit("", 90);
         edit->setPlaceholderText(text(ChartText::WholeFile));
     }
     trend->addWidget(trendEdits_[0]);
     trend->addWidget(new QLabel(text(ChartText::ToYear)));
     trend->addWidget(trendEdits_[1]);
+    trend->addStretch();
     controls->addRow(text(ChartText::TrendSpan), trend);
 
     showCombo_ = new QComboBox;
@@ -241,7 +245,10 @@ void SeriesWindow::build() {
     shown->addWidget(messageLabel_);
     shown->addLayout(work);
     auto* whole = new QHBoxLayout(this);
-    whole->addLayout(controls);
+    auto* left = new QWidget;
+    left->setLayout(controls);
+    left->setFixedWidth(430);
+    whole->addWidget(left, 0, Qt::AlignTop);
     whole->addLayout(shown, 1);
     setBusy(false);
 
@@ -522,7 +529,6 @@ void SeriesWindow::showProblem(const std::string& problem) {
 
 void SeriesWindow::setBusy(bool busy) {
     progressBar_->setValue(0);
-    progressBar_->setVisible(busy);
     phaseLabel_->setVisible(busy);
     cancelButton_->setEnabled(busy);
 }
