@@ -19,6 +19,8 @@ constexpr const char* YEAR_AVERAGE = "YEAR_AVERAGE";
 constexpr const char* SCALE_PERCENT = "SCALE_PERCENT";
 constexpr const char* MAP_TYPE = "MAP_TYPE";
 constexpr const char* GLOBE = "ORTH_VIEW";
+// Written only while the user has chosen a baseline, so that the file stays as it was without.
+constexpr const char* BASELINE = "BASELINE";
 
 // A number that is missing or 0 keeps the default; the bits of any other stand, a negative
 // scale wraps as it always did.
@@ -53,6 +55,7 @@ void MapDocument::load() {
     view.scalePercent = readNumber(file, SCALE_PERCENT, view.scalePercent);
     view.mapType = readNumber(file, MAP_TYPE, view.mapType);
     view.globe = file.getFlagValue(GLOBE);
+    dataset.baseline = YearSpan::parse(file.getValue(BASELINE).view());
     readPositions(POSITIONS_FILE, positions);
 }
 
@@ -66,6 +69,9 @@ MapDocument::SaveOutcome MapDocument::save() {
     file.putValue(SCALE_PERCENT, static_cast<int>(view.scalePercent));
     file.putValue(MAP_TYPE, static_cast<int>(view.mapType));
     file.putValue(GLOBE, view.globe);
+    if (dataset.baseline) {
+        file.putValue(BASELINE, dataset.baseline->text());
+    }
     try {
         file.save(SETTINGS_FILE, SEPARATOR);
     } catch (const ZException& exception) {

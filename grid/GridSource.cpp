@@ -1,11 +1,14 @@
 #include "grid/GridSource.h"
 
+#include "grid/AnomalySource.h"
+#include "grid/Climatology.h"
 #include "grid/GridSourceDescription.h"
 #include "grid/MonthSelection.h"
 #include "grid/NetcdfSource.h"
 #include "grid/TextBlockSource.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZQuietProgress.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
@@ -31,7 +34,36 @@ bool namedNetcdf(const ZString& name) {
 
 }  // namespace
 
+const ZString& GridSource::baselineName() const {
+    static const ZString fileOwn;
+    return fileOwn;
+}
+
+std::unique_ptr<GridSource> GridSource::rereferenced(std::unique_ptr<GridSource> source,
+                                                     const ZString& fileName, YearSpan span,
+                                                     ZProgress& progress) {
+    auto climatology = std::make_shared<Climatology>(Climatology::compute(*source, span, progress));
+    if (climatology->meansKnown() == 0) {
+        throw ZException(ZFormattedString("Die Datei \"%s\" hat im Bezugszeitraum %s zu wenige "
+                                          "Daten: In keiner Zelle haben mindestens die Hälfte "
+                                          "der Jahre Werte.",
+                                          fileName.c_str(), span.text().c_str()),
+                         0);
+    }
+    return std::make_unique<AnomalySource>(std::move(source), std::move(climatology));
+}
+
 std::unique_ptr<GridSource> GridSource::open(const GridSourceDescription& description) {
+    auto source = openPlain(description);
+    if (description.baseline) {
+        ZQuietProgress quiet;
+        source =
+            rereferenced(std::move(source), description.fileName, *description.baseline, quiet);
+    }
+    return source;
+}
+
+std::unique_ptr<GridSource> GridSource::openPlain(const GridSourceDescription& description) {
     if (description.type == 2) {
         return std::make_unique<EmptySource>();
     }
