@@ -170,6 +170,9 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     void showHelpDialog();
     // Opens the series window, or brings it up with the positions as they stand.
     void showSeriesWindow();
+    // Shows the map re-referenced to the span, or as in the file; a span without data is
+    // reported and the map stays as it was.
+    void setMapBaseline(const std::optional<YearSpan>& baseline);
     // Asks for the file, then shows the animation dialog on the shown month's span.
     void showAnimationDialog();
     // The map at ten times the scale as a metafile, on this thread; raises ZException when the

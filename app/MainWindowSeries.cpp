@@ -2,6 +2,8 @@
 // positions, and drawing its typed box over the map.
 #include "app/MainWindow.h"
 #include "chart/SeriesWindow.h"
+#include "toolkit/ZException.h"
+#include "toolkit/ZSystem.h"
 
 void MainWindow::showSeriesWindow() {
     if (seriesWindow.isNull()) {
@@ -20,7 +22,26 @@ void MainWindow::showSeriesWindow() {
                 mapPanel.invalidateWindow();
             }
         };
+        host.mapBaseline = [this](const std::optional<YearSpan>& baseline) {
+            setMapBaseline(baseline);
+        };
         seriesWindow = new SeriesWindow(std::move(host), widget());
     }
     seriesWindow->open();
+}
+
+void MainWindow::setMapBaseline(const std::optional<YearSpan>& baseline) {
+    const GridSourceDescription shown = database.description();
+    GridSourceDescription wanted = shown;
+    wanted.baseline = baseline;
+    try {
+        database.open(wanted);
+    } catch (const ZException& exception) {
+        database.open(shown);
+        database.select(database.selection());
+        ZSystem::showException(this, exception);
+        return;
+    }
+    database.select(database.selection());
+    reRender();
 }

@@ -16,6 +16,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -191,6 +192,8 @@ void SeriesWindow::build() {
         edit->setEnabled(false);
     }
     controls->addRow(text(ChartText::Baseline), baseline);
+    mapBaselineCheck_ = new QCheckBox(text(ChartText::BaselineOnMap));
+    controls->addRow(mapBaselineCheck_);
 
     thresholdEdit_ = smallEdit("50", 60);
     controls->addRow(text(ChartText::Threshold), thresholdEdit_);
@@ -257,7 +260,7 @@ void SeriesWindow::build() {
     changeTimer_->setInterval(0);
     connect(changeTimer_, &QTimer::timeout, this, [this]() { request(); });
     connect(regionList_, &QListWidget::itemChanged, this, [this]() { changed(); });
-    for (QCheckBox* box : {boxCheck_, bandCheck_}) {
+    for (QCheckBox* box : {boxCheck_, bandCheck_, mapBaselineCheck_}) {
         connect(box, &QCheckBox::toggled, this, [this]() { changed(); });
     }
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
@@ -343,6 +346,24 @@ void SeriesWindow::fillRegionList() {
 
 void SeriesWindow::open() {
     source_ = host_.source();
+    // The map's baseline is shown as this window's choice; the series themselves are computed
+    // from the file's own anomalies and re-referenced by the engine.
+    mapBaseline_ = source_.dataset.baseline;
+    source_.dataset.baseline.reset();
+    if (mapBaseline_) {
+        QSignalBlocker quietCombo(baselineCombo_);
+        QSignalBlocker quietCheck(mapBaselineCheck_);
+        const auto known = std::find(BASELINES.begin(), BASELINES.end(), *mapBaseline_);
+        const int index = known != BASELINES.end() ? static_cast<int>(known - BASELINES.begin()) + 1
+                                                   : baselineCombo_->count() - 1;
+        baselineCombo_->setCurrentIndex(index);
+        baselineEdits_[0]->setText(QString::number(mapBaseline_->first));
+        baselineEdits_[1]->setText(QString::number(mapBaseline_->last));
+        for (QLineEdit* edit : baselineEdits_) {
+            edit->setEnabled(index == baselineCombo_->count() - 1);
+        }
+        mapBaselineCheck_->setChecked(true);
+    }
     ZString name;
     ZSystem::extractPath(source_.dataset.fileName, name, true);
     datasetName_ = name.str();
@@ -463,6 +484,12 @@ void SeriesWindow::request() {
         ++lastNumber_;
         showProblem(problem);
         return;
+    }
+    std::optional<YearSpan> onMap =
+        mapBaselineCheck_->isChecked() ? job->request.baseline : std::nullopt;
+    if (onMap != mapBaseline_ && host_.mapBaseline) {
+        mapBaseline_ = onMap;
+        host_.mapBaseline(onMap);
     }
     job->number = ++lastNumber_;
     waiting_ = job->number;

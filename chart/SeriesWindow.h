@@ -45,6 +45,8 @@ class SeriesWindow : public QWidget {
         std::function<SeriesSource()> source;
         // The typed box while it is chosen and the window open, nothing otherwise.
         std::function<void(const std::optional<SeriesRegion>& box)> boxShown;
+        // The baseline the map is to show, when the user asks for the window's on the map too.
+        std::function<void(const std::optional<YearSpan>& baseline)> mapBaseline;
     };
 
     explicit SeriesWindow(Host host, QWidget* parent = nullptr);
@@ -92,6 +94,8 @@ class SeriesWindow : public QWidget {
     std::vector<Series> shown_;
     SeriesRequest shownRequest_;
     std::string datasetName_;
+    // What the map was last told, so that it re-reads only on a change.
+    std::optional<YearSpan> mapBaseline_;
 
     QListWidget* regionList_ = nullptr;
     QCheckBox* boxCheck_ = nullptr;
@@ -104,6 +108,7 @@ class SeriesWindow : public QWidget {
     QComboBox* monthCombo_ = nullptr;
     QComboBox* baselineCombo_ = nullptr;
     QLineEdit* baselineEdits_[2] = {};
+    QCheckBox* mapBaselineCheck_ = nullptr;
     QLineEdit* thresholdEdit_ = nullptr;
     QLineEdit* trendEdits_[2] = {};
     QComboBox* showCombo_ = nullptr;

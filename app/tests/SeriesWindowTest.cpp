@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLegendMarker>
 #include <QLineEdit>
@@ -133,6 +134,26 @@ TEST_F(SeriesWindowTest, SavesPicturesAndTheTableOfWhatIsShown) {
     } catch (const ZException& exception) {
         EXPECT_TRUE(exception.getMessage().str().starts_with("\"folder.png\": "));
     }
+}
+
+// The window's baseline goes to the map only while asked for; the series keep the file's own
+// anomalies as the engine's starting point whatever the map shows.
+TEST_F(SeriesWindowTest, BaselineReachesTheMapOnlyWhenAsked) {
+    SeriesWindow& w = openByKey();
+    QComboBox* baseline = w.findChildren<QComboBox*>().at(2);
+    baseline->setCurrentIndex(baseline->count() - 1);
+    for (QLineEdit* edit : w.findChildren<QLineEdit*>()) {
+        edit->setText(edit->text() == "1981"   ? "1850"
+                      : edit->text() == "2010" ? "1851"
+                                               : edit->text());
+    }
+    check("Bezugszeitraum");
+    EXPECT_EQ(window->database.description().baseline, (YearSpan{1850, 1851}));
+    EXPECT_FALSE(window->database.baselineName().isEmpty());
+    w.findChildren<QCheckBox*>().last()->setChecked(false);
+    settle();
+    EXPECT_EQ(window->database.description().baseline, std::nullopt);
+    EXPECT_TRUE(log.messages.empty());
 }
 
 }  // namespace
