@@ -280,7 +280,7 @@ TEST(ResourcesTest, MarksIconAndWaitTemplateAreThere) {
     const ZDialogTemplate* wait = resources.findDialog(IDD_WAIT);
     ASSERT_NE(wait, nullptr);
     EXPECT_STREQ(wait->title, "Bitte waren ...");
-    EXPECT_EQ(resources.findAccelerators(IDR_ACCELERATORS).size(), 8u);
+    EXPECT_EQ(resources.findAccelerators(IDR_ACCELERATORS).size(), 9u);
 }
 
 }  // namespace
