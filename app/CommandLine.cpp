@@ -238,7 +238,7 @@ const Option OPTIONS[] = {
      }},
     {"--threshold", 1, ProgramMode::Window,
      [](CommandLine& line, Values values) -> std::optional<Refusal> {
-         // 0 and 100 pass here: the series engine words why they cannot be used.
+         // 0 counts every month with any data, 100 only months with the whole region.
          line.series.thresholdPercent = decimal(values[0], 100.0);
          if (!line.series.thresholdPercent || *line.series.thresholdPercent < 0) {
              return ArgumentProblem::BadThreshold;
