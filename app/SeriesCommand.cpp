@@ -78,7 +78,7 @@ int SeriesCommand::run() {
             writeChartPicture(line_.output, *picture, series,
                               TrendSpan{static_cast<double>(request.fromYear),
                                         static_cast<double>(request.toYear) + 1},
-                              datasetName.str());
+                              chartTitle(datasetName.str(), request.baseline));
         } else {
             SeriesTableHead head;
             head.dataset = datasetName.str();

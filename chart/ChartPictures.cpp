@@ -10,6 +10,7 @@
 #include <cctype>
 #include <functional>
 
+#include "chart/ChartTexts.h"
 #include "chart/WarmingStripes.h"
 #include "toolkit/ZReplacedFile.h"
 
@@ -67,6 +68,14 @@ std::optional<ChartFormat> chartFormatOf(const std::string& name) {
         return ChartFormat::Svg;
     }
     return std::nullopt;
+}
+
+std::string chartTitle(const std::string& dataset, const std::optional<YearSpan>& baseline) {
+    if (!baseline) {
+        return dataset;
+    }
+    return dataset + " – " + chartText(ChartText::Baseline) + " " +
+           std::to_string(baseline->first) + "–" + std::to_string(baseline->last);
 }
 
 void writeChartPicture(const std::string& path, ChartFormat format,

@@ -575,7 +575,8 @@ void SeriesWindow::savePicture(const std::string& path, ChartFormat format) cons
     if (showsStripes()) {
         writeStripesPicture(path, format, shown_.front());
     } else {
-        writeChartPicture(path, format, shown_, trendSpan(), datasetName_);
+        writeChartPicture(path, format, shown_, trendSpan(),
+                          chartTitle(datasetName_, shownRequest_.baseline));
     }
 }
 
