@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "grid/Climatology.h"
 #include "grid/GridSource.h"
 #include "grid/MonthSelection.h"
 #include "positions/PositionList.h"
@@ -36,25 +37,34 @@ MonthGrid indexGrid(std::uint32_t cellSize) {
 }
 
 // Whether the covered part of a region is enough: threshold 0 takes any covered cell, 100 only
-// every cell (counted, so that rounding in the sums cannot refuse a fully covered region).
+// every cell. Every cell is counted, and a share that misses the threshold only by the rounding
+// of the sums (half of a box symmetric about the equator) counts as reaching it.
 bool enough(std::size_t covered, std::size_t cells, double coveredWeight, double totalWeight,
             double threshold) {
-    return covered > 0 && (covered == cells || coveredWeight * 100.0 >= threshold * totalWeight);
+    return covered > 0 &&
+           (covered == cells || coveredWeight * 100.0 >= threshold * totalWeight * (1 - 1e-12));
 }
 
 }  // namespace
 
-// The cells a region averages, in grid order, with their area weights.
+// The cells a region averages as runs of neighbours in a row (all of one area weight), in grid
+// order.
 struct SeriesEngine::Cells {
-    std::vector<std::uint32_t> index;
-    std::vector<double> weight;
+    struct Run {
+        std::uint32_t start = 0;
+        std::uint32_t length = 0;
+        double weight = 0;
+    };
+    std::vector<Run> runs;
+    std::size_t count = 0;
     double totalWeight = 0;
     // The caption's global value: cells without data count with the covered sum itself.
     bool captionFigure = false;
 };
 
+// The file's own anomalies: each request names its baseline, and the map's is not the series'.
 SeriesEngine::SeriesEngine(const GridSourceDescription& dataset)
-    : dataset_(dataset), source_(GridSource::open(dataset)) {
+    : dataset_(dataset.type, dataset.fileName), source_(GridSource::open(dataset_)) {
     const std::uint64_t end = source_->endOfData();
     const std::uint64_t first = std::uint64_t{FIRST_YEAR} * 12;
     months_ = end > first ? static_cast<std::uint32_t>(end - first) : 0;
@@ -100,6 +110,7 @@ void SeriesEngine::prepare(ZProgress& progress) {
     lastYear_ = FIRST_YEAR + lastWithData / 12;
     baseline_.reset();
     baselineMeans_.clear();
+    sumRows();
     prepared_ = true;
 }
 
@@ -132,7 +143,7 @@ std::vector<Series> SeriesEngine::compute(const SeriesRequest& request,
         }
         series.label = series.region.label();
         const Cells cells = cellsOf(series.region);
-        if (cells.index.empty()) {
+        if (cells.count == 0) {
             fail(texts::noCells(series.label));
         }
         series.points = points(cells, request);
@@ -142,14 +153,57 @@ std::vector<Series> SeriesEngine::compute(const SeriesRequest& request,
     return result;
 }
 
+// The values and the cells with data of a run (its month and means from its first cell). Four
+// sums side by side keep the adds of neighbouring cells independent of each other.
+template <bool REFERENCED>
+SeriesEngine::Sums SeriesEngine::sumRun(const float* month, const double* means,
+                                        std::uint32_t length) {
+    double sums[4] = {};
+    std::uint32_t counts[4] = {};
+    auto add = [&](int lane, std::uint32_t i) {
+        const double value = REFERENCED ? double{month[i]} - means[i] : double{month[i]};
+        const bool data = value == value;
+        sums[lane] += data ? value : 0.0;
+        counts[lane] += data;
+    };
+    std::uint32_t i = 0;
+    for (; i + 4 <= length; i += 4) {
+        add(0, i);
+        add(1, i + 1);
+        add(2, i + 2);
+        add(3, i + 3);
+    }
+    for (; i < length; ++i) {
+        add(0, i);
+    }
+    return {(sums[0] + sums[1]) + (sums[2] + sums[3]),
+            counts[0] + counts[1] + counts[2] + counts[3]};
+}
+
+void SeriesEngine::sumRows() {
+    const std::uint32_t rows = layout_.rows(), columns = layout_.columns();
+    rowSums_.resize(std::size_t{months_} * rows);
+    for (std::uint32_t k = 0; k < months_; ++k) {
+        const float* month = values_.data() + std::size_t{k} * cellCount_;
+        const double* means =
+            baselineMeans_.empty() ? nullptr : baselineMeans_.data() + (k % 12) * cellCount_;
+        for (std::uint32_t r = 0; r < rows; ++r) {
+            const std::size_t first = std::size_t{r} * columns;
+            rowSums_[std::size_t{k} * rows + r] =
+                means ? sumRun<true>(month + first, means + first, columns)
+                      : sumRun<false>(month + first, nullptr, columns);
+        }
+    }
+}
+
 SeriesEngine::Cells SeriesEngine::cellsOf(const SeriesRegion& region) const {
     Cells cells;
     cells.captionFigure = region.kind == SeriesRegion::Kind::GlobalValue;
     if (region.kind == SeriesRegion::Kind::Position) {
         const double index = layout_.valueAt(region.place);
         if (index != MISSING_VALUE) {
-            cells.index.push_back(static_cast<std::uint32_t>(index));
-            cells.weight.push_back(1.0);
+            cells.runs.push_back({static_cast<std::uint32_t>(index), 1, 1.0});
+            cells.count = 1;
             cells.totalWeight = 1.0;
         }
         return cells;
@@ -157,12 +211,18 @@ SeriesEngine::Cells SeriesEngine::cellsOf(const SeriesRegion& region) const {
     const double size = layout_.cellSize();
     for (std::uint32_t r = 0; r < layout_.rows(); ++r) {
         const double latitude = 90.0 - (r + 0.5) * size;
+        const double weight = layout_.zoneWeight(r);
+        bool previousInside = false;
         for (std::uint32_t c = 0; c < layout_.columns(); ++c) {
-            if (region.holdsCentre(latitude, -180.0 + (c + 0.5) * size)) {
-                cells.index.push_back(r * layout_.columns() + c);
-                cells.weight.push_back(layout_.zoneWeight(r));
-                cells.totalWeight += layout_.zoneWeight(r);
+            const bool inside = region.holdsCentre(latitude, -180.0 + (c + 0.5) * size);
+            if (inside && previousInside) {
+                ++cells.runs.back().length;
+            } else if (inside) {
+                cells.runs.push_back({r * layout_.columns() + c, 1, weight});
             }
+            cells.count += inside;
+            cells.totalWeight += inside ? weight : 0.0;
+            previousInside = inside;
         }
     }
     return cells;
@@ -175,80 +235,66 @@ void SeriesEngine::useBaseline(const std::optional<YearSpan>& baseline, ZProgres
     if (!baseline) {
         baseline_.reset();
         baselineMeans_.clear();
+        sumRows();
         return;
     }
-    // Per calendar month and cell the mean over the span's years with data; fewer than half
-    // of the span's years give no mean, and the cell no value in that month.
-    const std::uint32_t years = baseline->last - baseline->first + 1;
-    std::vector<double> means(12 * cellCount_, GAP);
-    std::vector<double> sums(cellCount_);
-    std::vector<std::uint32_t> counts(cellCount_);
-    bool anyMean = false;
+    // The climatology of the months held in memory: no reading, and the same rule as the map's
+    // re-referenced source for cell-months with too few years.
+    Climatology climatology(layout_.cellSize(), *baseline);
     progress.begin(12);
-    for (std::uint32_t m = 0; m < 12; ++m) {
-        std::fill(sums.begin(), sums.end(), 0.0);
-        std::fill(counts.begin(), counts.end(), 0u);
+    for (std::uint32_t m = 1; m <= 12; ++m) {
         for (std::uint32_t y = std::max(baseline->first, FIRST_YEAR); y <= baseline->last; ++y) {
-            const std::uint64_t k = std::uint64_t{y - FIRST_YEAR} * 12 + m;
+            const std::uint64_t k = std::uint64_t{y - FIRST_YEAR} * 12 + m - 1;
             if (k >= months_) {
                 break;
             }
             const float* month = values_.data() + k * cellCount_;
             for (std::size_t i = 0; i < cellCount_; ++i) {
-                const bool data = month[i] == month[i];
-                sums[i] += data ? month[i] : 0.0;
-                counts[i] += data;
-            }
-        }
-        for (std::size_t i = 0; i < cellCount_; ++i) {
-            if (counts[i] > 0 && std::uint64_t{counts[i]} * 2 >= years) {
-                means[m * cellCount_ + i] = sums[i] / counts[i];
-                anyMean = true;
+                if (month[i] == month[i]) {
+                    climatology.add(m, i, month[i]);
+                }
             }
         }
         progress.step();
     }
-    if (!anyMean) {
+    climatology.finish();
+    if (climatology.meansKnown() == 0) {
         fail(texts::baselineWithoutData(baseline->first, baseline->last));
+    }
+    std::vector<double> means(12 * cellCount_);
+    for (std::uint32_t m = 1; m <= 12; ++m) {
+        for (std::size_t i = 0; i < cellCount_; ++i) {
+            means[(m - 1) * cellCount_ + i] =
+                climatology.hasMean(m, i) ? climatology.mean(m, i) : GAP;
+        }
     }
     baseline_ = baseline;
     baselineMeans_ = std::move(means);
+    sumRows();
 }
 
 double SeriesEngine::monthValue(const Cells& cells, std::uint32_t k, double threshold) const {
     const float* month = values_.data() + std::size_t{k} * cellCount_;
     const double* means =
         baselineMeans_.empty() ? nullptr : baselineMeans_.data() + (k % 12) * cellCount_;
-    double sum = 0.0, covered = 0.0;
+    const std::uint32_t rows = layout_.rows(), columns = layout_.columns();
+    double sum = 0.0, covered = 0.0, uncovered = 0.0;
     std::size_t withData = 0;
-    const std::size_t n = cells.index.size();
-    for (std::size_t j = 0; j < n; ++j) {
-        const std::uint32_t i = cells.index[j];
-        const double value = means ? double{month[i]} - means[i] : month[i];
-        const bool data = value == value;
-        sum += data ? value * cells.weight[j] : 0.0;
-        covered += data ? cells.weight[j] : 0.0;
-        withData += data;
+    for (const Cells::Run& run : cells.runs) {
+        const Sums part = run.length == columns
+                              ? rowSums_[std::size_t{k} * rows + run.start / columns]
+                          : means ? sumRun<true>(month + run.start, means + run.start, run.length)
+                                  : sumRun<false>(month + run.start, nullptr, run.length);
+        sum += part.sum * run.weight;
+        covered += part.withData * run.weight;
+        uncovered += (run.length - part.withData) * run.weight;
+        withData += part.withData;
     }
-    if (!enough(withData, n, covered, cells.totalWeight, threshold)) {
+    if (!enough(withData, cells.count, covered, cells.totalWeight, threshold)) {
         return GAP;
     }
-    if (!cells.captionFigure) {
-        return sum / covered;
-    }
-    // As the grid's figures do it: each cell without data adds the covered sum times its
-    // weight, row by row in grid order, so that the value is the caption's to the bit.
-    const double coveredSum = sum;
-    const std::uint32_t columns = layout_.columns();
-    for (std::uint32_t r = 0; r < layout_.rows(); ++r) {
-        const double fill = coveredSum * layout_.zoneWeight(r);
-        for (std::uint32_t c = 0; c < columns; ++c) {
-            const std::size_t i = std::size_t{r} * columns + c;
-            const double value = means ? double{month[i]} - means[i] : month[i];
-            sum += value == value ? 0.0 : fill;
-        }
-    }
-    return sum;
+    // The caption's figure lets each cell without data add the covered sum times its weight.
+    return cells.captionFigure ? sum + sum * uncovered : sum / covered;
 }
 
 std::vector<SeriesPoint> SeriesEngine::points(const Cells& cells,

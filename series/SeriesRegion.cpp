@@ -55,7 +55,9 @@ std::string placePart(std::int32_t degreesValue, std::int32_t minutes, bool nega
                       const char* positive, const char* negativeMark) {
     std::string text = std::to_string(degreesValue) + "°";
     if (minutes != 0) {
-        text += " " + std::to_string(minutes) + "'";
+        text += ' ';
+        text += std::to_string(minutes);
+        text += '\'';
     }
     if (degreesValue != 0 || minutes != 0) {
         text += ' ';

@@ -38,7 +38,8 @@ std::string seriesTable(const std::vector<Series>& series, const SeriesTableHead
     for (const auto& [key, values] : rows) {
         text += std::to_string(key.first);
         if (!annual) {
-            text += ";" + std::to_string(key.second);
+            text += ';';
+            text += std::to_string(key.second);
         }
         for (double value : values) {
             text += ';';

@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "series/Series.h"
+#include "series/SeriesTexts.h"
 
 struct SeriesTableHead {
-    std::string dataset;   // file name
-    std::string baseline;  // "wie in der Datei" or "1961-1990"
+    std::string dataset;                                      // file name
+    std::string baseline = seriestexts::BASELINE_AS_IN_FILE;  // or "1961-1990"
     double thresholdPercent = 50;
 };
 

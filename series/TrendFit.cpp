@@ -17,7 +17,8 @@ bool used(const SeriesPoint& point, double fromTime, double toTime) {
 // "+0,19", "-0,05": two decimals with a decimal comma and the sign always written.
 std::string signedHundredths(double value) {
     const double rounded = std::round(value * 100) / 100;
-    return (rounded < 0 ? "-" : "+") + decimalComma(std::fabs(rounded), 2);
+    std::string text(rounded < 0 ? "-" : "+");
+    return text += decimalComma(std::fabs(rounded), 2);
 }
 
 }  // namespace
