@@ -105,6 +105,25 @@ std::optional<std::uint32_t> mapTypeOf(std::string_view text) {
     return wholeNumber(text, 1, 4);
 }
 
+// "FIRST-LAST" as two years, the last not before the first.
+std::optional<std::pair<std::uint32_t, std::uint32_t>> yearSpan(std::string_view text) {
+    std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos) {
+        return std::nullopt;
+    }
+    auto first = wholeNumber(text.substr(0, dash), FIRST_YEAR, LAST_YEAR);
+    auto last = wholeNumber(text.substr(dash + 1), FIRST_YEAR, LAST_YEAR);
+    if (!first || !last || *last < *first) {
+        return std::nullopt;
+    }
+    return std::pair{*first, *last};
+}
+
+std::optional<Refusal> takeRegion(CommandLine& line, Values values) {
+    line.series.regions.emplace_back(values[0]);
+    return std::nullopt;
+}
+
 const Option OPTIONS[] = {
     {"--colours", 1, ProgramMode::Window,
      [](CommandLine& line, Values values) -> std::optional<Refusal> {
@@ -220,6 +239,39 @@ const Option OPTIONS[] = {
          line.picture.equalEarth = false;
          return std::nullopt;
      }},
+    {"--series", 1, ProgramMode::Series, takeRegion},
+    {"--stripes", 1, ProgramMode::Stripes, takeRegion},
+    {"--from", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
+         auto year = wholeNumber(values[0], FIRST_YEAR, LAST_YEAR);
+         line.series.fromYear = year.value_or(0);
+         return year ? std::nullopt : std::optional(ArgumentProblem::BadYear);
+     }},
+    {"--to", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
+         auto year = wholeNumber(values[0], FIRST_YEAR, LAST_YEAR);
+         line.series.toYear = year.value_or(0);
+         return year ? std::nullopt : std::optional(ArgumentProblem::BadYear);
+     }},
+    {"--annual", 0, ProgramMode::Window,
+     [](CommandLine& line, Values) -> std::optional<Refusal> {
+         line.series.annual = true;
+         return std::nullopt;
+     }},
+    {"--baseline", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
+         line.series.baseline = yearSpan(values[0]);
+         return line.series.baseline ? std::nullopt : std::optional(ArgumentProblem::BadBaseline);
+     }},
+    {"--threshold", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
+         // 0 counts every month with any data, 100 only months with the whole region.
+         line.series.thresholdPercent = decimal(values[0], 100.0);
+         if (!line.series.thresholdPercent || *line.series.thresholdPercent < 0) {
+             return ArgumentProblem::BadThreshold;
+         }
+         return std::nullopt;
+     }},
     {"--centre", 1, ProgramMode::Window,
      [](CommandLine& line, Values values) -> std::optional<Refusal> {
          std::string_view text = values[0];
@@ -268,7 +320,68 @@ constexpr Rule RULES[] = {
     {"--centre", ArgumentProblem::Needs, "--globe"},
     {"--year-average", ArgumentProblem::Needs, "--year"},
     {"--year-average", ArgumentProblem::Excludes, "--month"},
+    {"--series", ArgumentProblem::Excludes, "--stripes"},
+    {"--series", ArgumentProblem::Excludes, "--render"},
+    {"--series", ArgumentProblem::Excludes, "--animate"},
+    {"--stripes", ArgumentProblem::Excludes, "--render"},
+    {"--stripes", ArgumentProblem::Excludes, "--animate"},
+    // Stripes are annual means by nature.
+    {"--annual", ArgumentProblem::Excludes, "--stripes"},
 };
+
+// The options of a series or stripes run; any other but --dataset shapes a map and is refused
+// there, and these are refused everywhere else.
+constexpr std::string_view SERIES_OPTIONS[] = {"--from", "--to", "--annual", "--baseline",
+                                               "--threshold"};
+// --series may be given once per region.
+constexpr std::string_view REPEATABLE = "--series";
+
+bool isSeriesMode(ProgramMode mode) {
+    return mode == ProgramMode::Series || mode == ProgramMode::Stripes;
+}
+
+// What a series or stripes run needs besides its options: its years and one output file in a
+// format it can write.
+std::optional<ArgumentError> checkSeries(const CommandLine& line,
+                                         const std::vector<std::string_view>& given,
+                                         const std::vector<std::string_view>& loose) {
+    std::string_view mode = line.mode == ProgramMode::Series ? "--series" : "--stripes";
+    for (std::string_view name : given) {
+        bool seriesOption = std::find(std::begin(SERIES_OPTIONS), std::end(SERIES_OPTIONS), name) !=
+                            std::end(SERIES_OPTIONS);
+        if (isSeriesMode(line.mode) && !seriesOption && name != mode && name != "--dataset" &&
+            name != "--series" && name != "--stripes") {
+            return ArgumentError{ArgumentProblem::Excludes, std::string(name), std::string(mode)};
+        }
+        if (!isSeriesMode(line.mode) && seriesOption) {
+            return ArgumentError{ArgumentProblem::Needs, std::string(name), "--series"};
+        }
+    }
+    if (!isSeriesMode(line.mode)) {
+        return std::nullopt;
+    }
+    for (std::string_view needed : {"--from", "--to"}) {
+        if (std::find(given.begin(), given.end(), needed) == given.end()) {
+            return ArgumentError{ArgumentProblem::Needs, std::string(mode), std::string(needed)};
+        }
+    }
+    if (line.series.toYear < line.series.fromYear) {
+        return ArgumentError{ArgumentProblem::BadYear, "--to", std::to_string(line.series.toYear)};
+    }
+    if (loose.size() != 1) {
+        return ArgumentError{ArgumentProblem::MissingOutput, std::string(mode),
+                             loose.size() > 1 ? std::string(loose[1]) : ""};
+    }
+    std::string name(loose.front());
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    bool picture = name.ends_with(".png") || name.ends_with(".svg");
+    if (!picture && !(line.mode == ProgramMode::Series && name.ends_with(".csv"))) {
+        return ArgumentError{ArgumentProblem::BadSeriesFile, std::string(mode),
+                             std::string(loose.front())};
+    }
+    return std::nullopt;
+}
 
 constexpr std::string_view HELP_NAMES[] = {"--help", "-h"};
 
@@ -330,14 +443,21 @@ CommandLine CommandLine::parse(const std::vector<std::string_view>& arguments) {
         return line;
     }
     std::vector<std::string_view> given;
+    // Arguments that belong to no option: the output file of --series and --stripes.
+    std::vector<std::string_view> loose;
     bool modeGiven = false;
     for (std::size_t i = 0; i < arguments.size();) {
         auto [name, inlineValue] = splitValue(arguments[i]);
         const Option* option = findOption(name);
+        if (option == nullptr && !arguments[i].starts_with("-")) {
+            loose.push_back(arguments[i++]);
+            continue;
+        }
         if (option == nullptr || (inlineValue && option->valueCount != 1)) {
             return refused(ArgumentProblem::Unknown, arguments[i]);
         }
-        if (std::find(given.begin(), given.end(), option->name) != given.end()) {
+        if (std::find(given.begin(), given.end(), option->name) != given.end() &&
+            option->name != REPEATABLE) {
             return refused(ArgumentProblem::Repeated, option->name);
         }
         given.push_back(option->name);
@@ -363,6 +483,9 @@ CommandLine CommandLine::parse(const std::vector<std::string_view>& arguments) {
                            values.empty() ? "" : values[refusal->value]);
         }
     }
+    if (!isSeriesMode(line.mode) && !loose.empty()) {
+        return refused(ArgumentProblem::Unknown, loose.front());
+    }
     if (!modeGiven) {
         return refused(ArgumentProblem::WithoutMode, given.front());
     }
@@ -376,6 +499,12 @@ CommandLine CommandLine::parse(const std::vector<std::string_view>& arguments) {
         if (isGiven(rule.option) && other == (rule.problem == ArgumentProblem::Excludes)) {
             return refused(rule.problem, rule.option, rule.other);
         }
+    }
+    if (std::optional<ArgumentError> error = checkSeries(line, given, loose)) {
+        return refused(error->problem, error->argument, error->other);
+    }
+    if (isSeriesMode(line.mode)) {
+        line.output = loose.front();
     }
     return line;
 }

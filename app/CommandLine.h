@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "animation/AnimationSpan.h"
@@ -12,7 +13,7 @@
 
 // What the program is asked to do: open the window (no options of ours, as it always did),
 // print the help, or write a picture or an animation without a window.
-enum class ProgramMode { Window, Help, Render, Animate };
+enum class ProgramMode { Window, Help, Render, Animate, Series, Stripes };
 
 // A globe centre in decimal degrees, east and north positive.
 struct GlobeCentre {
@@ -39,6 +40,18 @@ struct PictureChoice {
     std::uint32_t size = 1;
 };
 
+// What --series and --stripes compute: the regions as typed (the series engine reads them), the
+// years and the computation's choices.
+struct SeriesChoice {
+    std::vector<std::string> regions;
+    std::uint32_t fromYear = 0;
+    std::uint32_t toYear = 0;
+    bool annual = false;
+    // --baseline FIRST-LAST; none: the anomalies as in the file.
+    std::optional<std::pair<std::uint32_t, std::uint32_t>> baseline;
+    std::optional<double> thresholdPercent;
+};
+
 // Why the arguments were refused.
 enum class ArgumentProblem {
     Unknown,
@@ -58,6 +71,13 @@ enum class ArgumentProblem {
     // An animation is written as GIF only.
     NotGif,
     BadFramesPerSecond,
+    // --baseline not as FIRST-LAST years, or the last before the first.
+    BadBaseline,
+    BadThreshold,
+    // --series and --stripes write one file, named by the one argument that is no option's.
+    MissingOutput,
+    // The output's extension: .csv, .png or .svg for series, .png or .svg for stripes.
+    BadSeriesFile,
     // A picture option without an option that says what to make.
     WithoutMode,
     // The option needs another one, named in other.
@@ -98,4 +118,6 @@ class CommandLine {
     PictureChoice picture;
     // --animate, --fps and --no-loop: the span (its fields only; the parser checks it itself).
     AnimationSpan animation;
+    // --series (CSV, PNG or SVG) and --stripes (PNG or SVG); output and format hold the file.
+    SeriesChoice series;
 };

@@ -1,5 +1,6 @@
 #include "app/CommandLineProgram.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <iostream>
 
@@ -7,6 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineTexts.h"
 #include "app/PictureCommand.h"
+#include "app/SeriesCommand.h"
 
 namespace {
 
@@ -41,6 +43,12 @@ int CommandLineProgram::run(char* programName) {
     char* arguments[] = {programName, platformOption, platform, nullptr};
     int count = 3;
     qtHandler = qInstallMessageHandler(onlyCriticalMessages);
+    if (line_.mode == ProgramMode::Series || line_.mode == ProgramMode::Stripes) {
+        // The chart is a graphics widget: it needs the widgets' application, still offscreen.
+        QApplication application(count, arguments);
+        qInstallMessageHandler(qtHandler);
+        return SeriesCommand(line_, texts_, std::cerr).run();
+    }
     QGuiApplication application(count, arguments);
     qInstallMessageHandler(qtHandler);
     if (line_.mode == ProgramMode::Animate) {

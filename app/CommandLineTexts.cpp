@@ -7,6 +7,8 @@ namespace {
 constexpr std::string_view HELP_DE = R"(Aufruf: sorvo
        sorvo --render BILD [Optionen]
        sorvo --animate VON BIS ANIMATION.gif [Optionen]
+       sorvo --series REGION [--series REGION ...] --from JAHR --to JAHR [Optionen] DATEI
+       sorvo --stripes REGION --from JAHR --to JAHR [Optionen] BILD
        sorvo --help
 
 Ohne Optionen öffnet sorvo das Fenster. Mit --render zeichnet es die Karte ohne Fenster und
@@ -49,6 +51,18 @@ Optionen (Werte auch in der Form --option=WERT):
                          Monate ohne Daten werden als Bilder ohne Daten gezeigt.
   --fps ZAHL             Bilder pro Sekunde der Animation, 1 bis 50 (sonst 4)
   --no-loop              die Animation läuft einmal statt endlos
+  --series REGION        eine Zeitreihe der Region (mehrmals für mehrere): global (der
+                         globale Wert der Kopfzeile), mean (Flächenmittel der Zellen mit
+                         Daten), position oder position:N (Ansichtsposition oder Position
+                         N), nh, sh, tropics, arctic, box:W,S,O,N oder band:S,N in Grad
+                         (Ost und Nord positiv; W größer als O geht über die Datumsgrenze).
+                         DATEI endet auf .csv (Tabelle wie beim Export), .png oder .svg
+                         (Diagramm mit Trend)
+  --stripes REGION       Wärmestreifen der Jahresmittel einer Region als .png oder .svg
+  --from JAHR, --to JAHR die Jahre der Reihe
+  --annual               Jahresmittel statt Monatswerten (nur mit --series)
+  --baseline JAHR-JAHR   Bezugszeitraum, etwa 1961-1990 (sonst wie in der Datei)
+  --threshold PROZENT    Mindestanteil der Region mit Daten (sonst 50)
   --help, -h             diese Hilfe
 
 Rückgabewert: 0 Bild geschrieben; 1 kein Bild: der Datensatz lässt sich nicht öffnen, er
@@ -62,6 +76,10 @@ zehn Jahre über den letzten Monat mit Daten hinausreicht, wird abgelehnt (2). O
 und ohne Bildschirm (weder DISPLAY noch WAYLAND_DISPLAY) endet sorvo mit 1. Meldungen gehen
 nach stderr.
 
+Für --series und --stripes: 0 Datei geschrieben; 1 keine Datei: der Datensatz lässt sich nicht
+öffnen, die Jahre oder der Bezugszeitraum haben keine Daten, oder die Datei lässt sich nicht
+schreiben; 2 falsche Argumente, auch eine Region, die sich nicht lesen lässt.
+
 Sprache: Deutsch, wenn die erste gesetzte der Variablen LANGUAGE, LC_ALL, LC_MESSAGES und
 LANG mit "de" beginnt, sonst Englisch.
 
@@ -69,11 +87,15 @@ Beispiele:
   sorvo --render karte.png --year 2024 --month 6
   sorvo --render globus.jpg --globe --centre 13.4,52.5 --scale 100
   sorvo --animate 2024-01 2024-12 jahr.gif --fps 2
+  sorvo --series global --series nh --from 1950 --to 2024 --annual reihe.csv
+  sorvo --stripes box:-10,35,40,70 --from 1900 --to 2024 --baseline 1961-1990 streifen.png
 )";
 
 constexpr std::string_view HELP_EN = R"(Usage: sorvo
        sorvo --render PICTURE [options]
        sorvo --animate FROM TO ANIMATION.gif [options]
+       sorvo --series REGION [--series REGION ...] --from YEAR --to YEAR [options] FILE
+       sorvo --stripes REGION --from YEAR --to YEAR [options] PICTURE
        sorvo --help
 
 Without options sorvo opens its window. With --render it draws the map into a file without a
@@ -115,6 +137,18 @@ Options (values also as --option=VALUE):
                          data are shown as frames without data.
   --fps NUMBER           frames per second of the animation, 1 to 50 (default 4)
   --no-loop              the animation plays once instead of for ever
+  --series REGION        a time series of the region (repeat for several): global (the
+                         caption's global value), mean (area mean of the cells with data),
+                         position or position:N (the view position or position N), nh,
+                         sh, tropics, arctic, box:W,S,E,N or band:S,N in degrees (east and
+                         north positive; W above E crosses the date line). FILE ends in
+                         .csv (a table as the export writes), .png or .svg (chart with
+                         trend)
+  --stripes REGION       warming stripes of a region's annual means as .png or .svg
+  --from YEAR, --to YEAR the years of the series
+  --annual               annual means instead of months (only with --series)
+  --baseline YEAR-YEAR   baseline, e.g. 1961-1990 (otherwise as in the file)
+  --threshold PERCENT    least share of the region with data (default 50)
   --help, -h             this help
 
 Exit status: 0 picture written; 1 no picture: the dataset cannot be opened, it has no data
@@ -127,6 +161,10 @@ read are named in one line. An animation reaching more than ten years past the l
 with data is refused (2). Without options and without a display (neither DISPLAY nor
 WAYLAND_DISPLAY) sorvo ends with 1. Messages go to stderr.
 
+For --series and --stripes: 0 file written; 1 no file: the dataset cannot be opened, the
+years or the baseline have no data, or the file cannot be written; 2 bad arguments, also a
+region that cannot be read.
+
 Language: German when the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that is set begins
 with "de", otherwise English.
 
@@ -134,6 +172,8 @@ Examples:
   sorvo --render map.png --year 2024 --month 6
   sorvo --render globe.jpg --globe --centre 13.4,52.5 --scale 100
   sorvo --animate 2024-01 2024-12 year.gif --fps 2
+  sorvo --series global --series nh --from 1950 --to 2024 --annual series.csv
+  sorvo --stripes box:-10,35,40,70 --from 1900 --to 2024 --baseline 1961-1990 stripes.png
 )";
 
 std::string quoted(Language language, std::string_view text) {
@@ -245,9 +285,35 @@ std::string CommandLineTexts::refused(const ArgumentError& error) const {
         case ArgumentProblem::BadFramesPerSecond:
             text = value + pick(": 1 bis 50 Bilder pro Sekunde", ": 1 to 50 frames per second");
             break;
+        case ArgumentProblem::BadBaseline:
+            text = value +
+                   pick(": erwartet werden ERSTES-LETZTES Jahr, etwa 1961-1990, Jahre von ",
+                        ": expected FIRST-LAST year, e.g. 1961-1990, years from ") +
+                   years;
+            break;
+        case ArgumentProblem::BadThreshold:
+            text = value + pick(": erwartet wird ein Anteil in Prozent, etwa 50",
+                                ": expected a share in percent, e.g. 50");
+            break;
+        case ArgumentProblem::MissingOutput:
+            text = option + pick(" schreibt genau eine Datei; angegeben ",
+                                 " writes exactly one file; given ");
+            text += error.other.empty()
+                        ? pick("keine", "none")
+                        : pick("mehrere, etwa ", "several, e.g. ") + quoted(language, error.other);
+            break;
+        case ArgumentProblem::BadSeriesFile:
+            text = value + (option == "--stripes"
+                                ? pick(": die Endung wählt das Format: .png oder .svg",
+                                       ": the extension picks the format: .png or .svg")
+                                : pick(": die Endung wählt das Format: .csv, .png oder .svg",
+                                       ": the extension picks the format: .csv, .png or .svg"));
+            break;
         case ArgumentProblem::WithoutMode:
-            text = option + pick(" gilt nur zusammen mit --render oder --animate",
-                                 " only works with --render or --animate");
+            text = option + pick(
+                                " gilt nur zusammen mit --render, --animate, --series oder "
+                                "--stripes",
+                                " only works with --render, --animate, --series or --stripes");
             break;
         case ArgumentProblem::Needs:
             text = option + pick(" braucht ", " needs ") + error.other;
@@ -259,6 +325,14 @@ std::string CommandLineTexts::refused(const ArgumentError& error) const {
     }
     text += pick(" (Hilfe: sorvo --help)", " (see sorvo --help)");
     return line(text);
+}
+
+std::string CommandLineTexts::regionRefused(std::string_view reason) const {
+    return line(std::string(reason) + pick(" (Hilfe: sorvo --help)", " (see sorvo --help)"));
+}
+
+std::string CommandLineTexts::seriesNotComputed(std::string_view reason) const {
+    return line(pick("keine Reihe berechnet: ", "no series computed: ") + std::string(reason));
 }
 
 std::string CommandLineTexts::datasetNotOpened(std::string_view reason) const {

@@ -25,6 +25,10 @@ class CommandLineTexts {
     // Names the argument and points to --help.
     std::string refused(const ArgumentError& error) const;
 
+    // A region or request of --series or --stripes the series engine refuses, in its words.
+    std::string regionRefused(std::string_view reason) const;
+    // The series engine could not compute the request (no data in the years or the baseline).
+    std::string seriesNotComputed(std::string_view reason) const;
     // The reason is the system's own text.
     std::string datasetNotOpened(std::string_view reason) const;
     std::string backgroundMissing(std::string_view reason) const;

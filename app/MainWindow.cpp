@@ -87,6 +87,7 @@ void MainWindow::buildMenus() {
     programMenu.addItem(CMD_DATASET, "Datensatz laden\tSTRG+D");
     programMenu.addSeparator();
     programMenu.addItem(CMD_EXPORT, "Datenreihe exportieren");
+    programMenu.addItem(CMD_SERIES, "Zeitreihe ...\tSTRG+T");
     programMenu.addSeparator();
     saveAsMenu.createPopupMenu();
     saveAsMenu.addItem(CMD_SAVE_GIF, "GIF");
@@ -220,6 +221,9 @@ void MainWindow::paintMap(ZSurface& surface, const ZRect& update) {
     Viewport shown = viewport();
     MapRenderer::paintMap(MapScene{database.grid(), shown, document.background, &overlays, nullptr},
                           surface, mapBitmap, update);
+    if (seriesBox) {
+        drawRegionOutline(surface, shown.projection(), *seriesBox);
+    }
 }
 
 void MainWindow::mouseMovedTo(int x, int y) {

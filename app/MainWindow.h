@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 
+#include <QPointer>
+
 #include "app/MapPanel.h"
 #include "app/MapPanelListener.h"
 #include "app/MapWorker.h"
@@ -16,6 +18,7 @@
 #include "map/MapRenderer.h"
 #include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
+#include "overlays/RegionOutline.h"
 #include "toolkit/IntMap.h"
 #include "toolkit/ZString.h"
 #include "toolkit/ui/ZBitmap.h"
@@ -26,6 +29,7 @@
 #include "toolkit/ui/ZWindowStyle.h"
 
 class MapJob;
+class SeriesWindow;
 struct SaveFormat;
 
 // The program's one window: menus, the tab with the map panel and the status bar; it owns the
@@ -119,6 +123,10 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     MapOverlayPainter overlays;
     // Its wait dialog is made with the window.
     MapWorker worker{this};
+    // The series window once it has been opened; a child of the window's widget, which ends it.
+    QPointer<SeriesWindow> seriesWindow;
+    // Its typed box, drawn over the map while that window is open.
+    std::optional<GeoBox> seriesBox;
 
   private:
     // Taken once the window stands; a window without it saves nothing on closing.
@@ -185,6 +193,11 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     void openDatasetFile();
     void showExportDialog();
     void showHelpDialog();
+    // Opens the series window, or brings it up with the positions as they stand.
+    void showSeriesWindow();
+    // Shows the map re-referenced to the span, or as in the file; a span without data is
+    // reported and the map stays as it was.
+    void setMapBaseline(const std::optional<YearSpan>& baseline);
     // Asks for the file, then shows the animation dialog on the shown month's span.
     void showAnimationDialog();
     // The map at ten times the scale as a metafile, on this thread; raises ZException when the

@@ -58,6 +58,9 @@ void MainWindow::runCommand(int command) {
         case CMD_EXPORT:
             showExportDialog();
             break;
+        case CMD_SERIES:
+            showSeriesWindow();
+            break;
         case CMD_OPEN_FILE:
         case CMD_OPEN_FILE_KEY:
             openDatasetFile();

@@ -15,6 +15,7 @@ constexpr std::array MAIN_ACCELERATORS{
     ZAccelerator{Z_VK_DOWN, 0, CMD_PREVIOUS_YEAR},
     ZAccelerator{Z_VK_UP, 0, CMD_NEXT_YEAR},
     ZAccelerator{'O', Z_ACCEL_CONTROL, CMD_OPEN_FILE_KEY},
+    ZAccelerator{'T', Z_ACCEL_CONTROL, CMD_SERIES},
 };
 
 }  // namespace

@@ -67,6 +67,7 @@ enum Command : int {
     CMD_DATASET = 11001,
     CMD_EXPORT = 11003,
     CMD_OPEN_FILE = 11004,
+    CMD_SERIES = 11010,
     CMD_SAVE_GIF = 11100,
     CMD_SAVE_JPEG = 11101,
     CMD_SAVE_EMF = 11102,

@@ -44,8 +44,9 @@ TEST_F(OpenFileCommandTest, TheItemSitsBeforeBeenden) {
         items.push_back(action->isSeparator() ? "-" : action->text().toStdString());
     }
     EXPECT_EQ(items, (std::vector<std::string>{"Position\tSTRG+P", "Datensatz laden\tSTRG+D", "-",
-                                               "Datenreihe exportieren", "-", "Speichern als ...",
-                                               "-", "Datei öffnen ...\tSTRG+O", "-", "Beenden"}));
+                                               "Datenreihe exportieren", "Zeitreihe ...\tSTRG+T",
+                                               "-", "Speichern als ...", "-",
+                                               "Datei öffnen ...\tSTRG+O", "-", "Beenden"}));
 }
 
 // Chosen by its full path, kept by its path from the working folder; the month stays, and the

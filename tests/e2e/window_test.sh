@@ -250,7 +250,7 @@ save_pictures() {
   press ctrl+s
   save_as "Als GIF speichern" "$work/$1"
   gifbuild -d "$work/$1.gif" > /dev/null || fail "gifbuild -d cannot read $1.gif"
-  menu Down Down Down Down Right
+  menu Down Down Down Down Down Right
   sleep 0.5
   xdotool key Down Return
   save_as "Als JPG speichern" "$work/$1"
@@ -473,6 +473,13 @@ answer_box Information "Export wurde erfolgreich durchgeführt."
 close_export_dialog
 [[ $(grep -c '^200[01];[12];' "$work/Auswertung.csv") -eq 4 ]] ||
   fail "the first day's table: $(cat "$work/Auswertung.csv")"
+# Ctrl+T opens the series window beside the map; closing it leaves the map to the keys.
+press ctrl+t
+series=$(find_window '^Zeitreihe$') || fail "Ctrl+T opened no series window"
+sleep 3
+import -window "$series" "$build/e2e-series.png"
+wmctrl -i -c "$series"
+gone '^Zeitreihe$' "the series window did not close"
 save_pictures erster-tag
 # "Hilfe" is the third entry of the menu bar.
 xdotool mousemove --window "$window" 160 10 click 1

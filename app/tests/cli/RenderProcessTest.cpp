@@ -298,3 +298,38 @@ TEST_F(RenderProcessTest, AnimationNamesUnreadableMonthsAndRefusesFarSpans) {
 }
 
 }  // namespace
+
+namespace {
+
+// --series writes what its file's extension asks for, --stripes its picture; the table is the
+// window's table of the same request.
+TEST_F(RenderProcessTest, SeriesAndStripesAreWrittenAsTheirFilesSay) {
+    expectWritten(
+        {"--series", "global", "--series", "nh", "--from", "1850", "--to", "1851", "reihe.csv"});
+    EXPECT_NE(folder.read("reihe.csv").find("Nordhalbkugel"), std::string::npos);
+    expectWritten({"--series", "box:170,-60,-170,60", "--from", "1850", "--to", "1851", "--annual",
+                   "reihe.png"});
+    EXPECT_EQ(picture("reihe.png").size(), QSize(1200, 700));
+    expectWritten({"--series", "mean", "--from", "1850", "--to", "1851", "reihe.svg"});
+    EXPECT_TRUE(folder.read("reihe.svg").starts_with("<?xml"));
+    expectWritten({"--stripes", "global", "--from", "1850", "--to", "1851", "streifen.png"});
+    EXPECT_EQ(picture("streifen.png").size(), QSize(1200, 300));
+}
+
+// Refusals say why, with the parser's exit status, and write nothing.
+TEST_F(RenderProcessTest, SeriesRefusalsSayWhy) {
+    for (const QStringList& arguments :
+         {QStringList{"--series", "box:10,40,20,30", "--from", "1850", "--to", "1851", "x.csv"},
+          QStringList{"--stripes", "global", "--from", "1850", "--to", "1851", "x.csv"},
+          QStringList{"--series", "global", "--from", "1850", "x.csv"}}) {
+        Run run = sorvo(arguments, "de_DE.UTF-8");
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.errors.starts_with("sorvo: ")) << run.errors;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "x.csv"));
+    Run late = sorvo({"--series", "global", "--from", "1900", "--to", "1910", "x.csv"});
+    EXPECT_EQ(late.status, 1);
+    EXPECT_NE(late.errors.find("no series computed"), std::string::npos) << late.errors;
+}
+
+}  // namespace

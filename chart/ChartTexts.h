@@ -1,0 +1,50 @@
+#pragma once
+
+// Every text the series window, its chart and its pictures show, kept in one table so that a
+// translation finds them in one place.
+enum class ChartText {
+    YearAxis,
+    ValueAxis,
+    NoTrend,
+    WindowTitle,
+    Regions,
+    ViewPosition,
+    PositionPrefix,
+    Box,
+    Band,
+    FromYear,
+    ToYear,
+    Step,
+    EveryMonth,
+    OneMonth,
+    AnnualMeans,
+    Baseline,
+    BaselineAsInFile,
+    BaselineOwnYears,
+    BaselineOnMap,
+    Threshold,
+    TrendSpan,
+    Show,
+    ShowChart,
+    ShowStripes,
+    SavePng,
+    SaveSvg,
+    SaveCsv,
+    Cancel,
+    NoRegion,
+    NotANumber,
+    WholeFile,
+    BaselineSeparator,
+    Stopped,
+    Reading,
+    Computing,
+    StripesOf,
+    PngFiles,
+    SvgFiles,
+    CsvFiles,
+    NothingToSave,
+    Saved,
+};
+
+// The German text, UTF-8.
+const char* chartText(ChartText text);
