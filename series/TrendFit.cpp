@@ -70,8 +70,10 @@ TrendFit TrendFit::of(const std::vector<SeriesPoint>& points, double fromTime, d
         before = residual;
     }
     fit.lag1 = squares > 0 ? products / squares : 0;
-    // Negative autocorrelation would claim more independent values than points.
-    const double r1 = std::max(fit.lag1, 0.0);
+    // The estimate runs low by about (1 + 4 r) / n (residuals of a fitted line), which would
+    // make the interval too narrow for short series: corrected before use. Negative
+    // autocorrelation would claim more independent values than points.
+    const double r1 = std::clamp(fit.lag1 + (1 + 4 * fit.lag1) / n, 0.0, 0.999);
     fit.effectiveCount = n * (1 - r1) / (1 + r1);
     fit.hasInterval = fit.effectiveCount > 2;
     if (!fit.hasInterval) {
