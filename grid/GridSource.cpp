@@ -43,7 +43,7 @@ std::unique_ptr<GridSource> GridSource::open(const GridSourceDescription& descri
     file.open(name, false);
     if (NetcdfReader::hasSignature(file)) {
         file.close();
-        return std::make_unique<NetcdfSource>(name);
+        return std::make_unique<NetcdfSource>(name, description.minCoverage);
     }
     file.close();
     if (namedNetcdf(name)) {

@@ -16,8 +16,9 @@ class GridSource {
 
     // Opens the source a description names: the file's first bytes tell netCDF from text. Any
     // type other than 1 and 2 raises ZException "Unkown sorvo database dbType." (code 0). A
-    // netCDF file (by its first bytes, or any file named ".nc") that is not a monthly 5-degree
-    // grid raises ZException saying what is wrong, as a file that cannot be opened does.
+    // netCDF file (by its first bytes, or any file named ".nc") that is not a monthly
+    // latitude-longitude grid raises ZException saying what is wrong, as a file that cannot be
+    // opened does.
     static std::unique_ptr<GridSource> open(const GridSourceDescription& description);
 
     virtual std::uint32_t cellSize() const = 0;
