@@ -49,6 +49,8 @@ struct NetcdfGrid {
     // two spatial dimensions, when not empty or set.
     std::string gridMapping{};
     bool twoDimensionalCoordinates = false;
+    // The spatial coordinates' units, degrees north and east.
+    bool axisUnits = true;
 };
 
 // The cell (row 0 north, column 0 at 180W) of month step k; nothing for a cell without data.
@@ -97,6 +99,10 @@ inline void writeNetcdf(const std::filesystem::path& path, const NetcdfGrid& gri
     }
     ncCheck(nc_def_var(ncid, grid.dimensions[1].c_str(), NC_DOUBLE, 1, &dims[1], &lat));
     ncCheck(nc_def_var(ncid, grid.dimensions[2].c_str(), NC_DOUBLE, 1, &dims[2], &lon));
+    if (grid.axisUnits) {
+        ncCheck(nc_put_att_text(ncid, lat, "units", 13, "degrees_north"));
+        ncCheck(nc_put_att_text(ncid, lon, "units", 12, "degrees_east"));
+    }
     ncCheck(nc_def_var(ncid, grid.variable.c_str(), grid.type, 3, dims, &var));
     for (const auto& [name, value] : grid.attributes) {
         ncCheck(nc_put_att_text(ncid, var, name.c_str(), value.size(), value.c_str()));

@@ -203,7 +203,7 @@ TEST_F(NetcdfReading, AFileThatIsNoSuchGridSaysWhatIsWrong) {
          {.attributes = {{"grid_mapping", "crs"}}, .gridMapping = "rotated_latitude_longitude"}},
         {"hat die Dimensionen (time, ncells, level), keine Zeit, Breite und Länge: Das Gitter "
          "ist unstrukturiert",
-         {.dimensions = {"time", "ncells", "level"}}},
+         {.dimensions = {"time", "ncells", "level"}, .axisUnits = false}},
         {"Die Zeitschritte sind Tage oder kürzer, keine Monate", {.stepDays = 1}},
         {"Die Zeitschritte sind Jahre, keine Monate", {.stepDays = 365.25}},
         {"Die Zeiteinheit \"months since 1850-01-01\" ist nicht lesbar",
