@@ -233,7 +233,7 @@ void MainWindow::showDatasetDialog() {
     // The open file is kept when it is chosen again; a file that cannot be opened raises here,
     // before anything is selected or drawn.
     if (dialog.dbFile != database.fileName()) {
-        database.open({1, dialog.dbFile});
+        database.open({1, dialog.dbFile, document.dataset.minCoverage});
     }
     database.select({dialog.year, dialog.month, dialog.yearAverage});
     reRender();
@@ -253,9 +253,9 @@ void MainWindow::openDatasetFile() {
     // shown one stays as it was.
     {
         GridDatabase trial;
-        trial.open({1, name});
+        trial.open({1, name, document.dataset.minCoverage});
     }
-    database.open({1, name});
+    database.open({1, name, document.dataset.minCoverage});
     database.select(database.selection());
     reRender();
 }

@@ -19,6 +19,7 @@ constexpr const char* YEAR_AVERAGE = "YEAR_AVERAGE";
 constexpr const char* SCALE_PERCENT = "SCALE_PERCENT";
 constexpr const char* MAP_TYPE = "MAP_TYPE";
 constexpr const char* GLOBE = "ORTH_VIEW";
+constexpr const char* MIN_COVERAGE = "REGRID_MIN_COVERAGE";
 
 // A number that is missing or 0 keeps the default; the bits of any other stand, a negative
 // scale wraps as it always did.
@@ -53,6 +54,7 @@ void MapDocument::load() {
     view.scalePercent = readNumber(file, SCALE_PERCENT, view.scalePercent);
     view.mapType = readNumber(file, MAP_TYPE, view.mapType);
     view.globe = file.getFlagValue(GLOBE);
+    dataset.minCoverage = readNumber(file, MIN_COVERAGE, dataset.minCoverage);
     readPositions(POSITIONS_FILE, positions);
 }
 
@@ -66,6 +68,11 @@ MapDocument::SaveOutcome MapDocument::save() {
     file.putValue(SCALE_PERCENT, static_cast<int>(view.scalePercent));
     file.putValue(MAP_TYPE, static_cast<int>(view.mapType));
     file.putValue(GLOBE, view.globe);
+    // Written only when chosen, so that the files of everyone who never sets it stay as they
+    // were.
+    if (dataset.minCoverage != GridSourceDescription().minCoverage) {
+        file.putValue(MIN_COVERAGE, static_cast<int>(dataset.minCoverage));
+    }
     try {
         file.save(SETTINGS_FILE, SEPARATOR);
     } catch (const ZException& exception) {
