@@ -14,6 +14,13 @@
 
 namespace {
 
+// Another file, averaged onto the 5-degree cells with the coverage of the settings.
+GridSourceDescription datasetNamed(const ZString& name, std::uint32_t minCoverage) {
+    GridSourceDescription description{1, name};
+    description.minCoverage = minCoverage;
+    return description;
+}
+
 // A file inside the working directory by its path from there ("data/cru/hadcrut4.dat"), so
 // that the names which give the block sizes of the text files still apply; others as chosen.
 ZString workingDirectoryName(const ZString& chosen) {
@@ -233,7 +240,7 @@ void MainWindow::showDatasetDialog() {
     // The open file is kept when it is chosen again; a file that cannot be opened raises here,
     // before anything is selected or drawn.
     if (dialog.dbFile != database.fileName()) {
-        database.open({1, dialog.dbFile, document.dataset.minCoverage});
+        database.open(datasetNamed(dialog.dbFile, document.dataset.minCoverage));
     }
     database.select({dialog.year, dialog.month, dialog.yearAverage});
     reRender();
@@ -253,9 +260,9 @@ void MainWindow::openDatasetFile() {
     // shown one stays as it was.
     {
         GridDatabase trial;
-        trial.open({1, name, document.dataset.minCoverage});
+        trial.open(datasetNamed(name, document.dataset.minCoverage));
     }
-    database.open({1, name, document.dataset.minCoverage});
+    database.open(datasetNamed(name, document.dataset.minCoverage));
     database.select(database.selection());
     reRender();
 }

@@ -20,6 +20,8 @@ constexpr const char* SCALE_PERCENT = "SCALE_PERCENT";
 constexpr const char* MAP_TYPE = "MAP_TYPE";
 constexpr const char* GLOBE = "ORTH_VIEW";
 constexpr const char* MIN_COVERAGE = "REGRID_MIN_COVERAGE";
+// Written only while the user has chosen a baseline, so that the file stays as it was without.
+constexpr const char* BASELINE = "BASELINE";
 
 // A number that is missing or 0 keeps the default; the bits of any other stand, a negative
 // scale wraps as it always did.
@@ -55,6 +57,7 @@ void MapDocument::load() {
     view.mapType = readNumber(file, MAP_TYPE, view.mapType);
     view.globe = file.getFlagValue(GLOBE);
     dataset.minCoverage = readNumber(file, MIN_COVERAGE, dataset.minCoverage);
+    dataset.baseline = YearSpan::parse(file.getValue(BASELINE).view());
     readPositions(POSITIONS_FILE, positions);
 }
 
@@ -72,6 +75,9 @@ MapDocument::SaveOutcome MapDocument::save() {
     // were.
     if (dataset.minCoverage != GridSourceDescription().minCoverage) {
         file.putValue(MIN_COVERAGE, static_cast<int>(dataset.minCoverage));
+    }
+    if (dataset.baseline) {
+        file.putValue(BASELINE, dataset.baseline->text());
     }
     try {
         file.save(SETTINGS_FILE, SEPARATOR);

@@ -40,6 +40,8 @@ struct GroupSums {
 ExportRequest ExportRequest::of(const MapSnapshot& snapshot) {
     ExportRequest request;
     request.dataset = snapshot.database.description();
+    // The table holds the file's own anomalies: its head names no other baseline.
+    request.dataset.baseline.reset();
     request.hasPositions = snapshot.hasViewPosition;
     if (request.hasPositions) {
         for (const Position& position : snapshot.positions) {

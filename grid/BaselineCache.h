@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "toolkit/ZString.h"
@@ -22,11 +23,11 @@ class BaselineCache {
     bool save(const std::vector<double>& values) const;
 
     const ZString& path() const { return path_; }
-
-  private:
-    // The first line of the kept file: version, size, modification time and settings.
+    // The first line of the kept file: version, size and modification time of the dataset, and
+    // the settings; nothing when the dataset cannot be looked at.
     std::optional<std::string> key() const;
 
+  private:
     ZString dataset_;
     ZString path_;
     std::vector<std::int64_t> settings_;

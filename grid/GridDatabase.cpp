@@ -37,6 +37,10 @@ const ZString& GridDatabase::layoutNote() const {
     return source_ ? source_->layoutNote() : NOTHING;
 }
 
+const ZString& GridDatabase::baselineName() const {
+    return source_ ? source_->baselineName() : NOTHING;
+}
+
 std::uint64_t GridDatabase::endOfData() const {
     return source_ ? source_->endOfData() : std::uint64_t{FIRST_YEAR} * 12;
 }

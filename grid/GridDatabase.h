@@ -34,6 +34,8 @@ class GridDatabase {
     // The source's findings (see GridSource); empty and 0 when nothing is open.
     const ZString& layoutProblem() const;
     const ZString& layoutNote() const;
+    // The span the shown values are re-referenced to; empty for the file's own anomalies.
+    const ZString& baselineName() const;
     std::uint32_t notNumbers() const { return source_ ? source_->notNumbers() : 0; }
     std::uint64_t endOfData() const;
 

@@ -1,11 +1,15 @@
 #include "grid/GridSource.h"
 
+#include "grid/AnomalySource.h"
+#include "grid/Climatology.h"
+#include "grid/FileBaselines.h"
 #include "grid/GridSourceDescription.h"
 #include "grid/MonthSelection.h"
 #include "grid/NetcdfSource.h"
 #include "grid/TextBlockSource.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZQuietProgress.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
@@ -31,7 +35,64 @@ bool namedNetcdf(const ZString& name) {
 
 }  // namespace
 
+const ZString& GridSource::baselineName() const {
+    static const ZString fileOwn;
+    return fileOwn;
+}
+
+std::unique_ptr<GridSource> GridSource::rereferenced(std::unique_ptr<GridSource> source,
+                                                     const ZString& fileName, YearSpan span,
+                                                     ZProgress& progress) {
+    auto climatology = std::make_shared<Climatology>(Climatology::compute(*source, span, progress));
+    climatology->requireMeans(fileName);
+    return std::make_unique<AnomalySource>(std::move(source), std::move(climatology));
+}
+
 std::unique_ptr<GridSource> GridSource::open(const GridSourceDescription& description) {
+    ZQuietProgress quiet;
+    return open(description, quiet);
+}
+
+std::unique_ptr<GridSource> GridSource::open(const GridSourceDescription& description,
+                                             ZProgress& progress) {
+    auto source = openPlain(description);
+    if (const auto* file = dynamic_cast<const NetcdfSource*>(source.get());
+        file && file->absolute()) {
+        const ZString path = ZSystem::findProgramFile(description.fileName);
+        const YearSpan span = description.baseline.value_or(
+            FileBaselines::spanOf(file->firstMonth(), file->endMonth()));
+        std::shared_ptr<const Climatology> baseline =
+            FileBaselines::known(path, span, description.minCoverage);
+        if (!baseline) {
+            baseline = FileBaselines::compute(*source, path, description.fileName, span,
+                                              description.minCoverage, progress);
+        }
+        return std::make_unique<AnomalySource>(std::move(source), std::move(baseline));
+    }
+    if (description.baseline) {
+        source =
+            rereferenced(std::move(source), description.fileName, *description.baseline, progress);
+    }
+    return source;
+}
+
+bool GridSource::needsBaseline(const GridSourceDescription& description) {
+    try {
+        const auto source = openPlain(description);
+        const auto* file = dynamic_cast<const NetcdfSource*>(source.get());
+        if (!file || !file->absolute()) {
+            return false;
+        }
+        const YearSpan span = description.baseline.value_or(
+            FileBaselines::spanOf(file->firstMonth(), file->endMonth()));
+        return !FileBaselines::known(ZSystem::findProgramFile(description.fileName), span,
+                                     description.minCoverage);
+    } catch (const ZException&) {
+        return false;
+    }
+}
+
+std::unique_ptr<GridSource> GridSource::openPlain(const GridSourceDescription& description) {
     if (description.type == 2) {
         return std::make_unique<EmptySource>();
     }

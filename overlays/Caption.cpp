@@ -52,12 +52,14 @@ ZString viewPositionLine(const ZString& name, double value) {
     return ZFormattedString("%s: %s", name.c_str(), valueText.c_str());
 }
 
-ZString sourceLine() {
-    return ZFormattedString("Abweichungen in Grad Celsius (1961-90) - %s", WEB_ADDRESS);
+ZString sourceLine(const ZString& baseline) {
+    return ZFormattedString("Abweichungen in Grad Celsius (%s) - %s",
+                            baseline.isEmpty() ? "1961-90" : baseline.c_str(), WEB_ADDRESS);
 }
 
 void drawCaption(ZSurface& surface, const Viewport& viewport, const ZString& title,
-                 const ZString& positionLine, const ZFont& captionFont, const ZFont& labelFont) {
+                 const ZString& positionLine, const ZFont& captionFont, const ZFont& labelFont,
+                 const ZString& baseline) {
     surface.selectFont(captionFont);
     ZRect titleRect;
     ZRect bottomRect;
@@ -78,7 +80,8 @@ void drawCaption(ZSurface& surface, const Viewport& viewport, const ZString& tit
         surface.drawText(positionLine, bottomRect, Z_TEXT_LEFT | Z_TEXT_BOTTOM | Z_TEXT_SINGLELINE);
     }
     surface.selectFont(labelFont);
-    surface.drawText(sourceLine(), bottomRect, Z_TEXT_RIGHT | Z_TEXT_BOTTOM | Z_TEXT_SINGLELINE);
+    surface.drawText(sourceLine(baseline), bottomRect,
+                     Z_TEXT_RIGHT | Z_TEXT_BOTTOM | Z_TEXT_SINGLELINE);
     if (large) {
         surface.resetMapping();
     }

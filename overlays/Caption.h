@@ -27,10 +27,12 @@ ZString captionTitle(const GridDatabase& database);
 // "name:  +0.123°C" for the value of the view position's cell, "name: Keine Daten" without one.
 ZString viewPositionLine(const ZString& name, double value);
 
-// "Abweichungen in Grad Celsius (1961-90) - " and the web address.
-ZString sourceLine();
+// "Abweichungen in Grad Celsius (1961-90) - " and the web address; with a baseline the user
+// chose, that span ("(1991-2020)") in place of the file's.
+ZString sourceLine(const ZString& baseline = ZString());
 
 // The title above the map, the view position's line at the bottom left (left out when empty)
-// and the source line at the bottom right.
+// and the source line at the bottom right, naming the baseline when there is one.
 void drawCaption(ZSurface& surface, const Viewport& viewport, const ZString& title,
-                 const ZString& positionLine, const ZFont& captionFont, const ZFont& labelFont);
+                 const ZString& positionLine, const ZFont& captionFont, const ZFont& labelFont,
+                 const ZString& baseline = ZString());

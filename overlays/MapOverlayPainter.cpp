@@ -34,5 +34,5 @@ void MapOverlayPainter::drawCaption(ZSurface& surface, const Viewport& viewport)
                                         database_.grid().valueAt(viewPosition->coordinates));
     }
     ::drawCaption(surface, viewport, captionTitle(database_), positionLine, captionFont_,
-                  labelFont_);
+                  labelFont_, database_.baselineName());
 }

@@ -94,4 +94,18 @@ TEST(MapDocumentTest, SavedFilesHoldEveryKeyAndThePositionsAndReadBackAlike) {
     EXPECT_EQ(again.positions.viewPosition()->name, "Köln");
 }
 
+// Without a chosen baseline the file keeps its lines; with one it gains a line and reads it back.
+TEST(MapDocumentTest, ABaselineIsSavedOnlyWhenChosen) {
+    TemporaryDirectory folder(true);
+    MapDocument chosen;
+    chosen.save();
+    EXPECT_EQ(read(MapDocument::SETTINGS_FILE).find("BASELINE"), std::string::npos);
+    chosen.dataset.baseline = YearSpan{1991, 2020};
+    chosen.save();
+    EXPECT_NE(read(MapDocument::SETTINGS_FILE).find("\nBASELINE=1991-2020\n"), std::string::npos);
+    MapDocument again;
+    again.load();
+    EXPECT_EQ(again.dataset, chosen.dataset);
+}
+
 }  // namespace
