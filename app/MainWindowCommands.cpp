@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 #include "app/SaveFormat.h"
+#include "dialogs/BaselineDialog.h"
 #include "dialogs/DatasetDialog.h"
 #include "dialogs/ExportDialog.h"
 #include "dialogs/HelpDialog.h"
@@ -240,7 +241,12 @@ void MainWindow::showDatasetDialog() {
     // The open file is kept when it is chosen again; a file that cannot be opened raises here,
     // before anything is selected or drawn.
     if (dialog.dbFile != database.fileName()) {
-        database.open(datasetNamed(dialog.dbFile, document.dataset.minCoverage));
+        const GridSourceDescription chosen =
+            datasetNamed(dialog.dbFile, document.dataset.minCoverage);
+        if (!BaselineDialog::computeIfNeeded(this, chosen)) {
+            return;
+        }
+        database.open(chosen);
     }
     database.select({dialog.year, dialog.month, dialog.yearAverage});
     reRender();
@@ -255,14 +261,20 @@ void MainWindow::openDatasetFile() {
     if (!dialog.showOpenDialog("Datensatz öffnen")) {
         return;
     }
-    const ZString name = workingDirectoryName(dialog.getFilename());
+    const GridSourceDescription chosen =
+        datasetNamed(workingDirectoryName(dialog.getFilename()), document.dataset.minCoverage);
+    // A file of temperatures computes its baseline first, with "Abbrechen"; stopped, the shown
+    // dataset stays.
+    if (!BaselineDialog::computeIfNeeded(this, chosen)) {
+        return;
+    }
     // Tried on a dataset of its own first: a file that cannot be read raises here and the
     // shown one stays as it was.
     {
         GridDatabase trial;
-        trial.open(datasetNamed(name, document.dataset.minCoverage));
+        trial.open(chosen);
     }
-    database.open(datasetNamed(name, document.dataset.minCoverage));
+    database.open(chosen);
     database.select(database.selection());
     reRender();
 }

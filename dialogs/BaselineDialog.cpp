@@ -1,6 +1,9 @@
 #include "dialogs/BaselineDialog.h"
 
+#include "grid/GridDatabase.h"
+#include "grid/GridSource.h"
 #include "resources/ResourceIds.h"
+#include "toolkit/ZException.h"
 #include "toolkit/ui/ZDialogTemplate.h"
 
 BaselineDialog::BaselineDialog(ZWindowContext* parent, std::function<void(ZProgress&)> work)
@@ -26,4 +29,27 @@ void BaselineDialog::onDialogCommand(int controlId) {
 
 void BaselineDialog::onDialogClose() {
     worker_.requestStop();
+}
+
+bool BaselineDialog::computeIfNeeded(ZWindowContext* parent,
+                                     const GridSourceDescription& description) {
+    if (!GridSource::needsBaseline(description)) {
+        return true;
+    }
+    ZString failure;
+    BaselineDialog dialog(parent, [&](ZProgress& progress) {
+        try {
+            GridDatabase trial;
+            trial.open(description, progress);
+        } catch (const ZException& exception) {
+            if (!progress.stopRequested()) {
+                failure = exception.getMessage();
+            }
+        }
+    });
+    const bool finished = dialog.show(true) == 1;
+    if (!failure.isEmpty()) {
+        throw ZException(failure, 0);
+    }
+    return finished;
 }

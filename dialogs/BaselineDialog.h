@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "grid/GridSourceDescription.h"
 #include "toolkit/ZProgress.h"
 #include "toolkit/ui/ZControlProgressBar.h"
 #include "toolkit/ui/ZDialog.h"
@@ -15,6 +16,11 @@ class BaselineDialog : public ZDialog {
   public:
     // work runs on the worker and looks at its progress's stop request between its steps.
     BaselineDialog(ZWindowContext* parent, std::function<void(ZProgress&)> work);
+
+    // Computes the baseline of a file of temperatures that has none kept yet behind the dialog,
+    // so that opening the file afterwards finds it; true at once for any other file. False when
+    // the user stopped it; a failure is raised as ZException after the dialog has closed.
+    static bool computeIfNeeded(ZWindowContext* parent, const GridSourceDescription& description);
 
   protected:
     void onDialogInit() override;
