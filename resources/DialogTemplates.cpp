@@ -93,9 +93,7 @@ constexpr std::array WAIT_ITEMS{
 
 constexpr std::array BASELINE_ITEMS{
     ZDialogItem{IDC_BASELINE_TEXT, K::Static,
-                "Die Datei enthält Temperaturen. Ihre Bezugswerte je Zelle und Monat werden "
-                "einmal berechnet ...",
-                7, 7, 186, 24},
+                "Die Bezugswerte der Temperaturen werden berechnet ...", 7, 7, 186, 24},
     ZDialogItem{IDC_BASELINE_PROGRESS, K::ProgressBar, "", 7, 34, 186, 10},
     ZDialogItem{Z_IDCANCEL, K::PushButton, "Abbrechen", 75, 52, 50, 14},
 };
