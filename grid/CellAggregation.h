@@ -28,6 +28,24 @@ class CellAggregation {
             weights[overlap.cell] += overlap.weight;
         }
     }
+    // The values of a whole fine row, one per column; NaN for a cell without data.
+    void addRow(std::uint32_t row, const float* values) {
+        double* sums = &rowSums_[std::size_t{row} * COLUMNS];
+        double* weights = &rowWeights_[std::size_t{row} * COLUMNS];
+        const std::uint32_t columns = static_cast<std::uint32_t>(columnFirst_.size() - 1);
+        for (std::uint32_t column = 0; column < columns; ++column) {
+            const float value = values[column];
+            if (value != value) {
+                continue;
+            }
+            const std::uint32_t end = columnFirst_[column + 1];
+            for (std::uint32_t k = columnFirst_[column]; k < end; ++k) {
+                const Overlap& overlap = columnOverlaps_[k];
+                sums[overlap.cell] += value * overlap.weight;
+                weights[overlap.cell] += overlap.weight;
+            }
+        }
+    }
     // Adds the mean of each 5-degree cell whose area is covered by data at least to minShare
     // (0..1) to sums (grid order, row 0 north) and counts it. The mean is taken as a float, as
     // any read value is: a cell made of fine cells of one value gets exactly that value.

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 
 #include "grid/CellAggregation.h"
 #include "grid/NetcdfAttributes.h"
@@ -452,6 +453,25 @@ void NetcdfReader::chooseBands() {
     } else {
         doubles_.resize(band_ * inner);
     }
+    values_.resize(inner);
+}
+
+template <typename Raw>
+void NetcdfReader::valuesOf(const Raw* raw, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const double stored = raw[i];
+        bool marker = false;
+        for (double missing : missing_) {
+            marker |= stored == missing;
+        }
+        // The value as the text files give it: a float, data only inside (-99, 99), so NaN and
+        // infinities never count.
+        const float value =
+            static_cast<float>((packed_ ? stored * scale_ + offset_ : stored) - kelvin_);
+        values_[i] = !marker && value > -99.0f && value < 99.0f
+                         ? value
+                         : std::numeric_limits<float>::quiet_NaN();
+    }
 }
 
 std::optional<std::uint64_t> NetcdfReader::stepOf(std::uint64_t year, std::int64_t month) const {
@@ -491,22 +511,16 @@ bool NetcdfReader::readStep(std::uint64_t k, CellAggregation& cells) {
             return false;
         }
         for (std::size_t a = 0; a < count; ++a) {
+            type_ == NC_FLOAT ? valuesOf(&floats_[a * inner], inner)
+                              : valuesOf(&doubles_[a * inner], inner);
             const auto along = static_cast<std::uint32_t>(first + a);
+            if (latitudeOuter_) {
+                cells.addRow(along, values_.data());
+                continue;
+            }
             for (std::size_t b = 0; b < inner; ++b) {
-                const std::size_t i = a * inner + b;
-                const double raw = type_ == NC_FLOAT ? floats_[i] : doubles_[i];
-                bool marker = false;
-                for (double missing : missing_) {
-                    marker |= raw == missing;
-                }
-                // The value as the text files give it: a float, data only inside (-99, 99), so
-                // NaN and infinities never count.
-                const float value =
-                    static_cast<float>((packed_ ? raw * scale_ + offset_ : raw) - kelvin_);
-                if (!marker && value > -99.0f && value < 99.0f) {
-                    const auto across = static_cast<std::uint32_t>(b);
-                    cells.add(latitudeOuter_ ? along : across, latitudeOuter_ ? across : along,
-                              value);
+                if (values_[b] == values_[b]) {
+                    cells.add(static_cast<std::uint32_t>(b), along, values_[b]);
                 }
             }
         }

@@ -60,6 +60,9 @@ class NetcdfReader {
     void readTimes();
     void chooseBands();
     [[noreturn]] void fail(const std::string& what) const;
+    // The values of one line of a band as they count, NaN where there is no data.
+    template <typename Raw>
+    void valuesOf(const Raw* raw, std::size_t count);
 
     int ncid_ = -1;
     int varid_ = -1;
@@ -84,5 +87,6 @@ class NetcdfReader {
     std::size_t band_ = 1;
     std::vector<float> floats_;
     std::vector<double> doubles_;
+    std::vector<float> values_;
     ZString problem_;
 };
