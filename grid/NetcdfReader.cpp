@@ -223,19 +223,21 @@ void NetcdfReader::findVariable() {
 
 void NetcdfReader::refuseOtherGrids() {
     // A rotated pole is named by the grid mapping, or shows in the axes' names.
+    bool rotated = false;
     if (const auto mapping = textAttribute(ncid_, varid_, "grid_mapping")) {
         int mappingId = -1;
         if (nc_inq_varid(ncid_, mapping->c_str(), &mappingId) == NC_NOERR &&
             textAttribute(ncid_, mappingId, "grid_mapping_name").value_or("") ==
                 "rotated_latitude_longitude") {
-            fail("Das Gitter ist gedreht (rotated_pole), kein Gitter mit Nordpol oben");
+            rotated = true;
         }
     }
     for (int dimension : dimensions_) {
         const std::string name = lowered(dimensionName(ncid_, dimension));
-        if (name == "rlat" || name == "rlon") {
-            fail("Das Gitter ist gedreht (rotated_pole), kein Gitter mit Nordpol oben");
-        }
+        rotated |= name == "rlat" || name == "rlon";
+    }
+    if (rotated) {
+        fail("Das Gitter ist gedreht (rotated_pole), kein Gitter mit Nordpol oben");
     }
     // Curvilinear: latitudes and longitudes that vary along two axes.
     std::vector<std::string> candidates{"lat", "lon", "latitude", "longitude"};
