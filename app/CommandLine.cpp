@@ -86,6 +86,13 @@ std::optional<std::pair<std::uint32_t, std::uint32_t>> spanEnd(std::string_view 
     return std::pair{*year, *month};
 }
 
+// The colour scales by name, German spellings beside the English ones.
+constexpr std::array<std::pair<std::string_view, ColourScaleChoice>, 3> COLOUR_SCALE_NAMES{{
+    {"standard", ColourScaleChoice::Standard},
+    {"blue-white-red", ColourScaleChoice::BlueWhiteRed},
+    {"blau-weiss-rot", ColourScaleChoice::BlueWhiteRed},
+}};
+
 std::optional<std::uint32_t> mapTypeOf(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -99,6 +106,25 @@ std::optional<std::uint32_t> mapTypeOf(std::string_view text) {
 }
 
 const Option OPTIONS[] = {
+    {"--colours", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
+         for (const auto& [name, choice] : COLOUR_SCALE_NAMES) {
+             if (name == values[0]) {
+                 line.picture.colourScale = choice;
+                 return std::nullopt;
+             }
+         }
+         return ArgumentProblem::BadColours;
+     }},
+    {"--size", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
+         std::optional<std::uint32_t> size = wholeNumber(values[0], 1, 4);
+         if (size != 1u && size != 2u && size != 4u) {
+             return ArgumentProblem::BadSize;
+         }
+         line.picture.size = *size;
+         return std::nullopt;
+     }},
     {"--render", 1, ProgramMode::Render,
      [](CommandLine& line, Values values) -> std::optional<Refusal> {
          std::optional<PictureFormat> format = pictureFormatOf(values[0]);

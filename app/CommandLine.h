@@ -8,6 +8,7 @@
 
 #include "animation/AnimationSpan.h"
 #include "app/PictureFormat.h"
+#include "map/ViewChoices.h"
 
 // What the program is asked to do: open the window (no options of ours, as it always did),
 // print the help, or write a picture or an animation without a window.
@@ -31,6 +32,9 @@ struct PictureChoice {
     // True for the globe, false for the flat map.
     std::optional<bool> globe;
     std::optional<GlobeCentre> centre;
+    std::optional<ColourScaleChoice> colourScale;
+    // The multiple of the scale the picture is drawn at (1, 2 or 4).
+    std::uint32_t size = 1;
 };
 
 // Why the arguments were refused.
@@ -43,6 +47,8 @@ enum class ArgumentProblem {
     BadScale,
     BadMapType,
     BadCentre,
+    BadColours,
+    BadSize,
     BadExtension,
     // FROM and TO of an animation: not both months or both years, or the end before the start.
     BadSpan,

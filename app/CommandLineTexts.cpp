@@ -22,17 +22,21 @@ Bildunterschrift und keine Positionsmarken.
 
 Optionen (Werte auch in der Form --option=WERT):
   --render BILD          schreibt das Bild; die Endung wählt das Format, gleich in welcher
-                         Schreibweise: .png, .gif, .jpg oder .jpeg (Qualität 85), .emf
-                         (Metadatei im zehnfachen Maßstab)
+                         Schreibweise: .png, .gif, .jpg oder .jpeg (Qualität 85), .svg
+                         (Vektorgrafik), .emf (Metadatei im zehnfachen Maßstab)
   --dataset DATEI        Datensatzdatei, etwa data/cru/hadcrut4.dat
   --year JAHR            Jahr, 1850 bis 9999
   --month MONAT          Monat, 1 bis 12
   --year-average         Jahresmittel des mit --year gewählten Jahres (nicht mit --month)
   --scale PROZENT        50, 75 oder 100
+  --size FAKTOR          1, 2 oder 4: das Bild im so vielfachen Maßstab gezeichnet (nicht
+                         bei .emf)
   --map-type KARTE       umrisse (1), satellit (2), land-wasser (3) oder nacht (4);
                          auch outlines, satellite, land-water, night
   --globe                Globus (orthographische Ansicht)
   --flat                 flache Weltkarte
+  --colours SKALA        Farbskala: standard oder blue-white-red (auch blau-weiss-rot, für
+                         Farbenblinde lesbar, Zellen ohne Daten grau)
   --centre LÄNGE,BREITE  Mitte des Globus in Dezimalgrad, Ost und Nord positiv, etwa
                          13.4,52.5; nur mit --globe, statt der Ansichtsposition
   --animate VON BIS DATEI.gif
@@ -81,17 +85,21 @@ saving from the window, the picture carries the caption and no position markers.
 
 Options (values also as --option=VALUE):
   --render PICTURE       writes the picture; the extension picks the format, in any case:
-                         .png, .gif, .jpg or .jpeg (quality 85), .emf (metafile at ten
-                         times the scale)
+                         .png, .gif, .jpg or .jpeg (quality 85), .svg (vector picture),
+                         .emf (metafile at ten times the scale)
   --dataset FILE         dataset file, e.g. data/cru/hadcrut4.dat
   --year YEAR            year, 1850 to 9999
   --month MONTH          month, 1 to 12
   --year-average         average of the year given with --year (not with --month)
   --scale PERCENT        50, 75 or 100
+  --size FACTOR          1, 2 or 4: the picture drawn at that multiple of the scale (not
+                         for .emf)
   --map-type MAP         outlines (1), satellite (2), land-water (3) or night (4);
                          also umrisse, satellit, land-wasser, nacht
   --globe                the globe (orthographic view)
   --flat                 the flat world map
+  --colours SCALE        colour scale: standard or blue-white-red (also blau-weiss-rot,
+                         readable with colour-blindness, cells without data grey)
   --centre LON,LAT       centre of the globe in decimal degrees, east and north positive,
                          e.g. 13.4,52.5; only with --globe, instead of the view position
   --animate FROM TO FILE.gif
@@ -197,10 +205,18 @@ std::string CommandLineTexts::refused(const ArgumentError& error) const {
                                ": expected LON,LAT in decimal degrees, e.g. 13.4,52.5 "
                                "(longitude up to 180, latitude up to 90)");
             break;
+        case ArgumentProblem::BadColours:
+            text = value + pick(": standard, blue-white-red oder blau-weiss-rot",
+                                ": standard, blue-white-red or blau-weiss-rot");
+            break;
+        case ArgumentProblem::BadSize:
+            text = value + pick(": nur 1, 2 oder 4", ": only 1, 2 or 4");
+            break;
         case ArgumentProblem::BadExtension:
-            text = value + pick(": die Endung wählt das Format: .png, .gif, .jpg, .jpeg oder .emf",
-                                ": the extension picks the format: .png, .gif, .jpg, .jpeg or "
-                                ".emf");
+            text = value +
+                   pick(": die Endung wählt das Format: .png, .gif, .jpg, .jpeg, .svg oder .emf",
+                        ": the extension picks the format: .png, .gif, .jpg, .jpeg, .svg or "
+                        ".emf");
             break;
         case ArgumentProblem::BadSpan:
             text = value +

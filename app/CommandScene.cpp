@@ -30,6 +30,8 @@ void choose(const PictureChoice& choice, MapDocument& document) {
     view.scalePercent = choice.scalePercent.value_or(view.scalePercent);
     view.mapType = choice.mapType.value_or(view.mapType);
     view.globe = choice.globe.value_or(view.globe);
+    view.colourScale = choice.colourScale.value_or(view.colourScale);
+    view.scalePercent *= choice.size;
 }
 
 }  // namespace

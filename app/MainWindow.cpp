@@ -83,7 +83,17 @@ void MainWindow::buildMenus() {
     saveAsMenu.createPopupMenu();
     saveAsMenu.addItem(CMD_SAVE_GIF, "GIF");
     saveAsMenu.addItem(CMD_SAVE_JPEG, "JPEG");
+    saveAsMenu.addItem(CMD_SAVE_PNG, "PNG");
+    saveAsMenu.addItem(CMD_SAVE_SVG, "SVG");
+    saveAsMenu.addItem(CMD_SAVE_EMF, "EMF");
     saveAsMenu.addItem(CMD_SAVE_ANIMATION, "Animation (GIF) ...");
+    saveAsMenu.addSeparator();
+    pictureSizeMenu.createPopupMenu();
+    pictureSizeMenu.addItem(CMD_PICTURE_SIZE_1, "1×", checkedMark, uncheckedMark);
+    pictureSizeMenu.addItem(CMD_PICTURE_SIZE_2, "2×", checkedMark, uncheckedMark);
+    pictureSizeMenu.addItem(CMD_PICTURE_SIZE_4, "4×", checkedMark, uncheckedMark);
+    pictureSizeMenu.checkItem(CMD_PICTURE_SIZE_1, true);
+    saveAsMenu.addSubmenu("Größe", pictureSizeMenu);
     programMenu.addSubmenu("Speichern als ...", saveAsMenu);
     programMenu.addSeparator();
     programMenu.addItem(CMD_OPEN_FILE, "Datei öffnen ...\tSTRG+O");
@@ -102,6 +112,13 @@ void MainWindow::buildMenus() {
     mapMenu.addItem(CMD_MAP_OUTLINES, "Umrisse", checkedMark, uncheckedMark);
     mapMenu.addItem(CMD_MAP_SATELLITE, "Satellitenfoto", checkedMark, uncheckedMark);
     mapMenu.addItem(CMD_MAP_LAND_WATER, "Land/Wasser", checkedMark, uncheckedMark);
+    mapMenu.addSeparator();
+    mapMenu.addItem(CMD_COLOURS_STANDARD, "Farbskala: Standard", checkedMark, uncheckedMark);
+    mapMenu.addItem(CMD_COLOURS_BLUE_WHITE_RED, "Farbskala: Blau–Weiß–Rot (farbenblind-freundlich)",
+                    checkedMark, uncheckedMark);
+    bool blueWhiteRed = document.view.colourScale == ColourScaleChoice::BlueWhiteRed;
+    mapMenu.checkItem(CMD_COLOURS_STANDARD, !blueWhiteRed);
+    mapMenu.checkItem(CMD_COLOURS_BLUE_WHITE_RED, blueWhiteRed);
     viewMenu.addSubmenu("Karte", mapMenu);
     viewMenu.addSeparator();
     viewMenu.addItem(CMD_ORTHOGRAPHIC, "Orthographisch", checkedMark, uncheckedMark);

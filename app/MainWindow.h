@@ -41,8 +41,8 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     // The name the save dialogs offer: the dataset's name before its first ".", the year (and
     // month), and the extension, without the folder.
     ZString defaultSaveName(const ZString& extension) const;
-    // The map as it stands, caption on and markers off, saved as GIF or JPEG on the worker; a
-    // failure is reported.
+    // The map as it stands, caption on and markers off, saved as GIF, JPEG, PNG or SVG on the
+    // worker at the chosen multiple of the window's scale; a failure is reported.
     void saveMap(PictureFormat format, const ZString& name);
     // What a picture of the map as it stands is drawn from.
     MapSnapshot snapshot();
@@ -92,6 +92,7 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
   private:
     ZMenu mapMenu;
     ZMenu saveAsMenu;
+    ZMenu pictureSizeMenu;
 
   public:
     ZControlStatusbar statusBar;
@@ -102,6 +103,9 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     IntMap<std::uint32_t> scaleMenuItems;
     std::uint32_t checkedScaleItem = 0;
     std::uint32_t checkedMapItem = 0;
+    // The multiple of the window's scale that saved pictures are drawn at, for this run only:
+    // a size for print is chosen for a picture, not kept as a habit.
+    std::uint32_t pictureSize = 1;
 
   public:
     ZControlTab tab;
@@ -126,6 +130,8 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     void runCommand(int command);
     void setMapType(std::uint32_t type, bool redraw);
     void toggleOrthView();
+    void setColourScale(ColourScaleChoice choice);
+    void setPictureSize(std::uint32_t size);
     void updateScaleMenu();
     // The id of the position whose marker (as last painted) covers the point, copied into hit;
     // 0 for none.

@@ -80,6 +80,25 @@ void MainWindow::runCommand(int command) {
                 saveMap(PictureFormat::Jpeg, name);
             }
             break;
+        case CMD_SAVE_PNG:
+            if (askSaveName(PNG_FORMAT, name)) {
+                saveMap(PictureFormat::Png, name);
+            }
+            break;
+        case CMD_SAVE_SVG:
+            if (askSaveName(SVG_FORMAT, name)) {
+                saveMap(PictureFormat::Svg, name);
+            }
+            break;
+        case CMD_PICTURE_SIZE_1:
+            setPictureSize(1);
+            break;
+        case CMD_PICTURE_SIZE_2:
+            setPictureSize(2);
+            break;
+        case CMD_PICTURE_SIZE_4:
+            setPictureSize(4);
+            break;
         case CMD_SAVE_ANIMATION:
             showAnimationDialog();
             break;
@@ -112,6 +131,12 @@ void MainWindow::runCommand(int command) {
             break;
         case CMD_ORTHOGRAPHIC:
             toggleOrthView();
+            break;
+        case CMD_COLOURS_STANDARD:
+            setColourScale(ColourScaleChoice::Standard);
+            break;
+        case CMD_COLOURS_BLUE_WHITE_RED:
+            setColourScale(ColourScaleChoice::BlueWhiteRed);
             break;
         case CMD_HELP:
             showHelpDialog();
@@ -182,6 +207,23 @@ void MainWindow::toggleOrthView() {
     document.view.globe = !document.view.globe;
     viewMenu.checkItem(CMD_ORTHOGRAPHIC, document.view.globe);
     reRender();
+}
+
+void MainWindow::setColourScale(ColourScaleChoice choice) {
+    bool blueWhiteRed = choice == ColourScaleChoice::BlueWhiteRed;
+    viewMenu.checkItem(CMD_COLOURS_STANDARD, !blueWhiteRed);
+    viewMenu.checkItem(CMD_COLOURS_BLUE_WHITE_RED, blueWhiteRed);
+    if (document.view.colourScale != choice) {
+        document.view.colourScale = choice;
+        reRender();
+    }
+}
+
+void MainWindow::setPictureSize(std::uint32_t size) {
+    pictureSize = size;
+    saveAsMenu.checkItem(CMD_PICTURE_SIZE_1, size == 1);
+    saveAsMenu.checkItem(CMD_PICTURE_SIZE_2, size == 2);
+    saveAsMenu.checkItem(CMD_PICTURE_SIZE_4, size == 4);
 }
 
 void MainWindow::updateScaleMenu() {

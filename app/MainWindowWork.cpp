@@ -37,6 +37,9 @@ void MainWindow::reRender() {
 }
 
 void MainWindow::saveMap(PictureFormat format, const ZString& name) {
-    SaveJob job(snapshot(), renderer, format, name);
+    MapSnapshot taken = snapshot();
+    // Drawn at the larger scale rather than enlarged afterwards, so lines and texts stay sharp.
+    taken.view.scalePercent *= pictureSize;
+    SaveJob job(std::move(taken), renderer, format, name);
     runJob(job);
 }

@@ -9,8 +9,10 @@
 #include "overlays/MapOverlayPainter.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZSaveFile.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZMetafileSurface.h"
+#include "toolkit/ui/ZSvgSurface.h"
 
 namespace {
 
@@ -22,6 +24,7 @@ constexpr int JPEG_QUALITY = 85;
 constexpr double METAFILE_UNIT = 30.0;
 constexpr char16_t METAFILE_DESCRIPTION[] =
     u"Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten\0";
+constexpr char SVG_TITLE[] = "Sorvo Visualizer V0.91 - Visualisierung von HadCRUT3-Daten";
 
 ZException notWritten(const ZString& name, const std::string& reason) {
     return ZException(ZFormattedString("Bild kann nicht gespeichert werden: %s (%s)", name.c_str(),
@@ -81,6 +84,9 @@ void MapPictureWriter::write(PictureFormat format, const ZString& name, ZProgres
         case PictureFormat::Emf:
             writeEmf(name, progress);
             break;
+        case PictureFormat::Svg:
+            writeSvg(name, progress);
+            break;
     }
 }
 
@@ -102,5 +108,25 @@ void MapPictureWriter::writeEmf(const ZString& name, ZProgress* progress) const 
         metafile, true, false);
     if (!metafile.close()) {
         throw cannotCreateMetafile(metafile);
+    }
+}
+
+void MapPictureWriter::writeSvg(const ZString& name, ZProgress* progress) const {
+    Viewport viewport(snapshot_.view, snapshot_.centre());
+    const PictureGeometry& geometry = viewport.geometry();
+    // The globe's disc and the cells under it are drawn as a raster first, so the same limit
+    // holds.
+    MapRenderer::requireDrawable(geometry);
+    MapOverlayPainter overlays(snapshot_.database, snapshot_.captionFont, snapshot_.labelFont,
+                               &positions_);
+    ZSvgSurface svg(geometry.width, geometry.height, QString::fromUtf8(SVG_TITLE));
+    renderer_.renderMap(
+        MapScene{snapshot_.database.grid(), viewport, snapshot_.background, &overlays, progress},
+        svg, true, false);
+    const QByteArray bytes = svg.finish();
+    ZSaveFile file(name);
+    if (!file.open() || !file.write(bytes.constData(), static_cast<std::size_t>(bytes.size())) ||
+        !file.commit()) {
+        throw notWritten(name, file.errorText().str());
     }
 }

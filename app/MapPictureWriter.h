@@ -10,7 +10,7 @@
 class ZProgress;
 
 // The map as a saved picture, without a window: drawn afresh with the caption and without the
-// position markers, then written as GIF, JPEG, PNG or metafile. Each picture is drawn from the
+// position markers, then written as GIF, JPEG, PNG, SVG or metafile. Each picture is drawn from the
 // snapshot, which is read while writing and must outlive the writer.
 class MapPictureWriter {
   public:
@@ -31,7 +31,10 @@ class MapPictureWriter {
     void writePng(const ZString& name, ZProgress* progress) const;
     // At ten times the scale, whatever the view's scale; drawn on the calling thread.
     void writeEmf(const ZString& name, ZProgress* progress) const;
-    // One of the four above.
+    // Cells, lines and texts as vector elements, the background picture and the globe's disc
+    // embedded, at the view's scale.
+    void writeSvg(const ZString& name, ZProgress* progress) const;
+    // One of the five above.
     void write(PictureFormat format, const ZString& name, ZProgress* progress) const;
 
   private:

@@ -13,7 +13,7 @@ struct Extension {
 
 constexpr Extension EXTENSIONS[] = {
     {"png", PictureFormat::Png},   {"gif", PictureFormat::Gif}, {"jpg", PictureFormat::Jpeg},
-    {"jpeg", PictureFormat::Jpeg}, {"emf", PictureFormat::Emf},
+    {"jpeg", PictureFormat::Jpeg}, {"emf", PictureFormat::Emf}, {"svg", PictureFormat::Svg},
 };
 
 }  // namespace

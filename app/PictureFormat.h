@@ -4,7 +4,7 @@
 #include <string_view>
 
 // The file formats a map picture can be written in.
-enum class PictureFormat { Png, Gif, Jpeg, Emf };
+enum class PictureFormat { Png, Gif, Jpeg, Emf, Svg };
 
 // The format a file name's extension asks for, in any case (".jpeg" as well as ".jpg"); none
 // for another extension or none at all.

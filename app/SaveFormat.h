@@ -42,3 +42,15 @@ inline constexpr SaveFormat EMF_FORMAT{"EMF-Dateien",
                                        nullptr,
                                        "Als EMF speichern",
                                        "Unbekannte Dateiendung.\r\n*.emf erlaubt."};
+inline constexpr SaveFormat PNG_FORMAT{"PNG-Dateien",
+                                       "*.png",
+                                       "png",
+                                       nullptr,
+                                       "Als PNG speichern",
+                                       "Unbekannte Dateiendung.\r\n*.png erlaubt."};
+inline constexpr SaveFormat SVG_FORMAT{"SVG-Dateien",
+                                       "*.svg",
+                                       "svg",
+                                       nullptr,
+                                       "Als SVG speichern",
+                                       "Unbekannte Dateiendung.\r\n*.svg erlaubt."};

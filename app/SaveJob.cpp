@@ -3,7 +3,16 @@
 #include "app/MapPictureWriter.h"
 
 ZString SaveJob::waitText() const {
-    return format_ == PictureFormat::Gif ? "Speicher GIF-Datei ..." : "Speicher JPG-Datei ...";
+    switch (format_) {
+        case PictureFormat::Gif:
+            return "Speicher GIF-Datei ...";
+        case PictureFormat::Png:
+            return "Speicher PNG-Datei ...";
+        case PictureFormat::Svg:
+            return "Speicher SVG-Datei ...";
+        default:
+            return "Speicher JPG-Datei ...";
+    }
 }
 
 void SaveJob::run(ZProgress& progress) {

@@ -5,8 +5,8 @@
 #include "document/MapSnapshot.h"
 #include "map/MapRenderer.h"
 
-// The map as it stands saved in a format, caption on and markers off; the window saves GIF and
-// JPEG this way, and the wait dialog names one of the two.
+// The map as it stands saved in a format, caption on and markers off; the window saves GIF,
+// JPEG, PNG and SVG this way, and the wait dialog names the format.
 class SaveJob : public MapJob {
   public:
     // The renderer is copied: the saved globe reuses what the window's keeps without changing it.

@@ -22,6 +22,7 @@ constexpr const char* GLOBE = "ORTH_VIEW";
 constexpr const char* MIN_COVERAGE = "REGRID_MIN_COVERAGE";
 // Written only while the user has chosen a baseline, so that the file stays as it was without.
 constexpr const char* BASELINE = "BASELINE";
+constexpr const char* COLOUR_SCALE_KEY = "COLOUR_SCALE";
 
 // A number that is missing or 0 keeps the default; the bits of any other stand, a negative
 // scale wraps as it always did.
@@ -58,6 +59,11 @@ void MapDocument::load() {
     view.globe = file.getFlagValue(GLOBE);
     dataset.minCoverage = readNumber(file, MIN_COVERAGE, dataset.minCoverage);
     dataset.baseline = YearSpan::parse(file.getValue(BASELINE).view());
+    // Any number but the second scale's reads as the standard scale.
+    view.colourScale =
+        file.getIntValue(COLOUR_SCALE_KEY) == static_cast<int>(ColourScaleChoice::BlueWhiteRed)
+            ? ColourScaleChoice::BlueWhiteRed
+            : ColourScaleChoice::Standard;
     readPositions(POSITIONS_FILE, positions);
 }
 
@@ -78,6 +84,11 @@ MapDocument::SaveOutcome MapDocument::save() {
     }
     if (dataset.baseline) {
         file.putValue(BASELINE, dataset.baseline->text());
+    }
+    // Written only when chosen, so the files of those who keep the standard scale stay as they
+    // were.
+    if (view.colourScale != ColourScaleChoice::Standard) {
+        file.putValue(COLOUR_SCALE_KEY, static_cast<int>(view.colourScale));
     }
     try {
         file.save(SETTINGS_FILE, SEPARATOR);

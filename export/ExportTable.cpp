@@ -4,16 +4,10 @@
 #include <charconv>
 #include <string>
 
+#include "toolkit/ZDecimalText.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
-
-// "%f" without the locale: fixed, six decimals.
-void appendFixed(std::string& text, double value) {
-    char digits[400];
-    auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6);
-    text.append(digits, result.ptr);
-}
 
 void appendWhole(std::string& text, std::uint64_t value) {
     char digits[24];

@@ -84,43 +84,78 @@ bool GifAnimation::addFrame(const Picture& frame, std::uint16_t delayHundredths)
         lastError_ = "Frame is not an 8-bit picture of the animation's size";
         return false;
     }
-    const bool global = usesGlobalPalette(frame);
-    Rectangle area{0, 0, width_, height_};
-    if (global) {
-        area = takeChangedRectangle(frame);
-    } else {
+    const Rectangle whole{0, 0, width_, height_};
+    if (!usesGlobalPalette(frame)) {
         screen_.clear();
+        writeControl(delayHundredths, -1);
+        writeDescriptor(whole, &frame);
+        encodeRows(output_, frame, whole);
+    } else if (screen_.empty()) {
+        screen_.resize(std::size_t(width_) * std::size_t(height_));
+        for (std::int32_t row = 0; row < height_; ++row) {
+            std::memcpy(&screen_[std::size_t(row) * std::size_t(width_)], fileRow(frame, row),
+                        std::size_t(width_));
+        }
+        writeControl(delayHundredths, -1);
+        writeDescriptor(whole, nullptr);
+        encodeRows(output_, frame, whole);
+    } else {
+        writeChange(frame, delayHundredths);
     }
-    const std::uint8_t control[] = {0x21,
-                                    0xF9,
-                                    4,
-                                    LEAVE_IN_PLACE,
-                                    static_cast<std::uint8_t>(delayHundredths & 0xFF),
-                                    static_cast<std::uint8_t>(delayHundredths >> 8),
-                                    0,
-                                    0};
-    output_.write(control, sizeof control);
-    writeImage(frame, area, !global);
     ++frames_;
     return true;
 }
 
-GifAnimation::Rectangle GifAnimation::takeChangedRectangle(const Picture& frame) {
+void GifAnimation::writeChange(const Picture& frame, std::uint16_t delayHundredths) {
+    const Rectangle area = changedRectangle(frame);
     const std::size_t w = std::size_t(width_);
-    if (screen_.empty()) {
-        screen_.resize(w * std::size_t(height_));
-        for (std::int32_t row = 0; row < height_; ++row) {
-            std::memcpy(&screen_[std::size_t(row) * w], fileRow(frame, row), w);
+    auto before = [&](std::int32_t row) { return &screen_[std::size_t(row) * w + area.left]; };
+
+    // Pixels equal to the screen's may show through; its index must be one no changed pixel
+    // needs. A palette that every changed pixel uses up leaves the frame opaque.
+    bool needed[256] = {};
+    for (std::int32_t row = area.top; row < area.top + area.height; ++row) {
+        const std::uint8_t* now = fileRow(frame, row) + area.left;
+        const std::uint8_t* was = before(row);
+        for (std::int32_t x = 0; x < area.width; ++x) {
+            if (now[x] != was[x]) {
+                needed[now[x]] = true;
+            }
         }
-        return Rectangle{0, 0, width_, height_};
     }
+    const bool* free = std::find(needed, needed + 256, false);
+
+    opaque_.bytes.clear();
+    encodeRows(opaque_, frame, area);
+    int seeThrough = -1;
+    if (free != needed + 256) {
+        seeThrough = int(free - needed);
+        withSeeThrough_.bytes.clear();
+        encodeRows(withSeeThrough_, frame, area, seeThrough);
+        // The see-through stream must earn its place; a tie keeps the plain pixels.
+        if (withSeeThrough_.bytes.size() >= opaque_.bytes.size()) {
+            seeThrough = -1;
+        }
+    }
+    for (std::int32_t row = area.top; row < area.top + area.height; ++row) {
+        std::memcpy(before(row), fileRow(frame, row) + area.left, std::size_t(area.width));
+    }
+
+    const std::vector<std::uint8_t>& image = seeThrough < 0 ? opaque_.bytes : withSeeThrough_.bytes;
+    writeControl(delayHundredths, seeThrough);
+    writeDescriptor(area, nullptr);
+    output_.write(image.data(), image.size());
+}
+
+GifAnimation::Rectangle GifAnimation::changedRectangle(const Picture& frame) const {
+    const std::size_t w = std::size_t(width_);
     std::int32_t left = width_;
     std::int32_t right = -1;
     std::int32_t top = height_;
     std::int32_t bottom = -1;
     for (std::int32_t row = 0; row < height_; ++row) {
         const std::uint8_t* now = fileRow(frame, row);
-        std::uint8_t* before = &screen_[std::size_t(row) * w];
+        const std::uint8_t* before = &screen_[std::size_t(row) * w];
         if (std::memcmp(now, before, w) == 0) {
             continue;
         }
@@ -136,7 +171,6 @@ GifAnimation::Rectangle GifAnimation::takeChangedRectangle(const Picture& frame)
         right = std::max(right, last);
         top = std::min(top, row);
         bottom = row;
-        std::memcpy(before, now, w);
     }
     if (right < 0) {
         return Rectangle{0, 0, 1, 1};
@@ -144,7 +178,19 @@ GifAnimation::Rectangle GifAnimation::takeChangedRectangle(const Picture& frame)
     return Rectangle{left, top, right - left + 1, bottom - top + 1};
 }
 
-void GifAnimation::writeImage(const Picture& frame, const Rectangle& area, bool localTable) {
+void GifAnimation::writeControl(std::uint16_t delayHundredths, int seeThrough) {
+    const std::uint8_t control[] = {0x21,
+                                    0xF9,
+                                    4,
+                                    std::uint8_t(LEAVE_IN_PLACE | (seeThrough >= 0 ? 1 : 0)),
+                                    static_cast<std::uint8_t>(delayHundredths & 0xFF),
+                                    static_cast<std::uint8_t>(delayHundredths >> 8),
+                                    std::uint8_t(seeThrough >= 0 ? seeThrough : 0),
+                                    0};
+    output_.write(control, sizeof control);
+}
+
+void GifAnimation::writeDescriptor(const Rectangle& area, const Picture* localTable) {
     put8(output_, 0x2C);
     put16(output_, area.left);
     put16(output_, area.top);
@@ -155,17 +201,28 @@ void GifAnimation::writeImage(const Picture& frame, const Rectangle& area, bool 
     if (localTable) {
         PaletteColor table[256];
         for (std::uint32_t i = 0; i < 256; ++i) {
-            table[i] = frame.getPaletteColor(i);
+            table[i] = localTable->getPaletteColor(i);
         }
         putColorTable(output_, table);
     }
-    put8(output_, MINIMUM_CODE_SIZE);
-    lzw_.begin(output_, MINIMUM_CODE_SIZE);
+}
+
+void GifAnimation::encodeRows(ByteSink& sink, const Picture& frame, const Rectangle& area,
+                              int seeThrough) {
+    put8(sink, MINIMUM_CODE_SIZE);
+    lzw_.begin(sink, MINIMUM_CODE_SIZE);
     for (std::int32_t row = area.top; row < area.top + area.height; ++row) {
-        lzw_.addPixels(fileRow(frame, row) + area.left, std::size_t(area.width));
+        const std::uint8_t* pixels = fileRow(frame, row) + area.left;
+        if (seeThrough < 0) {
+            lzw_.addPixels(pixels, std::size_t(area.width));
+        } else {
+            lzw_.addPixelsOrSeeThrough(
+                pixels, &screen_[std::size_t(row) * std::size_t(width_) + std::size_t(area.left)],
+                std::size_t(area.width), std::uint8_t(seeThrough));
+        }
     }
     lzw_.finish();
-    put8(output_, 0x00);
+    put8(sink, 0x00);
 }
 
 bool GifAnimation::finish() {

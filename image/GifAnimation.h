@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "image/GifLzwEncoder.h"
+#include "image/MemorySink.h"
 #include "image/PaletteColor.h"
 
 class ByteSink;
@@ -12,8 +13,9 @@ class Picture;
 
 // Writes an animated GIF89a frame by frame as the frames come, holding no more than the last
 // frame's indices. A frame whose colour table is the file's global one is written as the
-// rectangle that changed since the frame before (which stays in place under it); a frame with
-// a colour table of its own brings it along and is written whole. Failures come back as false
+// rectangle that changed since the frame before (which stays in place under it), its unchanged
+// pixels see-through where that shortens the data; a frame with a colour table of its own
+// brings it along and is written whole. Failures come back as false
 // and a text in getLastError().
 class GifAnimation {
   public:
@@ -41,10 +43,20 @@ class GifAnimation {
     };
 
     bool usesGlobalPalette(const Picture& frame) const;
-    // Compares the frame with the screen's indices, takes its rows over, and returns where
-    // they differ (one pixel when nothing does, since a frame needs an image).
-    Rectangle takeChangedRectangle(const Picture& frame);
-    void writeImage(const Picture& frame, const Rectangle& area, bool localTable);
+    // Where the frame differs from the screen (one pixel when nowhere, since a frame needs an
+    // image).
+    Rectangle changedRectangle(const Picture& frame) const;
+    // A frame over the screen: the changed rectangle, written with a see-through index for the
+    // pixels that stay when that comes out shorter; the screen then takes the frame over.
+    void writeChange(const Picture& frame, std::uint16_t delayHundredths);
+    // The graphic control extension: left in place, with the see-through index unless -1.
+    void writeControl(std::uint16_t delayHundredths, int seeThrough);
+    // The image descriptor, with the picture's colour table when one is given.
+    void writeDescriptor(const Rectangle& area, const Picture* localTable);
+    // The image data of the frame's rectangle; with a see-through index, pixels equal to the
+    // screen's may go out as that index.
+    void encodeRows(ByteSink& sink, const Picture& frame, const Rectangle& area,
+                    int seeThrough = -1);
 
     ByteSink& output_;
     std::int32_t width_;
@@ -55,6 +67,9 @@ class GifAnimation {
     // empty otherwise.
     std::vector<std::uint8_t> screen_;
     GifLzwEncoder lzw_;
+    // A changed rectangle's image data, plain and with see-through pixels, before one is kept.
+    MemorySink opaque_;
+    MemorySink withSeeThrough_;
     std::uint64_t frames_ = 0;
     std::string lastError_;
 };

@@ -9,8 +9,8 @@
 #include "toolkit/ZProgress.h"
 #include "toolkit/ui/ZSurface.h"
 
-void drawGridCells(ZSurface& surface, const MonthGrid& grid, const MapScale& scale, bool withFrame,
-                   bool opaque, ZProgress* progress) {
+void drawGridCells(ZSurface& surface, const MonthGrid& grid, const ColourScale& colours,
+                   const MapScale& scale, bool withFrame, bool opaque, ZProgress* progress) {
     if (!grid.hasCells()) {
         return;
     }
@@ -46,8 +46,10 @@ void drawGridCells(ZSurface& surface, const MonthGrid& grid, const MapScale& sca
                 progress->step();
             }
             double value = grid.cellValue(c, r);
-            bool drawn = hasData(value);
-            ZColour colour = drawn ? colourForValue(value) : 0;
+            bool known = hasData(value);
+            bool drawn = known || colours.noData.has_value();
+            ZColour colour =
+                known ? colourForValue(value, colours.classes) : colours.noData.value_or(0);
             if (open && (!drawn || colour != runColour)) {
                 fill(ZRect{xs[runStart], ys[r], xs[c], ys[r + 1]}, runColour);
                 open = false;

@@ -26,7 +26,8 @@ void renderEquirectangular(const MapScene& scene, KeptLayers& kept, ZSurface& su
     if (!outlines) {
         drawBackground(surface, scene.background, geometry.mapRectangle);
     }
-    drawGridCells(surface, scene.grid, viewport.scale(), true, outlines, scene.progress);
+    drawGridCells(surface, scene.grid, ColourScale::of(viewport.choices().colourScale),
+                  viewport.scale(), true, outlines, scene.progress);
     if (outlines) {
         // Kept from one month to the next below the globe's limit for kept tables, which
         // leaves the metafile's large picture to draw its lines one by one.
@@ -64,9 +65,7 @@ void MapRenderer::renderMap(const MapScene& scene, ZSurface& surface, bool withC
     }
 }
 
-void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool withCaption,
-                                 bool withPositions) {
-    const PictureGeometry& geometry = scene.viewport.geometry();
+void MapRenderer::requireDrawable(const PictureGeometry& geometry) {
     if (!geometry.canBeDrawn()) {
         throw ZException(
             ZFormattedString("Die Karte (%d x %d Pixel) kann nicht erstellt werden. Ein Bild "
@@ -75,6 +74,12 @@ void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool wi
                              static_cast<int>(MAX_PICTURE_PIXELS / 1'000'000)),
             0);
     }
+}
+
+void MapRenderer::renderToBitmap(const MapScene& scene, ZBitmap& target, bool withCaption,
+                                 bool withPositions) {
+    const PictureGeometry& geometry = scene.viewport.geometry();
+    requireDrawable(geometry);
     // The target's own pixels are drawn over when they have the picture's size: every pass
     // first paints the whole picture white, so nothing of the last one shows through. Letting
     // go of the target first leaves the pixels to this image alone, so drawing copies nothing.

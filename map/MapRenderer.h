@@ -5,6 +5,7 @@
 
 class MapOverlays;
 class MonthGrid;
+struct PictureGeometry;
 class Viewport;
 class ZProgress;
 class ZBitmap;
@@ -38,6 +39,9 @@ class MapRenderer {
     // nothing, so it may run while another thread renders.
     static void paintMap(const MapScene& scene, ZSurface& surface, const ZBitmap& mapBitmap,
                          const ZRect& update);
+
+    // Raises ZException, naming the size, when a picture of the geometry may not be made.
+    static void requireDrawable(const PictureGeometry& geometry);
 
     const KeptLayers& kept() const { return kept_; }
 

@@ -36,7 +36,8 @@ ZBitmap renderFlatImage(const MapScene& scene) {
         if (!outlines) {
             drawBackground(surface, scene.background, whole);
         }
-        drawGridCells(surface, scene.grid, scale, false, outlines, nullptr);
+        drawGridCells(surface, scene.grid, ColourScale::of(scene.viewport.choices().colourScale),
+                      scale, false, outlines, nullptr);
     }
     ZBitmap flat;
     flat.create(image);

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+// The colour scales of the cells and the legend; the numbers are those kept in the settings.
+enum class ColourScaleChoice : std::uint32_t { Standard = 1, BlueWhiteRed = 2 };
+
 // What the user chose for the map, and nothing derived from it: a plain value that the window,
 // the settings and the command line hand around and compare.
 struct ViewChoices {
@@ -16,6 +19,7 @@ struct ViewChoices {
     // last looked.
     double centreLon = 0.17453292500000003;
     double centreLat = 0.7853981625;
+    ColourScaleChoice colourScale = ColourScaleChoice::Standard;
 
     bool outlinesOnly() const { return mapType == 1; }
     bool operator==(const ViewChoices&) const = default;

@@ -10,7 +10,12 @@
 #include "toolkit/ui/ZSurface.h"
 
 void drawLegend(ZSurface& surface, const Viewport& viewport) {
-    constexpr int boxes = static_cast<int>(COLOUR_SCALE.size());
+    const ColourScale scale = ColourScale::of(viewport.choices().colourScale);
+    const ColourClasses& classes = scale.classes;
+    // A scale that colours the cells without data shows that colour first, a little apart.
+    const int first = scale.noData ? 1 : 0;
+    const int count = static_cast<int>(classes.size());
+    const int boxes = count + first;
     double sx = viewport.scale().x;
     double sy = viewport.scale().y;
     int width = roundPixel(1000 * sx / boxes);
@@ -28,16 +33,24 @@ void drawLegend(ZSurface& surface, const Viewport& viewport) {
         height = 15;
         gap = 7;
     }
-    for (int k = 0; k < boxes; ++k) {
-        surface.fillRect(ZRect{left + k * width, top, left + (k + 1) * width, top + height},
-                         COLOUR_SCALE[static_cast<std::size_t>(k)].colour);
+    const unsigned flags = Z_TEXT_CENTER | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE;
+    if (scale.noData) {
+        int centre = left + (width - gap) / 2;
+        surface.fillRect(ZRect{left, top, left + width - gap, top + height}, *scale.noData);
+        drawOverlayText(surface, viewport, "Keine Daten",
+                        ZRect{centre - width, top + height, centre + width, top + 2 * height + gap},
+                        flags);
+    }
+    for (int k = 0; k < count; ++k) {
+        int x = left + (k + first) * width;
+        surface.fillRect(ZRect{x, top, x + width, top + height},
+                         classes[static_cast<std::size_t>(k)].colour);
     }
     // The last class has no upper border of its own to label.
-    for (int k = 0; k + 1 < boxes; ++k) {
-        ZRect box{left + k * width, top + height, left + (k + 2) * width, top + 2 * height + gap};
-        drawOverlayText(
-            surface, viewport,
-            ZFormattedString("%.1f", COLOUR_SCALE[static_cast<std::size_t>(k)].upperBound), box,
-            Z_TEXT_CENTER | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
+    for (int k = 0; k + 1 < count; ++k) {
+        int x = left + (k + first) * width;
+        drawOverlayText(surface, viewport,
+                        ZFormattedString("%.1f", classes[static_cast<std::size_t>(k)].upperBound),
+                        ZRect{x, top + height, x + 2 * width, top + 2 * height + gap}, flags);
     }
 }

@@ -28,12 +28,10 @@ class AnimationCommandTest : public WindowTest {
                 return name;
             });
     }
-
-    std::vector<std::pair<std::string, std::string>> asked;
 };
 
-// "Animation (GIF) ..." follows "JPEG"; it asks for the file like the GIF save, then the dialog
-// offers the shown year's months and writes them.
+// "Animation (GIF) ..." follows the single pictures; it asks for the file like the GIF save, then
+// the dialog offers the shown year's months and writes them.
 TEST_F(AnimationCommandTest, TheMenuItemAsksForTheFileThenWritesTheShownYear) {
     start("YEAR=1851\nMONTH=3\nSCALE_PERCENT=50\n");
     QStringList items;
@@ -44,7 +42,8 @@ TEST_F(AnimationCommandTest, TheMenuItemAsksForTheFileThenWritesTheShownYear) {
             }
         }
     }
-    EXPECT_EQ(items, (QStringList{"GIF", "JPEG", "Animation (GIF) ..."}));
+    EXPECT_EQ(items, (QStringList{"GIF", "JPEG", "PNG", "SVG", "EMF", "Animation (GIF) ...", "",
+                                  "Größe"}));
 
     answerWith(ZString("film.png"));
     command(CMD_SAVE_ANIMATION);

@@ -14,8 +14,7 @@
 
 #include "FileFaults.h"
 #include "WindowTest.h"
-#include "app/MapPictureWriter.h"
-#include "toolkit/testing/ZDialogDriver.h"
+#include "tests/support/PictureCompare.h"
 
 namespace {
 
@@ -27,16 +26,6 @@ class MetafileSaverTest : public WindowTest {
   protected:
     MainWindow& start(const std::string& settings) {
         return WindowTest::start("YEAR=1850\nMONTH=3\n" + settings);
-    }
-
-    // The save command with the file dialog answering the name.
-    void saveAs(const std::string& answer) {
-        ZDialogDriver::setFileDialogScript([&](const ZString& title, const ZString& initial) {
-            asked.emplace_back(title.str(), initial.str());
-            return ZString(answer.c_str());
-        });
-        command(CMD_SAVE_EMF);
-        ZDialogDriver::setFileDialogScript(nullptr);
     }
 
     // libUEMF's record checks; the record counts by type as the checker prints them.
@@ -70,61 +59,6 @@ class MetafileSaverTest : public WindowTest {
         renderer.render(&painter, QRectF(0, 0, 1060, 610));
         return image;
     }
-
-    // The window's picture at scale 1 with its caption, as the raster savers draw it.
-    QImage rasterPicture() {
-        const MapSnapshot snapshot = window->snapshot();
-        return MapPictureWriter(snapshot).render(nullptr).image();
-    }
-
-    // Pixels of a in the area with no pixel of b within two pixels that has nearly its colour.
-    static int unmatched(const QImage& a, const QImage& b, QRect area) {
-        int count = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                QRgb p = a.pixel(x, y);
-                QRect around = QRect(x - 2, y - 2, 5, 5) & b.rect();
-                bool found = false;
-                for (int v = around.top(); v <= around.bottom() && !found; ++v) {
-                    for (int u = around.left(); u <= around.right() && !found; ++u) {
-                        QRgb o = b.pixel(u, v);
-                        found = std::abs(qRed(p) - qRed(o)) < 40 &&
-                                std::abs(qGreen(p) - qGreen(o)) < 40 &&
-                                std::abs(qBlue(p) - qBlue(o)) < 40;
-                    }
-                }
-                count += !found;
-            }
-        }
-        return count;
-    }
-
-    // The box around the dark pixels of the area: where texts and lines lie.
-    static QRect inkBox(const QImage& image, QRect area, int darkerThan = 160) {
-        QRect box;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                if (qGray(image.pixel(x, y)) < darkerThan) {
-                    box |= QRect(x, y, 1, 1);
-                }
-            }
-        }
-        return box;
-    }
-
-    // The dark pixels of the area stand within the slack of the raster picture's.
-    static void expectSameInk(const QImage& drawn, const QImage& raster, QRect area, int slack,
-                              const char* what, int darkerThan = 160) {
-        QRect a = inkBox(drawn, area, darkerThan);
-        QRect b = inkBox(raster, area, darkerThan);
-        EXPECT_FALSE(a.isEmpty()) << what;
-        EXPECT_NEAR(a.left(), b.left(), slack) << what;
-        EXPECT_NEAR(a.top(), b.top(), slack) << what;
-        EXPECT_NEAR(a.right(), b.right(), slack) << what;
-        EXPECT_NEAR(a.bottom(), b.bottom(), slack) << what;
-    }
-
-    std::vector<std::pair<std::string, std::string>> asked;
 };
 
 // The command asks for the name, adds the extension and writes a metafile whose header places
@@ -134,7 +68,7 @@ TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWi
     MainWindow& w = start("SCALE_PERCENT=50\n");
     ViewChoices before = w.document.view;
     QImage shown = w.mapBitmap.image();
-    saveAs("karte");
+    saveAs(CMD_SAVE_EMF, "karte");
     EXPECT_EQ(asked, (decltype(asked){{"Als EMF speichern", "hadcrut3v_1850_03.emf"}}));
     EXPECT_TRUE(log.messages.empty());
     EXPECT_EQ(w.document.view, before);
@@ -159,7 +93,7 @@ TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWi
     EXPECT_EQ(checkedRecords("karte.emf").substr(0, 3), "ok ");
 
     w.setScale(100, -1, -1);
-    saveAs("ganz.emf");
+    saveAs(CMD_SAVE_EMF, "ganz.emf");
     EXPECT_EQ(folder.read("karte.emf"), folder.read("ganz.emf"));
     EXPECT_EQ(w.document.view.scalePercent, 100u);
 }
@@ -169,7 +103,7 @@ TEST_F(MetafileSaverTest, CommandWritesTheSameMetafileAtEveryScaleAndLeavesTheWi
 TEST_F(MetafileSaverTest, UnwritableFolderIsReported) {
     MainWindow& w = start("");
     ViewChoices before = w.document.view;
-    saveAs("fehlt/karte.emf");
+    saveAs(CMD_SAVE_EMF, "fehlt/karte.emf");
     EXPECT_EQ(log.messages.size(), 1u);
     EXPECT_EQ(log.messages.at(0).first, "Cannot create EMF-File. (" + systemReason(ENOENT) + ")");
     EXPECT_FALSE(std::filesystem::exists("fehlt"));
@@ -180,30 +114,30 @@ TEST_F(MetafileSaverTest, UnwritableFolderIsReported) {
 // picture, frame, legend and caption within two pixels. The globe is a few picture records.
 TEST_F(MetafileSaverTest, FlatMapAndGlobeRenderLikeTheRasterPicture) {
     start("SCALE_PERCENT=100\n");
-    saveAs("flach.emf");
+    saveAs(CMD_SAVE_EMF, "flach.emf");
     std::string records = checkedRecords("flach.emf");
     // Translucent cells are picture records with a constant alpha.
     EXPECT_NE(records.find("\n114 "), std::string::npos) << records;
-    QImage raster = rasterPicture();
+    QImage raster = savedPicture();
     QImage drawn = renderedByEmf2svg("flach.emf");
 
     QRect map(32, 32, 996, 496);
-    EXPECT_LT(unmatched(raster, drawn, map), 996 * 496 / 200);
-    EXPECT_LT(unmatched(drawn, raster, map), 996 * 496 / 200);
+    EXPECT_LT(unmatchedPixels(raster, drawn, map), 996 * 496 / 200);
+    EXPECT_LT(unmatchedPixels(drawn, raster, map), 996 * 496 / 200);
     QRect legendBoxes(30, 552, 1000, 14);
-    EXPECT_LT(unmatched(raster, drawn, legendBoxes), 100);
+    EXPECT_LT(unmatchedPixels(raster, drawn, legendBoxes), 100);
     expectSameInk(drawn, raster, QRect(0, 0, 1060, 29), 3, "caption title");
     expectSameInk(drawn, raster, QRect(0, 567, 1060, 43), 3, "legend labels and source line");
     expectSameInk(drawn, raster, QRect(0, 25, 29, 510), 3, "degree labels");
     expectSameInk(drawn, raster, QRect(25, 25, 1010, 510), 2, "frame", 230);
 
     command(CMD_ORTHOGRAPHIC);
-    saveAs("globus.emf");
+    saveAs(CMD_SAVE_EMF, "globus.emf");
     records = checkedRecords("globus.emf");
     // The globe's pixels in four pictures of 2501 or 2500 pixels a side, none per pixel.
     EXPECT_NE(records.find("\n81 4\n"), std::string::npos) << records;
     EXPECT_EQ(records.find("\n15 "), std::string::npos) << records;
-    raster = rasterPicture();
+    raster = savedPicture();
     drawn = renderedByEmf2svg("globus.emf");
 
     // Meridians, parallels and outline are one unit wide at ten times the scale, a tenth of a
@@ -217,8 +151,8 @@ TEST_F(MetafileSaverTest, FlatMapAndGlobeRenderLikeTheRasterPicture) {
         }
     }
     QRect disc(300, 50, 460, 460);
-    EXPECT_LT(unmatched(withoutLines, drawn, disc), 460 * 460 / 100);
-    EXPECT_LT(unmatched(drawn, withoutLines, disc), 460 * 460 / 100);
+    EXPECT_LT(unmatchedPixels(withoutLines, drawn, disc), 460 * 460 / 100);
+    EXPECT_LT(unmatchedPixels(drawn, withoutLines, disc), 460 * 460 / 100);
     expectSameInk(drawn, raster, QRect(0, 0, 1060, 29), 3, "caption title");
 }
 

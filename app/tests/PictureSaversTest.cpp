@@ -54,12 +54,13 @@ TEST_F(PictureSaversTest, SavedPicturesFollowTheViewPosition) {
     EXPECT_NE(with.copy(300, 150, 200, 150), without.copy(300, 150, 200, 150));
 }
 
-// A picture that cannot be written or drawn is reported, the GIF as the JPEG, with the
+// A picture that cannot be written or drawn is reported, in every format alike, with the
 // system's reason; the window goes on and no file is left behind.
 TEST_F(PictureSaversTest, FailuresAreReportedAndLeaveNoFile) {
     MainWindow& w = start("");
     for (auto [format, name] : {std::pair{PictureFormat::Jpeg, "fehlt/bild.jpg"},
-                                std::pair{PictureFormat::Gif, "fehlt/karte.gif"}}) {
+                                std::pair{PictureFormat::Gif, "fehlt/karte.gif"},
+                                std::pair{PictureFormat::Svg, "fehlt/karte.svg"}}) {
         log.messages.clear();
         save(format, name);
         ASSERT_EQ(log.messages.size(), 1u) << name;

@@ -49,11 +49,9 @@ class DatasetDialogTest : public testing::Test {
 };
 
 TEST_F(DatasetDialogTest, ShowsTheValuesAndPreselectsTheFirstDatasetForAFileNotListed) {
-    dialog.yearAverage = true;
     int result = show([](ZDialog& shown) {
         EXPECT_EQ(D::text(shown, IDC_DATASET_YEAR), "1990");
         EXPECT_EQ(D::text(shown, IDC_DATASET_MONTH), "6");
-        EXPECT_TRUE(D::isChecked(shown, IDC_DATASET_YEAR_AVERAGE));
         auto* files = qobject_cast<QComboBox*>(shown.findControl(IDC_DATASET_FILE));
         ASSERT_NE(files, nullptr);
         ASSERT_EQ(files->count(), 3);
@@ -61,12 +59,10 @@ TEST_F(DatasetDialogTest, ShowsTheValuesAndPreselectsTheFirstDatasetForAFileNotL
         EXPECT_EQ(files->itemText(1), "HADCRUT3");
         EXPECT_EQ(files->itemText(2), "ABS1960_91");
         EXPECT_EQ(files->currentIndex(), 0);
-        D::click(shown, IDC_DATASET_YEAR_AVERAGE);
         D::click(shown, Z_IDOK);
     });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(dialog.dbFile, "data/cru/hadcrut4.dat");
-    EXPECT_FALSE(dialog.yearAverage);
     EXPECT_TRUE(log.messages.empty());
 
     dialog.dbFile = "data/cru/abstem3.dat";

@@ -3,6 +3,7 @@
 #include <QProgressBar>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "DialogScript.h"
 #include "MessageLog.h"
@@ -12,6 +13,7 @@
 #include "export/tests/ExportData.h"
 #include "grid/GridDatabase.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/Places.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/testing/ZDialogDriver.h"
 #include "toolkit/ui/ZDialogTemplate.h"
@@ -67,10 +69,12 @@ class ExportDialogTest : public testing::Test {
 // The checks in their order, one message per press, and the dialog stays open after each.
 TEST_F(ExportDialogTest, OpensWithTheSpanAndChecksItInOrder) {
     show([&](ZDialog& shown) {
-        EXPECT_EQ(D::text(shown, IDC_EXPORT_FROM_YEAR), "1850");
-        EXPECT_EQ(D::text(shown, IDC_EXPORT_FROM_MONTH), "1");
-        EXPECT_EQ(D::text(shown, IDC_EXPORT_TO_YEAR), "1851");
-        EXPECT_EQ(D::text(shown, IDC_EXPORT_TO_MONTH), "6");
+        std::string texts;
+        for (int id : {IDC_EXPORT_FROM_YEAR, IDC_EXPORT_FROM_MONTH, IDC_EXPORT_TO_YEAR,
+                       IDC_EXPORT_TO_MONTH}) {
+            texts += D::text(shown, id).str() + " ";
+        }
+        EXPECT_EQ(texts, "1850 1 1851 6 ");
         start(shown, "1849", "13", "1848", "1");
         start(shown, "1850", "13", "1848", "1");
         start(shown, "1850", "1", "1848", "0");
@@ -85,8 +89,14 @@ TEST_F(ExportDialogTest, OpensWithTheSpanAndChecksItInOrder) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Auswertung.csv"));
 }
 
-// A whole run: the table, the bar at its end, the message, then the table opened.
-TEST_F(ExportDialogTest, StartWritesTheTableReportsAndOpensIt) {
+// A whole run of the document's request, with a view position: the table with the positions'
+// column, the bar at its end, the message, then the table opened.
+TEST_F(ExportDialogTest, StartWritesTheTableWithThePositionsReportsAndOpensIt) {
+    MapDocument document;
+    document.positions.add(Position{"", 0, 0, place(52, 13)});
+    GridDatabase database;
+    database.open(dialog.request.dataset);
+    dialog.request = ExportRequest::of(document.snapshot(database));
     show([&](ZDialog& shown) {
         D::click(shown, IDC_EXPORT_MONTHLY_AVERAGE);
         start(shown, "1850", "11", "1851", "2");
@@ -99,29 +109,11 @@ TEST_F(ExportDialogTest, StartWritesTheTableReportsAndOpensIt) {
     ASSERT_TRUE(waitFor([&] { return opened.size() == 1; }));
     EXPECT_EQ(opened[0], (folder.path() / "Auswertung.csv").string());
     std::string table = readFile(folder.path() / "Auswertung.csv");
-    EXPECT_NE(table.find("\n1850 bis 1851;11 bis 2;"), std::string::npos) << table;
-}
-
-// With a view position the request of the document's snapshot carries the places and the
-// table gets the positions' column.
-TEST_F(ExportDialogTest, PositionsOfTheDocumentGiveTheirColumn) {
-    MapDocument document;
-    Position berlin;
-    berlin.coordinates.latDegrees = 52;
-    berlin.coordinates.lonDegrees = 13;
-    document.positions.add(berlin);
-    GridDatabase database;
-    database.open(dialog.request.dataset);
-    dialog.request = ExportRequest::of(document.snapshot(database));
-    show([&](ZDialog& shown) {
-        start(shown, "1850", "1", "1850", "2");
-        ASSERT_TRUE(waitFor([&] { return !log.messages.empty(); }));
-        D::click(shown, IDC_EXPORT_CANCEL);
-    });
-    std::string table = readFile(folder.path() / "Auswertung.csv");
-    EXPECT_NE(table.find("\nJahr;Monat;Anomalie Gesamt;Anomalie ;Abdeckung in Prozent\n"),
-              std::string::npos);
-    EXPECT_NE(table.find("\n1850;2;"), std::string::npos);
+    EXPECT_NE(table.find("\nJahr;Monat;Anomalie Gesamt;Anomalie ;Abdeckung in Prozent\n"
+                         "1850 bis 1851;11 bis 2;"),
+              std::string::npos)
+        << table;
+    // The heading and the groups starting in 1850 and 1851, one position column each.
     EXPECT_EQ(std::count(table.begin(), table.end(), ';'), 4 * 3);
 }
 
@@ -151,9 +143,10 @@ TEST_F(ExportDialogTest, AbbrechenStopsARunningExportTheCloseBoxAlsoCloses) {
 
 // A span ending more than ten years past the data is asked about first (the last group here ends
 // in February 1862): "Nein" starts nothing and keeps the dialog with its values. Ten years past
-// the data is not asked about.
-TEST_F(ExportDialogTest, FarPastTheDataAsksFirst) {
+// the data is not asked about. When no program takes the table, a message says where it is.
+TEST_F(ExportDialogTest, FarPastTheDataAsksFirstAndATableNoProgramTakesIsShownWhere) {
     ZSystem::setSinkAnswer(false);
+    ZSystem::setDocumentOpener([](const ZString&) { return false; });
     show([&](ZDialog& shown) {
         start(shown, "1850", "11", "1861", "2");
         EXPECT_FALSE(dialog.isExporting());
@@ -161,21 +154,12 @@ TEST_F(ExportDialogTest, FarPastTheDataAsksFirst) {
         EXPECT_EQ(D::text(shown, IDC_EXPORT_FROM_MONTH), "11");
         EXPECT_EQ(D::text(shown, IDC_EXPORT_TO_YEAR), "1861");
         start(shown, "1850", "1", "1861", "12");
-        ASSERT_TRUE(waitFor([&] { return log.messages.size() == 2; }));
-    });
-    EXPECT_EQ(log.messages, (Messages{{FAR_PAST, "Information"}, {DONE, "Information"}}));
-}
-
-// When no program takes the table, a message says where it was written.
-TEST_F(ExportDialogTest, WithoutAProgramForTheTableItsPlaceIsShown) {
-    ZSystem::setDocumentOpener([](const ZString&) { return false; });
-    show([&](ZDialog& shown) {
-        start(shown, "1850", "1", "1850", "2");
-        ASSERT_TRUE(waitFor([&] { return log.messages.size() == 2; }));
+        ASSERT_TRUE(waitFor([&] { return log.messages.size() == 3; }));
     });
     EXPECT_EQ(
         log.messages,
-        (Messages{{DONE, "Information"},
+        (Messages{{FAR_PAST, "Information"},
+                  {DONE, "Information"},
                   {"Kein Programm konnte die Tabelle öffnen. Sie wurde gespeichert unter:\r\n" +
                        (folder.path() / "Auswertung.csv").string(),
                    "Information"}}));

@@ -110,15 +110,4 @@ TEST_F(PositionDialogTest, NamesAreCleanedAndAnEmptyNameKeepsTheDialogOpen) {
     EXPECT_TRUE(log.messages.empty());
 }
 
-TEST_F(PositionDialogTest, CancelLeavesEverything) {
-    EXPECT_EQ(show([](ZDialog& shown) {
-                  D::enterText(shown, IDC_POSITION_NAME, "Anders");
-                  D::enterText(shown, IDC_POSITION_LAT_DEGREES, "1");
-                  D::click(shown, Z_IDCANCEL);
-              }),
-              0);
-    EXPECT_EQ(dialog.name, "Berlin");
-    EXPECT_EQ(dialog.coordinates.latDegrees, 52);
-}
-
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "DialogScript.h"
@@ -130,40 +131,57 @@ TEST(FormFieldTest, PatternsMatchAnywhereInTheTextAndSkipEmptyValues) {
             form.addUnsignedField(EDIT_E, number).pattern = "^9";
         },
         [&](FormTestDialog& dialog) {
-            auto valid = [&](int id, const char* text) {
+            const std::tuple<int, const char*, bool> cases[] = {
+                {EDIT_A, "Berlin", true},
+                {EDIT_A, "berlin", false},
+                {EDIT_A, "Berlin1", false},
+                {EDIT_B, "ab1cd", true},
+                {EDIT_B, "abcd", false},
+                {EDIT_C, "(", false},  // a pattern that does not compile fails every value
+                {EDIT_D, "", true},
+                {EDIT_D, "y", false},
+                {EDIT_E, "95", true},
+                {EDIT_E, "18", false},
+                {EDIT_E, "08", true},  // 0 through "%i": empty, so the pattern is not asked
+            };
+            for (auto [id, text, valid] : cases) {
                 D::enterText(dialog, id, text);
                 dialog.form.validate();
-                return D::backColor(dialog, id) != RED;
-            };
-            EXPECT_TRUE(valid(EDIT_A, "Berlin"));
-            EXPECT_FALSE(valid(EDIT_A, "berlin"));
-            EXPECT_FALSE(valid(EDIT_A, "Berlin1"));
-            EXPECT_TRUE(valid(EDIT_B, "ab1cd"));
-            EXPECT_FALSE(valid(EDIT_B, "abcd"));
-            // A pattern that does not compile fails every value.
-            EXPECT_FALSE(valid(EDIT_C, "("));
-            EXPECT_TRUE(valid(EDIT_D, ""));
-            EXPECT_FALSE(valid(EDIT_D, "y"));
-            EXPECT_TRUE(valid(EDIT_E, "95"));
-            EXPECT_FALSE(valid(EDIT_E, "18"));
-            // "08" reads as 0 through "%i", so it counts as empty and the pattern is not asked.
-            EXPECT_TRUE(valid(EDIT_E, "08"));
+                EXPECT_EQ(D::backColor(dialog, id) != RED, valid) << text;
+            }
         });
 }
 
-TEST(FormFieldTest, FloatingBoxesRoundAndReadATrailingMinusAndADecimalComma) {
+// Floating numbers round to their precision and read a trailing minus and a decimal comma;
+// dates are day, month and year (two digits mean 20xx) at noon; map texts are kept under
+// their names.
+TEST(FormFieldTest, FloatDateAndMapTextBoxesShowAndTakeTheirValues) {
     double plain = 3.14159;
     double comma = 2.25;
+    ZDate date;
+    date.parse(2000, 1, 1, 8, 30, 0, ZDate::TIME_ZONE_DEFAULT);
+    const ZDate start = date;
+    StringMap values;
+    values.put("ort", "Hamburg");
     drive(
         [&](DialogForm& form) {
             form.addFloatField(EDIT_A, plain);
             FormField& field = form.addFloatField(EDIT_B, comma);
             field.decimalComma = true;
             field.precision = 3;
+            form.addDateField(EDIT_C, date);
+            form.addMapTextField(EDIT_D, "ort", values);
+            form.addMapTextField(EDIT_E, "fluss", values);
         },
         [&](FormTestDialog& dialog) {
-            EXPECT_EQ(D::text(dialog, EDIT_A), "3.14");
-            EXPECT_EQ(D::text(dialog, EDIT_B), "2,250");
+            std::string shown;
+            for (int id : {EDIT_A, EDIT_B, EDIT_C, EDIT_D, EDIT_E}) {
+                shown += D::text(dialog, id).str() + "|";
+            }
+            EXPECT_EQ(shown, "3.14|2,250|01.01.2000|Hamburg||");
+            // The empty map text is required.
+            EXPECT_FALSE(dialog.form.validate());
+            EXPECT_TRUE(enterAndTake(dialog, EDIT_E, "Elbe"));
             EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "1.5-"));
             EXPECT_EQ(plain, -1.5);
             EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "2.71828"));
@@ -175,42 +193,15 @@ TEST(FormFieldTest, FloatingBoxesRoundAndReadATrailingMinusAndADecimalComma) {
             // Nothing converts: 0, which counts as empty and is allowed.
             EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "Grad"));
             EXPECT_EQ(plain, 0.0);
+            // Day and month only: the date stays as it was.
+            EXPECT_TRUE(enterAndTake(dialog, EDIT_C, "3.4"));
+            EXPECT_EQ(date, start);
+            EXPECT_TRUE(enterAndTake(dialog, EDIT_C, "1.2.14"));
+            EXPECT_EQ(date.format("%d.%m.%Y %H:%M:%S", ZDate::TIME_ZONE_DEFAULT),
+                      "01.02.2014 12:00:00");
+            EXPECT_FALSE(enterAndTake(dialog, EDIT_C, ""));
+            EXPECT_EQ(D::backColor(dialog, EDIT_C), RED);
         });
-}
-
-TEST(FormFieldTest, DateBoxesTakeDayMonthYearAtNoon) {
-    ZDate date;
-    date.parse(2000, 1, 1, 8, 30, 0, ZDate::TIME_ZONE_DEFAULT);
-    const ZDate start = date;
-    drive([&](DialogForm& form) { form.addDateField(EDIT_A, date); },
-          [&](FormTestDialog& dialog) {
-              EXPECT_EQ(D::text(dialog, EDIT_A), "01.01.2000");
-              // Day and month only: the date stays as it was.
-              EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "3.4"));
-              EXPECT_EQ(date, start);
-              EXPECT_TRUE(enterAndTake(dialog, EDIT_A, "1.2.14"));
-              EXPECT_EQ(date.format("%d.%m.%Y %H:%M:%S", ZDate::TIME_ZONE_DEFAULT),
-                        "01.02.2014 12:00:00");
-              EXPECT_FALSE(enterAndTake(dialog, EDIT_A, ""));
-              EXPECT_EQ(D::backColor(dialog, EDIT_A), RED);
-          });
-}
-
-TEST(FormFieldTest, MapTextBoxesKeepTheirTextUnderTheirName) {
-    StringMap values;
-    values.put("ort", "Hamburg");
-    drive(
-        [&](DialogForm& form) {
-            form.addMapTextField(EDIT_A, "ort", values);
-            form.addMapTextField(EDIT_B, "fluss", values);
-        },
-        [&](FormTestDialog& dialog) {
-            EXPECT_EQ(D::text(dialog, EDIT_A), "Hamburg");
-            EXPECT_EQ(D::text(dialog, EDIT_B), "");
-            EXPECT_FALSE(dialog.form.validate());
-            EXPECT_TRUE(enterAndTake(dialog, EDIT_B, "Elbe"));
-        });
-    ASSERT_NE(values.find("fluss"), nullptr);
     EXPECT_EQ(values.find("fluss")->value, "Elbe");
     EXPECT_EQ(values.find("ort")->value, "Hamburg");
 }

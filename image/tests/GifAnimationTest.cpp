@@ -29,12 +29,13 @@ void expectFile(const std::vector<std::uint8_t>& file, const char* golden,
 
 // An 8-bit frame: pixel (x, y) from the top gets index(x, y).
 template <typename F>
-void makeFrame(Picture& frame, const PaletteColor* palette, F index) {
-    frame.create(20, 10, 8);
+void makeFrame(Picture& frame, const PaletteColor* palette, F index, int width = 20,
+               int height = 10) {
+    frame.create(width, height, 8);
     frame.setPalette(palette, 256);
-    for (int y = 0; y < 10; ++y) {
-        for (int x = 0; x < 20; ++x) {
-            frame.setPixelIndex(x, 9 - y, static_cast<std::uint8_t>(index(x, y)));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            frame.setPixelIndex(x, height - 1 - y, static_cast<std::uint8_t>(index(x, y)));
         }
     }
 }
@@ -49,7 +50,8 @@ void grey(PaletteColor* palette, int offset) {
 // Frames of the global palette: the first whole, an unchanged one as a single pixel, a changed
 // one as exactly the rectangle that changed; all left in place, with their delay, looping. The
 // golden file, as giflib reads it: a screen map, "netscape loop 0", and frames at (0, 0) of
-// 20 x 10, at (0, 0) of 1 x 1 and at (3, 2) of 5 x 4, each of disposal mode 1 and delay 25.
+// 20 x 10, at (0, 0) of 1 x 1 and at (3, 2) of 5 x 4, each of disposal mode 1 and delay 25;
+// the last shows its unchanged pixels through transparent index 0.
 TEST(GifAnimationTest, SharedPaletteFramesWriteWhatChanged) {
     PaletteColor palette[256];
     grey(palette, 0);
@@ -71,6 +73,7 @@ TEST(GifAnimationTest, SharedPaletteFramesWriteWhatChanged) {
     ASSERT_TRUE(gif.finish());
     EXPECT_EQ(gif.getFrameCount(), 3u);
     expectFile(sink.bytes, "shared-palette.gif", {&first, &same, &changed});
+    EXPECT_EQ(composedAlike(sink.bytes), "-1 -1 0\n");
 }
 
 // Without a global table every frame brings its own and is written whole; without looping
@@ -92,6 +95,37 @@ TEST(GifAnimationTest, OwnPalettesGoWithTheirFrames) {
     ASSERT_TRUE(gif.finish());
 
     expectFile(sink.bytes, "own-palettes.gif", {&a, &b});
+}
+
+// A frame gets a transparent index only where unchanged pixels showing through shortens its
+// data; Qt composes the frames given, and giflib and Pillow compose them alike.
+TEST(GifAnimationTest, UnchangedPixelsShowThroughOnlyWhereThatIsShorter) {
+    PaletteColor palette[256];
+    grey(palette, 0);
+    auto noise = [](int x, int y) { return 1 + ((x * 7919u + y * 104729u) * 2654435761u >> 31); };
+    // A third of the pixels swapped all over: the plain data is the shorter.
+    auto swapped = [&](int x, int y) {
+        return (x * y + x / 3) % 3 ? noise(x, y) : 3 - noise(x, y);
+    };
+    // Two corners changed: the noise between them shows through index 0.
+    auto corners = [&](int x, int y) {
+        return (x < 4 && y < 4) || (x >= 36 && y >= 20) ? 100 + x + y : swapped(x, y);
+    };
+    std::vector<Picture> frames(4);
+    makeFrame(frames[0], palette, noise, 40, 24);
+    makeFrame(frames[1], palette, swapped, 40, 24);
+    makeFrame(frames[2], palette, corners, 40, 24);
+    // Every index is some changed pixel's: none is left to show through.
+    makeFrame(
+        frames[3], palette, [](int x, int y) { return (x + 40 * y) % 256 ^ 128; }, 40, 24);
+    MemorySink sink;
+    GifAnimation gif(sink, 40, 24, palette, true);
+    for (const Picture& frame : frames) {
+        ASSERT_TRUE(gif.addFrame(frame, 10));
+    }
+    ASSERT_TRUE(gif.finish());
+    expectFile(sink.bytes, "see-through.gif", {&frames[0], &frames[1], &frames[2], &frames[3]});
+    EXPECT_EQ(composedAlike(sink.bytes), "-1 -1 0 -1\n");
 }
 
 class FailingSink : public ByteSink {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -35,4 +36,15 @@ void expectShows(const QImage& decoded, const Picture& picture) {
                 << x << "," << row;
         }
     }
+}
+
+std::string composedAlike(const std::vector<std::uint8_t>& file) {
+    const std::string path = testing::TempDir() + "composed.gif";
+    std::ofstream(path).write(asByteArray(file).constData(), qint64(file.size()));
+    const std::string script = SORVO_SOURCE_DIR "/image/tests/composed_frames.py ";
+    FILE* pipe = popen(("/usr/bin/python3 " + script + path).c_str(), "r");
+    char line[256] = {};
+    const bool read = pipe && fgets(line, sizeof line, pipe);
+    EXPECT_TRUE(pipe && pclose(pipe) == 0 && read) << "giflib and Pillow differ on " << path;
+    return line;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class Picture;
@@ -16,3 +17,7 @@ QByteArray asByteArray(const std::vector<std::uint8_t>& file);
 // The decoded picture shows the picture's colours everywhere (decoded rows run top-down, the
 // picture's bottom-up).
 void expectShows(const QImage& decoded, const Picture& picture);
+
+// giflib and Pillow compose the animation's frames alike; the frames' transparent indices as
+// giflib reads them ("-1 0\n" for two).
+std::string composedAlike(const std::vector<std::uint8_t>& file);

@@ -100,7 +100,8 @@ TEST_F(MapRendering, CellsFilledInRunsLookAsFilledOneByOne) {
                 QImage single = runs.copy();
                 {
                     ZRasterSurface surface(runs);
-                    drawGridCells(surface, grid, view, withFrame, opaque, nullptr);
+                    drawGridCells(surface, grid, ColourScale::of(ColourScaleChoice::Standard), view,
+                                  withFrame, opaque, nullptr);
                 }
                 {
                     ZRasterSurface surface(single);

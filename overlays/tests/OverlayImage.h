@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QImage>
-
-#include "PixelChecks.h"
 #include "map/Viewport.h"
 #include "toolkit/ui/ZFont.h"
 
@@ -28,11 +25,4 @@ inline ZFont captionFont() {
     ZFont font;
     font.create("Times New Roman", 12, 0, 400, 0);
     return font;
-}
-
-// A white picture of the viewport's size.
-inline QImage blankPicture(const Viewport& viewport) {
-    QImage image(viewport.geometry().width, viewport.geometry().height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QRect>
 #include <cstdlib>
 #include <string>
 
@@ -62,4 +63,48 @@ inline testing::AssertionResult matchesGolden(const QImage& actual, const std::s
     }
     const std::string name = relative.substr(relative.rfind('/') + 1);
     return picturesMatch(actual, expected, name.substr(0, name.rfind('.')));
+}
+
+// Pixels of a in the area with no pixel of b within two pixels that has nearly its colour: for
+// pictures drawn by another renderer, whose edges may lie a pixel or two apart.
+inline int unmatchedPixels(const QImage& a, const QImage& b, QRect area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            QRgb p = a.pixel(x, y);
+            QRect around = QRect(x - 2, y - 2, 5, 5) & b.rect();
+            bool found = false;
+            for (int v = around.top(); v <= around.bottom() && !found; ++v) {
+                for (int u = around.left(); u <= around.right() && !found; ++u) {
+                    QRgb o = b.pixel(u, v);
+                    found = std::abs(qRed(p) - qRed(o)) < 40 &&
+                            std::abs(qGreen(p) - qGreen(o)) < 40 &&
+                            std::abs(qBlue(p) - qBlue(o)) < 40;
+                }
+            }
+            count += !found;
+        }
+    }
+    return count;
+}
+
+// The dark pixels of the area (texts and lines) stand within the slack of the raster picture's.
+inline void expectSameInk(const QImage& drawn, const QImage& raster, QRect area, int slack,
+                          const char* what, int darkerThan = 160) {
+    auto inkBox = [&](const QImage& image) {
+        QRect box;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                box |= qGray(image.pixel(x, y)) < darkerThan ? QRect(x, y, 1, 1) : QRect();
+            }
+        }
+        return box;
+    };
+    QRect a = inkBox(drawn);
+    QRect b = inkBox(raster);
+    EXPECT_FALSE(a.isEmpty()) << what;
+    EXPECT_NEAR(a.left(), b.left(), slack) << what;
+    EXPECT_NEAR(a.top(), b.top(), slack) << what;
+    EXPECT_NEAR(a.right(), b.right(), slack) << what;
+    EXPECT_NEAR(a.bottom(), b.bottom(), slack) << what;
 }

@@ -6,12 +6,16 @@
 #include <QLabel>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "MessageLog.h"
 #include "WorkingFolder.h"
 #include "app/MainWindow.h"
+#include "app/MapPictureWriter.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/ZSystem.h"
+#include "toolkit/testing/ZDialogDriver.h"
 
 // The real window in a fresh working folder, its message boxes logged.
 class WindowTest : public testing::Test {
@@ -35,6 +39,24 @@ class WindowTest : public testing::Test {
 
     void command(int id) { window->onWindowMessage(*window, Z_WM_COMMAND, id, 0); }
 
+    // A save command with the file dialog answering the name; what the dialog was asked is kept
+    // in asked.
+    void saveAs(int saveCommand, const std::string& answer) {
+        ZDialogDriver::setFileDialogScript([&](const ZString& title, const ZString& initial) {
+            asked.emplace_back(title.str(), initial.str());
+            return ZString(answer.c_str());
+        });
+        command(saveCommand);
+        ZDialogDriver::setFileDialogScript(nullptr);
+    }
+
+    // The window's map as the raster savers draw it, at the window's scale (0) or one of its own.
+    QImage savedPicture(std::uint32_t scalePercent = 0) {
+        MapSnapshot snapshot = window->snapshot();
+        snapshot.view.scalePercent = scalePercent ? scalePercent : snapshot.view.scalePercent;
+        return MapPictureWriter(snapshot).render(nullptr).image();
+    }
+
     qint64 pictureKey() const { return window->mapBitmap.image().cacheKey(); }
 
     QString statusText(int part) const {
@@ -46,4 +68,5 @@ class WindowTest : public testing::Test {
     WorkingFolder folder;
     MessageLog log;
     std::unique_ptr<MainWindow> window;
+    std::vector<std::pair<std::string, std::string>> asked;
 };
