@@ -217,6 +217,7 @@ const Option OPTIONS[] = {
     {"--flat", 0, ProgramMode::Window,
      [](CommandLine& line, Values) -> std::optional<Refusal> {
          line.picture.globe = false;
+         line.picture.equalEarth = false;
          return std::nullopt;
      }},
     {"--centre", 1, ProgramMode::Window,
@@ -232,6 +233,16 @@ const Option OPTIONS[] = {
              return ArgumentProblem::BadCentre;
          }
          line.picture.centre = GlobeCentre{*lon, *lat};
+         return std::nullopt;
+     }},
+    {"--projection", 1, ProgramMode::Window,
+     [](CommandLine& line, Values values) -> std::optional<Refusal> {
+         if (values[0] != "equirectangular" && values[0] != "orthographic" &&
+             values[0] != "equal-earth") {
+             return ArgumentProblem::BadProjection;
+         }
+         line.picture.globe = values[0] == "orthographic";
+         line.picture.equalEarth = values[0] == "equal-earth";
          return std::nullopt;
      }},
 };
@@ -251,6 +262,8 @@ constexpr Rule RULES[] = {
     {"--year-average", ArgumentProblem::Excludes, "--animate"},
     {"--fps", ArgumentProblem::Needs, "--animate"},
     {"--no-loop", ArgumentProblem::Needs, "--animate"},
+    {"--projection", ArgumentProblem::Excludes, "--globe"},
+    {"--projection", ArgumentProblem::Excludes, "--flat"},
     {"--globe", ArgumentProblem::Excludes, "--flat"},
     {"--centre", ArgumentProblem::Needs, "--globe"},
     {"--year-average", ArgumentProblem::Needs, "--year"},
@@ -357,8 +370,10 @@ CommandLine CommandLine::parse(const std::vector<std::string_view>& arguments) {
         return std::find(given.begin(), given.end(), name) != given.end();
     };
     for (const Rule& rule : RULES) {
-        if (isGiven(rule.option) &&
-            isGiven(rule.other) == (rule.problem == ArgumentProblem::Excludes)) {
+        // "--projection orthographic" gives what "--globe" gives to an option that needs it.
+        bool needsGlobe = rule.problem == ArgumentProblem::Needs && rule.other == "--globe";
+        bool other = isGiven(rule.other) || (needsGlobe && line.picture.globe.value_or(false));
+        if (isGiven(rule.option) && other == (rule.problem == ArgumentProblem::Excludes)) {
             return refused(rule.problem, rule.option, rule.other);
         }
     }

@@ -31,6 +31,8 @@ struct PictureChoice {
     std::optional<std::uint32_t> mapType;
     // True for the globe, false for the flat map.
     std::optional<bool> globe;
+    // True for the equal-area world map, false for the flat one (with globe false).
+    std::optional<bool> equalEarth;
     std::optional<GlobeCentre> centre;
     std::optional<ColourScaleChoice> colourScale;
     // The multiple of the scale the picture is drawn at (1, 2 or 4).
@@ -49,6 +51,7 @@ enum class ArgumentProblem {
     BadCentre,
     BadColours,
     BadSize,
+    BadProjection,
     BadExtension,
     // FROM and TO of an animation: not both months or both years, or the end before the start.
     BadSpan,

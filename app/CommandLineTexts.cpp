@@ -37,8 +37,11 @@ Optionen (Werte auch in der Form --option=WERT):
   --flat                 flache Weltkarte
   --colours SKALA        Farbskala: standard oder blue-white-red (auch blau-weiss-rot, für
                          Farbenblinde lesbar, Zellen ohne Daten grau)
+  --projection ANSICHT   equirectangular (flache Weltkarte), orthographic (Globus) oder
+                         equal-earth (flächentreue Weltkarte); nicht mit --globe, --flat
   --centre LÄNGE,BREITE  Mitte des Globus in Dezimalgrad, Ost und Nord positiv, etwa
-                         13.4,52.5; nur mit --globe, statt der Ansichtsposition
+                         13.4,52.5; nur mit --globe (oder --projection orthographic), statt der
+                         Ansichtsposition
   --animate VON BIS DATEI.gif
                          schreibt eine Animation: VON und BIS als JAHR-MONAT (2024-01
                          2024-12) für jeden Monat oder als JAHR (1990 2020) für jedes
@@ -100,8 +103,11 @@ Options (values also as --option=VALUE):
   --flat                 the flat world map
   --colours SCALE        colour scale: standard or blue-white-red (also blau-weiss-rot,
                          readable with colour-blindness, cells without data grey)
+  --projection VIEW      equirectangular (the flat world map), orthographic (the globe) or
+                         equal-earth (the equal-area world map); not with --globe, --flat
   --centre LON,LAT       centre of the globe in decimal degrees, east and north positive,
-                         e.g. 13.4,52.5; only with --globe, instead of the view position
+                         e.g. 13.4,52.5; only with --globe (or --projection orthographic), instead of
+                         the view position
   --animate FROM TO FILE.gif
                          writes an animation: FROM and TO as YEAR-MONTH (2024-01 2024-12)
                          for every month, or as YEAR (1990 2020) for every year's average;
@@ -211,6 +217,10 @@ std::string CommandLineTexts::refused(const ArgumentError& error) const {
             break;
         case ArgumentProblem::BadSize:
             text = value + pick(": nur 1, 2 oder 4", ": only 1, 2 or 4");
+            break;
+        case ArgumentProblem::BadProjection:
+            text = value + pick(": equirectangular, orthographic oder equal-earth",
+                                ": equirectangular, orthographic or equal-earth");
             break;
         case ArgumentProblem::BadExtension:
             text = value +

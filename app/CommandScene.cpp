@@ -32,6 +32,7 @@ void choose(const PictureChoice& choice, MapDocument& document) {
     view.globe = choice.globe.value_or(view.globe);
     view.colourScale = choice.colourScale.value_or(view.colourScale);
     view.scalePercent *= choice.size;
+    view.equalEarth = choice.equalEarth.value_or(view.equalEarth);
 }
 
 }  // namespace

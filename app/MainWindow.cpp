@@ -125,6 +125,11 @@ void MainWindow::buildMenus() {
     if (document.view.globe) {
         viewMenu.checkItem(CMD_ORTHOGRAPHIC, true);
     }
+    viewMenu.addItem(CMD_EQUAL_EARTH, "Equal Earth (flächentreu)", checkedMark, uncheckedMark);
+    // The globe, when chosen, is shown instead.
+    if (document.view.equalEarth && !document.view.globe) {
+        viewMenu.checkItem(CMD_EQUAL_EARTH, true);
+    }
 
     menuBar.addSubmenu("Programm", programMenu);
     menuBar.addSubmenu("Ansicht", viewMenu);
@@ -182,6 +187,9 @@ void MainWindow::paintMap(ZSurface& surface, const ZRect& update) {
 void MainWindow::mouseMovedTo(int x, int y) {
     mouseX = x;
     mouseY = y;
+    if (globeDrag) {
+        turnGlobeTo(x, y);
+    }
     updateReadout();
 }
 

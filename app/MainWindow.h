@@ -11,6 +11,8 @@
 #include "app/WorkingFolderLock.h"
 #include "document/MapDocument.h"
 #include "grid/GridDatabase.h"
+#include "map/GlobeDrag.h"
+#include "map/GlobePreview.h"
 #include "map/MapRenderer.h"
 #include "map/Viewport.h"
 #include "overlays/MapOverlayPainter.h"
@@ -60,6 +62,8 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     void editPositionAt(int x, int y) override;
     void removePositionAt(int x, int y) override;
     void mouseMovedTo(int x, int y) override;
+    void leftPressedAt(int x, int y) override;
+    void leftReleasedAt(int x, int y) override;
 
     // The layout of the window's picture for the view as it stands.
     Viewport viewport() const;
@@ -125,6 +129,14 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     // The picture before the last, drawn over by the next render while the panel still paints
     // the last one.
     ZBitmap spareBitmap;
+    // A press on the globe that may turn it, and what its previews reuse, made at its first
+    // move.
+    std::optional<GlobeDrag> globeDrag;
+    bool globeDragMoved = false;
+    std::optional<GlobePreview> globePreview;
+    // Set once the hand has turned the globe: the centre is then the view's own, not the view
+    // position's, until the view position changes.
+    bool turnedByHand = false;
 
     void buildMenus();
     void runCommand(int command);
@@ -132,6 +144,9 @@ class MainWindow : public ZWindow, public ZWindow::EventHandler, public MapPanel
     void toggleOrthView();
     void setColourScale(ColourScaleChoice choice);
     void setPictureSize(std::uint32_t size);
+    void toggleEqualEarth();
+    // The globe turned to the centre for the pointer at (x, y), drawn as a quick preview.
+    void turnGlobeTo(int x, int y);
     void updateScaleMenu();
     // The id of the position whose marker (as last painted) covers the point, copied into hit;
     // 0 for none.

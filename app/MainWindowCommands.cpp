@@ -138,6 +138,9 @@ void MainWindow::runCommand(int command) {
         case CMD_COLOURS_BLUE_WHITE_RED:
             setColourScale(ColourScaleChoice::BlueWhiteRed);
             break;
+        case CMD_EQUAL_EARTH:
+            toggleEqualEarth();
+            break;
         case CMD_HELP:
             showHelpDialog();
             break;
@@ -206,6 +209,21 @@ void MainWindow::setMapType(std::uint32_t type, bool redraw) {
 void MainWindow::toggleOrthView() {
     document.view.globe = !document.view.globe;
     viewMenu.checkItem(CMD_ORTHOGRAPHIC, document.view.globe);
+    // The three views exclude each other.
+    if (document.view.globe && document.view.equalEarth) {
+        document.view.equalEarth = false;
+        viewMenu.checkItem(CMD_EQUAL_EARTH, false);
+    }
+    reRender();
+}
+
+void MainWindow::toggleEqualEarth() {
+    document.view.equalEarth = !document.view.equalEarth;
+    viewMenu.checkItem(CMD_EQUAL_EARTH, document.view.equalEarth);
+    if (document.view.equalEarth && document.view.globe) {
+        document.view.globe = false;
+        viewMenu.checkItem(CMD_ORTHOGRAPHIC, false);
+    }
     reRender();
 }
 

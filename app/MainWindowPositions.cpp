@@ -12,7 +12,7 @@ std::uint32_t MainWindow::findPositionAt(int x, int y, Position& hit) {
 }
 
 const GeoPosition* MainWindow::viewCentre() const {
-    const Position* viewPosition = document.positions.viewPosition();
+    const Position* viewPosition = turnedByHand ? nullptr : document.positions.viewPosition();
     return viewPosition ? &viewPosition->coordinates : nullptr;
 }
 
@@ -76,6 +76,8 @@ void MainWindow::addPosition(const ZString& name, const GeoPosition& place) {
 
 void MainWindow::positionsChanged() {
     if (viewport().projection().followsViewPosition()) {
+        // A new or changed view position turns the globe to it again.
+        turnedByHand = false;
         reRender();
         return;
     }

@@ -6,7 +6,7 @@
 #include "toolkit/ZSystem.h"
 
 MapSnapshot MainWindow::snapshot() {
-    return document.snapshot(database);
+    return document.snapshot(database, !turnedByHand);
 }
 
 bool MainWindow::runJob(MapJob& job, const std::function<void()>& delivered) {

@@ -11,9 +11,25 @@ void MapPanel::create(ZWindowContext& parent, MapPanelListener& panelListener) {
     ZWindow::create(&parent, "TabSorvoMap", this, style, 0, 0, 0, 0);
 }
 
-void MapPanel::onWindowMouseMove(int x, int y, unsigned) {
+void MapPanel::onWindowMouseMove(int x, int y, unsigned flags) {
     if (listener) {
+        // A release dropped while a map was drawn still ends a turn of the globe.
+        if (!(flags & Z_MK_LBUTTON)) {
+            listener->leftReleasedAt(x, y);
+        }
         listener->mouseMovedTo(x, y);
+    }
+}
+
+void MapPanel::onWindowMouseLeftDown(int x, int y, unsigned) {
+    if (listener) {
+        listener->leftPressedAt(x, y);
+    }
+}
+
+void MapPanel::onWindowMouseLeftUp(int x, int y, unsigned) {
+    if (listener) {
+        listener->leftReleasedAt(x, y);
     }
 }
 

@@ -12,6 +12,8 @@ class MapPanel : public ZWindow, public ZWindow::EventHandler {
     void create(ZWindowContext& parent, MapPanelListener& listener);
 
     void onWindowMouseMove(int x, int y, unsigned flags) override;
+    void onWindowMouseLeftDown(int x, int y, unsigned flags) override;
+    void onWindowMouseLeftUp(int x, int y, unsigned flags) override;
     void onWindowMouseLeftDoubleClick(int x, int y, unsigned flags) override;
     void onWindowMouseRightDown(int x, int y, unsigned flags) override;
     void onWindowRestore(ZSurface& surface, const ZRect& update) override;

@@ -12,4 +12,7 @@ class MapPanelListener {
     virtual void editPositionAt(int x, int y) = 0;
     virtual void removePositionAt(int x, int y) = 0;
     virtual void mouseMovedTo(int x, int y) = 0;
+    // The left button pressed and released, for turning the globe by hand.
+    virtual void leftPressedAt(int x, int y) = 0;
+    virtual void leftReleasedAt(int x, int y) = 0;
 };

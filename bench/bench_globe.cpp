@@ -7,9 +7,11 @@
 #include "grid/GridDatabase.h"
 #include "map/ColourScale.h"
 #include "map/GlobeCoastlines.h"
+#include "map/GlobeDrag.h"
 #include "map/GlobeGraticule.h"
 #include "map/GlobeLineLayer.h"
 #include "map/GlobePixelTable.h"
+#include "map/GlobePreview.h"
 #include "map/GlobeUnprojection.h"
 #include "map/KeptLayers.h"
 #include "map/MapConstants.h"
@@ -199,6 +201,35 @@ BENCHMARK(BM_GlobeMonthStep)
     ->Args({50, 2})
     ->Args({100, 1})
     ->Args({75, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// One step of turning the globe by hand: the pointer moves by a few pixels, the centre follows
+// and the preview is drawn from what the turn made once (over the satellite picture, or with
+// coastlines).
+void BM_GlobeDragStep(benchmark::State& state) {
+    if (state.range(1) == 1 && !std::filesystem::exists("worldmap.txt")) {
+        state.SkipWithError("no coastlines in the working directory");
+        return;
+    }
+    GlobeScene globe(static_cast<int>(state.range(0)), static_cast<std::uint32_t>(state.range(1)));
+    GlobePreview preview(globe.scene());
+    GlobeDrag drag(globe.viewport, globe.geometry.centreX, globe.geometry.centreY);
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 40;
+        GeoAngles centre =
+            drag.centreFor(globe.geometry.centreX + step * 3, globe.geometry.centreY + step);
+        globe.view.centreLon = centre.lon;
+        globe.view.centreLat = centre.lat;
+        globe.viewport = Viewport(globe.view);
+        ZRasterSurface surface(globe.image);
+        preview.render(globe.scene(), surface);
+    }
+}
+BENCHMARK(BM_GlobeDragStep)
+    ->ArgNames({"percent", "mapType"})
+    ->Args({100, 2})
+    ->Args({100, 1})
     ->Unit(benchmark::kMillisecond);
 
 // A change of view (here the centre moves by a degree on every pass, as a new view position

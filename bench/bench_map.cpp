@@ -119,6 +119,24 @@ void BM_MonthStep(benchmark::State& state) {
     }
 }
 
+// The same step on the equal-area map: the flat image of the month, copied through the kept
+// table, and the kept lines.
+void BM_EqualEarthMonthStep(benchmark::State& state) {
+    if (!prepared(state)) {
+        return;
+    }
+    Window window(static_cast<std::uint32_t>(state.range(1)), static_cast<int>(state.range(0)));
+    window.view.equalEarth = true;
+    for (auto _ : state) {
+        window.grid.nextMonth();
+        if (window.grid.selection().year() > 2010) {
+            window.grid.select({1960, 1, false});
+        }
+        window.render();
+        benchmark::DoNotOptimize(window.mapBitmap.image().constBits());
+    }
+}
+
 BENCHMARK(BM_RenderSatelliteFullCoverage)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_RenderCoastlines)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_MonthStep)
@@ -127,6 +145,12 @@ BENCHMARK(BM_MonthStep)
     ->Args({75, 2})
     ->Args({100, 1})
     ->Args({75, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+BENCHMARK(BM_EqualEarthMonthStep)
+    ->ArgNames({"percent", "mapType"})
+    ->Args({100, 2})
+    ->Args({100, 1})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5);
 

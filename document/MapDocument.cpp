@@ -1,6 +1,9 @@
 #include "document/MapDocument.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "grid/GridDatabase.h"
 #include "map/BackgroundPicture.h"
@@ -23,6 +26,10 @@ constexpr const char* MIN_COVERAGE = "REGRID_MIN_COVERAGE";
 // Written only while the user has chosen a baseline, so that the file stays as it was without.
 constexpr const char* BASELINE = "BASELINE";
 constexpr const char* COLOUR_SCALE_KEY = "COLOUR_SCALE";
+constexpr const char* EQUAL_EARTH = "EQUAL_EARTH";
+// Longitude and latitude in radians as the program keeps them, so that a centre read back is the
+// very one written and draws the same globe.
+constexpr const char* GLOBE_CENTRE = "GLOBE_CENTRE";
 
 // A number that is missing or 0 keeps the default; the bits of any other stand, a negative
 // scale wraps as it always did.
@@ -31,6 +38,39 @@ std::uint32_t readNumber(const ZInitFile& file, const char* key, std::uint32_t v
         return static_cast<std::uint32_t>(stored);
     }
     return value;
+}
+
+std::optional<double> radians(std::string_view text, double limit) {
+    double value = 0.0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !(std::fabs(value) <= limit)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// "lon,lat" in radians; anything else keeps the default centre.
+void readCentre(const ZInitFile& file, ViewChoices& view) {
+    ZString text = file.getValue(GLOBE_CENTRE);
+    std::string_view both = text.view();
+    std::size_t comma = both.find(',');
+    if (comma == std::string_view::npos) {
+        return;
+    }
+    std::optional<double> lon = radians(both.substr(0, comma), 4.0);
+    std::optional<double> lat = radians(both.substr(comma + 1), 1.6);
+    if (lon && lat) {
+        view.centreLon = *lon;
+        view.centreLat = *lat;
+    }
+}
+
+// Shortest digits that read back as the same double, whatever the locale.
+std::string shortest(double value) {
+    char digits[32];
+    auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    return std::string(digits, end);
 }
 
 ZFont makeFont(const char* face, int size) {
@@ -64,6 +104,8 @@ void MapDocument::load() {
         file.getIntValue(COLOUR_SCALE_KEY) == static_cast<int>(ColourScaleChoice::BlueWhiteRed)
             ? ColourScaleChoice::BlueWhiteRed
             : ColourScaleChoice::Standard;
+    view.equalEarth = file.getFlagValue(EQUAL_EARTH);
+    readCentre(file, view);
     readPositions(POSITIONS_FILE, positions);
 }
 
@@ -89,6 +131,15 @@ MapDocument::SaveOutcome MapDocument::save() {
     // were.
     if (view.colourScale != ColourScaleChoice::Standard) {
         file.putValue(COLOUR_SCALE_KEY, static_cast<int>(view.colourScale));
+    }
+    // Like the other new choices, written only when they differ from what the program always
+    // showed, so that the files of those who never pick them stay as they were.
+    if (view.equalEarth) {
+        file.putValue(EQUAL_EARTH, view.equalEarth);
+    }
+    if (const ViewChoices plain; view.centreLon != plain.centreLon || view.centreLat != plain.centreLat) {
+        file.putValue(GLOBE_CENTRE,
+                      ZString(shortest(view.centreLon) + "," + shortest(view.centreLat)));
     }
     try {
         file.save(SETTINGS_FILE, SEPARATOR);

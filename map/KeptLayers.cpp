@@ -26,3 +26,22 @@ const FlatCoastlineLayer& KeptLayers::flatCoastlines(const MapScale& scale,
     }
     return *flatCoastlines_;
 }
+
+const EqualEarthPixelTable& KeptLayers::equalEarthPixels(const MapScale& scale, const ZRect& map,
+                                                         const ZBitmap& flat) {
+    EqualEarthPixelTable::Key key = EqualEarthPixelTable::keyOf(scale, map, flat);
+    if (!equalEarthPixels_ || !(equalEarthPixels_->key() == key)) {
+        equalEarthPixels_ = std::make_shared<const EqualEarthPixelTable>(key, flat);
+    }
+    return *equalEarthPixels_;
+}
+
+const EqualEarthLineLayer& KeptLayers::equalEarthLines(const MapScale& scale,
+                                                       const PictureGeometry& geometry,
+                                                       bool withCoastlines) {
+    EqualEarthLineLayer::Key key = EqualEarthLineLayer::keyOf(scale, geometry, withCoastlines);
+    if (!equalEarthLines_ || !(equalEarthLines_->key() == key)) {
+        equalEarthLines_ = std::make_shared<const EqualEarthLineLayer>(key, true);
+    }
+    return *equalEarthLines_;
+}

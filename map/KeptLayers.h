@@ -2,13 +2,15 @@
 
 #include <memory>
 
+#include "map/EqualEarthLineLayer.h"
+#include "map/EqualEarthPixelTable.h"
 #include "map/FlatCoastlineLayer.h"
 #include "map/GlobeLineLayer.h"
 #include "map/GlobePixelTable.h"
 
 // What a renderer keeps from one picture to the next while the viewport stays the same: which
 // flat-image pixel each globe pixel shows, the lines over the globe, and the flat outline map's
-// coastlines. Each entry
+// coastlines, and the equal-area map's table and lines. Each entry
 // records what it was made for and is replaced when asked for another. Entries never change
 // once made, so copies of a cache (a picture saved beside the window's map) share them safely;
 // one cache serves one pass at a time.
@@ -24,6 +26,13 @@ class KeptLayers {
     const FlatCoastlineLayer& flatCoastlines(const MapScale& scale,
                                              const PictureGeometry& geometry);
 
+    // The kept table and lines of the equal-area map, made anew likewise.
+    const EqualEarthPixelTable& equalEarthPixels(const MapScale& scale, const ZRect& map,
+                                                 const ZBitmap& flat);
+    const EqualEarthLineLayer& equalEarthLines(const MapScale& scale,
+                                               const PictureGeometry& geometry,
+                                               bool withCoastlines);
+
     // What is kept now, null before the first globe; for measuring the memory held.
     const GlobePixelTable* keptPixels() const { return pixels_.get(); }
     const GlobeLineLayer* keptLines() const { return lines_.get(); }
@@ -33,4 +42,6 @@ class KeptLayers {
     std::shared_ptr<const GlobePixelTable> pixels_;
     std::shared_ptr<const GlobeLineLayer> lines_;
     std::shared_ptr<const FlatCoastlineLayer> flatCoastlines_;
+    std::shared_ptr<const EqualEarthPixelTable> equalEarthPixels_;
+    std::shared_ptr<const EqualEarthLineLayer> equalEarthLines_;
 };

@@ -5,6 +5,7 @@
 #include "map/BackgroundPicture.h"
 #include "map/Coastlines.h"
 #include "map/ColourScale.h"
+#include "map/EqualEarthPass.h"
 #include "map/GridCells.h"
 #include "map/MapOverlays.h"
 #include "map/OrthographicPass.h"
@@ -60,6 +61,8 @@ void MapRenderer::renderMap(const MapScene& scene, ZSurface& surface, bool withC
                             bool withPositions) {
     if (scene.viewport.choices().globe) {
         renderOrthographic(scene, kept_, surface, withCaption, withPositions);
+    } else if (scene.viewport.choices().equalEarth) {
+        renderEqualEarth(scene, kept_, surface, withCaption, withPositions);
     } else {
         renderEquirectangular(scene, kept_, surface, withCaption, withPositions);
     }

@@ -32,3 +32,8 @@ bool OrthographicProjection::isVisible(const GeoPosition& place) const {
     GeoAngles at = positionToRadians(place);
     return isOnNearSide(view_.lon, view_.lat, at.lon, at.lat);
 }
+
+ScreenPoint OrthographicProjection::markerPixel(const GeoPosition& place) const {
+    GeoAngles at = positionToRadians(place);
+    return projectOrthographic(scale_, view_.lon, view_.lat, at.lon, at.lat, centre_.x, centre_.y);
+}

@@ -13,8 +13,9 @@ class OrthographicProjection : public Projection {
     std::optional<ScreenPoint> toScreen(const GeoPosition& place) const override;
     std::optional<GeoPosition> toGeo(int x, int y) const override;
     bool isVisible(const GeoPosition& place) const override;
-    // The globe is turned to the view position, so its marker stands in the middle.
-    ScreenPoint markerPixel(const GeoPosition&) const override { return centre_; }
+    // In the middle while the globe is turned to the view position; where the place lies once
+    // the hand has turned the globe away from it.
+    ScreenPoint markerPixel(const GeoPosition& place) const override;
     bool followsViewPosition() const override { return true; }
     bool hasDegreeFrame() const override { return false; }
 

@@ -26,4 +26,6 @@ class Projection {
     virtual bool followsViewPosition() const = 0;
     // True when the map is framed by degree ticks and labels.
     virtual bool hasDegreeFrame() const = 0;
+    // True when, without a degree frame, the degree labels stand beside the map's own outline.
+    virtual bool hasEdgeLabels() const { return false; }
 };

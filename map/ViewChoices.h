@@ -14,6 +14,8 @@ struct ViewChoices {
     // out, so no second copy can fall behind.
     std::uint32_t scalePercent = 75;
     bool globe = false;
+    // The equal-area world map instead of the flat one; the globe, when chosen, is shown instead.
+    bool equalEarth = false;
     // The globe's centre in radians when no view position turns it: 10 degrees east, 45
     // degrees north, or the centre asked for on the command line, or where the window's globe
     // last looked.

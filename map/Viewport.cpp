@@ -1,5 +1,6 @@
 #include "map/Viewport.h"
 
+#include "map/EqualEarthProjection.h"
 #include "map/EquirectangularProjection.h"
 #include "map/OrthographicProjection.h"
 
@@ -30,6 +31,8 @@ Viewport::Viewport(const ViewChoices& choices, const GeoPosition* viewPosition, 
     if (choices.globe) {
         projection_ =
             std::make_shared<const OrthographicProjection>(scale_, mapCentre(), globeCentre_);
+    } else if (choices.equalEarth) {
+        projection_ = std::make_shared<const EqualEarthProjection>(scale_);
     } else {
         projection_ = std::make_shared<const EquirectangularProjection>(scale_);
     }

@@ -42,12 +42,44 @@ ZString degreeLabel(int degrees, const char* positive, const char* negative) {
     return ZFormattedString("%i%s", std::abs(degrees), letter);
 }
 
+// A place on a degree line, for the labels beside a projected outline.
+GeoPosition placeAt(int lonDegrees, int latDegrees) {
+    GeoPosition place;
+    place.lonDegrees = std::abs(lonDegrees);
+    place.west = lonDegrees < 0 ? 1 : 0;
+    place.latDegrees = std::abs(latDegrees);
+    place.south = latDegrees < 0 ? 1 : 0;
+    return place;
+}
+
+// The flat map's labels, each beside the outline where its degree line meets it: latitudes left
+// of the west edge, longitudes below the south pole's line.
+void drawEdgeLabels(ZSurface& surface, const Viewport& viewport) {
+    Frame f = frameOf(viewport);
+    const Projection& projection = viewport.projection();
+    for (int lon = -120; lon <= 180; lon += 60) {
+        ScreenPoint at = projection.markerPixel(placeAt(lon, -90));
+        ZRect box{at.x - 3 * f.unitX, at.y + f.unitY, at.x + 3 * f.unitX, at.y + 3 * f.unitY};
+        drawOverlayText(surface, viewport, degreeLabel(lon, "O", "W"), box,
+                        Z_TEXT_CENTER | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
+    }
+    for (int lat = 90; lat >= -90; lat -= 30) {
+        ScreenPoint at = projection.markerPixel(placeAt(-180, lat));
+        ZRect box{at.x - 5 * f.unitX, at.y - f.unitY, at.x - f.unitX, at.y + f.unitY};
+        drawOverlayText(surface, viewport, degreeLabel(lat, "N", "S"), box,
+                        Z_TEXT_RIGHT | Z_TEXT_VCENTER | Z_TEXT_SINGLELINE);
+    }
+}
+
 }  // namespace
 
 void drawGraticule(ZSurface& surface, const Viewport& viewport, const ZFont& labelFont) {
     surface.selectFont(labelFont);
     surface.selectPen(0, 1);
     if (!viewport.projection().hasDegreeFrame()) {
+        if (viewport.projection().hasEdgeLabels()) {
+            drawEdgeLabels(surface, viewport);
+        }
         return;
     }
     Frame f = frameOf(viewport);

@@ -14,6 +14,10 @@ constexpr ZColour RED_POSITION_COLOUR = zRgb(255, 0, 0);
 void drawPositions(ZSurface& surface, const Viewport& viewport, PositionList& positions) {
     std::size_t drawn = 0;
     positions.forEach([&](std::uint32_t, Position& position) {
+        // The globe turned by hand may hide the view position behind it.
+        if (!viewport.projection().isVisible(position.coordinates)) {
+            return !viewport.projection().followsViewPosition();
+        }
         ScreenPoint at = viewport.projection().markerPixel(position.coordinates);
         position.x = at.x;
         position.y = at.y;

@@ -73,6 +73,9 @@ TEST(MapDocumentTest, SavedFilesHoldEveryKeyAndThePositionsAndReadBackAlike) {
     chosen.view.scalePercent = static_cast<std::uint32_t>(-50);
     chosen.view.mapType = 3;
     chosen.view.globe = true;
+    chosen.view.equalEarth = true;
+    chosen.view.centreLon = -2.5;
+    chosen.view.centreLat = 0.30000000000000004;
     Position cologne;
     cologne.name = "Köln";
     cologne.coordinates.latDegrees = 50;
@@ -84,12 +87,14 @@ TEST(MapDocumentTest, SavedFilesHoldEveryKeyAndThePositionsAndReadBackAlike) {
     EXPECT_FALSE(outcome.positionsKept);
     EXPECT_EQ(read(MapDocument::SETTINGS_FILE),
               "DB_FILE=data/cru/synthetic.nc\nYEAR=1851\nMONTH=1\nYEAR_AVERAGE=1\n"
-              "SCALE_PERCENT=-50\nMAP_TYPE=3\nORTH_VIEW=1\n");
+              "SCALE_PERCENT=-50\nMAP_TYPE=3\nORTH_VIEW=1\nEQUAL_EARTH=1\n"
+              "GLOBE_CENTRE=-2.5,0.30000000000000004\n");
     EXPECT_EQ(read(MapDocument::POSITIONS_FILE), "Köln\t50\t0\t0\t0\t6\t0\t0\t0\n");
 
     MapDocument again;
     again.load();
     EXPECT_EQ(stored(again), stored(chosen));
+    EXPECT_TRUE(again.view == chosen.view);
     ASSERT_EQ(again.positions.size(), 1u);
     EXPECT_EQ(again.positions.viewPosition()->name, "Köln");
 }

@@ -35,10 +35,12 @@ TEST(PositionMarkers, CrossAndSquareBlueForTheViewPositionRedForTheOthers) {
 
 // The globe is centred on the view position: only its marker, at the centre.
 TEST(PositionMarkers, GlobeShowsOnlyTheViewPositionAtTheCentre) {
-    Viewport view = viewAt(75, true);
     PositionList positions;
     positions.add(Position{"Mitte", 0, 0, place(10, 10)});
     positions.add(Position{"Rot", 0, 0, place(20, 20)});
+    ViewChoices globe;
+    globe.globe = true;
+    Viewport view(globe, &positions.get(1)->coordinates);
     EXPECT_TRUE(matchesGolden(drawn(view, positions), "overlays/tests/golden/globe-marker.png"));
     EXPECT_EQ(positions.findAt(positions.get(2)->x, positions.get(2)->y, nullptr), 0u);
 }

@@ -509,3 +509,40 @@ difference=$(compare -metric AE -crop "${width}x$((height - 30))+0+0" "$work/fir
   fail "the next morning's window differs in $difference pixels"
 }
 echo "first day passed"
+
+# ---- The globe turned by hand, the equal-area map --------------------------------------------
+# The first day's globe again: a drag from about its middle turns it away from Berlin; then
+# "Equal Earth (flächentreu)", the sixth item of "Ansicht", replaces the globe. Both are in
+# init.txt on closing.
+# The centre is written only once it differs from the program's own.
+turned_from=$(grep '^GLOBE_CENTRE=' "$work/init.txt" || echo none)
+start_viewer
+main_window "the window did not appear for the turned globe"
+settle
+import -window "$window" "$work/globe-before.png"
+eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(WIDTH|HEIGHT)=')"
+x=$((WIDTH / 2))
+y=$((HEIGHT / 2))
+xdotool mousemove --window "$window" $x $y mousedown 1
+for step in 1 2 3 4; do
+  sleep 0.1
+  xdotool mousemove --window "$window" $((x + 20 * step)) $((y + 8 * step))
+done
+xdotool mouseup 1
+settle
+import -window "$window" "$work/globe-turned.png"
+cp "$work/globe-turned.png" "$build/e2e-globe-turned.png"
+difference=$(compare -metric AE "$work/globe-before.png" "$work/globe-turned.png" null: 2>&1 || true)
+((difference > 1000)) || fail "the drag did not turn the globe ($difference pixels changed)"
+view_menu 6
+xdotool mousemove --window "$window" 5 5
+settle
+import -window "$window" "$build/e2e-equal-earth.png"
+close_viewer
+settings=$(cat "$work/init.txt")
+for expected in EQUAL_EARTH=1 ORTH_VIEW=0; do
+  grep -qx "$expected" <<< "$settings" || fail "init.txt lacks $expected after the equal-area map"
+done
+grep -q '^GLOBE_CENTRE=' <<< "$settings" || fail "init.txt lacks the turned centre"
+grep -qx "$turned_from" <<< "$settings" && fail "the turned centre was not kept: $turned_from"
+echo "turned globe and equal-area map passed"

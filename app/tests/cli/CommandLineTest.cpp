@@ -42,6 +42,7 @@ std::string described(const CommandLine& line) {
     option("scale", p.scalePercent);
     option("map", p.mapType);
     text << (p.globe ? *p.globe ? " globe" : " flat" : "");
+    text << (p.equalEarth.value_or(false) ? " equal-earth" : "");
     if (p.centre) {
         text << " centre " << p.centre->lon << ',' << p.centre->lat;
     }
@@ -72,6 +73,9 @@ TEST(CommandLineTest, AcceptedLinesSayWhatToMake) {
           "land-water"},
          "render a.gif gif year 1850 average map 3 flat"},
         {{"--render", "a.emf", "--map-type", "1"}, "render a.emf emf map 1"},
+        {{"--render", "a.png", "--projection", "equal-earth"}, "render a.png png flat equal-earth"},
+        {{"--render", "a.png", "--projection=orthographic", "--centre", "1,2"},
+         "render a.png png globe centre 1,2"},
         {{"--animate", "2023-11", "2024-02", "jahr.GIF", "--fps", "2", "--no-loop", "--globe",
           "--scale", "50"},
          "animate scale 50 globe to jahr.GIF from 2023-11 to 2024-2 fps 2"},
@@ -155,6 +159,8 @@ TEST(CommandLineTest, BadArgumentsNameTheirOption) {
         {with({"--year", "2000", "--month", "3", "--year-average"}), P::Excludes, "--year-average",
          "--month"},
         {with({"--flat", "--globe"}), P::Excludes, "--globe", "--flat"},
+        {with({"--projection", "mercator"}), P::BadProjection, "--projection", "mercator"},
+        {with({"--globe", "--projection", "orthographic"}), P::Excludes, "--projection", "--globe"},
         {{"--animate", "1990-13", "1991-01", "a.gif"}, P::BadSpan, "--animate", "1990-13"},
         {{"--animate", "1990-01", "1990", "a.gif"}, P::BadSpan, "--animate", "1990"},
         {{"--animate", "1991", "1990", "a.gif"}, P::BadSpan, "--animate", "1990"},
