@@ -1,10 +1,13 @@
 #include "app/CommandScene.h"
 
+#include <unistd.h>
+
 #include <ostream>
 
 #include "app/CommandLine.h"
 #include "app/CommandLineTexts.h"
 #include "app/OwnFiles.h"
+#include "app/TerminalProgress.h"
 #include "grid/GridDatabase.h"
 #include "map/Coastlines.h"
 #include "map/MapConstants.h"
@@ -76,7 +79,9 @@ bool CommandScene::targetAllowed(std::string_view option, const std::string& tar
 bool CommandScene::openDataset(GridDatabase& database, const CommandLineTexts& texts,
                                std::ostream& errors) const {
     try {
-        database.open(document.dataset);
+        // A file of temperatures may first compute its baseline: that takes a while.
+        TerminalProgress progress(errors, isatty(STDERR_FILENO) == 1);
+        database.open(document.dataset, progress);
     } catch (const ZException& exception) {
         errors << texts.datasetNotOpened(exception.getMessage().view());
         return false;

@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 #include "app/SaveFormat.h"
+#include "dialogs/BaselineDialog.h"
 #include "dialogs/DatasetDialog.h"
 #include "dialogs/ExportDialog.h"
 #include "dialogs/HelpDialog.h"
@@ -14,6 +15,13 @@
 #include "toolkit/ui/ZFileSelectDialog.h"
 
 namespace {
+
+// Another file, averaged onto the 5-degree cells with the coverage of the settings.
+GridSourceDescription datasetNamed(const ZString& name, std::uint32_t minCoverage) {
+    GridSourceDescription description{1, name};
+    description.minCoverage = minCoverage;
+    return description;
+}
 
 // A file inside the working directory by its path from there ("data/cru/hadcrut4.dat"), so
 // that the names which give the block sizes of the text files still apply; others as chosen.
@@ -301,7 +309,12 @@ void MainWindow::showDatasetDialog() {
     // The open file is kept when it is chosen again; a file that cannot be opened raises here,
     // before anything is selected or drawn.
     if (dialog.dbFile != database.fileName()) {
-        database.open({1, dialog.dbFile});
+        const GridSourceDescription chosen =
+            datasetNamed(dialog.dbFile, document.dataset.minCoverage);
+        if (!BaselineDialog::computeIfNeeded(this, chosen)) {
+            return;
+        }
+        database.open(chosen);
     }
     database.select({dialog.year, dialog.month, dialog.yearAverage});
     reRender();
@@ -316,14 +329,20 @@ void MainWindow::openDatasetFile() {
     if (!dialog.showOpenDialog(ZTEXT("Datensatz öffnen"))) {
         return;
     }
-    const ZString name = workingDirectoryName(dialog.getFilename());
+    const GridSourceDescription chosen =
+        datasetNamed(workingDirectoryName(dialog.getFilename()), document.dataset.minCoverage);
+    // A file of temperatures computes its baseline first, with "Abbrechen"; stopped, the shown
+    // dataset stays.
+    if (!BaselineDialog::computeIfNeeded(this, chosen)) {
+        return;
+    }
     // Tried on a dataset of its own first: a file that cannot be read raises here and the
     // shown one stays as it was.
     {
         GridDatabase trial;
-        trial.open({1, name});
+        trial.open(chosen);
     }
-    database.open({1, name});
+    database.open(chosen);
     database.select(database.selection());
     reRender();
 }

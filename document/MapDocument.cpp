@@ -22,6 +22,7 @@ constexpr const char* YEAR_AVERAGE = "YEAR_AVERAGE";
 constexpr const char* SCALE_PERCENT = "SCALE_PERCENT";
 constexpr const char* MAP_TYPE = "MAP_TYPE";
 constexpr const char* GLOBE = "ORTH_VIEW";
+constexpr const char* MIN_COVERAGE = "REGRID_MIN_COVERAGE";
 // Written only while the user has chosen a baseline, so that the file stays as it was without.
 constexpr const char* BASELINE = "BASELINE";
 constexpr const char* COLOUR_SCALE_KEY = "COLOUR_SCALE";
@@ -98,6 +99,7 @@ void MapDocument::load() {
     view.scalePercent = readNumber(file, SCALE_PERCENT, view.scalePercent);
     view.mapType = readNumber(file, MAP_TYPE, view.mapType);
     view.globe = file.getFlagValue(GLOBE);
+    dataset.minCoverage = readNumber(file, MIN_COVERAGE, dataset.minCoverage);
     dataset.baseline = YearSpan::parse(file.getValue(BASELINE).view());
     // Any number but the second scale's reads as the standard scale.
     view.colourScale =
@@ -120,6 +122,11 @@ MapDocument::SaveOutcome MapDocument::save() {
     file.putValue(SCALE_PERCENT, static_cast<int>(view.scalePercent));
     file.putValue(MAP_TYPE, static_cast<int>(view.mapType));
     file.putValue(GLOBE, view.globe);
+    // Written only when chosen, so that the files of everyone who never sets it stay as they
+    // were.
+    if (dataset.minCoverage != GridSourceDescription().minCoverage) {
+        file.putValue(MIN_COVERAGE, static_cast<int>(dataset.minCoverage));
+    }
     if (dataset.baseline) {
         file.putValue(BASELINE, dataset.baseline->text());
     }

@@ -13,9 +13,10 @@ class GridDatabase;
 
 // What the viewer shows and keeps between runs: the dataset and its month, the view choices,
 // the named positions, the background picture of the map type and the two fonts. "init.txt"
-// keeps the first three, "positions.txt" the positions; the window reads both at start and
-// writes both on closing, the command line only reads them. The members' initial values are
-// the defaults.
+// keeps the first three (with REGRID_MIN_COVERAGE, the share of a 5-degree cell that data
+// averaged from a finer grid must cover, in percent), "positions.txt" the positions; the window
+// reads both at start and writes both on closing, the command line only reads them. The members'
+// initial values are the defaults.
 struct MapDocument {
     MapDocument();
 

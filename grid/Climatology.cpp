@@ -1,11 +1,14 @@
 #include "grid/Climatology.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "grid/GridSource.h"
 #include "grid/MonthGrid.h"
 #include "grid/MonthSelection.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZFormattedString.h"
 #include "toolkit/ZProgress.h"
 
 Climatology::Climatology(std::uint32_t cellSize, YearSpan span)
@@ -63,4 +66,36 @@ void Climatology::finish() {
 std::size_t Climatology::meansKnown() const {
     return static_cast<std::size_t>(
         std::count_if(counts_.begin(), counts_.end(), [](std::uint32_t n) { return n != 0; }));
+}
+
+void Climatology::requireMeans(const ZString& fileName) const {
+    if (meansKnown() == 0) {
+        throw ZException(ZFormattedString("Die Datei \"%s\" hat im Bezugszeitraum %s zu wenige "
+                                          "Daten: In keiner Zelle haben mindestens die Hälfte "
+                                          "der Jahre Werte.",
+                                          fileName.c_str(), span_.text().c_str()),
+                         0);
+    }
+}
+
+std::vector<double> Climatology::means() const {
+    std::vector<double> means(sums_.size());
+    for (std::size_t i = 0; i < sums_.size(); ++i) {
+        means[i] = counts_[i] != 0 ? sums_[i] : std::numeric_limits<double>::quiet_NaN();
+    }
+    return means;
+}
+
+std::optional<Climatology> Climatology::ofMeans(std::uint32_t cellSize, YearSpan span,
+                                                const std::vector<double>& means) {
+    Climatology climatology(cellSize, span);
+    if (means.size() != climatology.sums_.size()) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < means.size(); ++i) {
+        const bool known = !std::isnan(means[i]);
+        climatology.sums_[i] = known ? means[i] : 0.0;
+        climatology.counts_[i] = known ? 1 : 0;
+    }
+    return climatology;
 }

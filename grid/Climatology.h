@@ -2,9 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "grid/YearSpan.h"
+#include "toolkit/ZString.h"
 
 class GridSource;
 class MonthGrid;
@@ -44,6 +46,14 @@ class Climatology {
     double mean(std::uint32_t month, std::size_t cell) const { return sums_[index(month, cell)]; }
     // How many cell-months have a mean.
     std::size_t meansKnown() const;
+    // Raises ZException naming the file when no cell-month has a mean.
+    void requireMeans(const ZString& fileName) const;
+
+    // Every cell-month's mean, month by month in grid order, NaN where there is none: what a
+    // kept copy holds. A climatology of such means (empty when their number does not fit).
+    std::vector<double> means() const;
+    static std::optional<Climatology> ofMeans(std::uint32_t cellSize, YearSpan span,
+                                              const std::vector<double>& means);
 
   private:
     std::size_t index(std::uint32_t month, std::size_t cell) const {

@@ -1,13 +1,20 @@
 #pragma once
 
-#include <cstdint>
 #include <span>
 #include <vector>
 
-// Where the bands of a netCDF grid's coordinates lie on the 5-degree grid: for each latitude
-// centre the row (row 0 the band 90N-85N), for each longitude centre the column (column 0 the
-// band 180W-175W). Either order of the latitudes and any start of the longitudes (-177.5 or
-// 2.5, say) fit, as long as each centre lies in the middle of one band and every band is there
-// once. Empty when they do not.
-std::vector<std::uint32_t> rowsOfLatitudes(std::span<const double> centres);
-std::vector<std::uint32_t> columnsOfLongitudes(std::span<const double> centres);
+// Where one cell of a grid axis lies, in degrees; low < high.
+struct CellSpan {
+    double low = 0.0;
+    double high = 0.0;
+};
+
+// The cells of a netCDF grid's axes, in the file's order: from the bounds when the file has them
+// (pairs in either order), else halfway between the centres, the outer edges mirrored. Centres
+// may run either way and be spaced unevenly (Gaussian latitudes). Latitudes are clamped to
+// -90..90; longitudes keep the file's convention. Empty when the centres do not run steadily one
+// way, or the cells overlap (longitudes that wrap more than once round the Earth).
+std::vector<CellSpan> latitudeCells(std::span<const double> centres,
+                                    std::span<const double> bounds);
+std::vector<CellSpan> longitudeCells(std::span<const double> centres,
+                                     std::span<const double> bounds);

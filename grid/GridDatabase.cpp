@@ -1,5 +1,7 @@
 #include "grid/GridDatabase.h"
 
+#include "toolkit/ZQuietProgress.h"
+
 namespace {
 
 const ZString NOTHING;
@@ -7,9 +9,14 @@ const ZString NOTHING;
 }  // namespace
 
 void GridDatabase::open(const GridSourceDescription& description) {
+    ZQuietProgress quiet;
+    open(description, quiet);
+}
+
+void GridDatabase::open(const GridSourceDescription& description, ZProgress& progress) {
     std::unique_ptr<GridSource> source;
     try {
-        source = GridSource::open(description);
+        source = GridSource::open(description, progress);
     } catch (...) {
         // A file that cannot be opened leaves the dataset closed under the name chosen: the
         // caption and the saved settings name it so.

@@ -19,6 +19,8 @@ class GridDatabase {
     // Opens the source (see GridSource::open for what raises) with a grid without data; the
     // selection is kept and nothing is read.
     void open(const GridSourceDescription& description);
+    // The same, with the progress of a baseline computed on opening (see GridSource::open).
+    void open(const GridSourceDescription& description, ZProgress& progress);
     void close();
     void select(const MonthSelection& selection);
     void nextYear();

@@ -2,6 +2,7 @@
 
 #include "grid/AnomalySource.h"
 #include "grid/Climatology.h"
+#include "grid/FileBaselines.h"
 #include "grid/GridSourceDescription.h"
 #include "grid/MonthSelection.h"
 #include "grid/NetcdfSource.h"
@@ -44,24 +45,52 @@ std::unique_ptr<GridSource> GridSource::rereferenced(std::unique_ptr<GridSource>
                                                      const ZString& fileName, YearSpan span,
                                                      ZProgress& progress) {
     auto climatology = std::make_shared<Climatology>(Climatology::compute(*source, span, progress));
-    if (climatology->meansKnown() == 0) {
-        throw ZException(ZFormattedString("Die Datei \"%s\" hat im Bezugszeitraum %s zu wenige "
-                                          "Daten: In keiner Zelle haben mindestens die Hälfte "
-                                          "der Jahre Werte.",
-                                          fileName.c_str(), span.text().c_str()),
-                         0);
-    }
+    climatology->requireMeans(fileName);
     return std::make_unique<AnomalySource>(std::move(source), std::move(climatology));
 }
 
 std::unique_ptr<GridSource> GridSource::open(const GridSourceDescription& description) {
+    ZQuietProgress quiet;
+    return open(description, quiet);
+}
+
+std::unique_ptr<GridSource> GridSource::open(const GridSourceDescription& description,
+                                             ZProgress& progress) {
     auto source = openPlain(description);
+    if (const auto* file = dynamic_cast<const NetcdfSource*>(source.get());
+        file && file->absolute()) {
+        const ZString path = ZSystem::findProgramFile(description.fileName);
+        const YearSpan span = description.baseline.value_or(
+            FileBaselines::spanOf(file->firstMonth(), file->endMonth()));
+        std::shared_ptr<const Climatology> baseline =
+            FileBaselines::known(path, span, description.minCoverage);
+        if (!baseline) {
+            baseline = FileBaselines::compute(*source, path, description.fileName, span,
+                                              description.minCoverage, progress);
+        }
+        return std::make_unique<AnomalySource>(std::move(source), std::move(baseline));
+    }
     if (description.baseline) {
-        ZQuietProgress quiet;
         source =
-            rereferenced(std::move(source), description.fileName, *description.baseline, quiet);
+            rereferenced(std::move(source), description.fileName, *description.baseline, progress);
     }
     return source;
+}
+
+bool GridSource::needsBaseline(const GridSourceDescription& description) {
+    try {
+        const auto source = openPlain(description);
+        const auto* file = dynamic_cast<const NetcdfSource*>(source.get());
+        if (!file || !file->absolute()) {
+            return false;
+        }
+        const YearSpan span = description.baseline.value_or(
+            FileBaselines::spanOf(file->firstMonth(), file->endMonth()));
+        return !FileBaselines::known(ZSystem::findProgramFile(description.fileName), span,
+                                     description.minCoverage);
+    } catch (const ZException&) {
+        return false;
+    }
 }
 
 std::unique_ptr<GridSource> GridSource::openPlain(const GridSourceDescription& description) {
@@ -76,7 +105,7 @@ std::unique_ptr<GridSource> GridSource::openPlain(const GridSourceDescription& d
     file.open(name, false);
     if (NetcdfReader::hasSignature(file)) {
         file.close();
-        return std::make_unique<NetcdfSource>(name);
+        return std::make_unique<NetcdfSource>(name, description.minCoverage);
     }
     file.close();
     if (namedNetcdf(name)) {

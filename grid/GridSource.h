@@ -18,11 +18,20 @@ class GridSource {
 
     // Opens the source a description names: the file's first bytes tell netCDF from text. Any
     // type other than 1 and 2 raises ZException "Unkown sorvo database dbType." (code 0). A
-    // netCDF file (by its first bytes, or any file named ".nc") that is not a monthly 5-degree
-    // grid raises ZException saying what is wrong, as a file that cannot be opened does.
-    // With a baseline in the description the months come re-referenced to it (see
-    // AnomalySource); a span without any data raises ZException saying so.
+    // netCDF file (by its first bytes, or any file named ".nc") that is not a monthly
+    // latitude-longitude grid raises ZException saying what is wrong, as a file that cannot be
+    // opened does. With a baseline in the description the months come re-referenced to it (see
+    // AnomalySource); a span without any data raises ZException saying so. A file of
+    // temperatures (not anomalies) always comes re-referenced: to the description's span, else
+    // to its own (FileBaselines::spanOf).
     static std::unique_ptr<GridSource> open(const GridSourceDescription& description);
+    // As open, computing the baseline of a file of temperatures with progress when it is not
+    // known yet (see FileBaselines); raises ZException "Abgebrochen." when stopped.
+    static std::unique_ptr<GridSource> open(const GridSourceDescription& description,
+                                            ZProgress& progress);
+    // Whether open will compute a baseline for a file of temperatures first; false for
+    // anything else, a file that cannot be opened included.
+    static bool needsBaseline(const GridSourceDescription& description);
     // The source's months re-referenced to the climatology of a span, computed with progress.
     // Raises ZException when the span holds no data or when stopped.
     static std::unique_ptr<GridSource> rereferenced(std::unique_ptr<GridSource> source,

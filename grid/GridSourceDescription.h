@@ -8,8 +8,9 @@
 #include "toolkit/ZString.h"
 
 // Which dataset a grid comes from: type 1 is a 5-degree grid read from the file (month blocks
-// of text or netCDF), type 2 a 1-degree grid without a file. Everyone who reads the dataset on
-// their own (the export, the animation) opens a source of their own from it.
+// of text, or netCDF averaged onto the 5-degree cells), type 2 a 1-degree grid without a file.
+// Everyone who reads the dataset on their own (the export, the animation) opens a source of their
+// own from it.
 struct GridSourceDescription {
     GridSourceDescription() = default;
     GridSourceDescription(std::uint32_t type, ZString fileName,
@@ -20,6 +21,9 @@ struct GridSourceDescription {
     ZString fileName;
     // The span the user re-references the anomalies to; none for the file's own.
     std::optional<YearSpan> baseline;
+    // A 5-degree cell averaged from a finer grid gets a value when data cover at least this
+    // percentage of its area.
+    std::uint32_t minCoverage = 50;
 
     bool operator==(const GridSourceDescription&) const = default;
 };

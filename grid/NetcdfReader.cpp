@@ -1,83 +1,29 @@
 #include "grid/NetcdfReader.h"
 
-#include <H5Epublic.h>
 #include <netcdf.h>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
-#include <mutex>
-#include <span>
-#include <string>
+#include <limits>
 
-#include "grid/GridAxes.h"
+#include "grid/CellAggregation.h"
+#include "grid/NetcdfAttributes.h"
 #include "grid/TimeUnits.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
 
 namespace {
 
-constexpr std::size_t ROWS = 36;
-constexpr std::size_t COLUMNS = 72;
-
-// The library keeps global state without locks of its own; the export reads on its own thread.
-std::mutex& libraryLock() {
-    static std::mutex lock;
-    return lock;
-}
-
-// HDF5 prints its error stack for every failed look-up (netCDF-4 asks for attributes that may
-// not be there) unless told not to, and that setting holds for one thread only; netCDF tells
-// only the thread that opens the first file. Reasons the reader needs come as netCDF statuses.
-void quietOnThisThread() {
-    thread_local bool quiet = false;
-    if (!quiet) {
-        H5Eset_auto2(H5E_DEFAULT, nullptr, nullptr);
-        quiet = true;
-    }
-}
-
-// A text attribute, written as characters or (netCDF-4) as a string; nothing when there is none.
-std::optional<std::string> textAttribute(int ncid, int varid, const char* name) {
-    nc_type type = 0;
-    std::size_t length = 0;
-    if (nc_inq_att(ncid, varid, name, &type, &length) != NC_NOERR) {
-        return std::nullopt;
-    }
-    if (type == NC_CHAR) {
-        std::string text(length, '\0');
-        if (nc_get_att_text(ncid, varid, name, text.data()) != NC_NOERR) {
-            return std::nullopt;
-        }
-        // Some writers count the closing zero byte.
-        return text.substr(0, text.find('\0'));
-    }
-    if (type == NC_STRING && length == 1) {
-        char* value = nullptr;
-        if (nc_get_att_string(ncid, varid, name, &value) != NC_NOERR) {
-            return std::nullopt;
-        }
-        std::string text = value ? value : "";
-        nc_free_string(1, &value);
-        return text;
-    }
-    return std::nullopt;
-}
-
-// The values of a numeric attribute; empty when there is none or it holds text.
-std::vector<double> numberAttribute(int ncid, int varid, const char* name) {
-    nc_type type = 0;
-    std::size_t length = 0;
-    if (nc_inq_att(ncid, varid, name, &type, &length) != NC_NOERR || type == NC_CHAR ||
-        type == NC_STRING || length == 0) {
-        return {};
-    }
-    std::vector<double> values(length);
-    if (nc_get_att_double(ncid, varid, name, values.data()) != NC_NOERR) {
-        return {};
-    }
-    return values;
-}
+// Tried in this order before any variable is guessed.
+constexpr std::array KNOWN_VARIABLES{"tas_mean", "temperature_anomaly", "tas", "t2m",
+                                     "air",      "temperature"};
+// The first two are anomalies whatever their units say.
+constexpr std::size_t KNOWN_ANOMALIES = 2;
+// Values read at once when the file's chunks leave it open.
+constexpr std::size_t BAND_VALUES = std::size_t{1} << 18;
 
 bool isFloating(nc_type type) {
     return type == NC_FLOAT || type == NC_DOUBLE;
@@ -102,6 +48,67 @@ double defaultFill(nc_type type) {
     }
 }
 
+std::string lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The unit's letters without blanks, underscores and "degree(s)": "K", "kelvin", "degC",
+// "degrees_Celsius" and "°C" become "k", "kelvin", "c", "celsius" and "°c".
+std::string unitWord(const std::string& units) {
+    std::string word;
+    for (char c : lowered(units)) {
+        if (c != ' ' && c != '_') {
+            word += c;
+        }
+    }
+    for (const char* prefix : {"degrees", "degree", "deg"}) {
+        if (word.rfind(prefix, 0) == 0 && word.size() > std::strlen(prefix)) {
+            return word.substr(std::strlen(prefix));
+        }
+    }
+    return word;
+}
+
+std::string dimensionName(int ncid, int dimension) {
+    char name[NC_MAX_NAME + 1] = {};
+    nc_inq_dimname(ncid, dimension, name);
+    return name;
+}
+
+std::string variableName(int ncid, int varid) {
+    char name[NC_MAX_NAME + 1] = {};
+    nc_inq_varname(ncid, varid, name);
+    return name;
+}
+
+std::vector<int> dimensionsOf(int ncid, int varid) {
+    int count = 0;
+    nc_inq_varndims(ncid, varid, &count);
+    std::vector<int> ids(static_cast<std::size_t>(count));
+    nc_inq_vardimid(ncid, varid, ids.data());
+    return ids;
+}
+
+// Whether a variable (a coordinate, or a dimension's coordinate variable) names latitudes or
+// longitudes, by its name, standard_name or units.
+bool namesAxis(int ncid, int varid, const std::string& name, bool latitude) {
+    const std::string lower = lowered(name);
+    if (lower == (latitude ? "lat" : "lon") || lower == (latitude ? "latitude" : "longitude")) {
+        return true;
+    }
+    if (varid < 0) {
+        return false;
+    }
+    if (lowered(textAttribute(ncid, varid, "standard_name").value_or("")) ==
+        (latitude ? "latitude" : "longitude")) {
+        return true;
+    }
+    const std::string units = unitWord(textAttribute(ncid, varid, "units").value_or(""));
+    return latitude ? units == "north" || units == "n" : units == "east" || units == "e";
+}
+
 std::int64_t yearOfMonth(std::int64_t month) {
     return month >= 0 ? month / 12 : (month - 11) / 12;
 }
@@ -116,8 +123,8 @@ NetcdfReader::NetcdfReader(const ZString& path, const ZString& name) : name_(nam
     // An absolute path: the library would take a name beginning "http:" for a web address.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path.str(), error);
-    const std::lock_guard lock(libraryLock());
-    quietOnThisThread();
+    const std::lock_guard lock(netcdfLock());
+    quietNetcdfOnThisThread();
     const int status = nc_open(error ? path.c_str() : absolute.c_str(), NC_NOWRITE, &ncid_);
     if (status != NC_NOERR) {
         ncid_ = -1;
@@ -136,7 +143,7 @@ NetcdfReader::NetcdfReader(const ZString& path, const ZString& name) : name_(nam
 
 NetcdfReader::~NetcdfReader() {
     if (ncid_ != -1) {
-        const std::lock_guard lock(libraryLock());
+        const std::lock_guard lock(netcdfLock());
         nc_close(ncid_);
     }
 }
@@ -150,120 +157,184 @@ bool NetcdfReader::hasSignature(const ZFile& file) {
            (head[3] == 1 || head[3] == 2 || head[3] == 5);
 }
 
-void NetcdfReader::fail(const char* what) const {
+void NetcdfReader::fail(const std::string& what) const {
     throw ZException(ZFormattedString("Die Datei \"%s\" ist kein netCDF-Datensatz mit "
-                                      "Monatswerten im 5-Grad-Gitter: %s.",
-                                      name_.c_str(), what),
+                                      "Monatswerten in einem regelmäßigen Längen-Breiten-Gitter: "
+                                      "%s.",
+                                      name_.c_str(), what.c_str()),
                      0);
 }
 
 void NetcdfReader::inspect() {
     findVariable();
-    readAxes();
+    refuseOtherGrids();
+    findAxes();
     readMissingMarkers();
+    readUnits();
     readTimes();
-    floats_.resize(ROWS * COLUMNS);
-    doubles_.resize(ROWS * COLUMNS);
+    chooseBands();
 }
 
 void NetcdfReader::findVariable() {
-    if (nc_inq_varid(ncid_, "tas_mean", &varid_) != NC_NOERR &&
-        nc_inq_varid(ncid_, "temperature_anomaly", &varid_) != NC_NOERR) {
-        // Otherwise the one field over three dimensions the file holds.
+    for (const char* known : KNOWN_VARIABLES) {
+        if (nc_inq_varid(ncid_, known, &varid_) == NC_NOERR) {
+            break;
+        }
+    }
+    if (varid_ < 0) {
+        // Otherwise the one field over three dimensions the file holds, or the one of several
+        // that holds temperatures.
         int count = 0;
         nc_inq_nvars(ncid_, &count);
-        int found = 0;
+        std::vector<int> fields;
+        std::vector<int> temperatures;
         for (int v = 0; v < count; ++v) {
             int dims = 0;
             nc_type type = 0;
             if (nc_inq_varndims(ncid_, v, &dims) == NC_NOERR && dims == 3 &&
                 nc_inq_vartype(ncid_, v, &type) == NC_NOERR && isFloating(type)) {
-                varid_ = v;
-                ++found;
+                fields.push_back(v);
+                const std::string standard = textAttribute(ncid_, v, "standard_name").value_or("");
+                if (standard.find("temperature") != std::string::npos) {
+                    temperatures.push_back(v);
+                }
             }
         }
-        if (found != 1) {
+        if (fields.size() == 1) {
+            varid_ = fields[0];
+        } else if (temperatures.size() == 1) {
+            varid_ = temperatures[0];
+        } else {
             fail(
-                "Sie enthält weder \"tas_mean\" noch \"temperature_anomaly\" noch genau eine "
-                "dreidimensionale Gleitkommavariable");
+                "Sie enthält keine der Variablen \"tas_mean\", \"temperature_anomaly\", \"tas\", "
+                "\"t2m\", \"air\", \"temperature\" und nicht genau eine dreidimensionale "
+                "Gleitkommavariable");
         }
     }
-    char name[NC_MAX_NAME + 1] = {};
+    variable_ = variableName(ncid_, varid_);
     nc_type type = 0;
-    int dims = 0;
-    int ids[NC_MAX_VAR_DIMS] = {};
-    nc_inq_var(ncid_, varid_, name, &type, &dims, ids, nullptr);
+    nc_inq_vartype(ncid_, varid_, &type);
     type_ = type;
     if (!isNumber(type)) {
-        fail(ZFormattedString("Die Variable \"%s\" enthält keine Zahlen", name).c_str());
+        fail(ZFormattedString("Die Variable \"%s\" enthält keine Zahlen", variable_.c_str()).str());
     }
-    std::string found;
-    for (int d = 0; d < dims; ++d) {
-        char dimension[NC_MAX_NAME + 1] = {};
-        nc_inq_dimname(ncid_, ids[d], dimension);
-        found += (d ? ", " : "") + std::string(dimension);
+    dimensions_ = dimensionsOf(ncid_, varid_);
+}
+
+void NetcdfReader::refuseOtherGrids() {
+    // A rotated pole is named by the grid mapping, or shows in the axes' names.
+    bool rotated = false;
+    if (const auto mapping = textAttribute(ncid_, varid_, "grid_mapping")) {
+        int mappingId = -1;
+        if (nc_inq_varid(ncid_, mapping->c_str(), &mappingId) == NC_NOERR &&
+            textAttribute(ncid_, mappingId, "grid_mapping_name").value_or("") ==
+                "rotated_latitude_longitude") {
+            rotated = true;
+        }
     }
-    std::copy_n(ids, 3, dimensions_);
-    auto named = [&](int d, const char* a, const char* b) {
-        char dimension[NC_MAX_NAME + 1] = {};
-        nc_inq_dimname(ncid_, dimensions_[d], dimension);
-        return std::strcmp(dimension, a) == 0 || (b && std::strcmp(dimension, b) == 0);
-    };
-    if (dims != 3 || !named(0, "time", nullptr) || !named(1, "latitude", "lat") ||
-        !named(2, "longitude", "lon")) {
-        fail(ZFormattedString("Die Variable \"%s\" hat die Dimensionen (%s) statt (time, "
-                              "latitude, longitude)",
-                              name, found.c_str())
-                 .c_str());
+    for (int dimension : dimensions_) {
+        const std::string name = lowered(dimensionName(ncid_, dimension));
+        rotated |= name == "rlat" || name == "rlon";
     }
-    std::size_t rows = 0;
-    std::size_t columns = 0;
-    nc_inq_dimlen(ncid_, dimensions_[1], &rows);
-    nc_inq_dimlen(ncid_, dimensions_[2], &columns);
-    if (rows != ROWS || columns != COLUMNS) {
-        fail(ZFormattedString("Das Gitter hat %zu x %zu statt 36 x 72 Zellen zu 5 Grad", rows,
-                              columns)
-                 .c_str());
+    if (rotated) {
+        fail("Das Gitter ist gedreht (rotated_pole), kein Gitter mit Nordpol oben");
+    }
+    // Curvilinear: latitudes and longitudes that vary along two axes.
+    std::vector<std::string> candidates{"lat", "lon", "latitude", "longitude"};
+    const std::string coordinates = textAttribute(ncid_, varid_, "coordinates").value_or("");
+    for (std::size_t start = 0; start < coordinates.size();) {
+        const std::size_t end = std::min(coordinates.find(' ', start), coordinates.size());
+        if (end > start) {
+            candidates.push_back(coordinates.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    for (const std::string& candidate : candidates) {
+        int id = -1;
+        int dims = 0;
+        if (nc_inq_varid(ncid_, candidate.c_str(), &id) == NC_NOERR &&
+            nc_inq_varndims(ncid_, id, &dims) == NC_NOERR && dims == 2 &&
+            (namesAxis(ncid_, id, candidate, true) || namesAxis(ncid_, id, candidate, false))) {
+            fail(ZFormattedString("Das Gitter ist krummlinig: Die Koordinate \"%s\" ist "
+                                  "zweidimensional",
+                                  candidate.c_str())
+                     .str());
+        }
     }
 }
 
-void NetcdfReader::readAxes() {
+std::vector<double> NetcdfReader::coordinate(int dimension, std::string& bounds) {
     // The coordinate variable of a dimension carries its name and runs along it alone.
-    auto coordinate = [&](int d, std::size_t n) {
-        char dimension[NC_MAX_NAME + 1] = {};
-        nc_inq_dimname(ncid_, dimensions_[d], dimension);
+    const std::string name = dimensionName(ncid_, dimension);
+    std::size_t n = 0;
+    nc_inq_dimlen(ncid_, dimension, &n);
+    int varid = -1;
+    std::vector<double> values(n);
+    if (nc_inq_varid(ncid_, name.c_str(), &varid) != NC_NOERR ||
+        dimensionsOf(ncid_, varid) != std::vector<int>{dimension} ||
+        nc_get_var_double(ncid_, varid, values.data()) != NC_NOERR) {
+        fail(
+            ZFormattedString("Die Koordinate \"%s\" fehlt oder ist keine Zahlenreihe", name.c_str())
+                .str());
+    }
+    bounds = textAttribute(ncid_, varid, "bounds").value_or("");
+    return values;
+}
+
+void NetcdfReader::findAxes() {
+    auto axis = [&](int dimension, bool latitude) {
+        const std::string name = dimensionName(ncid_, dimension);
         int varid = -1;
-        int dims = 0;
-        int along = -1;
-        std::vector<double> values(n);
-        if (nc_inq_varid(ncid_, dimension, &varid) != NC_NOERR ||
-            nc_inq_varndims(ncid_, varid, &dims) != NC_NOERR || dims != 1 ||
-            nc_inq_vardimid(ncid_, varid, &along) != NC_NOERR || along != dimensions_[d] ||
-            nc_get_var_double(ncid_, varid, values.data()) != NC_NOERR) {
-            fail(ZFormattedString("Die Koordinate \"%s\" fehlt oder ist keine Zahlenreihe",
-                                  dimension)
-                     .c_str());
-        }
-        return values;
+        nc_inq_varid(ncid_, name.c_str(), &varid);
+        return namesAxis(ncid_, varid, name, latitude);
     };
-    const std::vector<std::uint32_t> rows = rowsOfLatitudes(coordinate(1, ROWS));
-    if (rows.empty()) {
-        fail(
-            "Die Breiten sind nicht die Mitten der 36 Bänder zu 5 Grad (87,5 bis -87,5 oder "
-            "-87,5 bis 87,5)");
+    std::string found;
+    for (int dimension : dimensions_) {
+        found += (found.empty() ? "" : ", ") + dimensionName(ncid_, dimension);
     }
-    const std::vector<std::uint32_t> columns = columnsOfLongitudes(coordinate(2, COLUMNS));
-    if (columns.empty()) {
-        fail(
-            "Die Längen sind nicht die Mitten der 72 Bänder zu 5 Grad (-177,5 bis 177,5 oder "
-            "2,5 bis 357,5)");
+    const bool spatial = dimensions_.size() == 3;
+    if (spatial && axis(dimensions_[1], true) && axis(dimensions_[2], false)) {
+        latitudeOuter_ = true;
+    } else if (spatial && axis(dimensions_[1], false) && axis(dimensions_[2], true)) {
+        latitudeOuter_ = false;
+    } else {
+        fail(ZFormattedString("Die Variable \"%s\" hat die Dimensionen (%s), keine Zeit, Breite "
+                              "und Länge: Das Gitter ist unstrukturiert oder kein "
+                              "Längen-Breiten-Gitter",
+                              variable_.c_str(), found.c_str())
+                 .str());
     }
-    cellOf_.resize(ROWS * COLUMNS);
-    for (std::size_t j = 0; j < ROWS; ++j) {
-        for (std::size_t i = 0; i < COLUMNS; ++i) {
-            cellOf_[j * COLUMNS + i] = rows[j] * COLUMNS + columns[i];
+    // The bounds are taken when the coordinate names them, or by the usual names.
+    auto cells = [&](int dimension, bool latitude) {
+        std::string boundsName;
+        const std::vector<double> centres = coordinate(dimension, boundsName);
+        std::vector<double> bounds;
+        int boundsId = -1;
+        for (const std::string& name :
+             {boundsName, std::string(latitude ? "lat_bnds" : "lon_bnds"),
+              std::string(latitude ? "latitude_bnds" : "longitude_bnds")}) {
+            std::vector<int> along;
+            if (!name.empty() && nc_inq_varid(ncid_, name.c_str(), &boundsId) == NC_NOERR &&
+                (along = dimensionsOf(ncid_, boundsId)).size() == 2 && along[0] == dimension) {
+                bounds.resize(centres.size() * 2);
+                if (nc_get_var_double(ncid_, boundsId, bounds.data()) != NC_NOERR) {
+                    bounds.clear();
+                }
+                break;
+            }
         }
-    }
+        std::vector<CellSpan> spans =
+            latitude ? latitudeCells(centres, bounds) : longitudeCells(centres, bounds);
+        if (spans.empty()) {
+            fail(latitude ? "Die Breiten laufen nicht stetig in eine Richtung oder liegen "
+                            "außerhalb von -90 bis 90 Grad"
+                          : "Die Längen laufen nicht stetig in eine Richtung oder überdecken "
+                            "die Erde mehr als einmal");
+        }
+        return spans;
+    };
+    rows_ = cells(latitudeOuter_ ? dimensions_[1] : dimensions_[2], true);
+    columns_ = cells(latitudeOuter_ ? dimensions_[2] : dimensions_[1], false);
 }
 
 void NetcdfReader::readMissingMarkers() {
@@ -281,14 +352,31 @@ void NetcdfReader::readMissingMarkers() {
     offset_ = offset.empty() ? 0.0 : offset[0];
 }
 
+void NetcdfReader::readUnits() {
+    // Temperatures themselves, unless the variable's names call it an anomaly: the files of
+    // anomalies often give their units as kelvin too.
+    const bool knownAnomaly =
+        std::find(KNOWN_VARIABLES.begin(), KNOWN_VARIABLES.begin() + KNOWN_ANOMALIES, variable_) !=
+        KNOWN_VARIABLES.begin() + KNOWN_ANOMALIES;
+    const std::string named =
+        lowered(variable_ + " " + textAttribute(ncid_, varid_, "long_name").value_or("") + " " +
+                textAttribute(ncid_, varid_, "standard_name").value_or(""));
+    const std::string unit = unitWord(textAttribute(ncid_, varid_, "units").value_or(""));
+    const bool kelvin = unit == "k" || unit == "kelvin";
+    const bool celsius = unit == "c" || unit == "celsius" || unit == "°c";
+    absolute_ = !knownAnomaly && named.find("anomal") == std::string::npos && (kelvin || celsius);
+    kelvin_ = absolute_ && kelvin ? 273.15 : 0.0;
+}
+
 void NetcdfReader::readTimes() {
+    const int dimension = dimensions_[0];
+    const std::string name = dimensionName(ncid_, dimension);
     int varid = -1;
-    int dims = 0;
-    int along = -1;
-    if (nc_inq_varid(ncid_, "time", &varid) != NC_NOERR ||
-        nc_inq_varndims(ncid_, varid, &dims) != NC_NOERR || dims != 1 ||
-        nc_inq_vardimid(ncid_, varid, &along) != NC_NOERR || along != dimensions_[0]) {
-        fail("Die Zeitkoordinate \"time\" fehlt oder läuft nicht entlang der Zeit");
+    if (nc_inq_varid(ncid_, name.c_str(), &varid) != NC_NOERR ||
+        dimensionsOf(ncid_, varid) != std::vector<int>{dimension}) {
+        fail(ZFormattedString("Die Zeitkoordinate \"%s\" fehlt oder läuft nicht entlang der Zeit",
+                              name.c_str())
+                 .str());
     }
     const std::optional<std::string> units = textAttribute(ncid_, varid, "units");
     if (!units) {
@@ -299,16 +387,16 @@ void NetcdfReader::readTimes() {
         fail(ZFormattedString("Die Zeiteinheit \"%s\" ist nicht lesbar (erwartet etwa \"days "
                               "since 1850-01-01 00:00:00\" oder \"hours since ...\")",
                               units->c_str())
-                 .c_str());
+                 .str());
     }
     const std::string calendar = textAttribute(ncid_, varid, "calendar").value_or("");
     if (!TimeUnits::isGregorian(calendar)) {
         fail(ZFormattedString("Der Kalender \"%s\" wird nicht unterstützt (nur standard, "
                               "gregorian und proleptic_gregorian)",
                               calendar.c_str())
-                 .c_str());
+                 .str());
     }
-    nc_inq_dimlen(ncid_, dimensions_[0], &steps_);
+    nc_inq_dimlen(ncid_, dimension, &steps_);
     if (steps_ == 0) {
         fail("Sie enthält keinen Zeitschritt");
     }
@@ -316,25 +404,75 @@ void NetcdfReader::readTimes() {
     if (nc_get_var_double(ncid_, varid, values.data()) != NC_NOERR) {
         fail("Die Zeitwerte sind nicht lesbar");
     }
+    std::vector<std::int64_t> months(steps_);
     for (std::uint64_t k = 0; k < steps_; ++k) {
         const std::optional<std::int64_t> month = time->monthOf(values[k]);
         if (!month) {
             fail(ZFormattedString("Der Zeitschritt %llu hat keinen gültigen Zeitwert",
                                   static_cast<unsigned long long>(k + 1))
-                     .c_str());
+                     .str());
         }
-        if (k == 0) {
-            firstMonth_ = *month;
-        } else if (*month != firstMonth_ + static_cast<std::int64_t>(k)) {
-            const std::int64_t expected = firstMonth_ + static_cast<std::int64_t>(k);
+        months[k] = *month;
+    }
+    if (steps_ > 1 && months[1] == months[0]) {
+        fail("Die Zeitschritte sind Tage oder kürzer, keine Monate");
+    }
+    if (steps_ > 1 && months[1] == months[0] + 12) {
+        fail("Die Zeitschritte sind Jahre, keine Monate");
+    }
+    firstMonth_ = months[0];
+    for (std::uint64_t k = 1; k < steps_; ++k) {
+        const std::int64_t expected = firstMonth_ + static_cast<std::int64_t>(k);
+        if (months[k] != expected) {
             fail(ZFormattedString("Die Zeitschritte folgen nicht Monat für Monat aufeinander: "
                                   "Schritt %llu fällt in %02u/%lld statt in %02u/%lld",
-                                  static_cast<unsigned long long>(k + 1), monthOfYear(*month),
-                                  static_cast<long long>(yearOfMonth(*month)),
+                                  static_cast<unsigned long long>(k + 1), monthOfYear(months[k]),
+                                  static_cast<long long>(yearOfMonth(months[k])),
                                   monthOfYear(expected),
                                   static_cast<long long>(yearOfMonth(expected)))
-                     .c_str());
+                     .str());
         }
+    }
+}
+
+void NetcdfReader::chooseBands() {
+    const std::size_t outer = latitudeOuter_ ? rows_.size() : columns_.size();
+    const std::size_t inner = latitudeOuter_ ? columns_.size() : rows_.size();
+    // Whole chunks along the outer axis, so that no chunk is unpacked twice for one month.
+    int storage = NC_CONTIGUOUS;
+    std::size_t chunks[3] = {1, 1, 1};
+    std::size_t chunk = 1;
+    if (nc_inq_var_chunking(ncid_, varid_, &storage, chunks) == NC_NOERR && storage == NC_CHUNKED) {
+        chunk = std::max<std::size_t>(chunks[1], 1);
+    }
+    band_ = chunk;
+    while (band_ < outer && (band_ + chunk) * inner <= BAND_VALUES) {
+        band_ += chunk;
+    }
+    band_ = std::min(band_, outer);
+    if (type_ == NC_FLOAT) {
+        floats_.resize(band_ * inner);
+    } else {
+        doubles_.resize(band_ * inner);
+    }
+    values_.resize(inner);
+}
+
+template <typename Raw>
+void NetcdfReader::valuesOf(const Raw* raw, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const double stored = raw[i];
+        bool marker = false;
+        for (double missing : missing_) {
+            marker |= stored == missing;
+        }
+        // The value as the text files give it: a float, data only inside (-99, 99), so NaN and
+        // infinities never count.
+        const float value =
+            static_cast<float>((packed_ ? stored * scale_ + offset_ : stored) - kelvin_);
+        values_[i] = !marker && value > -99.0f && value < 99.0f
+                         ? value
+                         : std::numeric_limits<float>::quiet_NaN();
     }
 }
 
@@ -349,38 +487,44 @@ std::optional<std::uint64_t> NetcdfReader::stepOf(std::uint64_t year, std::int64
     return static_cast<std::uint64_t>(k);
 }
 
-bool NetcdfReader::addStep(std::uint64_t k, double* sums, std::uint32_t* counts) {
-    const std::size_t start[3] = {k, 0, 0};
-    const std::size_t count[3] = {1, ROWS, COLUMNS};
-    int status = NC_NOERR;
-    {
-        const std::lock_guard lock(libraryLock());
-        quietOnThisThread();
-        status = type_ == NC_FLOAT
-                     ? nc_get_vara_float(ncid_, varid_, start, count, floats_.data())
-                     : nc_get_vara_double(ncid_, varid_, start, count, doubles_.data());
-    }
-    if (status != NC_NOERR) {
-        const std::int64_t month = firstMonth_ + static_cast<std::int64_t>(k);
-        problem_ = ZFormattedString(
-            "Der Monat %02u/%lld kann aus \"%s\" nicht gelesen werden: %s. Es werden keine "
-            "Daten gezeigt.",
-            monthOfYear(month), static_cast<long long>(yearOfMonth(month)), name_.c_str(),
-            nc_strerror(status));
-        return false;
-    }
-    for (std::size_t i = 0; i < ROWS * COLUMNS; ++i) {
-        const double raw = type_ == NC_FLOAT ? floats_[i] : doubles_[i];
-        bool marker = false;
-        for (double missing : missing_) {
-            marker |= raw == missing;
+bool NetcdfReader::readStep(std::uint64_t k, CellAggregation& cells) {
+    const std::size_t outer = latitudeOuter_ ? rows_.size() : columns_.size();
+    const std::size_t inner = latitudeOuter_ ? columns_.size() : rows_.size();
+    cells.begin();
+    for (std::size_t first = 0; first < outer; first += band_) {
+        const std::size_t count = std::min(band_, outer - first);
+        const std::size_t start[3] = {k, first, 0};
+        const std::size_t counts[3] = {1, count, inner};
+        int status = NC_NOERR;
+        {
+            const std::lock_guard lock(netcdfLock());
+            quietNetcdfOnThisThread();
+            status = type_ == NC_FLOAT
+                         ? nc_get_vara_float(ncid_, varid_, start, counts, floats_.data())
+                         : nc_get_vara_double(ncid_, varid_, start, counts, doubles_.data());
         }
-        // The value as the text files give it: a float, data only inside (-99, 99), so NaN and
-        // infinities never count.
-        const float value = static_cast<float>(packed_ ? raw * scale_ + offset_ : raw);
-        if (!marker && value > -99.0f && value < 99.0f) {
-            sums[cellOf_[i]] += value;
-            ++counts[cellOf_[i]];
+        if (status != NC_NOERR) {
+            const std::int64_t month = firstMonth_ + static_cast<std::int64_t>(k);
+            problem_ = ZFormattedString(
+                "Der Monat %02u/%lld kann aus \"%s\" nicht gelesen werden: %s. Es werden keine "
+                "Daten gezeigt.",
+                monthOfYear(month), static_cast<long long>(yearOfMonth(month)), name_.c_str(),
+                nc_strerror(status));
+            return false;
+        }
+        for (std::size_t a = 0; a < count; ++a) {
+            type_ == NC_FLOAT ? valuesOf(&floats_[a * inner], inner)
+                              : valuesOf(&doubles_[a * inner], inner);
+            const auto along = static_cast<std::uint32_t>(first + a);
+            if (latitudeOuter_) {
+                cells.addRow(along, values_.data());
+                continue;
+            }
+            for (std::size_t b = 0; b < inner; ++b) {
+                if (values_[b] == values_[b]) {
+                    cells.add(static_cast<std::uint32_t>(b), along, values_[b]);
+                }
+            }
         }
     }
     return true;

@@ -1,12 +1,53 @@
 #include "grid/NetcdfSource.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 #include "grid/MonthGrid.h"
 #include "grid/MonthSelection.h"
+#include "toolkit/ZFormattedString.h"
 #include "toolkit/ZSystem.h"
 
-NetcdfSource::NetcdfSource(const ZString& name) : reader_(ZSystem::findProgramFile(name), name) {}
+namespace {
+
+// Whether the cells are the 5-degree cells themselves (in any order).
+bool fiveDegreeCells(const std::vector<CellSpan>& cells) {
+    return std::all_of(cells.begin(), cells.end(), [](const CellSpan& cell) {
+        return cell.high - cell.low == 5.0 && std::fmod(cell.low, 5.0) == 0.0;
+    });
+}
+
+// The mean width of the cells in degrees, as "0,25", "2" or "1,875".
+std::string degrees(const std::vector<CellSpan>& cells) {
+    double width = 0.0;
+    for (const CellSpan& cell : cells) {
+        width += cell.high - cell.low;
+    }
+    const double mean = std::round(width / static_cast<double>(cells.size()) * 1000.0) / 1000.0;
+    char text[32];
+    std::string written(text, std::to_chars(text, text + sizeof text, mean).ptr);
+    std::replace(written.begin(), written.end(), '.', ',');
+    return written;
+}
+
+}  // namespace
+
+NetcdfSource::NetcdfSource(const ZString& name, std::uint32_t minCoverage)
+    : reader_(ZSystem::findProgramFile(name), name),
+      cells_(reader_.rows(), reader_.columns()),
+      minShare_(std::min(minCoverage, 100u) / 100.0) {
+    if (!fiveDegreeCells(reader_.rows()) || !fiveDegreeCells(reader_.columns())) {
+        const std::string rows = degrees(reader_.rows());
+        const std::string columns = degrees(reader_.columns());
+        const std::string size = rows == columns ? rows : rows + "° × " + columns;
+        layoutNote_ = ZFormattedString("Auf 5°-Zellen gemittelt aus %s°.", size.c_str());
+    }
+    if (!cells_.coversGlobe()) {
+        layoutNote_ += layoutNote_.isEmpty() ? "" : " ";
+        layoutNote_ += "Das Gitter der Datei deckt nicht die ganze Erde ab.";
+    }
+}
 
 std::uint64_t NetcdfSource::endOfData() const {
     const std::int64_t first = std::int64_t{FIRST_YEAR} * 12;
@@ -36,10 +77,11 @@ bool NetcdfSource::addMonths(const MonthSelection& selection, MonthGrid& grid) {
             }
             continue;
         }
-        if (!reader_.addStep(*step, grid.sums(), grid.counts())) {
+        if (!reader_.readStep(*step, cells_)) {
             layoutProblem_ = reader_.problem();
             return false;
         }
+        cells_.finish(minShare_, grid.sums(), grid.counts());
     }
     return true;
 }

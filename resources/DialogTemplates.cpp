@@ -91,6 +91,13 @@ constexpr std::array WAIT_ITEMS{
     ZDialogItem{IDC_WAIT_PROGRESS, K::ProgressBar, "", 7, 19, 132, 8},
 };
 
+constexpr std::array BASELINE_ITEMS{
+    ZDialogItem{IDC_BASELINE_TEXT, K::Static,
+                "Die Bezugswerte der Temperaturen werden berechnet ...", 7, 7, 186, 24},
+    ZDialogItem{IDC_BASELINE_PROGRESS, K::ProgressBar, "", 7, 34, 186, 10},
+    ZDialogItem{Z_IDCANCEL, K::PushButton, "Abbrechen", 75, 52, 50, 14},
+};
+
 constexpr std::array TEMPLATES{
     ZDialogTemplate{IDD_POSITION, "Position", DIALOG_FONT, 8, Z_DIALOG_SYSMENU, 196, 150,
                     POSITION_ITEMS},
@@ -103,6 +110,8 @@ constexpr std::array TEMPLATES{
                     150, ANIMATION_ITEMS},
     ZDialogTemplate{IDD_WAIT, "Bitte waren ...", "Microsoft Sans Serif", 14, Z_DIALOG_TOPMOST, 146,
                     34, WAIT_ITEMS},
+    ZDialogTemplate{IDD_BASELINE, "Bezugswerte berechnen", DIALOG_FONT, 8, Z_DIALOG_SYSMENU, 200,
+                    72, BASELINE_ITEMS},
 };
 
 }  // namespace

@@ -13,6 +13,7 @@ inline constexpr int IDB_UNCHECKED_MARK = 106;
 inline constexpr int IDD_EXPORT = 111;
 inline constexpr int IDD_WAIT = 115;
 inline constexpr int IDD_ANIMATION = 116;
+inline constexpr int IDD_BASELINE = 117;
 
 // Controls of the position dialog.
 inline constexpr int IDC_POSITION_LAT_DEGREES = 1001;
@@ -100,3 +101,7 @@ enum Command : int {
     CMD_SAVE_GIF_KEY = 40008,
     CMD_OPEN_FILE_KEY = 40009,
 };
+
+// Controls of the baseline dialog.
+inline constexpr int IDC_BASELINE_TEXT = 1060;
+inline constexpr int IDC_BASELINE_PROGRESS = 1061;

@@ -1,11 +1,14 @@
 // Writes the sample datasets into a folder: synthetic monthly temperature anomalies on the
 // 5-degree grid from January 1850 to December 2025 in the layouts of the real gridded records,
 // a monthly climatology of absolute temperatures, and the field of "hadcrut4.dat" once more as
-// netCDF ("synthetic.nc"). The same bytes on every run. Names after the folder write only those
+// netCDF ("synthetic.nc"), and two finer netCDF grids of a few recent years: anomalies on 1
+// degree ("synthetic_1deg.nc") and absolute temperatures in kelvin on 2 degrees
+// ("synthetic_tas_2deg.nc"). The same bytes on every run. Names after the folder write only those
 // files.
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -21,6 +24,7 @@
 #include "sampledata/BlockWriter.h"
 #include "sampledata/Climatology.h"
 #include "sampledata/CoverageModel.h"
+#include "sampledata/FineGridWriter.h"
 #include "sampledata/Grid.h"
 #include "sampledata/LandMask.h"
 #include "sampledata/NetcdfWriter.h"
@@ -103,8 +107,72 @@ double observationSpread(double year, bool land) {
     return (land ? 0.12 : 0.15) * (1.0 + 1.5 * sparse);
 }
 
-const std::set<std::string> ALL_FILES{"hadcrut3v.dat", "hadcrut3.dat", "hadcrut4.dat",
-                                      "hadsst2.dat",   "abstem3.dat",  "synthetic.nc"};
+const std::set<std::string> ALL_FILES{"hadcrut3v.dat",     "hadcrut3.dat",         "hadcrut4.dat",
+                                      "hadsst2.dat",       "abstem3.dat",          "synthetic.nc",
+                                      "synthetic_1deg.nc", "synthetic_tas_2deg.nc"};
+
+constexpr FineGrid ONE_DEGREE{
+    1.0, "temperature_anomaly", "synthetic temperature anomaly", "K", "", 2021, 3, false, true};
+constexpr FineGrid TWO_DEGREES{
+    2.0,  "tas", "synthetic near-surface air temperature", "K", "air_temperature", 2019, 6,
+    true, false};
+constexpr std::uint64_t FINE_ERRORS = 0x6e2b90d41fa73c85ULL;
+
+// Detail finer than the 5-degree cells, a few tenths of a degree.
+double fineDetail(double lat, double lon) {
+    return 0.25 * std::sin(lat * 0.7) * std::cos(lon * 1.1);
+}
+
+int cellOf(double lat, double lon) {
+    const int row = std::clamp(static_cast<int>((90.0 - lat) / 5.0), 0, ROWS - 1);
+    const int column = static_cast<int>(std::fmod(lon + 540.0, 360.0) / 5.0) % COLUMNS;
+    return row * COLUMNS + column;
+}
+
+// The model's months from the first year of the earlier fine grid on, as the 5-degree files
+// have them: the truth and the extended network's observed cells.
+void writeFineFiles(const fs::path& folder, const std::set<std::string>& files) {
+    const bool one = files.count("synthetic_1deg.nc") != 0;
+    const bool two = files.count("synthetic_tas_2deg.nc") != 0;
+    if (!one && !two) {
+        return;
+    }
+    const int start = (TWO_DEGREES.firstYear - FIRST_YEAR) * 12;
+    AnomalyModel model(ANOMALY_SEED);
+    CoverageModel coverage(COVERAGE_SEED);
+    std::vector<std::vector<double>> truth, observed;
+    for (int t = 0; t < MONTHS; ++t) {
+        const std::vector<double>& field = model.next();
+        if (t < start) {
+            continue;
+        }
+        truth.push_back(field);
+        observed.push_back(field);
+        for (int cell = 0; cell < CELLS; ++cell) {
+            if (!coverage.observed(t, cell, Network::Extended)) {
+                observed.back()[cell] = std::numeric_limits<double>::quiet_NaN();
+            }
+        }
+    }
+    if (one) {
+        const int offset = (ONE_DEGREE.firstYear - TWO_DEGREES.firstYear) * 12;
+        FineGridWriter(folder / "synthetic_1deg.nc", ONE_DEGREE)
+            .write([&](int t, double lat, double lon) {
+                const int cell = cellOf(lat, lon);
+                return observed[static_cast<std::size_t>(t + offset)][cell] + fineDetail(lat, lon) +
+                       0.1 * hashedGaussian(FINE_ERRORS, t, cell);
+            });
+    }
+    if (two) {
+        const Climatology climatology;
+        FineGridWriter(folder / "synthetic_tas_2deg.nc", TWO_DEGREES)
+            .write([&](int t, double lat, double lon) {
+                const int cell = cellOf(lat, lon);
+                return 273.15 + climatology.celsius(cell, t % 12) +
+                       truth[static_cast<std::size_t>(t)][cell] + fineDetail(lat, lon);
+            });
+    }
+}
 
 void writeAnomalyFiles(const fs::path& folder, const std::set<std::string>& files) {
     // Only the writers of the files asked for exist.
@@ -194,7 +262,8 @@ int main(int argc, char** argv) {
         !std::includes(ALL_FILES.begin(), ALL_FILES.end(), files.begin(), files.end())) {
         std::cerr << "usage: gen_sample_data <output-folder> [file ...]\n"
                      "files: hadcrut3v.dat hadcrut3.dat hadcrut4.dat hadsst2.dat abstem3.dat "
-                     "synthetic.nc (all when none is named)\n";
+                     "synthetic.nc synthetic_1deg.nc synthetic_tas_2deg.nc (all when none is "
+                     "named)\n";
         return 2;
     }
     if (files.empty()) {
@@ -207,6 +276,7 @@ int main(int argc, char** argv) {
         if (files.count("abstem3.dat")) {
             writeClimatology(folder);
         }
+        writeFineFiles(folder, files);
     } catch (const std::exception& e) {
         std::cerr << "gen_sample_data: " << e.what() << '\n';
         return 1;

@@ -41,6 +41,16 @@ struct NetcdfGrid {
     double stepDays = 0.0;
     // netCDF-4 only: one chunk a month, compressed at this level (0: stored as it is).
     int deflateLevel = 0;
+    // Written as lat_bnds and lon_bnds, named by the coordinates' "bounds".
+    bool bounds = false;
+    // Added to the field's attributes: units, standard_name, grid_mapping, coordinates.
+    std::vector<std::pair<std::string, std::string>> attributes{};
+    // A variable "crs" with this grid_mapping_name, and 2-D variables "lat" and "lon" over the
+    // two spatial dimensions, when not empty or set.
+    std::string gridMapping{};
+    bool twoDimensionalCoordinates = false;
+    // The spatial coordinates' units, degrees north and east.
+    bool axisUnits = true;
 };
 
 // The cell (row 0 north, column 0 at 180W) of month step k; nothing for a cell without data.
@@ -89,7 +99,36 @@ inline void writeNetcdf(const std::filesystem::path& path, const NetcdfGrid& gri
     }
     ncCheck(nc_def_var(ncid, grid.dimensions[1].c_str(), NC_DOUBLE, 1, &dims[1], &lat));
     ncCheck(nc_def_var(ncid, grid.dimensions[2].c_str(), NC_DOUBLE, 1, &dims[2], &lon));
+    if (grid.axisUnits) {
+        ncCheck(nc_put_att_text(ncid, lat, "units", 13, "degrees_north"));
+        ncCheck(nc_put_att_text(ncid, lon, "units", 12, "degrees_east"));
+    }
     ncCheck(nc_def_var(ncid, grid.variable.c_str(), grid.type, 3, dims, &var));
+    for (const auto& [name, value] : grid.attributes) {
+        ncCheck(nc_put_att_text(ncid, var, name.c_str(), value.size(), value.c_str()));
+    }
+    if (!grid.gridMapping.empty()) {
+        int crs = 0;
+        ncCheck(nc_def_var(ncid, "crs", NC_INT, 0, nullptr, &crs));
+        ncCheck(nc_put_att_text(ncid, crs, "grid_mapping_name", grid.gridMapping.size(),
+                                grid.gridMapping.c_str()));
+    }
+    if (grid.twoDimensionalCoordinates) {
+        int lat2 = 0, lon2 = 0;
+        ncCheck(nc_def_var(ncid, "lat", NC_DOUBLE, 2, &dims[1], &lat2));
+        ncCheck(nc_def_var(ncid, "lon", NC_DOUBLE, 2, &dims[1], &lon2));
+        ncCheck(nc_put_att_text(ncid, lat2, "units", 13, "degrees_north"));
+        ncCheck(nc_put_att_text(ncid, lon2, "units", 12, "degrees_east"));
+    }
+    int nv = 0, latBounds = 0, lonBounds = 0;
+    if (grid.bounds) {
+        ncCheck(nc_def_dim(ncid, "nv", 2, &nv));
+        const int latAlong[2] = {dims[1], nv}, lonAlong[2] = {dims[2], nv};
+        ncCheck(nc_def_var(ncid, "lat_bnds", NC_DOUBLE, 2, latAlong, &latBounds));
+        ncCheck(nc_def_var(ncid, "lon_bnds", NC_DOUBLE, 2, lonAlong, &lonBounds));
+        ncCheck(nc_put_att_text(ncid, lat, "bounds", 8, "lat_bnds"));
+        ncCheck(nc_put_att_text(ncid, lon, "bounds", 8, "lon_bnds"));
+    }
     auto numberAttribute = [&](const char* name, const std::optional<double>& value) {
         if (value) {
             ncCheck(nc_put_att_double(ncid, var, name, grid.type, 1, &*value));
@@ -110,18 +149,30 @@ inline void writeNetcdf(const std::filesystem::path& path, const NetcdfGrid& gri
     }
     ncCheck(nc_enddef(ncid));
 
-    std::vector<double> centres(grid.rows);
+    // Cells of equal size covering the Earth.
+    const double height = 180.0 / static_cast<double>(grid.rows);
+    const double width = 360.0 / static_cast<double>(grid.columns);
+    std::vector<double> centres(grid.rows), edges;
     for (std::size_t j = 0; j < grid.rows; ++j) {
-        const double north = 87.5 - 5.0 * static_cast<double>(j);
+        const double north = 90.0 - height / 2 - height * static_cast<double>(j);
         centres[j] = (grid.southToNorth ? -north : north) + grid.latitudeShift;
+        edges.insert(edges.end(), {centres[j] - height / 2, centres[j] + height / 2});
     }
     ncCheck(nc_put_var_double(ncid, lat, centres.data()));
+    if (grid.bounds) {
+        ncCheck(nc_put_var_double(ncid, latBounds, edges.data()));
+    }
     centres.resize(grid.columns);
+    edges.clear();
     for (std::size_t i = 0; i < grid.columns; ++i) {
-        centres[i] = (grid.eastFromGreenwich ? 2.5 : -177.5) + 5.0 * static_cast<double>(i) +
-                     grid.longitudeShift;
+        centres[i] = (grid.eastFromGreenwich ? width / 2 : width / 2 - 180.0) +
+                     width * static_cast<double>(i) + grid.longitudeShift;
+        edges.insert(edges.end(), {centres[i] - width / 2, centres[i] + width / 2});
     }
     ncCheck(nc_put_var_double(ncid, lon, centres.data()));
+    if (grid.bounds) {
+        ncCheck(nc_put_var_double(ncid, lonBounds, edges.data()));
+    }
 
     const double reference = daysFromCivil(1850, 1, 1);
     const double unitDays = grid.timeUnits.rfind("hours", 0) == 0 ? 1.0 / 24.0 : 1.0;
@@ -140,7 +191,8 @@ inline void writeNetcdf(const std::filesystem::path& path, const NetcdfGrid& gri
         for (std::size_t j = 0; j < grid.rows; ++j) {
             for (std::size_t i = 0; i < grid.columns; ++i) {
                 const int row = static_cast<int>(grid.southToNorth ? grid.rows - 1 - j : j);
-                const int column = static_cast<int>(grid.eastFromGreenwich ? (i + 36) % 72 : i);
+                const int column = static_cast<int>(
+                    grid.eastFromGreenwich ? (i + grid.columns / 2) % grid.columns : i);
                 const std::optional<double> cell = cells(k, row, column);
                 double stored = cell ? *cell : grid.fillValue.value_or(NAN);
                 if (cell && grid.scaleFactor) {

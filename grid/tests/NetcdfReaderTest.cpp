@@ -195,13 +195,17 @@ TEST_F(NetcdfReading, AFileThatIsNoSuchGridSaysWhatIsWrong) {
         NetcdfGrid grid;
     };
     const Case cases[] = {
-        {"enthält weder \"tas_mean\" noch \"temperature_anomaly\" noch genau eine",
+        {"Sie enthält keine der Variablen \"tas_mean\"",
          {.variable = "anomaly", .type = NC_INT, .fillValue = -999}},
-        {"Die Variable \"tas_mean\" hat die Dimensionen (time, longitude, latitude) statt",
-         {.dimensions = {"time", "longitude", "latitude"}}},
-        {"Das Gitter hat 72 x 144 statt 36 x 72 Zellen zu 5 Grad", {.rows = 72, .columns = 144}},
-        {"Die Breiten sind nicht die Mitten", {.latitudeShift = 2.5}},
-        {"Die Längen sind nicht die Mitten", {.longitudeShift = 0.5}},
+        {"Das Gitter ist krummlinig: Die Koordinate \"lat\" ist zweidimensional",
+         {.dimensions = {"time", "y", "x"}, .twoDimensionalCoordinates = true}},
+        {"Das Gitter ist gedreht (rotated_pole)",
+         {.attributes = {{"grid_mapping", "crs"}}, .gridMapping = "rotated_latitude_longitude"}},
+        {"hat die Dimensionen (time, ncells, level), keine Zeit, Breite und Länge: Das Gitter "
+         "ist unstrukturiert",
+         {.dimensions = {"time", "ncells", "level"}, .axisUnits = false}},
+        {"Die Zeitschritte sind Tage oder kürzer, keine Monate", {.stepDays = 1}},
+        {"Die Zeitschritte sind Jahre, keine Monate", {.stepDays = 365.25}},
         {"Die Zeiteinheit \"months since 1850-01-01\" ist nicht lesbar",
          {.timeUnits = "months since 1850-01-01"}},
         {"Der Kalender \"360_day\" wird nicht unterstützt", {.calendar = "360_day"}},
@@ -213,8 +217,8 @@ TEST_F(NetcdfReading, AFileThatIsNoSuchGridSaysWhatIsWrong) {
         const std::string path = writeGrid(c.grid, [](int, int, int) { return 0.5; });
         const std::string message = openMessage(path);
         EXPECT_EQ(message.rfind("Die Datei \"" + path +
-                                    "\" ist kein netCDF-Datensatz mit Monatswerten im "
-                                    "5-Grad-Gitter: ",
+                                    "\" ist kein netCDF-Datensatz mit Monatswerten in "
+                                    "einem regelmäßigen Längen-Breiten-Gitter: ",
                                 0),
                   0u)
             << message;
