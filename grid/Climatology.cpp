@@ -9,6 +9,7 @@
 #include "grid/MonthSelection.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZProgress.h"
 
 Climatology::Climatology(std::uint32_t cellSize, YearSpan span)
@@ -25,7 +26,7 @@ Climatology Climatology::compute(GridSource& source, YearSpan span, ZProgress& p
     for (std::uint32_t year = span.first; year <= span.last && year >= span.first; ++year) {
         for (std::uint32_t month = 1; month <= 12; ++month) {
             if (progress.stopRequested()) {
-                throw ZException("Abgebrochen.", 0);
+                throw ZException(ztr("Abgebrochen."), 0);
             }
             source.read(MonthSelection(year, month, false), grid);
             climatology.add(month, grid);
@@ -70,9 +71,10 @@ std::size_t Climatology::meansKnown() const {
 
 void Climatology::requireMeans(const ZString& fileName) const {
     if (meansKnown() == 0) {
-        throw ZException(ZFormattedString("Die Datei \"%s\" hat im Bezugszeitraum %s zu wenige "
-                                          "Daten: In keiner Zelle haben mindestens die Hälfte "
-                                          "der Jahre Werte.",
+        throw ZException(ZFormattedString(ztr("Die Datei \"%s\" hat im Bezugszeitraum %s zu wenige "
+                                              "Daten: In keiner Zelle haben mindestens die Hälfte "
+                                              "der Jahre Werte.")
+                                              .c_str(),
                                           fileName.c_str(), span_.text().c_str()),
                          0);
     }

@@ -14,6 +14,7 @@
 #include "grid/TimeUnits.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 
 namespace {
 
@@ -128,9 +129,10 @@ NetcdfReader::NetcdfReader(const ZString& path, const ZString& name) : name_(nam
     const int status = nc_open(error ? path.c_str() : absolute.c_str(), NC_NOWRITE, &ncid_);
     if (status != NC_NOERR) {
         ncid_ = -1;
-        throw ZException(ZFormattedString("Die netCDF-Datei \"%s\" kann nicht geöffnet werden: %s",
-                                          name_.c_str(), nc_strerror(status)),
-                         0);
+        throw ZException(
+            ZFormattedString(ztr("Die netCDF-Datei \"%s\" kann nicht geöffnet werden: %s").c_str(),
+                             name_.c_str(), nc_strerror(status)),
+            0);
     }
     try {
         inspect();
@@ -158,11 +160,13 @@ bool NetcdfReader::hasSignature(const ZFile& file) {
 }
 
 void NetcdfReader::fail(const std::string& what) const {
-    throw ZException(ZFormattedString("Die Datei \"%s\" ist kein netCDF-Datensatz mit "
-                                      "Monatswerten in einem regelmäßigen Längen-Breiten-Gitter: "
-                                      "%s.",
-                                      name_.c_str(), what.c_str()),
-                     0);
+    throw ZException(
+        ZFormattedString(ztr("Die Datei \"%s\" ist kein netCDF-Datensatz mit "
+                             "Monatswerten in einem regelmäßigen Längen-Breiten-Gitter: "
+                             "%s.")
+                             .c_str(),
+                         name_.c_str(), what.c_str()),
+        0);
 }
 
 void NetcdfReader::inspect() {
@@ -205,10 +209,11 @@ void NetcdfReader::findVariable() {
         } else if (temperatures.size() == 1) {
             varid_ = temperatures[0];
         } else {
-            fail(
-                "Sie enthält keine der Variablen \"tas_mean\", \"temperature_anomaly\", \"tas\", "
-                "\"t2m\", \"air\", \"temperature\" und nicht genau eine dreidimensionale "
-                "Gleitkommavariable");
+            fail(ztr("Sie enthält keine der Variablen \"tas_mean\", \"temperature_anomaly\", "
+                     "\"tas\", "
+                     "\"t2m\", \"air\", \"temperature\" und nicht genau eine dreidimensionale "
+                     "Gleitkommavariable")
+                     .str());
         }
     }
     variable_ = variableName(ncid_, varid_);
@@ -216,7 +221,9 @@ void NetcdfReader::findVariable() {
     nc_inq_vartype(ncid_, varid_, &type);
     type_ = type;
     if (!isNumber(type)) {
-        fail(ZFormattedString("Die Variable \"%s\" enthält keine Zahlen", variable_.c_str()).str());
+        fail(ZFormattedString(ztr("Die Variable \"%s\" enthält keine Zahlen").c_str(),
+                              variable_.c_str())
+                 .str());
     }
     dimensions_ = dimensionsOf(ncid_, varid_);
 }
@@ -237,7 +244,7 @@ void NetcdfReader::refuseOtherGrids() {
         rotated |= name == "rlat" || name == "rlon";
     }
     if (rotated) {
-        fail("Das Gitter ist gedreht (rotated_pole), kein Gitter mit Nordpol oben");
+        fail(ztr("Das Gitter ist gedreht (rotated_pole), kein Gitter mit Nordpol oben").str());
     }
     // Curvilinear: latitudes and longitudes that vary along two axes.
     std::vector<std::string> candidates{"lat", "lon", "latitude", "longitude"};
@@ -255,8 +262,9 @@ void NetcdfReader::refuseOtherGrids() {
         if (nc_inq_varid(ncid_, candidate.c_str(), &id) == NC_NOERR &&
             nc_inq_varndims(ncid_, id, &dims) == NC_NOERR && dims == 2 &&
             (namesAxis(ncid_, id, candidate, true) || namesAxis(ncid_, id, candidate, false))) {
-            fail(ZFormattedString("Das Gitter ist krummlinig: Die Koordinate \"%s\" ist "
-                                  "zweidimensional",
+            fail(ZFormattedString(ztr("Das Gitter ist krummlinig: Die Koordinate \"%s\" ist "
+                                      "zweidimensional")
+                                      .c_str(),
                                   candidate.c_str())
                      .str());
         }
@@ -273,9 +281,9 @@ std::vector<double> NetcdfReader::coordinate(int dimension, std::string& bounds)
     if (nc_inq_varid(ncid_, name.c_str(), &varid) != NC_NOERR ||
         dimensionsOf(ncid_, varid) != std::vector<int>{dimension} ||
         nc_get_var_double(ncid_, varid, values.data()) != NC_NOERR) {
-        fail(
-            ZFormattedString("Die Koordinate \"%s\" fehlt oder ist keine Zahlenreihe", name.c_str())
-                .str());
+        fail(ZFormattedString(ztr("Die Koordinate \"%s\" fehlt oder ist keine Zahlenreihe").c_str(),
+                              name.c_str())
+                 .str());
     }
     bounds = textAttribute(ncid_, varid, "bounds").value_or("");
     return values;
@@ -298,11 +306,13 @@ void NetcdfReader::findAxes() {
     } else if (spatial && axis(dimensions_[1], false) && axis(dimensions_[2], true)) {
         latitudeOuter_ = false;
     } else {
-        fail(ZFormattedString("Die Variable \"%s\" hat die Dimensionen (%s), keine Zeit, Breite "
-                              "und Länge: Das Gitter ist unstrukturiert oder kein "
-                              "Längen-Breiten-Gitter",
-                              variable_.c_str(), found.c_str())
-                 .str());
+        fail(
+            ZFormattedString(ztr("Die Variable \"%s\" hat die Dimensionen (%s), keine Zeit, Breite "
+                                 "und Länge: Das Gitter ist unstrukturiert oder kein "
+                                 "Längen-Breiten-Gitter")
+                                 .c_str(),
+                             variable_.c_str(), found.c_str())
+                .str());
     }
     // The bounds are taken when the coordinate names them, or by the usual names.
     auto cells = [&](int dimension, bool latitude) {
@@ -326,10 +336,12 @@ void NetcdfReader::findAxes() {
         std::vector<CellSpan> spans =
             latitude ? latitudeCells(centres, bounds) : longitudeCells(centres, bounds);
         if (spans.empty()) {
-            fail(latitude ? "Die Breiten laufen nicht stetig in eine Richtung oder liegen "
-                            "außerhalb von -90 bis 90 Grad"
-                          : "Die Längen laufen nicht stetig in eine Richtung oder überdecken "
-                            "die Erde mehr als einmal");
+            fail(latitude ? ztr("Die Breiten laufen nicht stetig in eine Richtung oder liegen "
+                                "außerhalb von -90 bis 90 Grad")
+                                .str()
+                          : ztr("Die Längen laufen nicht stetig in eine Richtung oder überdecken "
+                                "die Erde mehr als einmal")
+                                .str());
         }
         return spans;
     };
@@ -374,58 +386,62 @@ void NetcdfReader::readTimes() {
     int varid = -1;
     if (nc_inq_varid(ncid_, name.c_str(), &varid) != NC_NOERR ||
         dimensionsOf(ncid_, varid) != std::vector<int>{dimension}) {
-        fail(ZFormattedString("Die Zeitkoordinate \"%s\" fehlt oder läuft nicht entlang der Zeit",
-                              name.c_str())
+        fail(ZFormattedString(
+                 ztr("Die Zeitkoordinate \"%s\" fehlt oder läuft nicht entlang der Zeit").c_str(),
+                 name.c_str())
                  .str());
     }
     const std::optional<std::string> units = textAttribute(ncid_, varid, "units");
     if (!units) {
-        fail("Die Zeitkoordinate hat keine Einheit (units)");
+        fail(ztr("Die Zeitkoordinate hat keine Einheit (units)").str());
     }
     const std::optional<TimeUnits> time = TimeUnits::parse(*units);
     if (!time) {
-        fail(ZFormattedString("Die Zeiteinheit \"%s\" ist nicht lesbar (erwartet etwa \"days "
-                              "since 1850-01-01 00:00:00\" oder \"hours since ...\")",
+        fail(ZFormattedString(ztr("Die Zeiteinheit \"%s\" ist nicht lesbar (erwartet etwa \"days "
+                                  "since 1850-01-01 00:00:00\" oder \"hours since ...\")")
+                                  .c_str(),
                               units->c_str())
                  .str());
     }
     const std::string calendar = textAttribute(ncid_, varid, "calendar").value_or("");
     if (!TimeUnits::isGregorian(calendar)) {
-        fail(ZFormattedString("Der Kalender \"%s\" wird nicht unterstützt (nur standard, "
-                              "gregorian und proleptic_gregorian)",
+        fail(ZFormattedString(ztr("Der Kalender \"%s\" wird nicht unterstützt (nur standard, "
+                                  "gregorian und proleptic_gregorian)")
+                                  .c_str(),
                               calendar.c_str())
                  .str());
     }
     nc_inq_dimlen(ncid_, dimension, &steps_);
     if (steps_ == 0) {
-        fail("Sie enthält keinen Zeitschritt");
+        fail(ztr("Sie enthält keinen Zeitschritt").str());
     }
     std::vector<double> values(steps_);
     if (nc_get_var_double(ncid_, varid, values.data()) != NC_NOERR) {
-        fail("Die Zeitwerte sind nicht lesbar");
+        fail(ztr("Die Zeitwerte sind nicht lesbar").str());
     }
     std::vector<std::int64_t> months(steps_);
     for (std::uint64_t k = 0; k < steps_; ++k) {
         const std::optional<std::int64_t> month = time->monthOf(values[k]);
         if (!month) {
-            fail(ZFormattedString("Der Zeitschritt %llu hat keinen gültigen Zeitwert",
+            fail(ZFormattedString(ztr("Der Zeitschritt %llu hat keinen gültigen Zeitwert").c_str(),
                                   static_cast<unsigned long long>(k + 1))
                      .str());
         }
         months[k] = *month;
     }
     if (steps_ > 1 && months[1] == months[0]) {
-        fail("Die Zeitschritte sind Tage oder kürzer, keine Monate");
+        fail(ztr("Die Zeitschritte sind Tage oder kürzer, keine Monate").str());
     }
     if (steps_ > 1 && months[1] == months[0] + 12) {
-        fail("Die Zeitschritte sind Jahre, keine Monate");
+        fail(ztr("Die Zeitschritte sind Jahre, keine Monate").str());
     }
     firstMonth_ = months[0];
     for (std::uint64_t k = 1; k < steps_; ++k) {
         const std::int64_t expected = firstMonth_ + static_cast<std::int64_t>(k);
         if (months[k] != expected) {
-            fail(ZFormattedString("Die Zeitschritte folgen nicht Monat für Monat aufeinander: "
-                                  "Schritt %llu fällt in %02u/%lld statt in %02u/%lld",
+            fail(ZFormattedString(ztr("Die Zeitschritte folgen nicht Monat für Monat aufeinander: "
+                                      "Schritt %llu fällt in %02u/%lld statt in %02u/%lld")
+                                      .c_str(),
                                   static_cast<unsigned long long>(k + 1), monthOfYear(months[k]),
                                   static_cast<long long>(yearOfMonth(months[k])),
                                   monthOfYear(expected),
@@ -506,8 +522,9 @@ bool NetcdfReader::readStep(std::uint64_t k, CellAggregation& cells) {
         if (status != NC_NOERR) {
             const std::int64_t month = firstMonth_ + static_cast<std::int64_t>(k);
             problem_ = ZFormattedString(
-                "Der Monat %02u/%lld kann aus \"%s\" nicht gelesen werden: %s. Es werden keine "
-                "Daten gezeigt.",
+                ztr("Der Monat %02u/%lld kann aus \"%s\" nicht gelesen werden: %s. Es werden keine "
+                    "Daten gezeigt.")
+                    .c_str(),
                 monthOfYear(month), static_cast<long long>(yearOfMonth(month)), name_.c_str(),
                 nc_strerror(status));
             return false;

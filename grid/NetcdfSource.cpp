@@ -7,6 +7,7 @@
 #include "grid/MonthGrid.h"
 #include "grid/MonthSelection.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
@@ -41,11 +42,12 @@ NetcdfSource::NetcdfSource(const ZString& name, std::uint32_t minCoverage)
         const std::string rows = degrees(reader_.rows());
         const std::string columns = degrees(reader_.columns());
         const std::string size = rows == columns ? rows : rows + "° × " + columns;
-        layoutNote_ = ZFormattedString("Auf 5°-Zellen gemittelt aus %s°.", size.c_str());
+        layoutNote_ =
+            ZFormattedString(ztr("Auf 5°-Zellen gemittelt aus %s°.").c_str(), size.c_str());
     }
     if (!cells_.coversGlobe()) {
         layoutNote_ += layoutNote_.isEmpty() ? "" : " ";
-        layoutNote_ += "Das Gitter der Datei deckt nicht die ganze Erde ab.";
+        layoutNote_ += ztr("Das Gitter der Datei deckt nicht die ganze Erde ab.").view();
     }
 }
 

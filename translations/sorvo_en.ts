@@ -160,5 +160,32 @@
 <message><source>Die Datei beginnt nicht mit &quot;{\rtf&quot; und ist wohl keine RTF-Datei.</source><translation>The file does not begin with &quot;{\rtf&quot; and is probably no RTF file.</translation></message>
 <message><source>Die Datei endet mitten im Text: der Schluss fehlt wohl, gezeigt ist der Anfang.</source><translation>The file ends in the middle of the text: the end is probably missing, the beginning is shown.</translation></message>
 <message><source>Die Datei hat schließende Klammern ohne öffnende; sie wurden übergangen.</source><translation>The file has closing braces without opening ones; they were skipped.</translation></message>
+<message><source>Abgebrochen.</source><translation>Stopped.</translation></message>
+<message><source>Die Datei &quot;%s&quot; hat im Bezugszeitraum %s zu wenige Daten: In keiner Zelle haben mindestens die Hälfte der Jahre Werte.</source><translation>The file &quot;%s&quot; has too little data in the baseline %s: no cell has values in at least half of the years.</translation></message>
+<message><source>Die netCDF-Datei &quot;%s&quot; kann nicht geöffnet werden: %s</source><translation>The netCDF file &quot;%s&quot; cannot be opened: %s</translation></message>
+<message><source>Die Datei &quot;%s&quot; ist kein netCDF-Datensatz mit Monatswerten in einem regelmäßigen Längen-Breiten-Gitter: %s.</source><translation>The file &quot;%s&quot; is no netCDF dataset of monthly values on a regular latitude-longitude grid: %s.</translation></message>
+<message><source>Sie enthält keine der Variablen &quot;tas_mean&quot;, &quot;temperature_anomaly&quot;, &quot;tas&quot;, &quot;t2m&quot;, &quot;air&quot;, &quot;temperature&quot; und nicht genau eine dreidimensionale Gleitkommavariable</source><translation>It holds none of the variables &quot;tas_mean&quot;, &quot;temperature_anomaly&quot;, &quot;tas&quot;, &quot;t2m&quot;, &quot;air&quot;, &quot;temperature&quot; and not exactly one three-dimensional floating-point variable</translation></message>
+<message><source>Die Variable &quot;%s&quot; enthält keine Zahlen</source><translation>The variable &quot;%s&quot; holds no numbers</translation></message>
+<message><source>Das Gitter ist gedreht (rotated_pole), kein Gitter mit Nordpol oben</source><translation>The grid is rotated (rotated_pole), not a grid with the North Pole at the top</translation></message>
+<message><source>Das Gitter ist krummlinig: Die Koordinate &quot;%s&quot; ist zweidimensional</source><translation>The grid is curvilinear: the coordinate &quot;%s&quot; is two-dimensional</translation></message>
+<message><source>Die Koordinate &quot;%s&quot; fehlt oder ist keine Zahlenreihe</source><translation>The coordinate &quot;%s&quot; is missing or is no row of numbers</translation></message>
+<message><source>Die Variable &quot;%s&quot; hat die Dimensionen (%s), keine Zeit, Breite und Länge: Das Gitter ist unstrukturiert oder kein Längen-Breiten-Gitter</source><translation>The variable &quot;%s&quot; has the dimensions (%s), not time, latitude and longitude: the grid is unstructured or no latitude-longitude grid</translation></message>
+<message><source>Die Breiten laufen nicht stetig in eine Richtung oder liegen außerhalb von -90 bis 90 Grad</source><translation>The latitudes do not run steadily in one direction or lie outside -90 to 90 degrees</translation></message>
+<message><source>Die Längen laufen nicht stetig in eine Richtung oder überdecken die Erde mehr als einmal</source><translation>The longitudes do not run steadily in one direction or cover the Earth more than once</translation></message>
+<message><source>Die Zeitkoordinate &quot;%s&quot; fehlt oder läuft nicht entlang der Zeit</source><translation>The time coordinate &quot;%s&quot; is missing or does not run along time</translation></message>
+<message><source>Die Zeitkoordinate hat keine Einheit (units)</source><translation>The time coordinate has no unit (units)</translation></message>
+<message><source>Die Zeiteinheit &quot;%s&quot; ist nicht lesbar (erwartet etwa &quot;days since 1850-01-01 00:00:00&quot; oder &quot;hours since ...&quot;)</source><translation>The time unit &quot;%s&quot; cannot be read (expected e.g. &quot;days since 1850-01-01 00:00:00&quot; or &quot;hours since ...&quot;)</translation></message>
+<message><source>Der Kalender &quot;%s&quot; wird nicht unterstützt (nur standard, gregorian und proleptic_gregorian)</source><translation>The calendar &quot;%s&quot; is not supported (only standard, gregorian and proleptic_gregorian)</translation></message>
+<message><source>Sie enthält keinen Zeitschritt</source><translation>It holds no time step</translation></message>
+<message><source>Die Zeitwerte sind nicht lesbar</source><translation>The time values cannot be read</translation></message>
+<message><source>Der Zeitschritt %llu hat keinen gültigen Zeitwert</source><translation>Time step %llu has no valid time value</translation></message>
+<message><source>Die Zeitschritte sind Tage oder kürzer, keine Monate</source><translation>The time steps are days or shorter, not months</translation></message>
+<message><source>Die Zeitschritte sind Jahre, keine Monate</source><translation>The time steps are years, not months</translation></message>
+<message><source>Die Zeitschritte folgen nicht Monat für Monat aufeinander: Schritt %llu fällt in %02u/%lld statt in %02u/%lld</source><translation>The time steps do not follow month after month: step %llu falls in %02u/%lld instead of %02u/%lld</translation></message>
+<message><source>Der Monat %02u/%lld kann aus &quot;%s&quot; nicht gelesen werden: %s. Es werden keine Daten gezeigt.</source><translation>The month %02u/%lld cannot be read from &quot;%s&quot;: %s. No data are shown.</translation></message>
+<message><source>Auf 5°-Zellen gemittelt aus %s°.</source><translation>Averaged onto 5° cells from %s°.</translation></message>
+<message><source>Das Gitter der Datei deckt nicht die ganze Erde ab.</source><translation>The file's grid does not cover the whole Earth.</translation></message>
+<message><source>Bezugswerte berechnen</source><translation>Computing the baseline</translation></message>
+<message><source>Die Bezugswerte der Temperaturen werden berechnet ...</source><translation>The baseline of the temperatures is being computed ...</translation></message>
 </context>
 </TS>
