@@ -42,7 +42,7 @@ constexpr SeriesRegion::Kind LISTED_AFTER_POSITIONS[] = {
     SeriesRegion::Kind::Arctic};
 
 QString text(ChartText which) {
-    return QString::fromUtf8(chartText(which));
+    return QString::fromStdString(chartText(which));
 }
 
 // A number as typed, with a decimal point or comma; nothing for anything else.
@@ -587,7 +587,7 @@ void SeriesWindow::saveTable(const std::string& path) const {
     SeriesTableHead head;
     head.dataset = datasetName_;
     head.baseline = shownRequest_.baseline ? spanText(*shownRequest_.baseline)
-                                           : chartText(ChartText::BaselineAsInFile);
+                                           : seriestexts::BASELINE_AS_IN_FILE;
     head.thresholdPercent = shownRequest_.thresholdPercent;
     writeSeriesTable(path, shown_, head);
 }

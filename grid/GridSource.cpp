@@ -8,8 +8,8 @@
 #include "grid/TextBlockSource.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
-#include "toolkit/ZQuietProgress.h"
 #include "toolkit/ZLanguage.h"
+#include "toolkit/ZQuietProgress.h"
 #include "toolkit/ZSystem.h"
 
 namespace {
@@ -45,9 +45,10 @@ std::unique_ptr<GridSource> GridSource::rereferenced(std::unique_ptr<GridSource>
                                                      ZProgress& progress) {
     auto climatology = std::make_shared<Climatology>(Climatology::compute(*source, span, progress));
     if (climatology->meansKnown() == 0) {
-        throw ZException(ZFormattedString("Die Datei \"%s\" hat im Bezugszeitraum %s zu wenige "
-                                          "Daten: In keiner Zelle haben mindestens die Hälfte "
-                                          "der Jahre Werte.",
+        throw ZException(ZFormattedString(ztr("Die Datei \"%s\" hat im Bezugszeitraum %s zu wenige "
+                                              "Daten: In keiner Zelle haben mindestens die Hälfte "
+                                              "der Jahre Werte.")
+                                              .c_str(),
                                           fileName.c_str(), span.text().c_str()),
                          0);
     }
