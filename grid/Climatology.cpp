@@ -6,6 +6,7 @@
 #include "grid/MonthGrid.h"
 #include "grid/MonthSelection.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZProgress.h"
 
 Climatology::Climatology(std::uint32_t cellSize, YearSpan span)
@@ -22,7 +23,7 @@ Climatology Climatology::compute(GridSource& source, YearSpan span, ZProgress& p
     for (std::uint32_t year = span.first; year <= span.last && year >= span.first; ++year) {
         for (std::uint32_t month = 1; month <= 12; ++month) {
             if (progress.stopRequested()) {
-                throw ZException("Abgebrochen.", 0);
+                throw ZException(ztr("Abgebrochen."), 0);
             }
             source.read(MonthSelection(year, month, false), grid);
             climatology.add(month, grid);

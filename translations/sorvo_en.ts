@@ -252,5 +252,6 @@
 <message><source>Der Zeitraum %u-%u liegt außerhalb der Daten (%u-%u).</source><translation>The span %u-%u lies outside the data (%u-%u).</translation></message>
 <message><source>Der Bezugszeitraum %u-%u enthält keine Zelle mit Daten in mindestens der Hälfte seiner Jahre.</source><translation>The baseline %u-%u holds no cell with data in at least half of its years.</translation></message>
 <message><source>Die Datei &quot;%s&quot; enthält keinen Monat mit Daten.</source><translation>The file &quot;%s&quot; holds no month with data.</translation></message>
+<message><source>Abgebrochen.</source><translation>Stopped.</translation></message>
 </context>
 </TS>
