@@ -26,6 +26,7 @@
 #include "chart/WarmingStripes.h"
 #include "series/SeriesTable.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZFileSelectDialog.h"
 
@@ -164,9 +165,12 @@ void SeriesWindow::build() {
     stepCombo_->addItems(
         {text(ChartText::EveryMonth), text(ChartText::OneMonth), text(ChartText::AnnualMeans)});
     monthCombo_ = new QComboBox;
-    const QLocale german(QLocale::German, QLocale::Germany);
+    // The month names in the interface's language, whatever the system's.
+    const QLocale language = ZLanguage::isEnglish()
+                                 ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                 : QLocale(QLocale::German, QLocale::Germany);
     for (int month = 1; month <= 12; ++month) {
-        monthCombo_->addItem(german.monthName(month));
+        monthCombo_->addItem(language.monthName(month));
     }
     monthCombo_->setEnabled(false);
     auto* step = new QHBoxLayout;
