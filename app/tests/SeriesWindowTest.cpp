@@ -187,6 +187,7 @@ TEST_F(SeriesWindowTest, SpeaksEnglishWhenChosen) {
     for (const QString& text : shown) {
         EXPECT_EQ(ztr(text.toUtf8().constData()).str(), text.toStdString());
     }
+    // The language is the process's, so the tests after this one get German back.
     command(CMD_LANGUAGE_GERMAN);
 }
 
