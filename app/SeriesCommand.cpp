@@ -9,7 +9,6 @@
 #include "app/CommandScene.h"
 #include "app/TerminalProgress.h"
 #include "chart/ChartPictures.h"
-#include "chart/ChartTexts.h"
 #include "series/SeriesEngine.h"
 #include "series/SeriesTable.h"
 #include "toolkit/ZException.h"
@@ -84,7 +83,7 @@ int SeriesCommand::run() {
             head.dataset = datasetName.str();
             head.baseline = choice.baseline ? std::to_string(choice.baseline->first) + "-" +
                                                   std::to_string(choice.baseline->second)
-                                            : chartText(ChartText::BaselineAsInFile);
+                                            : seriestexts::BASELINE_AS_IN_FILE;
             head.thresholdPercent = request.thresholdPercent;
             writeSeriesTable(line_.output, series, head);
         }

@@ -1,89 +1,99 @@
 #include "chart/ChartTexts.h"
 
-const char* chartText(ChartText text) {
+#include "toolkit/ZLanguage.h"
+
+namespace {
+
+const char* german(ChartText text) {
     switch (text) {
         case ChartText::YearAxis:
-            return "Jahr";
+            return ZTEXT("Jahr");
         case ChartText::ValueAxis:
-            return "Anomalie (°C)";
+            return ZTEXT("Anomalie (°C)");
         case ChartText::NoTrend:
-            return "kein Trend (zu wenige Werte)";
+            return ZTEXT("kein Trend (zu wenige Werte)");
         case ChartText::WindowTitle:
-            return "Zeitreihe";
+            return ZTEXT("Zeitreihe");
         case ChartText::Regions:
-            return "Reihen";
+            return ZTEXT("Reihen");
         case ChartText::ViewPosition:
-            return "Ansichtsposition";
+            return ZTEXT("Ansichtsposition");
         case ChartText::PositionPrefix:
-            return "Position ";
+            return ZTEXT("Position ");
         case ChartText::Box:
-            return "Box (W, S, O, N in Grad):";
+            return ZTEXT("Box (W, S, O, N in Grad):");
         case ChartText::Band:
-            return "Breitenband (S, N in Grad):";
+            return ZTEXT("Breitenband (S, N in Grad):");
         case ChartText::FromYear:
-            return "Von Jahr:";
+            return ZTEXT("Von Jahr:");
         case ChartText::ToYear:
-            return "bis:";
+            return ZTEXT("bis:");
         case ChartText::Step:
-            return "Schritt:";
+            return ZTEXT("Schritt:");
         case ChartText::EveryMonth:
-            return "jeder Monat";
+            return ZTEXT("jeder Monat");
         case ChartText::OneMonth:
-            return "ein Monat jedes Jahres";
+            return ZTEXT("ein Monat jedes Jahres");
         case ChartText::AnnualMeans:
-            return "Jahresmittel";
+            return ZTEXT("Jahresmittel");
         case ChartText::Baseline:
-            return "Bezugszeitraum:";
+            return ZTEXT("Bezugszeitraum:");
         case ChartText::BaselineAsInFile:
-            return "wie in der Datei";
+            return ZTEXT("wie in der Datei");
         case ChartText::BaselineOwnYears:
-            return "eigene Jahre";
+            return ZTEXT("eigene Jahre");
         case ChartText::BaselineOnMap:
-            return "Bezugszeitraum auch für die Karte";
+            return ZTEXT("Bezugszeitraum auch für die Karte");
         case ChartText::Threshold:
-            return "Mindestanteil mit Daten (%):";
+            return ZTEXT("Mindestanteil mit Daten (%):");
         case ChartText::TrendSpan:
-            return "Trend von Jahr:";
+            return ZTEXT("Trend von Jahr:");
         case ChartText::Show:
-            return "Anzeige:";
+            return ZTEXT("Anzeige:");
         case ChartText::ShowChart:
-            return "Diagramm";
+            return ZTEXT("Diagramm");
         case ChartText::ShowStripes:
-            return "Streifen";
+            return ZTEXT("Streifen");
         case ChartText::SavePng:
-            return "PNG speichern ...";
+            return ZTEXT("PNG speichern ...");
         case ChartText::SaveSvg:
-            return "SVG speichern ...";
+            return ZTEXT("SVG speichern ...");
         case ChartText::SaveCsv:
-            return "CSV speichern ...";
+            return ZTEXT("CSV speichern ...");
         case ChartText::Cancel:
-            return "Abbrechen";
+            return ZTEXT("Abbrechen");
         case ChartText::NoRegion:
-            return "Bitte mindestens eine Reihe wählen.";
+            return ZTEXT("Bitte mindestens eine Reihe wählen.");
         case ChartText::NotANumber:
-            return "Keine Zahl: ";
+            return ZTEXT("Keine Zahl: ");
         case ChartText::WholeFile:
-            return "ganze Datei";
+            return ZTEXT("ganze Datei");
         case ChartText::BaselineSeparator:
-            return "bis";
+            return ZTEXT("bis");
         case ChartText::Stopped:
-            return "Berechnung abgebrochen.";
+            return ZTEXT("Berechnung abgebrochen.");
         case ChartText::Reading:
-            return "Der Datensatz wird gelesen ...";
+            return ZTEXT("Der Datensatz wird gelesen ...");
         case ChartText::Computing:
-            return "Die Reihen werden berechnet ...";
+            return ZTEXT("Die Reihen werden berechnet ...");
         case ChartText::StripesOf:
-            return "Streifen der Jahresmittel: ";
+            return ZTEXT("Streifen der Jahresmittel: ");
         case ChartText::PngFiles:
-            return "PNG-Bilder";
+            return ZTEXT("PNG-Bilder");
         case ChartText::SvgFiles:
-            return "SVG-Bilder";
+            return ZTEXT("SVG-Bilder");
         case ChartText::CsvFiles:
-            return "CSV-Tabellen";
+            return ZTEXT("CSV-Tabellen");
         case ChartText::NothingToSave:
-            return "Es ist noch keine Reihe berechnet.";
+            return ZTEXT("Es ist noch keine Reihe berechnet.");
         case ChartText::Saved:
-            return "Gespeichert: ";
+            return ZTEXT("Gespeichert: ");
     }
     return "";
+}
+
+}  // namespace
+
+std::string chartText(ChartText text) {
+    return ztr(german(text)).str();
 }

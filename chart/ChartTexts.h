@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // Every text the series window, its chart and its pictures show, kept in one table so that a
 // translation finds them in one place.
 enum class ChartText {
@@ -46,5 +48,5 @@ enum class ChartText {
     Saved,
 };
 
-// The German text, UTF-8.
-const char* chartText(ChartText text);
+// The text in the interface's language, UTF-8.
+std::string chartText(ChartText text);

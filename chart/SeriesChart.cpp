@@ -97,10 +97,10 @@ std::vector<TrendFit> fillSeriesChart(QChart& chart, const std::vector<Series>& 
     chart.legend()->setAlignment(Qt::AlignBottom);
 
     auto* x = new QValueAxis;
-    x->setTitleText(QString::fromUtf8(chartText(ChartText::YearAxis)));
+    x->setTitleText(QString::fromStdString(chartText(ChartText::YearAxis)));
     x->setLabelFormat("%.0f");
     auto* y = new QValueAxis;
-    y->setTitleText(QString::fromUtf8(chartText(ChartText::ValueAxis)));
+    y->setTitleText(QString::fromStdString(chartText(ChartText::ValueAxis)));
     y->setLabelFormat("%.1f");
     chart.addAxis(x, Qt::AlignBottom);
     chart.addAxis(y, Qt::AlignLeft);

@@ -26,6 +26,7 @@
 #include "chart/WarmingStripes.h"
 #include "series/SeriesTable.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ZSystem.h"
 #include "toolkit/ui/ZFileSelectDialog.h"
 
@@ -42,7 +43,7 @@ constexpr SeriesRegion::Kind LISTED_AFTER_POSITIONS[] = {
     SeriesRegion::Kind::Arctic};
 
 QString text(ChartText which) {
-    return QString::fromUtf8(chartText(which));
+    return QString::fromStdString(chartText(which));
 }
 
 // A number as typed, with a decimal point or comma; nothing for anything else.
@@ -164,9 +165,12 @@ void SeriesWindow::build() {
     stepCombo_->addItems(
         {text(ChartText::EveryMonth), text(ChartText::OneMonth), text(ChartText::AnnualMeans)});
     monthCombo_ = new QComboBox;
-    const QLocale german(QLocale::German, QLocale::Germany);
+    // The month names in the interface's language, whatever the system's.
+    const QLocale language = ZLanguage::isEnglish()
+                                 ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                 : QLocale(QLocale::German, QLocale::Germany);
     for (int month = 1; month <= 12; ++month) {
-        monthCombo_->addItem(german.monthName(month));
+        monthCombo_->addItem(language.monthName(month));
     }
     monthCombo_->setEnabled(false);
     auto* step = new QHBoxLayout;
@@ -587,7 +591,7 @@ void SeriesWindow::saveTable(const std::string& path) const {
     SeriesTableHead head;
     head.dataset = datasetName_;
     head.baseline = shownRequest_.baseline ? spanText(*shownRequest_.baseline)
-                                           : chartText(ChartText::BaselineAsInFile);
+                                           : seriestexts::BASELINE_AS_IN_FILE;
     head.thresholdPercent = shownRequest_.thresholdPercent;
     writeSeriesTable(path, shown_, head);
 }

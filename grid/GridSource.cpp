@@ -9,8 +9,8 @@
 #include "grid/TextBlockSource.h"
 #include "toolkit/ZException.h"
 #include "toolkit/ZFormattedString.h"
-#include "toolkit/ZQuietProgress.h"
 #include "toolkit/ZLanguage.h"
+#include "toolkit/ZQuietProgress.h"
 #include "toolkit/ZSystem.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "map/Viewport.h"
 #include "overlays/OverlayText.h"
 #include "toolkit/ZFormattedString.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ui/ZSurface.h"
 
 void drawLegend(ZSurface& surface, const Viewport& viewport) {
@@ -37,7 +38,7 @@ void drawLegend(ZSurface& surface, const Viewport& viewport) {
     if (scale.noData) {
         int centre = left + (width - gap) / 2;
         surface.fillRect(ZRect{left, top, left + width - gap, top + height}, *scale.noData);
-        drawOverlayText(surface, viewport, "Keine Daten",
+        drawOverlayText(surface, viewport, ztr("Keine Daten"),
                         ZRect{centre - width, top + height, centre + width, top + 2 * height + gap},
                         flags);
     }

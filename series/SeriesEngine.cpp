@@ -84,7 +84,7 @@ void SeriesEngine::prepare(ZProgress& progress) {
     progress.begin(months_);
     for (std::uint32_t k = 0; k < months_; ++k) {
         if (progress.stopRequested()) {
-            fail(texts::STOPPED);
+            fail(ztr(texts::STOPPED).str());
         }
         source_->read(MonthSelection(FIRST_YEAR + k / 12, k % 12 + 1, false), grid);
         float* month = values.data() + std::size_t{k} * cellCount_;
@@ -130,7 +130,7 @@ std::vector<Series> SeriesEngine::compute(const SeriesRequest& request,
     progress.begin(request.regions.size());
     for (const SeriesRegion& asked : request.regions) {
         if (progress.stopRequested()) {
-            fail(texts::STOPPED);
+            fail(ztr(texts::STOPPED).str());
         }
         Series series;
         series.region = asked;

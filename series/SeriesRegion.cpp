@@ -12,6 +12,10 @@ namespace {
 
 namespace texts = seriestexts;
 
+std::string words(const char* german) {
+    return ztr(german).str();
+}
+
 // Numbers separated by commas, read without any locale; empty when the text holds anything else.
 std::vector<double> numbers(const std::string& text) {
     std::vector<double> result;
@@ -47,7 +51,7 @@ std::string degrees(double value, const char* positive, const char* negative) {
 }
 
 std::string span(const std::string& from, const std::string& to) {
-    return from + " " + texts::UNTIL + " " + to;
+    return from + " " + words(texts::UNTIL) + " " + to;
 }
 
 // "52° 30' N" from a place's degrees and minutes.
@@ -130,20 +134,20 @@ SeriesRegion SeriesRegion::parse(const std::string& text) {
 std::string SeriesRegion::problem() const {
     switch (kind) {
         case Kind::Position:
-            return positionId == 0 ? texts::NO_POSITION_ZERO : "";
+            return positionId == 0 ? words(texts::NO_POSITION_ZERO) : "";
         case Kind::Box:
             if (!(west >= -180 && west <= 180 && east >= -180 && east <= 180)) {
-                return texts::LONGITUDES_OUTSIDE;
+                return words(texts::LONGITUDES_OUTSIDE);
             }
             if (west == east) {
-                return texts::WEST_IS_EAST;
+                return words(texts::WEST_IS_EAST);
             }
             [[fallthrough]];
         case Kind::Band:
             if (!latitudeInside(south) || !latitudeInside(north)) {
-                return texts::LATITUDES_OUTSIDE;
+                return words(texts::LATITUDES_OUTSIDE);
             }
-            return south < north ? "" : texts::SOUTH_NOT_BELOW_NORTH;
+            return south < north ? "" : words(texts::SOUTH_NOT_BELOW_NORTH);
         default:
             return "";
     }
@@ -152,38 +156,38 @@ std::string SeriesRegion::problem() const {
 std::string SeriesRegion::label() const {
     switch (kind) {
         case Kind::GlobalValue:
-            return texts::GLOBAL_VALUE;
+            return words(texts::GLOBAL_VALUE);
         case Kind::CoveredMean:
-            return texts::COVERED_MEAN;
+            return words(texts::COVERED_MEAN);
         case Kind::Position: {
-            std::string text =
-                positionId == 1 ? std::string(texts::VIEW_POSITION)
-                                : std::string(texts::POSITION) + " " + std::to_string(positionId);
+            std::string text = positionId == 1
+                                   ? words(texts::VIEW_POSITION)
+                                   : words(texts::POSITION) + " " + std::to_string(positionId);
             return text + " (" +
                    placePart(place.latDegrees, place.latMinutes, place.south, texts::NORTH,
                              texts::SOUTH) +
                    ", " +
-                   placePart(place.lonDegrees, place.lonMinutes, place.west, texts::EAST,
-                             texts::WEST) +
+                   placePart(place.lonDegrees, place.lonMinutes, place.west,
+                             words(texts::EAST).c_str(), texts::WEST) +
                    ")";
         }
         case Kind::Northern:
-            return texts::NORTHERN;
+            return words(texts::NORTHERN);
         case Kind::Southern:
-            return texts::SOUTHERN;
+            return words(texts::SOUTHERN);
         case Kind::Tropics:
-            return texts::TROPICS;
+            return words(texts::TROPICS);
         case Kind::Arctic:
-            return texts::ARCTIC;
+            return words(texts::ARCTIC);
         case Kind::Box:
-            return std::string(texts::BOX) + " " +
-                   span(degrees(west, texts::EAST, texts::WEST),
-                        degrees(east, texts::EAST, texts::WEST)) +
+            return words(texts::BOX) + " " +
+                   span(degrees(west, words(texts::EAST).c_str(), texts::WEST),
+                        degrees(east, words(texts::EAST).c_str(), texts::WEST)) +
                    ", " +
                    span(degrees(south, texts::NORTH, texts::SOUTH),
                         degrees(north, texts::NORTH, texts::SOUTH));
         case Kind::Band:
-            return std::string(texts::BAND) + " " +
+            return words(texts::BAND) + " " +
                    span(degrees(south, texts::NORTH, texts::SOUTH),
                         degrees(north, texts::NORTH, texts::SOUTH));
     }

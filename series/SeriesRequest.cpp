@@ -5,17 +5,17 @@
 std::string SeriesRequest::problem() const {
     namespace texts = seriestexts;
     if (regions.empty()) {
-        return texts::NO_REGIONS;
+        return ztr(texts::NO_REGIONS).str();
     }
     if (fromYear > toYear) {
         return texts::yearsReversed(fromYear, toYear);
     }
     // Written so that NaN fails as well.
     if (!(thresholdPercent >= 0 && thresholdPercent <= 100)) {
-        return texts::THRESHOLD_OUTSIDE;
+        return ztr(texts::THRESHOLD_OUTSIDE).str();
     }
     if (step == SeriesStep::OneMonthOfYear && (month < 1 || month > 12)) {
-        return texts::MONTH_OUTSIDE;
+        return ztr(texts::MONTH_OUTSIDE).str();
     }
     if (baseline && baseline->first > baseline->last) {
         return texts::baselineReversed(baseline->first, baseline->last);

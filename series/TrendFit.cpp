@@ -93,11 +93,11 @@ double TrendFit::at(double time) const {
 std::string TrendFit::text() const {
     namespace texts = seriestexts;
     if (!valid) {
-        return texts::NO_TREND;
+        return ztr(texts::NO_TREND).str();
     }
-    const std::string slope = signedHundredths(slopePerDecade) + " " + texts::PER_DECADE;
+    const std::string slope = signedHundredths(slopePerDecade) + " " + ztr(texts::PER_DECADE).str();
     if (!hasInterval) {
-        return slope + " (" + texts::NO_INTERVAL + ")";
+        return slope + " (" + ztr(texts::NO_INTERVAL).str() + ")";
     }
     return slope + " (±" + decimalComma(halfWidth95, 2) + ")";
 }

@@ -187,5 +187,96 @@
 <message><source>Das Gitter der Datei deckt nicht die ganze Erde ab.</source><translation>The file's grid does not cover the whole Earth.</translation></message>
 <message><source>Bezugswerte berechnen</source><translation>Computing the baseline</translation></message>
 <message><source>Die Bezugswerte der Temperaturen werden berechnet ...</source><translation>The baseline of the temperatures is being computed ...</translation></message>
+<message><source>PNG</source><translation>PNG</translation></message>
+<message><source>SVG</source><translation>SVG</translation></message>
+<message><source>EMF</source><translation>EMF</translation></message>
+<message><source>Größe</source><translation>Size</translation></message>
+<message><source>1×</source><translation>1×</translation></message>
+<message><source>2×</source><translation>2×</translation></message>
+<message><source>4×</source><translation>4×</translation></message>
+<message><source>Equal Earth (flächentreu)</source><translation>Equal Earth (equal-area)</translation></message>
+<message><source>Farbskala: Standard</source><translation>Colour scale: standard</translation></message>
+<message><source>Farbskala: Blau–Weiß–Rot (farbenblind-freundlich)</source><translation>Colour scale: blue–white–red (colour-blind friendly)</translation></message>
+<message><source>Zeitreihe ...&#9;STRG+T</source><translation>Time series ...&#9;Ctrl+T</translation></message>
+<message><source>PNG-Dateien</source><translation>PNG files</translation></message>
+<message><source>Als PNG speichern</source><translation>Save as PNG</translation></message>
+<message><source>Unbekannte Dateiendung.&#10;*.png erlaubt.</source><translation>Unknown file extension.&#10;*.png allowed.</translation></message>
+<message><source>SVG-Dateien</source><translation>SVG files</translation></message>
+<message><source>Als SVG speichern</source><translation>Save as SVG</translation></message>
+<message><source>Unbekannte Dateiendung.&#10;*.svg erlaubt.</source><translation>Unknown file extension.&#10;*.svg allowed.</translation></message>
+<message><source>Speicher PNG-Datei ...</source><translation>Saving the PNG file ...</translation></message>
+<message><source>Speicher SVG-Datei ...</source><translation>Saving the SVG file ...</translation></message>
+<message><source>Jahr</source><translation>Year</translation></message>
+<message><source>Anomalie (°C)</source><translation>Anomaly (°C)</translation></message>
+<message><source>kein Trend (zu wenige Werte)</source><translation>no trend (too few values)</translation></message>
+<message><source>Zeitreihe</source><translation>Time series</translation></message>
+<message><source>Reihen</source><translation>Series</translation></message>
+<message><source>Ansichtsposition</source><translation>View position</translation></message>
+<message><source>Position </source><translation>Position </translation></message>
+<message><source>Box (W, S, O, N in Grad):</source><translation>Box (W, S, E, N in degrees):</translation></message>
+<message><source>Breitenband (S, N in Grad):</source><translation>Latitude band (S, N in degrees):</translation></message>
+<message><source>Von Jahr:</source><translation>From year:</translation></message>
+<message><source>bis:</source><translation>to:</translation></message>
+<message><source>Schritt:</source><translation>Step:</translation></message>
+<message><source>jeder Monat</source><translation>every month</translation></message>
+<message><source>ein Monat jedes Jahres</source><translation>one month of each year</translation></message>
+<message><source>Jahresmittel</source><translation>Annual means</translation></message>
+<message><source>Bezugszeitraum:</source><translation>Baseline:</translation></message>
+<message><source>wie in der Datei</source><translation>as in the file</translation></message>
+<message><source>eigene Jahre</source><translation>own years</translation></message>
+<message><source>Bezugszeitraum auch für die Karte</source><translation>Baseline for the map as well</translation></message>
+<message><source>Mindestanteil mit Daten (%):</source><translation>Least share with data (%):</translation></message>
+<message><source>Trend von Jahr:</source><translation>Trend from year:</translation></message>
+<message><source>Anzeige:</source><translation>Show:</translation></message>
+<message><source>Diagramm</source><translation>Chart</translation></message>
+<message><source>Streifen</source><translation>Stripes</translation></message>
+<message><source>PNG speichern ...</source><translation>Save PNG ...</translation></message>
+<message><source>SVG speichern ...</source><translation>Save SVG ...</translation></message>
+<message><source>CSV speichern ...</source><translation>Save CSV ...</translation></message>
+<message><source>Bitte mindestens eine Reihe wählen.</source><translation>Please choose at least one series.</translation></message>
+<message><source>Keine Zahl: </source><translation>Not a number: </translation></message>
+<message><source>ganze Datei</source><translation>whole file</translation></message>
+<message><source>bis</source><translation>to</translation></message>
+<message><source>Berechnung abgebrochen.</source><translation>Computation stopped.</translation></message>
+<message><source>Der Datensatz wird gelesen ...</source><translation>Reading the dataset ...</translation></message>
+<message><source>Die Reihen werden berechnet ...</source><translation>Computing the series ...</translation></message>
+<message><source>Streifen der Jahresmittel: </source><translation>Stripes of the annual means: </translation></message>
+<message><source>PNG-Bilder</source><translation>PNG pictures</translation></message>
+<message><source>SVG-Bilder</source><translation>SVG pictures</translation></message>
+<message><source>CSV-Tabellen</source><translation>CSV tables</translation></message>
+<message><source>Es ist noch keine Reihe berechnet.</source><translation>No series has been computed yet.</translation></message>
+<message><source>Gespeichert: </source><translation>Saved: </translation></message>
+<message><source>Globaler Wert (wie in der Kopfzeile)</source><translation>Global value (as in the header line)</translation></message>
+<message><source>Flächenmittel der Zellen mit Daten</source><translation>Area mean of the cells with data</translation></message>
+<message><source>Nordhalbkugel</source><translation>Northern hemisphere</translation></message>
+<message><source>Südhalbkugel</source><translation>Southern hemisphere</translation></message>
+<message><source>Tropen (23,5° S bis 23,5° N)</source><translation>Tropics (23.5° S to 23.5° N)</translation></message>
+<message><source>Arktis (nördlich von 66,5° N)</source><translation>Arctic (north of 66.5° N)</translation></message>
+<message><source>Box</source><translation>Box</translation></message>
+<message><source>Breitenband</source><translation>Latitude band</translation></message>
+<message><source>Die Position 0 gibt es nicht: die Nummern beginnen bei 1 (der Ansichtsposition).</source><translation>There is no position 0: the numbers begin at 1 (the view position).</translation></message>
+<message><source>Die Breiten müssen zwischen 90° S und 90° N liegen.</source><translation>The latitudes must lie between 90° S and 90° N.</translation></message>
+<message><source>Die Längen müssen zwischen 180° W und 180° O liegen.</source><translation>The longitudes must lie between 180° W and 180° E.</translation></message>
+<message><source>Das Gebiet ist leer: sein Südrand liegt nicht südlich seines Nordrands.</source><translation>The region is empty: its southern edge does not lie south of its northern edge.</translation></message>
+<message><source>Die Box ist leer: West- und Ostrand sind gleich.</source><translation>The box is empty: its western and eastern edges are the same.</translation></message>
+<message><source>Es ist keine Reihe gewählt.</source><translation>No series is chosen.</translation></message>
+<message><source>Der Mindestanteil mit Daten muss zwischen 0 und 100 % liegen.</source><translation>The least share with data must lie between 0 and 100 %.</translation></message>
+<message><source>Der Monat muss zwischen 1 und 12 liegen.</source><translation>The month must lie between 1 and 12.</translation></message>
+<message><source>Die Berechnung der Zeitreihen wurde abgebrochen.</source><translation>The computation of the time series was stopped.</translation></message>
+<message><source>°C/Jahrzehnt</source><translation>°C/decade</translation></message>
+<message><source>Kein Trend: zu wenige Werte im Zeitraum</source><translation>No trend: too few values in the span</translation></message>
+<message><source>kein Intervall: zu wenige unabhängige Werte</source><translation>no interval: too few independent values</translation></message>
+<message><source>Unbekanntes Gebiet &quot;%s&quot;: erwartet wird global, mean, position[:N], nh, sh, tropics, arctic, box:W,S,E,N oder band:S,N.</source><translation>Unknown region &quot;%s&quot;: expected is global, mean, position[:N], nh, sh, tropics, arctic, box:W,S,E,N or band:S,N.</translation></message>
+<message><source>Das Gebiet &quot;%s&quot; braucht vier Zahlen in Grad: box:West,Süd,Ost,Nord (Süden und Westen negativ).</source><translation>The region &quot;%s&quot; needs four numbers in degrees: box:west,south,east,north (south and west negative).</translation></message>
+<message><source>Das Gebiet &quot;%s&quot; braucht zwei Zahlen in Grad: band:Süd,Nord (Süden negativ).</source><translation>The region &quot;%s&quot; needs two numbers in degrees: band:south,north (south negative).</translation></message>
+<message><source>Das Gebiet &quot;%s&quot; nennt keine Positionsnummer: position:N mit N ab 1 (1 = Ansichtsposition).</source><translation>The region &quot;%s&quot; names no position number: position:N with N from 1 (1 = view position).</translation></message>
+<message><source>Das Gebiet &quot;%s&quot; geht nicht: %s</source><translation>The region &quot;%s&quot; cannot be used: %s</translation></message>
+<message><source>Das Endjahr %u liegt vor dem Anfangsjahr %u.</source><translation>The end year %u lies before the start year %u.</translation></message>
+<message><source>Der Bezugszeitraum %u-%u ist leer: sein Ende liegt vor seinem Anfang.</source><translation>The baseline %u-%u is empty: its end lies before its start.</translation></message>
+<message><source>Das Gebiet &quot;%s&quot; enthält keinen Zellmittelpunkt des Gitters: es ist zu klein für eine Reihe.</source><translation>The region &quot;%s&quot; holds no centre of a grid cell: it is too small for a series.</translation></message>
+<message><source>Die Position %u gibt es nicht.</source><translation>There is no position %u.</translation></message>
+<message><source>Der Zeitraum %u-%u liegt außerhalb der Daten (%u-%u).</source><translation>The span %u-%u lies outside the data (%u-%u).</translation></message>
+<message><source>Der Bezugszeitraum %u-%u enthält keine Zelle mit Daten in mindestens der Hälfte seiner Jahre.</source><translation>The baseline %u-%u holds no cell with data in at least half of its years.</translation></message>
+<message><source>Die Datei &quot;%s&quot; enthält keinen Monat mit Daten.</source><translation>The file &quot;%s&quot; holds no month with data.</translation></message>
 </context>
 </TS>

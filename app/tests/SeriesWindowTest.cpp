@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +18,7 @@
 #include "chart/SeriesWindow.h"
 #include "series/SeriesTable.h"
 #include "toolkit/ZException.h"
+#include "toolkit/ZLanguage.h"
 #include "toolkit/ui/ZAcceleratorFilter.h"
 #include "toolkit/ui/ZResourceModule.h"
 
@@ -24,8 +27,11 @@ namespace {
 class SeriesWindowTest : public WindowTest {
   protected:
     // Opens the series window with its key, as the user does, and waits for its first series.
-    SeriesWindow& openByKey() {
+    SeriesWindow& openByKey(bool english = false) {
         start("");
+        if (english) {
+            command(CMD_LANGUAGE_ENGLISH);
+        }
         ZAcceleratorFilter filter(*window,
                                   ZSystem::getInstance().findAccelerators(IDR_ACCELERATORS));
         qApp->installEventFilter(&filter);
@@ -154,6 +160,35 @@ TEST_F(SeriesWindowTest, BaselineReachesTheMapOnlyWhenAsked) {
     settle();
     EXPECT_EQ(window->database.description().baseline, std::nullopt);
     EXPECT_TRUE(log.messages.empty());
+}
+
+// Opened in English, the window keeps no German text that has its English: not on its labels,
+// buttons, choices and axes, nor in the series' legend texts.
+TEST_F(SeriesWindowTest, SpeaksEnglishWhenChosen) {
+    SeriesWindow& w = openByKey(true);
+    QStringList shown{w.windowTitle()};
+    for (QLabel* label : w.findChildren<QLabel*>()) {
+        shown << label->text();
+    }
+    for (QAbstractButton* button : w.findChildren<QAbstractButton*>()) {
+        shown << button->text();
+    }
+    for (QComboBox* box : w.findChildren<QComboBox*>()) {
+        for (int i = 0; i < box->count(); ++i) {
+            shown << box->itemText(i);
+        }
+    }
+    for (QAbstractAxis* axis : w.findChild<QChartView*>()->chart()->axes()) {
+        shown << axis->titleText();
+    }
+    for (const Series& series : w.shownSeries()) {
+        shown << QString::fromStdString(series.label);
+    }
+    for (const QString& text : shown) {
+        EXPECT_EQ(ztr(text.toUtf8().constData()).str(), text.toStdString());
+    }
+    // The language is the process's, so the tests after this one get German back.
+    command(CMD_LANGUAGE_GERMAN);
 }
 
 }  // namespace
