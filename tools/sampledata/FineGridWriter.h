@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Grid.h"
+#include "NetcdfOutput.h"
 
 namespace sampledata {
 
@@ -30,13 +31,13 @@ struct FineGrid {
 // Writes a monthly grid finer than 5 degrees as today's analyses and reanalyses publish them:
 // netCDF-4, one zlib-compressed chunk a month, latitudes from north to south, values rounded
 // to hundredths.
-class FineGridWriter {
+class FineGridWriter : NetcdfOutput {
   public:
     // value(t, latitude, longitude) for month t from January of the grid's first year; NaN for
     // a cell without data.
     using Field = std::function<double(int, double, double)>;
 
-    FineGridWriter(const std::filesystem::path& path, const FineGrid& grid) : path(path) {
+    FineGridWriter(const std::filesystem::path& path, const FineGrid& grid) : NetcdfOutput(path) {
         rows = static_cast<std::size_t>(std::lround(180.0 / grid.degrees));
         columns = static_cast<std::size_t>(std::lround(360.0 / grid.degrees));
         check(nc_create(path.c_str(), NC_CLOBBER | NC_NETCDF4, &ncid));
@@ -131,36 +132,12 @@ class FineGridWriter {
     }
 
   private:
-    static constexpr float FILL = -1e30f;
-
-    static double daysSince1850(int y, int m) {
-        double days = 0.0;
-        for (int year = FIRST_YEAR; year < y; ++year) {
-            days += (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 366 : 365;
-        }
-        static constexpr int before[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-        const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-        return days + before[m - 1] + (leap && m > 2 ? 1 : 0);
-    }
-
-    void check(int status) const {
-        if (status != NC_NOERR) {
-            throw std::runtime_error("cannot write " + path.string() + ": " + nc_strerror(status));
-        }
-    }
-
-    void text(int varid, const char* name, const std::string& value) {
-        check(nc_put_att_text(ncid, varid, name, value.size(), value.c_str()));
-    }
-
-    std::filesystem::path path;
     std::size_t rows = 0;
     std::size_t columns = 0;
     std::vector<double> latitudes;
     std::vector<double> longitudes;
     int first = FIRST_YEAR;
     int months = 0;
-    int ncid = -1;
     int time = 0, lat = 0, lon = 0, latBounds = 0, lonBounds = 0, field = 0;
 };
 

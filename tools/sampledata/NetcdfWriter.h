@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Grid.h"
+#include "NetcdfOutput.h"
 
 namespace sampledata {
 
@@ -18,10 +19,10 @@ namespace sampledata {
 // latitudes from south to north, longitudes from -177.5 to 177.5, times in days since 1850 at
 // the middle of each month. Values are rounded to the given decimals as the text files write
 // them, so both read as the same floats.
-class NetcdfWriter {
+class NetcdfWriter : NetcdfOutput {
   public:
     NetcdfWriter(const std::filesystem::path& path, int decimals)
-        : path(path), scale(std::pow(10.0, decimals)) {
+        : NetcdfOutput(path), scale(std::pow(10.0, decimals)) {
         check(nc_create(path.c_str(), NC_CLOBBER | NC_NETCDF4, &ncid));
         int dims[3];
         check(nc_def_dim(ncid, "time", NC_UNLIMITED, &dims[0]));
@@ -96,31 +97,7 @@ class NetcdfWriter {
     }
 
   private:
-    static constexpr float FILL = -1e30f;
-
-    static double daysSince1850(int y, int m) {
-        double days = 0.0;
-        for (int year = FIRST_YEAR; year < y; ++year) {
-            days += (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 366 : 365;
-        }
-        static constexpr int before[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-        const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-        return days + before[m - 1] + (leap && m > 2 ? 1 : 0);
-    }
-
-    void check(int status) const {
-        if (status != NC_NOERR) {
-            throw std::runtime_error("cannot write " + path.string() + ": " + nc_strerror(status));
-        }
-    }
-
-    void text(int varid, const char* name, const std::string& value) {
-        check(nc_put_att_text(ncid, varid, name, value.size(), value.c_str()));
-    }
-
-    std::filesystem::path path;
     double scale;
-    int ncid = -1;
     int time = 0;
     int field = 0;
     std::vector<float> values;
