@@ -1,10 +1,11 @@
-// The main of the benchmarks that draw: fonts and pictures need the application object.
+// The main of the benchmarks that draw: fonts, pictures and the chart's widgets need the
+// application object.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

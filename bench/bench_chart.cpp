@@ -3,7 +3,6 @@
 // it. Runs in the bench working folder.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QPixmap>
@@ -78,14 +77,3 @@ BENCHMARK(BM_ChartAfterChange)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
