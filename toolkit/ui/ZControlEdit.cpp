@@ -3,13 +3,7 @@
 #include <QLineEdit>
 #include <QPalette>
 
-namespace {
-
-QColor toQColor(ZColour colour) {
-    return QColor(zRed(colour), zGreen(colour), zBlue(colour));
-}
-
-}  // namespace
+#include "toolkit/ui/ZQtColour.h"
 
 void ZControlEdit::create(ZDialog& dialog, const ZString& name, int id) {
     attachTo<QLineEdit>(dialog, id, name);

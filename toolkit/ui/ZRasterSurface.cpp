@@ -16,17 +16,10 @@
 
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZLineLayer.h"
+#include "toolkit/ui/ZQtColour.h"
 #include "toolkit/ui/ZThinLine.h"
 
 namespace {
-
-QColor toQColor(ZColour colour) {
-    return QColor(zRed(colour), zGreen(colour), zBlue(colour));
-}
-
-QColor argbToQColor(ZArgb colour) {
-    return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF, colour >> 24);
-}
 
 QRect toQRect(const ZRect& rect) {
     return QRect(rect.left, rect.top, rect.width(), rect.height());

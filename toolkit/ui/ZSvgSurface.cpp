@@ -6,17 +6,10 @@
 #include <algorithm>
 
 #include "toolkit/ui/ZBitmap.h"
+#include "toolkit/ui/ZQtColour.h"
 #include "toolkit/ui/ZRasterSurface.h"
 
 namespace {
-
-QColor toQColor(ZColour colour) {
-    return QColor(zRed(colour), zGreen(colour), zBlue(colour));
-}
-
-QColor argbToQColor(ZArgb colour) {
-    return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF, colour >> 24);
-}
 
 QRectF toQRectF(const ZRect& rect) {
     return QRectF(rect.left, rect.top, rect.width(), rect.height());
