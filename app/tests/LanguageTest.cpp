@@ -6,7 +6,6 @@
 #include <QTranslator>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 
 #include "WindowTest.h"
 #include "resources/DialogTemplates.h"
@@ -19,7 +18,10 @@ namespace {
 bool hasEnglish(std::string german) {
     static QTranslator table;
     static const bool loaded = table.load(ENGLISH_TABLE);
-    german = std::regex_replace(german, std::regex("\r\n"), "\n");
+    for (std::size_t at = german.find("\r\n"); at != std::string::npos;
+         at = german.find("\r\n", at)) {
+        german.erase(at, 1);
+    }
     return loaded && !table.translate("sorvo", german.c_str()).isEmpty();
 }
 
@@ -37,25 +39,35 @@ void expectWorded(const QWidget& menu) {
 }
 
 // The texts in ztr(...) and ZTEXT(...) of a source file: adjacent literals joined, escapes
-// undone.
+// undone. A call whose argument is not a literal is no marked text.
 std::vector<std::string> markedTexts(const std::string& code) {
-    static const std::regex marked(R"re((ztr|ZTEXT)\(((\s*"([^"\\]|\\.)*")+)\))re");
-    static const std::regex literal(R"re("(([^"\\]|\\.)*)")re");
     std::vector<std::string> texts;
-    for (std::sregex_iterator m(code.begin(), code.end(), marked), end; m != end; ++m) {
-        std::string text;
-        const std::string found = (*m)[2];
-        for (std::sregex_iterator l(found.begin(), found.end(), literal); l != end; ++l) {
-            for (auto c = (*l)[1].first; c != (*l)[1].second; ++c) {
-                const char escaped = *c == '\\' ? *++c : 0;
-                text += escaped == 'r'   ? '\r'
-                        : escaped == 'n' ? '\n'
-                        : escaped == 't' ? '\t'
-                        : escaped        ? escaped
-                                         : *c;
+    for (const char* marker : {"ztr(", "ZTEXT("}) {
+        for (std::size_t at = code.find(marker); at != std::string::npos;
+             at = code.find(marker, at + 1)) {
+            std::size_t i = at + std::char_traits<char>::length(marker);
+            std::string text;
+            bool literal = false;
+            while (true) {
+                i = code.find_first_not_of(" \t\r\n", i);
+                if (i == std::string::npos || code[i] != '"') {
+                    break;
+                }
+                literal = true;
+                for (++i; i < code.size() && code[i] != '"'; ++i) {
+                    const char escaped = code[i] == '\\' ? code[++i] : 0;
+                    text += escaped == 'r'   ? '\r'
+                            : escaped == 'n' ? '\n'
+                            : escaped == 't' ? '\t'
+                            : escaped        ? escaped
+                                             : code[i];
+                }
+                ++i;
+            }
+            if (literal && i != std::string::npos && code[i] == ')') {
+                texts.push_back(text);
             }
         }
-        texts.push_back(text);
     }
     return texts;
 }
