@@ -17,6 +17,7 @@
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZLineLayer.h"
 #include "toolkit/ui/ZQtColour.h"
+#include "toolkit/ui/ZStretchedPart.h"
 #include "toolkit/ui/ZThinLine.h"
 
 namespace {
@@ -337,19 +338,13 @@ void ZRasterSurface::stretchBitmap(const ZBitmap& bitmap, const ZRect& source, c
     if (bitmap.isEmpty() || source.width() <= 0 || source.height() <= 0) {
         return;
     }
-    QRect wanted = toQRect(source);
-    QRect available = wanted.intersected(bitmap.image().rect());
-    if (available.isEmpty()) {
+    const ZStretchedPart part = stretchedPart(bitmap.image(), source, dest);
+    if (part.source.isEmpty()) {
         return;
     }
-    double scaleX = static_cast<double>(dest.width()) / source.width();
-    double scaleY = static_cast<double>(dest.height()) / source.height();
-    QRectF target(dest.left + (available.left() - source.left) * scaleX,
-                  dest.top + (available.top() - source.top) * scaleY, available.width() * scaleX,
-                  available.height() * scaleY);
     painter_.save();
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter_.drawImage(target, bitmap.image(), QRectF(available));
+    painter_.drawImage(part.target, bitmap.image(), QRectF(part.source));
     painter_.restore();
 }
 

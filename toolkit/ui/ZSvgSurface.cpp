@@ -8,6 +8,7 @@
 #include "toolkit/ui/ZBitmap.h"
 #include "toolkit/ui/ZQtColour.h"
 #include "toolkit/ui/ZRasterSurface.h"
+#include "toolkit/ui/ZStretchedPart.h"
 
 namespace {
 
@@ -152,17 +153,11 @@ void ZSvgSurface::stretchBitmap(const ZBitmap& bitmap, const ZRect& source, cons
     if (bitmap.isEmpty() || source.width() <= 0 || source.height() <= 0) {
         return;
     }
-    QRect available = QRect(source.left, source.top, source.width(), source.height())
-                          .intersected(bitmap.image().rect());
-    if (available.isEmpty()) {
+    const ZStretchedPart part = stretchedPart(bitmap.image(), source, dest);
+    if (part.source.isEmpty()) {
         return;
     }
-    double scaleX = static_cast<double>(dest.width()) / source.width();
-    double scaleY = static_cast<double>(dest.height()) / source.height();
-    QRectF target(dest.left + (available.left() - source.left) * scaleX,
-                  dest.top + (available.top() - source.top) * scaleY, available.width() * scaleX,
-                  available.height() * scaleY);
-    painter_->drawImage(target, bitmap.image().copy(available));
+    painter_->drawImage(part.target, bitmap.image().copy(part.source));
 }
 
 void ZSvgSurface::copyBitmap(const ZBitmap& bitmap, const ZRect& rect) {
